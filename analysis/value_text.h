@@ -1,0 +1,33 @@
+#pragma once
+// Component values and every displayed number: the input syntax (decimal comma, prefixes
+// p n u m k M G T, optional exponent) and the display format with prefix and unit.
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace volmira {
+
+// Unit codes of the formatter: 0 "var", 1 "V", 2 "A", 3 "Ohm", 4 "dB", 5 "VA", 6 "W", 7 "°",
+// 8 "F", 9 "H", 10 "Hz", 11 "As"; 12..15 have no unit (13..15: plain number format).
+enum UnitCode : int {
+    kUnitVar = 0, kUnitVolt = 1, kUnitAmpere = 2, kUnitOhm = 3, kUnitDecibel = 4,
+    kUnitVoltAmpere = 5, kUnitWatt = 6, kUnitDegree = 7, kUnitFarad = 8, kUnitHenry = 9,
+    kUnitHertz = 10, kUnitCoulomb = 11, kUnitNone = 12,
+};
+
+// The gain's marker for minus infinity; shown as "unendlich".
+inline constexpr double kMinusInfinity = -1e38;
+
+// Parses a value text ("3,3m", "4k7", "2,2 kOhm", "1e3"). Empty text or a text without number
+// gives 0. A number part that does not convert ("1,2,3") gives nothing.
+std::optional<double> parseValue(std::string_view text);
+
+// Formats a value with `digits` significant digits, an engineering prefix and the unit of
+// `unitCode`, at most 20 characters ("1,5 kHz", "47 uF"). `compact` leaves out the blank before
+// prefix and unit (the print composer's tables and curves use it).
+std::string formatValue(int unitCode, int digits, double value, bool compact = false);
+
+// The unit code of a component's value from its name: "R 1" gives Ohm, "C 1" F, "L 1" H.
+int unitCodeForComponentName(std::string_view name);
+
+}  // namespace volmira
