@@ -1,0 +1,39 @@
+#pragma once
+// `Bild1`: the drawing image in drawing, component-entry and single-frequency modes. It shows a
+// QImage of the drawing and reports mouse events in image pixels; the editor and the modes
+// decide what they mean.
+#include <QImage>
+#include <QWidget>
+
+namespace volmira {
+
+class DrawingView : public QWidget {
+    Q_OBJECT
+public:
+    explicit DrawingView(QWidget* parent = nullptr);
+
+    // 100 x 80 cells of 9 pixels; pixel (0, 0) lies two pixels into the first cell.
+    static constexpr int kImageWidth = 100 * 9 - 2;
+    static constexpr int kImageHeight = 80 * 9 - 2;
+
+    QImage& image() { return image_; }
+    const QImage& image() const { return image_; }
+    // Call after drawing into image() so the widget repaints.
+    void imageChanged() { update(); }
+
+signals:
+    void pressed(QPoint pixel, Qt::MouseButton button);
+    void moved(QPoint pixel, Qt::MouseButtons buttons);
+    void released(QPoint pixel, Qt::MouseButton button);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    QImage image_;
+};
+
+}  // namespace volmira
