@@ -46,9 +46,10 @@ void restamp(const SymbolList& list, SchematicGrid& grid) {
     for (const PlacedSymbol& s : list) stamp(grid, s.code, s.column, s.row);
 }
 
-void rebuildSymbolList(SchematicGrid& grid, SymbolList& list) {
-    recognise(grid, list);
+bool rebuildSymbolList(SchematicGrid& grid, SymbolList& list) {
+    const bool complete = recognise(grid, list);
     restamp(list, grid);
+    return complete;
 }
 
 }  // namespace volmira

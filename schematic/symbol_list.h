@@ -56,13 +56,18 @@ void stamp(SchematicGrid& grid, int code, int column, int row);
 bool fitsInGrid(int code, int column, int row);
 
 // The recogniser: consumes the grid into the list (every recognised symbol is erased from it).
-void recognise(SchematicGrid& grid, SymbolList& list);
+// A drawing that reaches no lower than row 2 gives an empty list. A symbol whose pattern would
+// not lie wholly inside the grid (pushed over an edge by moving the drawing) is not taken, so
+// every list can be saved and loaded again. Returns false when the list ran full; the cells that
+// found no place stay in the grid.
+bool recognise(SchematicGrid& grid, SymbolList& list);
 
 // Stamps every entry of the list back into the grid.
 void restamp(const SymbolList& list, SchematicGrid& grid);
 
 // Recogniser then restamp: the list is rebuilt and the grid keeps what the list holds. A cell
 // that no recogniser step takes (a lone "J") stays in the grid but has no entry.
-void rebuildSymbolList(SchematicGrid& grid, SymbolList& list);
+// Returns false when the list ran full.
+bool rebuildSymbolList(SchematicGrid& grid, SymbolList& list);
 
 }  // namespace volmira
