@@ -45,26 +45,29 @@ std::string_view leadingCharacters(std::string_view text, std::size_t count) {
     return text;
 }
 
-double prefixFactor(char c) {
+// The power of ten of a prefix letter; nothing for other characters.
+std::optional<int> prefixPower(char c) {
     switch (c) {
-    case 'p': return 1e-12;
-    case 'n': return 1e-9;
-    case 'u': return 1e-6;
-    case 'm': return 1e-3;
-    case 'k': return 1e3;
-    case 'M': return 1e6;
-    case 'G': return 1e9;
-    case 'T': return 1e12;
-    default: return 0;
+    case 'p': return -12;
+    case 'n': return -9;
+    case 'u': return -6;
+    case 'm': return -3;
+    case 'k': return 3;
+    case 'M': return 6;
+    case 'G': return 9;
+    case 'T': return 12;
+    default: return std::nullopt;
     }
 }
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
-// Converts "[sign] digits [, digits] [e|E [sign] digits]" with at least one mantissa digit.
-std::optional<double> convertNumber(std::string_view number) {
-    // Room for the longest number part a 25-character text can hold.
-    std::array<char, kMaxInputCharacters + 1> buffer{};
+// Converts "[sign] digits [, digits] [e|E [sign] digits]" with at least one mantissa digit,
+// times ten to `power`. The power joins the exponent, so that "8,2M" is the double nearest to
+// 8.2e6 rather than 8.2 · 1e6 with a second rounding.
+std::optional<double> convertNumber(std::string_view number, int power) {
+    // The mantissa of a 25-character text and an exponent of up to 8 characters.
+    std::array<char, kMaxInputCharacters + 12> buffer{};
     std::size_t length = 0;
     std::size_t i = 0;
     if (i < number.size() && (number[i] == '+' || number[i] == '-')) {
@@ -79,16 +82,25 @@ std::optional<double> convertNumber(std::string_view number) {
             buffer[length++] = number[i];
     }
     if (mantissaDigits == 0) return std::nullopt;
+
+    long exponent = 0;
     if (i < number.size() && (number[i] == 'e' || number[i] == 'E')) {
-        buffer[length++] = 'e';
         ++i;
-        if (i < number.size() && (number[i] == '+' || number[i] == '-')) buffer[length++] = number[i++];
+        int sign = 1;
+        if (i < number.size() && (number[i] == '+' || number[i] == '-')) sign = number[i++] == '-' ? -1 : 1;
         int exponentDigits = 0;
-        for (; i < number.size() && isDigit(number[i]); ++i, ++exponentDigits) buffer[length++] = number[i];
+        for (; i < number.size() && isDigit(number[i]); ++i, ++exponentDigits)
+            exponent = std::min(exponent * 10 + (number[i] - '0'), 1000000L);  // far out of range
         if (exponentDigits == 0) return std::nullopt;
+        exponent *= sign;
     }
     if (i != number.size()) return std::nullopt;
+    exponent += power;
 
+    buffer[length++] = 'e';
+    length = static_cast<std::size_t>(
+        std::to_chars(buffer.data() + length, buffer.data() + buffer.size(), exponent).ptr -
+        buffer.data());
     double value = 0;
     const auto [end, error] = std::from_chars(buffer.data(), buffer.data() + length, value);
     if (error != std::errc() || end != buffer.data() + length) return std::nullopt;
@@ -203,19 +215,17 @@ std::optional<double> parseValue(std::string_view text) {
     if (const std::size_t ohm = kept.find("Ohm"); ohm != std::string::npos) kept.erase(ohm, 3);
     const std::string_view cleaned = kept;
 
-    double factor = 1;
+    int power = 0;
     for (char c : cleaned)
-        if (const double f = prefixFactor(c); f != 0) factor = f;
+        if (const std::optional<int> p = prefixPower(c)) power = *p;
 
     const std::size_t numberEnd = cleaned.find_first_not_of("0123456789,eE+-");
     const std::string_view number = cleaned.substr(0, numberEnd);
     if (number.empty()) return 0.0;
 
-    const std::optional<double> mantissa = convertNumber(number);
-    if (!mantissa) return std::nullopt;
-    const double value = *mantissa * factor;
-    if (!std::isfinite(value)) return std::nullopt;
-    return value == 0 ? 0.0 : value;  // no "-0"
+    const std::optional<double> value = convertNumber(number, power);
+    if (!value || !std::isfinite(*value)) return std::nullopt;
+    return *value == 0 ? 0.0 : *value;  // no "-0"
 }
 
 std::string formatValue(int unitCode, int digits, double value, bool compact) {
