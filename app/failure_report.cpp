@@ -1,0 +1,34 @@
+#include "app/failure_report.h"
+
+#include "app/progress.h"
+#include "schematic/network_file.h"
+
+namespace volmira {
+
+std::string_view failureMessage(std::int32_t code) {
+    switch (code) {
+        case progress::kSolver:
+            return "Beim Lösen des Gleichungssystems ist ein Fehler aufgetreten.\n"
+                   "Möglicherweise enthält die Schaltung einen Kurzschluß!";
+        case progress::kOpen:
+        case progress::kSave:
+            return kFileAccessError;
+        case progress::kCalculator:
+            return "Volmira konnte die Datei \"calc.exe\" im\nWindows-Verzeichnis nicht finden!";
+        default:
+            return "Beim Programmablauf von Volmira ist ein\n"
+                   "nicht näher spezifizierter Fehler aufgetreten";
+    }
+}
+
+std::string failureReportText(std::int32_t code) {
+    std::string text(failureMessage(code));
+    text += "\n\nWenn Sie \"Ignorieren\" wählen, können Sie das Prog-\n"
+            "ramm vermutlich fortsetzen. \"Abbruch\" beendet es!\n"
+            "(Interner Fehlercode: ";
+    text += std::to_string(code);
+    text += ")";
+    return text;
+}
+
+}  // namespace volmira

@@ -1,0 +1,53 @@
+#pragma once
+// ProgressCode: every event handler and every risky step writes its code here first. When a
+// failure escapes a handler, the failure report picks its message by the code that stands.
+#include <cstdint>
+
+namespace volmira {
+
+inline std::int32_t progressCode = 0;
+
+// Codes with a fixed meaning: the failure report has its own text for 23, 181/191 and 995.
+namespace progress {
+inline constexpr std::int32_t kSolver = 23;
+inline constexpr std::int32_t kNewNetwork = 48;
+inline constexpr std::int32_t kAnalysis = 101;
+inline constexpr std::int32_t kResize = 112;
+inline constexpr std::int32_t kWindowCreation = 116;
+inline constexpr std::int32_t kSymbolChoice = 121;
+inline constexpr std::int32_t kMouseMove = 133;
+inline constexpr std::int32_t kMouseDown = 134;
+inline constexpr std::int32_t kMouseUp = 135;
+inline constexpr std::int32_t kUndo = 141;
+inline constexpr std::int32_t kOpen = 181;
+inline constexpr std::int32_t kSave = 191;  // save, save as and the delete dialog
+inline constexpr std::int32_t kModeChoice = 314;  // mode buttons and mode menu entries
+inline constexpr std::int32_t kTimer = 341;
+inline constexpr std::int32_t kGroundPoints = 391;
+inline constexpr std::int32_t kSchematicCheck = 401;
+inline constexpr std::int32_t kNetworkMove = 411;
+inline constexpr std::int32_t kOpenRecent = 421;
+inline constexpr std::int32_t kClose = 481;
+inline constexpr std::int32_t kWindowCreationFormats = 871;
+inline constexpr std::int32_t kWindowCreationControls = 872;
+inline constexpr std::int32_t kStartupBegin = 876;   // 876..881: the start-up steps in order
+inline constexpr std::int32_t kStartupCaption = 877;
+inline constexpr std::int32_t kStartupSize = 878;
+inline constexpr std::int32_t kStartupCatalogue = 879;
+inline constexpr std::int32_t kStartupMacros = 880;
+inline constexpr std::int32_t kStartupEnd = 881;
+inline constexpr std::int32_t kCalculator = 995;
+}  // namespace progress
+
+// GuardCode values: an operation in progress that nested routines must respect.
+namespace guard {
+inline constexpr int kNone = 0;
+inline constexpr int kStartup = 37;       // the recogniser does nothing
+inline constexpr int kModeEnabling = 63;
+inline constexpr int kClosing = 22;       // the painter does nothing
+inline constexpr int kSourceRedraw = 133; // that redraw does not invalidate the analysis
+inline constexpr int kAnalysis = 149;     // the analysis keeps the status panel up
+inline constexpr int kTrialSolve = 164;
+}  // namespace guard
+
+}  // namespace volmira
