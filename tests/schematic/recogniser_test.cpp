@@ -1,0 +1,298 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "schematic/symbol_list.h"
+#include "schematic/test_drawings.h"
+
+namespace volmira {
+namespace {
+
+// An expected entry relative to where the pattern was stamped.
+struct Rel {
+    int code;
+    int dc;
+    int dr;
+};
+
+std::string describe(const SymbolList& list) {
+    std::string text;
+    for (const PlacedSymbol& s : list)
+        text += std::to_string(s.code) + "@" + std::to_string(s.column) + "," +
+                std::to_string(s.row) + " ";
+    return text;
+}
+
+std::string describe(const std::vector<Rel>& entries, int column, int row) {
+    std::string text;
+    for (const Rel& e : entries)
+        text += std::to_string(e.code) + "@" + std::to_string(column + e.dc) + "," +
+                std::to_string(row + e.dr) + " ";
+    return text;
+}
+
+// What each code stamped alone on a blank grid comes back as. Multi-cell patterns that the
+// recogniser has no symbol for fall apart into their single cells and wire runs (singles
+// first, then horizontal, then vertical runs); erasers and empty codes leave nothing.
+std::vector<Rel> expectedAlone(int code) {
+    switch (code) {
+    case 12: case 36: case 37: case 38: case 52: case 53: case 54: return {};
+    case 13: return {{40, 0, 0}, {4, 1, 0}, {10, 0, 1}};
+    case 14: return {{41, 1, 0}, {4, 0, 0}, {10, 1, 1}};
+    case 15: return {{42, 0, 1}, {4, 1, 1}, {10, 0, 0}};
+    case 16: return {{43, 1, 1}, {4, 0, 1}, {10, 1, 0}};
+    case 17: return {{44, 1, 1}, {4, 0, 1}, {4, 2, 1}, {10, 1, 0}, {10, 1, 2}};
+    case 18: return {{45, 1, 0}, {4, 0, 0}, {4, 2, 0}, {10, 1, 1}};
+    case 19: return {{46, 1, 1}, {4, 0, 1}, {10, 1, 0}, {10, 1, 2}};
+    case 20: return {{47, 0, 1}, {4, 1, 1}, {10, 0, 0}, {10, 0, 2}};
+    case 21: return {{48, 1, 1}, {4, 0, 1}, {4, 2, 1}, {10, 1, 0}};
+    case 22: return {{49, 0, 1}, {10, 0, 0}};
+    case 23: return {{50, 1, 0}, {4, 0, 0}, {4, 2, 0}};
+    case 24: return {{51, 0, 1}, {10, 0, 0}, {10, 0, 2}};
+    case 30: return {{29, 0, 0}, {4, 2, 0}};
+    case 39: return {{11, 1, 1}, {4, 0, 1}, {4, 2, 1}, {10, 1, 0}, {10, 1, 2}};
+    default: return {{code, 0, 0}};
+    }
+}
+
+TEST(Recogniser, EveryCodeStampedAloneComesBackAsTheTableSays) {
+    constexpr int kColumn = 20, kRow = 20;
+    for (int code = 1; code <= kLastStorableCode; ++code) {
+        SCOPED_TRACE("code " + std::to_string(code));
+        SchematicGrid grid;
+        stamp(grid, code, kColumn, kRow);
+        const SchematicGrid stamped = grid;
+        SymbolList list;
+        EXPECT_TRUE(rebuildSymbolList(grid, list));
+        EXPECT_EQ(describe(list), describe(expectedAlone(code), kColumn, kRow));
+        // Whatever the list holds stamps back to the very same cells.
+        EXPECT_EQ(grid, stamped);
+    }
+}
+
+TEST(Recogniser, ConsumesWhatItRecognises) {
+    SchematicGrid grid = test::rcLowPass();
+    SymbolList list;
+    recognise(grid, list);
+    EXPECT_TRUE(grid.empty());
+    EXPECT_FALSE(list.empty());
+}
+
+struct RunCase {
+    int length;
+    std::vector<Rel> horizontal;  // offsets along the run
+};
+
+TEST(Recogniser, RunsAreCoveredFromTheirStartByPiecesOfEightFourTwoOne) {
+    const RunCase cases[] = {
+        {15, {{32, 0, 0}, {31, 8, 0}, {29, 12, 0}, {4, 14, 0}}},
+        {8, {{32, 0, 0}}},
+        {16, {{32, 0, 0}, {32, 8, 0}}},
+        {7, {{31, 0, 0}, {29, 4, 0}, {4, 6, 0}}},
+        {3, {{29, 0, 0}, {4, 2, 0}}},
+        {1, {{4, 0, 0}}},
+        {100, {{32, 0, 0}, {32, 8, 0}, {32, 16, 0}, {32, 24, 0}, {32, 32, 0}, {32, 40, 0},
+               {32, 48, 0}, {32, 56, 0}, {32, 64, 0}, {32, 72, 0}, {32, 80, 0}, {32, 88, 0},
+               {31, 96, 0}}},
+    };
+    const auto vertical = [](int code) {
+        switch (code) {
+        case 32: return 35;
+        case 31: return 34;
+        case 29: return 33;
+        default: return 10;
+        }
+    };
+    for (const RunCase& c : cases) {
+        SCOPED_TRACE("length " + std::to_string(c.length));
+        const int start = c.length == 100 ? 1 : 5;
+        SchematicGrid across;
+        for (int i = 0; i < c.length; ++i) across.set(start + i, 30, '1');
+        SymbolList list;
+        rebuildSymbolList(across, list);
+        EXPECT_EQ(describe(list), describe(c.horizontal, start, 30));
+
+        if (c.length > kGridRows) continue;
+        SchematicGrid down;
+        for (int i = 0; i < c.length; ++i) down.set(40, start + i, '2');
+        std::vector<Rel> expected;
+        for (const Rel& e : c.horizontal) expected.push_back({vertical(e.code), 0, e.dc});
+        rebuildSymbolList(down, list);
+        EXPECT_EQ(describe(list), describe(expected, 40, start));
+    }
+}
+
+TEST(Recogniser, ComponentLetterIsHorizontalWhenAWireLiesBesideIt) {
+    struct Case {
+        std::string_view cells;  // three cells around the letter in row 10 from column 9
+        std::string_view above;  // cell above and below the letter
+        int code;
+        int column;
+        int row;
+    };
+    const Case cases[] = {
+        {"1x1", "0", 1, 9, 10},   // both sides
+        {"1x0", "0", 1, 9, 10},   // only left
+        {"0y1", "0", 2, 9, 10},   // only right
+        {"1z0", "2", 3, 9, 10},   // wire left wins over wires above and below
+        {"0x0", "2", 7, 10, 9},   // none: vertical, top-left one row up
+        {"0z0", "0", 9, 10, 9},   // a bare letter is vertical too
+        {"2y2", "0", 8, 10, 9},   // vertical wires beside it do not count
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.cells) + " above " + std::string(c.above));
+        SchematicGrid grid;
+        for (int i = 0; i < 3; ++i) grid.set(9 + i, 10, c.cells[i]);
+        grid.set(10, 9, c.above[0]);
+        grid.set(10, 11, c.above[0]);
+        SymbolList list;
+        recognise(grid, list);
+        ASSERT_FALSE(list.empty());
+        EXPECT_EQ(list[0], (PlacedSymbol{static_cast<std::uint8_t>(c.column),
+                                         static_cast<std::uint8_t>(c.row),
+                                         static_cast<SymbolCode>(c.code)}));
+    }
+}
+
+TEST(Recogniser, AmplifierDirectionAndInputVariantComeFromTheMarks) {
+    for (int code = 25; code <= 28; ++code) {
+        SCOPED_TRACE(code);
+        SchematicGrid grid;
+        stamp(grid, code, 30, 30);
+        SymbolList list;
+        recognise(grid, list);
+        ASSERT_EQ(list.size(), 1);
+        EXPECT_EQ(list[0], (PlacedSymbol{30, 30, static_cast<SymbolCode>(code)}));
+        EXPECT_TRUE(grid.empty());
+    }
+}
+
+TEST(Recogniser, DrawingThatReachesNoLowerThanRowTwoGivesAnEmptyList) {
+    SchematicGrid grid;
+    stamp(grid, 1, 5, 2);   // resistor in row 2
+    stamp(grid, 10, 9, 1);  // wire cell in row 1
+    const SchematicGrid before = grid;
+    SymbolList list;
+    rebuildSymbolList(grid, list);
+    EXPECT_TRUE(list.empty());
+    EXPECT_EQ(grid, before);  // nothing is taken, so nothing is lost from the grid
+
+    stamp(grid, 10, 9, 3);  // one cell in row 3 opens the scan
+    rebuildSymbolList(grid, list);
+    EXPECT_EQ(describe(list), "1@5,2 10@9,1 10@9,3 ");
+}
+
+TEST(Recogniser, EqualRowsAtTheBottomAreStillRecognised) {
+    SchematicGrid grid;
+    for (int column = 1; column <= 8; ++column) {
+        grid.set(column, 79, '1');
+        grid.set(column, 80, '1');
+    }
+    SymbolList list;
+    rebuildSymbolList(grid, list);
+    EXPECT_EQ(describe(list), "32@1,79 32@1,80 ");
+}
+
+TEST(Recogniser, LoneOutputMarkStaysInTheGridWithoutAnEntry) {
+    SchematicGrid grid;
+    grid.set(30, 30, 'J');
+    stamp(grid, 1, 10, 10);
+    SymbolList list;
+    rebuildSymbolList(grid, list);
+    EXPECT_EQ(describe(list), "1@10,10 ");
+    EXPECT_EQ(grid.at(30, 30), 'J');
+}
+
+TEST(Recogniser, SymbolsPushedOverTheEdgeAreNotTakenAndStayInTheGrid) {
+    SchematicGrid grid;
+    // Amplifier with its left column gone, source whose "A" reached column 1, resistor whose
+    // right lead was pushed off, vertical component in row 1.
+    stamp(grid, 25, 0, 10);
+    grid.set(1, 30, '2');
+    grid.set(1, 31, 'A');
+    grid.set(1, 32, '2');
+    grid.set(1, 33, '2');
+    grid.set(99, 50, '1');
+    grid.set(100, 50, 'x');
+    grid.set(50, 1, 'y');
+    grid.set(50, 2, '2');
+    const SchematicGrid before = grid;
+    SymbolList list;
+    EXPECT_TRUE(rebuildSymbolList(grid, list));
+    EXPECT_EQ(grid, before);
+    const SymbolCatalogue& catalogue = SymbolCatalogue::instance();
+    for (const PlacedSymbol& s : list) {
+        SCOPED_TRACE(describe(list));
+        EXPECT_TRUE(fitsInGrid(s.code, s.column, s.row));
+        EXPECT_LE(s.column + catalogue.width(s.code) - 1, kGridColumns);
+    }
+    EXPECT_EQ(grid.at(1, 31), 'A');
+    EXPECT_EQ(grid.at(100, 50), 'x');
+}
+
+TEST(Recogniser, ListNeverGrowsBeyondItsCapacityAndKeepsTheRestInTheGrid) {
+    SchematicGrid grid;
+    for (int row = 3; row <= kGridRows; ++row)
+        for (int column = 1; column <= kGridColumns; column += 2) grid.set(column, row, '1');
+    const SchematicGrid before = grid;  // 78 rows of 50 separate wire cells: 3900 entries
+    SymbolList list;
+    EXPECT_FALSE(rebuildSymbolList(grid, list));
+    EXPECT_EQ(list.size(), kMaxPlacedSymbols);
+    EXPECT_TRUE(list.full());
+    EXPECT_EQ(grid, before);
+}
+
+TEST(Recogniser, ListOrderIsSourcesAmplifiersComponentsSinglesRunsAcrossRunsDown) {
+    SchematicGrid grid = test::invertingAmplifier();
+    SymbolList list;
+    recognise(grid, list);
+    ASSERT_GE(list.size(), 3);
+    EXPECT_EQ(list[0].code, 5);
+    EXPECT_EQ(list[1].code, 26);
+    const auto rank = [](int code) {
+        if (code == 5 || code == 6) return 0;
+        if (code >= 25 && code <= 28) return 1;
+        if ((code >= 1 && code <= 3) || (code >= 7 && code <= 9)) return 2;
+        if (code == 11 || (code >= 40 && code <= 51)) return 3;
+        if (code == 4 || (code >= 29 && code <= 32)) return 4;
+        return 5;
+    };
+    for (int i = 1; i < list.size(); ++i) EXPECT_LE(rank(list[i - 1].code), rank(list[i].code)) << i;
+}
+
+TEST(Recogniser, RealDrawingsSurviveRecogniserAndRestampUnchanged) {
+    const std::pair<const char*, SchematicGrid> drawings[] = {
+        {"rc low-pass", test::rcLowPass()},
+        {"bridge", test::bridge()},
+        {"inverting amplifier", test::invertingAmplifier()},
+    };
+    for (const auto& [name, original] : drawings) {
+        SCOPED_TRACE(name);
+        SchematicGrid grid = original;
+        SymbolList first;
+        ASSERT_TRUE(rebuildSymbolList(grid, first));
+        EXPECT_EQ(grid, original);
+        SymbolList second;
+        rebuildSymbolList(grid, second);
+        EXPECT_EQ(describe(second), describe(first));
+        EXPECT_EQ(grid, original);
+        for (const PlacedSymbol& s : first) EXPECT_NE(s.code, 30);
+    }
+}
+
+TEST(Recogniser, BoundsCoverEveryEntry) {
+    SchematicGrid grid = test::rcLowPass();  // columns 3..16, rows 3..10
+    SymbolList list;
+    rebuildSymbolList(grid, list);
+    // The source's pattern reaches one column left of its wire.
+    EXPECT_EQ(list.bounds(), (DrawingBounds{2, 3, 16, 10}));
+
+    SymbolList empty;
+    SchematicGrid blank;
+    rebuildSymbolList(blank, empty);
+    EXPECT_EQ(empty.bounds(), DrawingBounds{});
+}
+
+}  // namespace
+}  // namespace volmira
