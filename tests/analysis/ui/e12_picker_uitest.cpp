@@ -1,0 +1,134 @@
+// The E12 picker: the drawn table, clicks on computed cell positions, picked cells on navy, the
+// drag handle that carries the shadow along, and "Abbruch".
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include "analysis/ui/e12_picker.h"
+
+using namespace volmira;
+namespace L = volmira::e12_layout;
+
+namespace {
+
+// The middle of a cell in image pixels, from the click mapping's own rule.
+QPoint cellCentre(int column, int row) {
+    return {L::kCellWidth * (column - 1) + L::kCellWidth / 2,
+            L::kRowOffset + L::kCellHeight * (row - 1) + L::kCellHeight / 2};
+}
+
+bool anyDarkPixel(const QImage& image, QRect area) {
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (qGray(image.pixel(x, y)) < 128) return true;
+    return false;
+}
+
+}  // namespace
+
+class E12PickerTest : public QObject {
+    Q_OBJECT
+private slots:
+    void tableIsWhiteWithColumnLinesAndText() {
+        const QImage image = drawE12Table(E12Kind::Resistor, E12Selection());
+        QCOMPARE(image.size(), QSize(560, 215));
+        for (int c = 1; c <= 8; ++c) QCOMPARE(image.pixelColor(L::separatorX(c), 100), QColor(Qt::black));
+        QCOMPARE(image.pixelColor(35, 5), QColor(Qt::white));
+        // Text of cell (5, 3) "1,5 kOhm" starts at x = 292 with its top at y = 47.
+        QVERIFY(anyDarkPixel(image, QRect(L::textX(5), L::textY(3), 50, 14)));
+        QVERIFY(!anyDarkPixel(image, QRect(L::textX(5) - 10, L::textY(3), 8, 14)));
+    }
+
+    void pickedCellsAreWhiteOnNavy() {
+        E12Selection selection;
+        QCOMPARE(selection.toggle(e12Cell(E12Kind::Capacitor, 4, 5).value), PickResult::Taken);
+        const QImage image = drawE12Table(E12Kind::Capacitor, selection);
+        const QPoint inside = cellCentre(4, 5) + QPoint(-30, -7);
+        QCOMPARE(image.pixelColor(inside), QColor(0, 0, 128));
+        QCOMPARE(image.pixelColor(cellCentre(4, 6) + QPoint(-30, -7)), QColor(Qt::white));
+        // The text inside the navy cell is white.
+        bool white = false;
+        for (int x = L::textX(4); x < L::textX(4) + 40; ++x)
+            for (int y = L::textY(5) + 2; y < L::textY(5) + 12; ++y)
+                white = white || image.pixelColor(x, y) == QColor(Qt::white);
+        QVERIFY(white);
+    }
+
+    void clickOnComputedCellReportsItsValue_data() {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<double>("value");
+        QTest::newRow("R 1,5 kOhm") << 1 << 5 << 3 << 1500.0;
+        QTest::newRow("R 1,0 mOhm") << 1 << 1 << 1 << 0.010;
+        QTest::newRow("C 47 nF") << 2 << 4 << 9 << 47e-9;
+        QTest::newRow("C 4,7 uF") << 2 << 6 << 9 << 4.7e-6;
+        QTest::newRow("L 8,2 mH") << 3 << 5 << 12 << 8.2e-3;
+        QTest::newRow("R 820 kOhm") << 1 << 8 << 12 << 8.2e6;
+    }
+    void clickOnComputedCellReportsItsValue() {
+        QFETCH(int, kind);
+        QFETCH(int, column);
+        QFETCH(int, row);
+        QFETCH(double, value);
+        QWidget host;
+        host.resize(900, 700);
+        E12Picker picker(&host);
+        host.show();
+        picker.open(static_cast<E12Kind>(kind));
+        QSignalSpy spy(&picker, &E12Picker::cellClicked);
+        QTest::mouseClick(picker.table(), Qt::LeftButton, {}, cellCentre(column, row));
+        QCOMPARE(spy.count(), 1);
+        QCOMPARE(spy[0][1].toInt(), column);
+        QCOMPARE(spy[0][2].toInt(), row);
+        QVERIFY(qAbs(spy[0][3].toDouble() / value - 1) < 1e-9);
+    }
+
+    void opensWithShadowAndCancelHidesBoth() {
+        QWidget host;
+        host.resize(900, 700);
+        E12Picker picker(&host);
+        host.show();
+        QVERIFY(!picker.isOpen());
+        picker.open(E12Kind::Inductor);
+        QVERIFY(picker.isOpen());
+        QCOMPARE(picker.panel()->pos(), QPoint(180, 370));
+        QCOMPARE(picker.shadow()->geometry(), picker.panel()->geometry().translated(10, 10));
+        QCOMPARE(picker.label()->text(), QStringLiteral("Sie können aus der Liste durch Anklicken "
+                                                        "auswählen, oder beliebige Werte unten "
+                                                        "direkt manuell eingeben"));
+        QVERIFY(picker.acceptButton()->isHidden());
+        QSignalSpy closed(&picker, &E12Picker::closed);
+        QTest::mouseClick(host.findChild<QPushButton*>("WerAbb"), Qt::LeftButton);
+        QVERIFY(picker.panel()->isHidden());
+        QVERIFY(picker.shadow()->isHidden());
+        QCOMPARE(closed.count(), 1);
+    }
+
+    void dragHandleMovesPanelShadowAndNextOpening() {
+        QWidget host;
+        host.resize(900, 700);
+        E12Picker picker(&host);
+        host.show();
+        picker.open(E12Kind::Resistor);
+        auto* handle = host.findChild<QFrame*>("ziehgriff");
+        QVERIFY(handle);
+        const QPoint start(20, 4);
+        QTest::mousePress(handle, Qt::LeftButton, {}, start);
+        QMouseEvent move(QEvent::MouseMove, QPointF(start + QPoint(-30, 25)),
+                         QPointF(handle->mapToGlobal(start + QPoint(-30, 25))), Qt::NoButton,
+                         Qt::LeftButton, {});
+        QApplication::sendEvent(handle, &move);
+        QCOMPARE(picker.panel()->pos(), QPoint(150, 395));
+        QCOMPARE(picker.shadow()->pos(), QPoint(160, 405));
+        QTest::mouseRelease(handle, Qt::LeftButton, {}, start + QPoint(-30, 25));
+        QCOMPARE(picker.position(), QPoint(150, 395));
+        picker.close();
+        picker.open(E12Kind::Capacitor);
+        QCOMPARE(picker.panel()->pos(), QPoint(150, 395));
+    }
+};
+
+QTEST_MAIN(E12PickerTest)
+#include "e12_picker_uitest.moc"
