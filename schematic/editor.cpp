@@ -1,0 +1,288 @@
+#include "schematic/editor.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace volmira {
+
+namespace {
+
+// The pixel of a cell that its wires pass through.
+Pixel wirePixel(Cell c) {
+    const Pixel o = cellOrigin(c);
+    return {o.x + 2, o.y + 2};
+}
+
+// The way from the start cell towards the pointer: vertical when the pointer is at least as far
+// off vertically as horizontally. None while the pointer sits on the start's wire pixel.
+Direction directionToward(Cell start, Pixel p) {
+    const Pixel from = wirePixel(start);
+    const int dx = p.x - from.x, dy = p.y - from.y;
+    if (dx == 0 && dy == 0) return Direction::None;
+    if (std::abs(dy) >= std::abs(dx)) return dy < 0 ? Direction::VonUnten : Direction::VonOben;
+    return dx < 0 ? Direction::VonRechts : Direction::VonLinks;
+}
+
+// The cell a segment leaving `start` in direction `d` reaches under the pointer.
+Cell segmentEnd(Cell start, Pixel p, Direction d) {
+    const Cell under = cellOfPixel(p);
+    return isVertical(d) ? Cell{start.column, under.row} : Cell{under.column, start.row};
+}
+
+PixelRect bandBetween(Pixel a, Pixel b) {
+    return {std::min(a.x, b.x), std::min(a.y, b.y), std::abs(b.x - a.x) + 1,
+            std::abs(b.y - a.y) + 1};
+}
+
+}  // namespace
+
+Editor::Editor(SchematicGrid& grid, SchematicGrid& undoCopy, SymbolList& symbols)
+    : grid_(grid), undo_(undoCopy), symbols_(symbols) {}
+
+void Editor::toolsOff() {
+    rectangle_ = false;
+    node_ = false;
+    line_ = LineState::Aus;
+    currentSymbol_ = 0;
+    start_ = previousStart_ = Cell{};
+    direction_ = previousDirection_ = Direction::None;
+    previews_.markerVisible = false;
+    previews_.band.reset();
+    previews_.cornerVisible = false;
+    previews_.symbolVisible = true;
+}
+
+void Editor::selectSymbol(int code) {
+    toolsOff();
+    currentSymbol_ = SymbolCatalogue::valid(code) ? code : 0;
+    track(lastPosition_);
+}
+
+void Editor::startRectangle() {
+    toolsOff();
+    rectangle_ = true;
+    track(lastPosition_);
+}
+
+void Editor::startLine() {
+    toolsOff();
+    line_ = LineState::Ein;
+    track(lastPosition_);
+}
+
+void Editor::startNode() {
+    toolsOff();
+    node_ = true;
+    track(lastPosition_);
+}
+
+void Editor::track(Pixel p) {
+    lastPosition_ = clampToDrawing(p);
+    const SymbolCatalogue& catalogue = SymbolCatalogue::instance();
+    // The floating symbol is centred on the pointer and kept where the whole pattern fits.
+    const int columns = std::max(1, catalogue.width(currentSymbol_));
+    const int rows = std::max(1, catalogue.height(currentSymbol_));
+    const Pixel corner = snapToCell({lastPosition_.x - columns * kPixelsPerCell / 2,
+                                     lastPosition_.y - rows * kPixelsPerCell / 2});
+    previews_.symbolTopLeft = {
+        std::clamp(corner.x, kPixelsPerCell, (kGridColumns - columns) * kPixelsPerCell),
+        std::clamp(corner.y, kPixelsPerCell, (kGridRows - rows) * kPixelsPerCell)};
+
+    const bool toolOn = rectangle_ || node_ || line_ != LineState::Aus;
+    previews_.symbolVisible = !toolOn;
+    previews_.markerVisible = toolOn;
+    previews_.markerCell = cellOfPixel(lastPosition_);
+    if (rectangle_) {
+        if (leftDown_)
+            previews_.band = bandBetween(wirePixel(cellOfPixel(pressPosition_)),
+                                         wirePixel(previews_.markerCell));
+        else
+            previews_.band.reset();
+    }
+    if (line_ == LineState::Beg) trackLine(lastPosition_);
+}
+
+void Editor::trackLine(Pixel p) {
+    const Direction d = directionToward(start_, p);
+    if (d != Direction::None) direction_ = d;
+    if (direction_ == Direction::None) return;
+    const Cell end = segmentEnd(start_, p, direction_);
+    previews_.markerCell = end;
+    previews_.band = bandBetween(wirePixel(start_), wirePixel(end));
+    previews_.cornerVisible = previousDirection_ != Direction::None;
+    previews_.cornerCode = cornerCode(previousDirection_, direction_);
+    previews_.cornerCell = start_;
+}
+
+void Editor::mouseMove(Pixel p, bool leftDown) {
+    leftDown_ = leftDown;
+    track(p);
+}
+
+DrawingChanges Editor::mousePress(Pixel p, MouseButton button) {
+    const bool left = button == MouseButton::Left;
+    const bool right = button == MouseButton::Right;
+    leftDown_ = leftDown_ || left;
+    rightDown_ = rightDown_ || right;
+    pressPosition_ = clampToDrawing(p);
+    track(p);
+
+    if (left && currentSymbol_ != 0 && !rectangle_ && line_ == LineState::Aus && !node_)
+        return placeSymbol();
+    if (right && currentSymbol_ != 0 && !previews_.markerVisible) {
+        currentSymbol_ = SymbolCatalogue::instance()[currentSymbol_].rightClickSuccessor;
+        track(p);
+        return {};
+    }
+    if (line_ != LineState::Aus && (left || right)) return linePress(pressPosition_, right);
+    if (node_ && left) return placeNode(previews_.markerCell);
+    return {};
+}
+
+DrawingChanges Editor::mouseRelease(Pixel p, MouseButton) {
+    DrawingChanges changes;
+    if (leftDown_ && rectangle_) {
+        const SchematicGrid before = grid_;
+        if (layRectangle(grid_, cellOfPixel(pressPosition_), cellOfPixel(p), changes))
+            undo_ = before;
+    }
+    leftDown_ = rightDown_ = false;
+    track(p);
+    return changes;
+}
+
+DrawingChanges Editor::placeSymbol() {
+    DrawingChanges changes;
+    const Cell at = cellOfPixel(previews_.symbolTopLeft);
+    if (!fitsInGrid(currentSymbol_, at.column, at.row)) return changes;
+    undo_ = grid_;
+    stamp(grid_, currentSymbol_, at.column, at.row);
+    changes.changed = grid_ != undo_;
+    changes.draw(currentSymbol_, at);
+    return changes;
+}
+
+// A segment runs from its start cell up to the cell before its end: the end cell is either the
+// next segment's start, where the corner joining the two is placed, or, when the line finishes
+// there, the end cell that the end rule joins with what lies at and beyond it. So consecutive
+// segments meet exactly at their corner cells and a finished line reaches the clicked cell. The
+// line's very first cell joins a node mark it starts on (or next to) the way an end does.
+DrawingChanges Editor::linePress(Pixel p, bool finish) {
+    DrawingChanges changes;
+    if (line_ == LineState::Ein) {
+        line_ = LineState::Beg;
+        undo_ = grid_;
+        currentSymbol_ = 0;
+        previousStart_ = start_;
+        start_ = cellOfPixel(p);
+        direction_ = previousDirection_ = Direction::None;
+        return changes;
+    }
+
+    line_ = LineState::End;
+    const Direction d =
+        directionToward(start_, p) != Direction::None ? directionToward(start_, p) : direction_;
+    const Cell end = d == Direction::None ? start_ : segmentEnd(start_, p, d);
+    if (end == start_) {
+        // Nothing to lay; a right click still ends the line at the last joint.
+        line_ = LineState::Beg;
+        if (finish) {
+            joinLineEnd(grid_, start_, previousDirection_, changes);
+            endLine();
+        }
+        return changes;
+    }
+
+    direction_ = d;
+    previousStart_ = start_;
+    start_ = end;
+    const bool firstSegment = previousDirection_ == Direction::None;
+    for (Cell c = previousStart_; c != end; c = step(c, d)) {
+        if (firstSegment && c == previousStart_)
+            joinLineStart(grid_, c, d, changes);
+        else
+            placeWireCell(grid_, c, wireCode(d), changes);
+    }
+    line_ = LineState::Beg;
+    const int corner = cornerCode(previousDirection_, direction_);
+    if (corner != 0) placeWireCell(grid_, previousStart_, corner, changes);
+    previews_.cornerCell = start_;
+
+    if (finish) {
+        joinLineEnd(grid_, end, d, changes);
+        endLine();
+    } else {
+        previousDirection_ = direction_;
+        track(p);
+    }
+    return changes;
+}
+
+void Editor::endLine() {
+    line_ = LineState::Ein;
+    previews_.cornerVisible = false;
+    previews_.band.reset();
+    start_ = previousStart_ = Cell{};
+    direction_ = previousDirection_ = Direction::None;
+}
+
+DrawingChanges Editor::placeNode(Cell cell) {
+    DrawingChanges changes;
+    const int code = nodeCodeFor(grid_, cell);
+    if (code == 0) return changes;
+    undo_ = grid_;
+    placeWireCell(grid_, cell, code, changes);
+    return changes;
+}
+
+DrawingChanges Editor::rebuiltSince(const SchematicGrid& before) {
+    DrawingChanges changes;
+    rebuildSymbolList(grid_, symbols_);
+    changes.changed = grid_ != before;
+    changes.repaintAll = true;
+    return changes;
+}
+
+DrawingChanges Editor::undo() {
+    const SchematicGrid before = grid_;
+    grid_ = undo_;
+    return rebuiltSince(before);
+}
+
+DrawingChanges Editor::groundMarks() {
+    DrawingChanges changes;
+    const SchematicGrid before = grid_;
+    setGroundMarks(grid_, changes);
+    if (changes.changed) undo_ = before;
+    return changes;
+}
+
+DrawingChanges Editor::moveDrawing(MoveDirection direction, std::span<Component> records) {
+    const SchematicGrid before = grid_;
+    if (!volmira::moveDrawing(grid_, direction)) return {};
+    undo_ = before;
+    shiftRecords(records, direction);
+    return rebuiltSince(before);
+}
+
+DrawingChanges Editor::newNetwork() {
+    DrawingChanges changes;
+    changes.changed = !grid_.empty();
+    undo_ = grid_;
+    grid_.clear();
+    symbols_.clear();
+    toolsOff();
+    track(lastPosition_);
+    changes.repaintAll = true;
+    return changes;
+}
+
+bool showsHandCursor(const SchematicGrid& grid, int workingMode, Pixel p) {
+    const Cell c = cellOfPixel(p);
+    const char ch = grid.at(c.column, c.row);
+    if (workingMode == 2) return ch == 'x' || ch == 'y' || ch == 'z';
+    if (workingMode == 3) return ch != kEmptyCell;
+    return false;
+}
+
+}  // namespace volmira

@@ -1,0 +1,344 @@
+#include "schematic/editor.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "editor_grid_text.h"
+
+namespace volmira {
+namespace {
+
+using test::area;
+using test::drawRows;
+
+// The pixel a user clicks for a cell: the point its wires pass through.
+Pixel at(int column, int row) {
+    return {(column - 1) * 9 + 2, (row - 1) * 9 + 2};
+}
+
+class EditorTest : public ::testing::Test {
+  protected:
+    SchematicGrid grid;
+    SchematicGrid undoCopy;
+    SymbolList symbols;
+    Editor editor{grid, undoCopy, symbols};
+
+    DrawingChanges click(Pixel p, MouseButton button = MouseButton::Left) {
+        editor.mouseMove(p, false);
+        DrawingChanges changes = editor.mousePress(p, button);
+        changes.merge(editor.mouseRelease(p, button));
+        return changes;
+    }
+    // Line tool: a press per corner, the last one with the right button.
+    void line(std::vector<Cell> points) {
+        for (std::size_t i = 0; i < points.size(); ++i)
+            click(at(points[i].column, points[i].row),
+                  i + 1 == points.size() ? MouseButton::Right : MouseButton::Left);
+    }
+};
+
+TEST(PixelGeometry, CellsAndSnapping) {
+    EXPECT_EQ(cellOfPixel({0, 0}), (Cell{1, 1}));
+    EXPECT_EQ(cellOfPixel({6, 6}), (Cell{1, 1}));
+    EXPECT_EQ(cellOfPixel({7, 16}), (Cell{2, 3}));
+    EXPECT_EQ(cellOfPixel({897, 717}), (Cell{100, 80}));
+    EXPECT_EQ(cellOfPixel({-40, 5000}), (Cell{1, 80}));  // dragged beyond the image
+    EXPECT_EQ(snapToCell({7, 16}), (Pixel{9, 18}));
+    EXPECT_EQ(snapToCell({6, 15}), (Pixel{0, 9}));
+    EXPECT_EQ(cellBoxTopLeft({3, 2}), (Pixel{16, 7}));
+}
+
+TEST_F(EditorTest, PlacesTheSymbolUnderThePreviewAndKeepsTheOldDrawingForUndo) {
+    drawRows(grid, 1, 1, {"2"});
+    editor.selectSymbol(1);  // resistor, 1 x 3 cells
+    editor.mouseMove({100, 100}, false);
+    // Centred on the pointer: top-left = pointer - half the 27 x 9 box, snapped down.
+    EXPECT_EQ(editor.previews().symbolTopLeft, (Pixel{81, 90}));
+    EXPECT_TRUE(editor.previews().symbolVisible);
+    const DrawingChanges changes = click({100, 100});
+    EXPECT_EQ(area(grid, 10, 11, 3, 1), "1x1\n");
+    EXPECT_TRUE(changes.changed);
+    ASSERT_EQ(changes.glyphs.size(), 1u);
+    EXPECT_EQ(changes.glyphs[0], (PlacedSymbol{10, 11, 1}));
+    EXPECT_EQ(area(undoCopy, 1, 1, 1, 1), "2\n");
+    EXPECT_EQ(undoCopy.at(11, 11), '0');
+    EXPECT_EQ(editor.currentSymbol(), 1);
+}
+
+TEST_F(EditorTest, ThePreviewStaysWhereTheWholeSymbolFits) {
+    editor.selectSymbol(25);  // 5 x 5 op-amp
+    editor.mouseMove({0, 0}, false);
+    EXPECT_EQ(editor.previews().symbolTopLeft, (Pixel{9, 9}));
+    click({897, 717});
+    EXPECT_EQ(editor.previews().symbolTopLeft, (Pixel{95 * 9, 75 * 9}));
+    EXPECT_EQ(grid.at(99, 78), '#');
+    EXPECT_EQ(grid.at(100, 78), 'J');
+}
+
+TEST_F(EditorTest, RightClickSwitchesTheFormWithoutPlacing) {
+    editor.selectSymbol(1);
+    EXPECT_TRUE(click({200, 200}, MouseButton::Right).glyphs.empty());
+    EXPECT_EQ(editor.currentSymbol(), 7);
+    EXPECT_TRUE(grid.empty());
+    click({200, 200}, MouseButton::Right);
+    EXPECT_EQ(editor.currentSymbol(), 1);
+
+    // The mouse pointer has no other form, and tools ignore the right click's switch.
+    editor.selectSymbol(0);
+    click({200, 200}, MouseButton::Right);
+    EXPECT_EQ(editor.currentSymbol(), 0);
+    editor.startNode();
+    click({200, 200}, MouseButton::Right);
+    EXPECT_EQ(editor.currentSymbol(), 0);
+    EXPECT_TRUE(grid.empty());
+}
+
+TEST_F(EditorTest, ToolButtonsSwitchTheOtherToolsOff) {
+    editor.selectSymbol(3);
+    editor.startLine();
+    EXPECT_EQ(editor.lineState(), LineState::Ein);
+    EXPECT_EQ(editor.currentSymbol(), 0);
+    EXPECT_FALSE(editor.previews().symbolVisible);
+    EXPECT_TRUE(editor.previews().markerVisible);
+    editor.startRectangle();
+    EXPECT_EQ(editor.lineState(), LineState::Aus);
+    EXPECT_TRUE(editor.rectangleOn());
+    editor.startNode();
+    EXPECT_FALSE(editor.rectangleOn());
+    EXPECT_TRUE(editor.nodeOn());
+    editor.selectSymbol(5);
+    EXPECT_FALSE(editor.nodeOn());
+    EXPECT_EQ(editor.currentSymbol(), 5);
+    EXPECT_TRUE(editor.previews().symbolVisible);
+    EXPECT_FALSE(editor.previews().markerVisible);
+}
+
+TEST_F(EditorTest, LineStatesAndDirectionsFollowThePresses) {
+    editor.selectSymbol(2);
+    editor.startLine();
+    click(at(10, 10));
+    EXPECT_EQ(editor.lineState(), LineState::Beg);
+    EXPECT_EQ(editor.lineStart(), (Cell{10, 10}));
+    EXPECT_EQ(editor.direction(), Direction::None);
+    EXPECT_TRUE(grid.empty());  // nothing before the first direction
+
+    editor.mouseMove(at(10, 4), false);
+    EXPECT_EQ(editor.direction(), Direction::VonUnten);
+    EXPECT_EQ(editor.previews().band, (PixelRect{at(10, 4).x, at(10, 4).y, 1, 6 * 9 + 1}));
+    editor.mouseMove(at(15, 11), false);  // further right than down
+    EXPECT_EQ(editor.direction(), Direction::VonLinks);
+    EXPECT_EQ(editor.previews().markerCell, (Cell{15, 10}));
+
+    click(at(15, 11));
+    EXPECT_EQ(editor.lineState(), LineState::Beg);
+    EXPECT_EQ(editor.previousLineStart(), (Cell{10, 10}));
+    EXPECT_EQ(editor.lineStart(), (Cell{15, 10}));
+    EXPECT_EQ(editor.previousDirection(), Direction::VonLinks);
+
+    editor.mouseMove(at(15, 20), false);
+    EXPECT_TRUE(editor.previews().cornerVisible);
+    EXPECT_EQ(editor.previews().cornerCode, 41);
+    EXPECT_EQ(editor.previews().cornerCell, (Cell{15, 10}));
+
+    click(at(15, 20), MouseButton::Right);
+    EXPECT_EQ(editor.lineState(), LineState::Ein);
+    EXPECT_EQ(editor.direction(), Direction::None);
+    EXPECT_EQ(editor.previousDirection(), Direction::None);
+    EXPECT_FALSE(editor.previews().cornerVisible);
+    EXPECT_FALSE(editor.previews().band.has_value());
+}
+
+TEST_F(EditorTest, SegmentsJoinAtTheirCornersAndTheLineReachesTheLastClick) {
+    editor.startLine();
+    line({{3, 3}, {7, 3}, {7, 6}, {4, 6}, {4, 8}});
+    EXPECT_EQ(area(grid, 2, 2, 8, 8),
+              "00000000\n"
+              "01111400\n"
+              "00000200\n"
+              "00000200\n"
+              "00311600\n"
+              "00200000\n"
+              "00200000\n"
+              "00000000\n");
+}
+
+TEST_F(EditorTest, EachSegmentCanTurnEveryWay) {
+    struct Case {
+        std::vector<Cell> points;
+        std::string expected;  // 5 x 5 around (10, 10) .. (14, 14)
+    } cases[] = {
+        {{{10, 14}, {10, 10}, {14, 10}}, "31111\n20000\n20000\n20000\n20000\n"},
+        {{{10, 10}, {10, 14}, {14, 14}}, "20000\n20000\n20000\n20000\n51111\n"},
+        {{{14, 10}, {10, 10}, {10, 14}}, "31111\n20000\n20000\n20000\n20000\n"},
+        {{{14, 14}, {10, 14}, {10, 10}}, "20000\n20000\n20000\n20000\n51111\n"},
+        {{{10, 10}, {14, 10}, {14, 14}}, "11114\n00002\n00002\n00002\n00002\n"},
+        {{{14, 14}, {14, 10}, {10, 10}}, "11114\n00002\n00002\n00002\n00002\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.expected);
+        grid.clear();
+        editor.startLine();
+        line(c.points);
+        EXPECT_EQ(area(grid, 10, 10, 5, 5), c.expected);
+    }
+}
+
+TEST_F(EditorTest, AVerticalLineAcrossAHorizontalWireCrossesIt) {
+    drawRows(grid, 5, 10, {"1111111111"});
+    editor.startLine();
+    line({{9, 5}, {9, 15}});
+    EXPECT_EQ(grid.at(9, 10), '7');
+    EXPECT_EQ(grid.at(9, 9), '2');
+    EXPECT_EQ(grid.at(9, 15), '2');
+    EXPECT_EQ(grid.at(9, 16), '0');
+}
+
+TEST_F(EditorTest, ALineEndingUpwardOnANodeMarkMakesATJunction) {
+    drawRows(grid, 5, 10, {"111H1111"});
+    editor.startLine();
+    line({{8, 15}, {8, 10}});
+    EXPECT_EQ(grid.at(8, 10), 'C');
+    EXPECT_EQ(area(grid, 8, 11, 1, 5), "2\n2\n2\n2\n2\n");
+
+    // Ending one cell short of the mark joins it as well.
+    drawRows(grid, 20, 10, {"111H1111"});
+    line({{23, 15}, {23, 11}});
+    EXPECT_EQ(grid.at(23, 10), 'C');
+    EXPECT_EQ(grid.at(23, 11), '2');
+}
+
+TEST_F(EditorTest, ARightClickOnTheLastJointEndsTheLineThere) {
+    editor.startLine();
+    click(at(5, 5));
+    click(at(10, 5));
+    click(at(10, 5), MouseButton::Right);
+    EXPECT_EQ(area(grid, 4, 5, 8, 1), "01111110\n");
+    EXPECT_EQ(editor.lineState(), LineState::Ein);
+}
+
+TEST_F(EditorTest, UndoTakesBackTheWholeLine) {
+    drawRows(grid, 1, 5, {"1x1"});
+    editor.startLine();
+    line({{10, 10}, {20, 10}, {20, 20}});
+    const DrawingChanges changes = editor.undo();
+    EXPECT_TRUE(changes.changed);
+    EXPECT_TRUE(changes.repaintAll);
+    EXPECT_EQ(area(grid, 1, 5, 3, 1), "1x1\n");
+    EXPECT_EQ(grid.at(15, 10), '0');
+}
+
+TEST_F(EditorTest, LinesDraggedBeyondTheImageStopAtItsEdge) {
+    editor.startLine();
+    click({-50, 5});
+    click({3000, 5});
+    click({3000, 3000}, MouseButton::Right);
+    EXPECT_EQ(area(grid, 1, 1, 3, 1), "111\n");
+    EXPECT_EQ(grid.at(99, 1), '1');
+    EXPECT_EQ(grid.at(100, 1), '4');
+    EXPECT_EQ(grid.at(100, 79), '2');
+    EXPECT_EQ(grid.at(100, 80), '2');
+}
+
+TEST_F(EditorTest, RectangleFromPressToRelease) {
+    editor.startRectangle();
+    editor.mouseMove(at(5, 5), false);
+    editor.mousePress(at(5, 5), MouseButton::Left);
+    editor.mouseMove(at(9, 8), true);
+    EXPECT_EQ(editor.previews().band, (PixelRect{at(5, 5).x, at(5, 5).y, 4 * 9 + 1, 3 * 9 + 1}));
+    const DrawingChanges changes = editor.mouseRelease(at(9, 8), MouseButton::Left);
+    EXPECT_TRUE(changes.changed);
+    EXPECT_EQ(area(grid, 5, 5, 5, 4), "31114\n20002\n20002\n51116\n");
+    EXPECT_TRUE(undoCopy.empty());
+    EXPECT_FALSE(editor.previews().band.has_value());
+}
+
+TEST_F(EditorTest, ARectangleUnder18PixelsIsIgnored) {
+    drawRows(grid, 1, 1, {"2"});
+    undoCopy.clear();
+    editor.startRectangle();
+    editor.mousePress(at(5, 5), MouseButton::Left);
+    editor.mouseMove(at(6, 9), true);
+    const DrawingChanges changes = editor.mouseRelease(at(6, 9), MouseButton::Left);
+    EXPECT_FALSE(changes.changed);
+    EXPECT_TRUE(changes.glyphs.empty());
+    EXPECT_EQ(grid.at(5, 5), '0');
+    EXPECT_TRUE(undoCopy.empty());  // the last undo level is kept
+}
+
+TEST_F(EditorTest, NodeToolTurnsAWireCellIntoTheFittingJunction) {
+    drawRows(grid, 10, 10, {"11111"});
+    drawRows(grid, 20, 9, {"020", "111", "020"});
+    editor.startNode();
+    DrawingChanges changes = click(at(12, 10));
+    EXPECT_EQ(grid.at(12, 10), 'H');
+    EXPECT_EQ(changes.glyphs.at(0), (PlacedSymbol{12, 10, 50}));
+    click(at(21, 10));
+    EXPECT_EQ(grid.at(21, 10), 'B');
+    EXPECT_EQ(undoCopy.at(21, 10), '1');
+
+    const SchematicGrid before = grid;
+    changes = click(at(40, 40));
+    EXPECT_FALSE(changes.changed);
+    EXPECT_EQ(grid, before);
+}
+
+TEST_F(EditorTest, GroundMarksKeepTheToolAndCanBeUndone) {
+    editor.selectSymbol(3);
+    drawRows(grid, 10, 10, {"2"});
+    const DrawingChanges changes = editor.groundMarks();
+    EXPECT_TRUE(changes.changed);
+    EXPECT_EQ(grid.at(10, 11), 'I');
+    EXPECT_EQ(editor.currentSymbol(), 3);
+    editor.undo();
+    EXPECT_EQ(grid.at(10, 11), '0');
+}
+
+TEST_F(EditorTest, TwoUndosEqualOne) {
+    editor.selectSymbol(1);
+    click(at(10, 10));
+    click(at(20, 10));
+    editor.undo();
+    const SchematicGrid afterOne = grid;
+    const SymbolList listAfterOne = symbols;
+    const DrawingChanges second = editor.undo();
+    EXPECT_EQ(grid, afterOne);
+    EXPECT_EQ(symbols, listAfterOne);
+    EXPECT_FALSE(second.changed);
+    EXPECT_EQ(grid.at(10, 10), 'x');
+    EXPECT_EQ(grid.at(20, 10), '0');
+    EXPECT_EQ(symbols.size(), 1);
+    EXPECT_EQ(editor.currentSymbol(), 1);
+}
+
+TEST_F(EditorTest, NewNetworkClearsAndUndoBringsTheDrawingBack) {
+    drawRows(grid, 5, 5, {"1x1"});
+    editor.startLine();
+    click(at(10, 10));
+    const SchematicGrid drawing = grid;
+    const DrawingChanges cleared = editor.newNetwork();
+    EXPECT_TRUE(cleared.changed);
+    EXPECT_TRUE(cleared.repaintAll);
+    EXPECT_TRUE(grid.empty());
+    EXPECT_TRUE(symbols.empty());
+    EXPECT_EQ(editor.lineState(), LineState::Aus);
+    EXPECT_EQ(editor.currentSymbol(), 0);
+    editor.undo();
+    EXPECT_EQ(grid, drawing);
+    ASSERT_EQ(symbols.size(), 1);
+    EXPECT_EQ(symbols[0], (PlacedSymbol{5, 5, 1}));
+}
+
+TEST(HandCursor, ShowsOverClickableCells) {
+    SchematicGrid grid;
+    drawRows(grid, 1, 1, {"1x12"});
+    EXPECT_TRUE(showsHandCursor(grid, 2, at(2, 1)));
+    EXPECT_FALSE(showsHandCursor(grid, 2, at(1, 1)));
+    EXPECT_TRUE(showsHandCursor(grid, 3, at(4, 1)));
+    EXPECT_FALSE(showsHandCursor(grid, 3, at(5, 1)));
+    EXPECT_FALSE(showsHandCursor(grid, 1, at(2, 1)));
+}
+
+}  // namespace
+}  // namespace volmira
