@@ -1,0 +1,283 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <set>
+
+#include "schematic/network_file.h"
+#include "schematic/test_drawings.h"
+#include "support/test_support.h"
+
+namespace volmira {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string bytesOf(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+const InputFields kFields{"1 V", "1 kHz", "20 Hz", "20 kHz"};
+
+SymbolList recognised(SchematicGrid grid) {
+    SymbolList list;
+    rebuildSymbolList(grid, list);
+    return list;
+}
+
+// The RC low-pass with both values entered, one of them with a Latin-1 character.
+struct Drawing {
+    SchematicGrid grid = test::rcLowPass();
+    SymbolList symbols = recognised(test::rcLowPass());
+    std::vector<StoredComponent> components{{3, 7, 1, "4,7 kOhm"}, {5, 12, 9, "100 nF µ"}};
+};
+
+TEST(NetworkFile, LinesHoldSymbolsEndMarkRecordsAndFields) {
+    SymbolList symbols;
+    SchematicGrid grid;
+    stamp(grid, 1, 10, 20);
+    rebuildSymbolList(grid, symbols);
+    const LineList lines = buildNetworkLines(symbols, std::vector<StoredComponent>{{20, 11, 1, "1k"}},
+                                             kFields);
+    EXPECT_EQ(lines, (LineList{"10", "20", "1", "0", "1", "20", "11", "1", "1k", "1 V", "1 kHz",
+                               "20 Hz", "20 kHz"}));
+}
+
+TEST(NetworkFile, SavingAnEmptyDrawingWritesTwoZerosAndTheFields) {
+    test::TempFolder folder;
+    const fs::path file = folder.path() / "leer.nwb";
+    ASSERT_TRUE(saveNetworkFile(file, buildNetworkLines(SymbolList{}, {}, kFields)).ok());
+    EXPECT_EQ(bytesOf(file), "0\r\n0\r\n1 V\r\n1 kHz\r\n20 Hz\r\n20 kHz\r\n");
+}
+
+TEST(NetworkFile, RoundTripIsByteForByte) {
+    test::TempFolder folder;
+    const Drawing d;
+    const fs::path first = folder.path() / "Tiefpass.nwb";
+    const LineList lines = buildNetworkLines(d.symbols, d.components, kFields);
+    ASSERT_TRUE(saveNetworkFile(first, lines).ok());
+
+    const NetworkLoadResult loaded = loadNetworkFile(first);
+    ASSERT_TRUE(loaded.ok()) << loaded.error;
+    const LoadedNetwork& net = *loaded.network;
+    EXPECT_EQ(net.grid, d.grid);
+    EXPECT_EQ(net.symbols, d.symbols);
+    EXPECT_EQ(net.components, d.components);
+    EXPECT_EQ(net.fields, kFields);
+    EXPECT_EQ(net.lines, lines);
+
+    const fs::path second = folder.path() / "Kopie.nwb";
+    ASSERT_TRUE(saveNetworkFile(second, buildNetworkLines(net.symbols, net.components, net.fields)).ok());
+    EXPECT_EQ(bytesOf(second), bytesOf(first));
+    EXPECT_NE(bytesOf(first).find("100 nF \xB5\r\n"), std::string::npos);
+}
+
+TEST(NetworkFile, RealDrawingsComeBackAsTheyWereDrawn) {
+    const SchematicGrid drawings[] = {test::rcLowPass(), test::bridge(), test::invertingAmplifier()};
+    for (const SchematicGrid& grid : drawings) {
+        const SymbolList symbols = recognised(grid);
+        const NetworkLoadResult loaded =
+            parseNetworkLines(buildNetworkLines(symbols, {}, kFields), "x.nwb");
+        ASSERT_TRUE(loaded.ok()) << loaded.error;
+        EXPECT_EQ(loaded.network->grid, grid);
+        EXPECT_EQ(loaded.network->symbols, symbols);
+    }
+}
+
+TEST(NetworkFile, LoadingStampsInFileOrderAndRecognisesAgain) {
+    // A hand-made file: a run of three (code 30, never written by the program) and an eraser
+    // that wipes the left lead of a resistor placed before it. The letter keeps its right lead,
+    // so it is still a horizontal resistor and gets its left lead back.
+    const NetworkLoadResult loaded = parseNetworkLines(
+        {"10", "10", "30", "20", "20", "1", "20", "20", "36", "0", "0", "", "", "", ""}, "x.nwb");
+    ASSERT_TRUE(loaded.ok()) << loaded.error;
+    const SymbolList& s = loaded.network->symbols;
+    ASSERT_EQ(s.size(), 3);
+    EXPECT_EQ(s[0], (PlacedSymbol{20, 20, 1}));
+    EXPECT_EQ(s[1], (PlacedSymbol{10, 10, 29}));
+    EXPECT_EQ(s[2], (PlacedSymbol{12, 10, 4}));
+    EXPECT_EQ(loaded.network->grid.at(20, 20), '1');
+}
+
+TEST(NetworkFile, ValueTextsAreCutToFourteenCharacters) {
+    const NetworkLoadResult loaded = parseNetworkLines(
+        {"10", "10", "1", "0", "1", "10", "11", "1", "äöüäöüäöüäöüäöü123", "", "", "", ""}, "x.nwb");
+    ASSERT_TRUE(loaded.ok()) << loaded.error;
+    EXPECT_EQ(loaded.network->components[0].valueText, "äöüäöüäöüäöüäö");
+}
+
+TEST(NetworkFile, LinesAfterTheFieldsAreIgnored) {
+    LineList lines = buildNetworkLines(SymbolList{}, {}, kFields);
+    lines.push_back("");
+    lines.push_back("Notiz");
+    const NetworkLoadResult loaded = parseNetworkLines(lines, "x.nwb");
+    ASSERT_TRUE(loaded.ok()) << loaded.error;
+    EXPECT_EQ(loaded.network->fields, kFields);
+}
+
+TEST(NetworkFile, RecordsThatCanBelongToNoComponentAreNotWritten) {
+    // Left behind when the drawing was pushed over its edge.
+    const std::vector<StoredComponent> records{
+        {3, 0, 1, "1k"}, {81, 5, 2, "1m"}, {3, 7, 4, "?"}, {3, 7, 1, "4,7k"}};
+    const LineList lines = buildNetworkLines(SymbolList{}, records, kFields);
+    EXPECT_EQ(lines, (LineList{"0", "1", "3", "7", "1", "4,7k", "1 V", "1 kHz", "20 Hz", "20 kHz"}));
+    EXPECT_TRUE(parseNetworkLines(lines, "x.nwb").ok());
+}
+
+TEST(NetworkFile, EveryFileInTheMalformedCorpusIsRefusedNamingItsLine) {
+    struct Case {
+        std::string_view file;
+        int line;
+        std::string_view problem;
+    };
+    const Case cases[] = {
+        {"empty.nwb", 1, "endet vorzeitig"},
+        {"symbol-entry-cut.nwb", 3, "endet vorzeitig; erwartet wird der Symbolcode"},
+        {"no-end-mark.nwb", 4, "Endmarke"},
+        {"column-not-a-number.nwb", 1, "\"fünf\" ist keine ganze Zahl"},
+        {"column-101.nwb", 1, "Spalte eines Symbols 101 liegt nicht zwischen 1 und 100"},
+        {"row-81.nwb", 5, "Zeile eines Symbols 81 liegt nicht zwischen 1 und 80"},
+        {"code-0.nwb", 3, "Symbolcode 0 liegt nicht zwischen 1 und 54"},
+        {"code-55.nwb", 6, "Symbolcode 55"},
+        {"amplifier-over-right-edge.nwb", 1, "ragt über den Rand"},
+        {"source-over-bottom-edge.nwb", 1, "ragt über den Rand"},
+        {"decimal-number.nwb", 1, "\"5,0\" ist keine ganze Zahl"},
+        {"number-with-garbage.nwb", 2, "\"12a\" ist keine ganze Zahl"},
+        {"negative-column.nwb", 1, "-3 liegt nicht zwischen"},
+        {"count-not-a-number.nwb", 5, "Anzahl der Bauteile"},
+        {"count-81.nwb", 5, "Anzahl der Bauteile 81 liegt nicht zwischen 0 und 80"},
+        {"count-negative.nwb", 5, "Anzahl der Bauteile -1"},
+        {"record-row-0.nwb", 6, "Zeile eines Bauteils 0"},
+        {"record-column-101.nwb", 7, "Spalte eines Bauteils 101"},
+        {"record-code-4.nwb", 12, "Der Code 4 bezeichnet kein Bauteil"},
+        {"record-value-missing.nwb", 9, "erwartet wird der Wert eines Bauteils"},
+        {"fields-missing.nwb", 12, "erwartet wird die Startfrequenz"},
+    };
+    const fs::path corpus = test::sourceDir() / "tests" / "data" / "malformed";
+    std::set<std::string> covered;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.file));
+        covered.insert(std::string(c.file));
+        const fs::path path = corpus / c.file;
+        ASSERT_TRUE(fs::exists(path));
+        const NetworkLoadResult result = loadNetworkFile(path);
+        EXPECT_FALSE(result.ok());
+        EXPECT_FALSE(result.network.has_value());
+        EXPECT_NE(result.error.find(path.string()), std::string::npos) << result.error;
+        EXPECT_NE(result.error.find("Zeile " + std::to_string(c.line) + ": "), std::string::npos)
+            << result.error;
+        EXPECT_NE(result.error.find(c.problem), std::string::npos) << result.error;
+    }
+    for (const auto& entry : fs::directory_iterator(corpus))
+        EXPECT_TRUE(covered.count(entry.path().filename().string()))
+            << entry.path() << " has no expectation";
+}
+
+TEST(NetworkFile, FailedLoadLeavesTheCallersNetworkAsItWas) {
+    const Drawing d;
+    LoadedNetwork current = *parseNetworkLines(buildNetworkLines(d.symbols, d.components, kFields),
+                                               "a.nwb").network;
+    const LineList before = current.lines;
+    const NetworkLoadResult bad = loadNetworkFile(test::sourceDir() / "tests/data/malformed/code-55.nwb");
+    if (bad.ok()) current = *bad.network;
+    EXPECT_FALSE(bad.ok());
+    EXPECT_EQ(current.lines, before);
+    EXPECT_EQ(current.grid, d.grid);
+}
+
+TEST(NetworkFile, MoreSymbolsThanTheListHoldsAreRefused) {
+    // 1001 entries in the file.
+    LineList lines;
+    for (int i = 0; i < 1001; ++i) {
+        lines.push_back(std::to_string(1 + 2 * (i % 50)));
+        lines.push_back(std::to_string(3 + i / 50));
+        lines.push_back("4");
+    }
+    for (const char* tail : {"0", "0", "", "", "", ""}) lines.push_back(tail);
+    NetworkLoadResult result = parseNetworkLines(lines, "viele.nwb");
+    EXPECT_FALSE(result.ok());
+    EXPECT_NE(result.error.find("Zeile 3001: Die Datei enthält mehr als 1000 Symbole"),
+              std::string::npos)
+        << result.error;
+
+    // 900 crossings with stubs fall apart into 4500 entries when recognised.
+    lines.clear();
+    int count = 0;
+    for (int row = 3; row + 2 <= kGridRows && count < 900; row += 3)
+        for (int column = 1; column + 2 <= kGridColumns && count < 900; column += 3, ++count)
+            for (int v : {column, row, 39}) lines.push_back(std::to_string(v));
+    for (const char* tail : {"0", "0", "", "", "", ""}) lines.push_back(tail);
+    result = parseNetworkLines(lines, "viele.nwb");
+    EXPECT_FALSE(result.ok());
+    EXPECT_NE(result.error.find("ergibt mehr als 1000 Symbole"), std::string::npos) << result.error;
+}
+
+TEST(NetworkFile, FailedSaveReportsTheFileAccessErrorAndKeepsTheOldFile) {
+    test::TempFolder folder;
+    const fs::path file = folder.path() / "alt.nwb";
+    const LineList old = buildNetworkLines(SymbolList{}, {}, kFields);
+    ASSERT_TRUE(saveNetworkFile(file, old).ok());
+    const std::string before = bytesOf(file);
+
+    // The folder disappears under the file name: the write cannot even start.
+    const NetworkSaveResult missing = saveNetworkFile(folder.path() / "weg" / "neu.nwb", old);
+    EXPECT_EQ(missing.error, kFileAccessError);
+    EXPECT_NE(missing.detail.find("neu.nwb"), std::string::npos);
+
+    // A target that cannot be replaced.
+    fs::create_directory(folder.path() / "ordner.nwb");
+    EXPECT_EQ(saveNetworkFile(folder.path() / "ordner.nwb", old).error, kFileAccessError);
+
+    if (geteuid() != 0) {
+        fs::permissions(folder.path(), fs::perms::owner_read | fs::perms::owner_exec);
+        const Drawing d;
+        const NetworkSaveResult readOnly =
+            saveNetworkFile(file, buildNetworkLines(d.symbols, d.components, kFields));
+        fs::permissions(folder.path(), fs::perms::owner_all);
+        EXPECT_EQ(readOnly.error, kFileAccessError);
+    }
+    EXPECT_EQ(bytesOf(file), before);
+}
+
+TEST(NetworkFile, ChangeQuestionDependsOnTheFirstDifferingLine) {
+    const Drawing d;
+    const LineList saved = buildNetworkLines(d.symbols, d.components, kFields);
+    const auto ask = [&](const SymbolList& symbols, const std::vector<StoredComponent>& components,
+                         const InputFields& fields) {
+        return unsavedChangesQuestion(symbols, buildNetworkLines(symbols, components, fields), saved);
+    };
+    EXPECT_EQ(ask(d.symbols, d.components, kFields), std::nullopt);
+
+    for (InputFields f : {InputFields{"1 V", "2 kHz", "20 Hz", "20 kHz"},
+                          InputFields{"1 V", "1 kHz", "10 Hz", "20 kHz"},
+                          InputFields{"1 V", "1 kHz", "20 Hz", "200 kHz"}})
+        EXPECT_EQ(ask(d.symbols, d.components, f), std::string(kAskSaveFrequencies));
+    // The first difference decides: voltage and frequency changed asks about the voltage.
+    EXPECT_EQ(ask(d.symbols, d.components, {"2 V", "1 kHz", "20 Hz", "20 kHz"}),
+              std::string(kAskSaveVoltage));
+    EXPECT_EQ(ask(d.symbols, d.components, {"2 V", "5 kHz", "20 Hz", "20 kHz"}),
+              std::string(kAskSaveVoltage));
+
+    std::vector<StoredComponent> changedValue = d.components;
+    changedValue[1].valueText = "220 nF";
+    EXPECT_EQ(ask(d.symbols, changedValue, kFields), std::string(kAskSaveDrawing));
+
+    SchematicGrid more = d.grid;
+    stamp(more, 1, 40, 40);
+    EXPECT_EQ(ask(recognised(more), d.components, kFields), std::string(kAskSaveDrawing));
+
+    // Nothing drawn: nothing to ask, whatever the fields say.
+    EXPECT_EQ(ask(SymbolList{}, {}, {"9 V", "", "", ""}), std::nullopt);
+    // After "Neues Netzwerk" the saved-state list is empty.
+    EXPECT_EQ(unsavedChangesQuestion(d.symbols, saved, {}), std::string(kAskSaveDrawing));
+}
+
+TEST(NetworkFile, UntitledNameIsRecognisedByItsLastTwelveCharacters) {
+    EXPECT_TRUE(isUntitledNetwork("/home/anna/Volmira/OHNENAME.NWB"));
+    EXPECT_TRUE(isUntitledNetwork("OHNENAME.NWB"));
+    EXPECT_FALSE(isUntitledNetwork("/home/anna/Volmira/ohnename.nwb"));
+    EXPECT_FALSE(isUntitledNetwork("/home/anna/Volmira/Tiefpass.nwb"));
+}
+
+}  // namespace
+}  // namespace volmira
