@@ -251,8 +251,18 @@ SolveStatus AcSolver::solve(Network& network, double frequency, double voltage,
         }
         re(row, b) = voltage;
     }
-    eliminate(0, b, 0, b, status);
-    currentsFromDiagonal(0, status, out);
+    // The mesh rows are reduced by every pivot; the incidence rows need not be: once the mesh
+    // currents are known each of them gives its own variable (fewer operations, and less
+    // rounding in networks whose impedances span many decades).
+    eliminate(0, b, n, b, status);
+    currentsFromDiagonal(n, status, out);
+    for (int k = 0; k < n; ++k) {
+        std::complex<double> sum = 0;
+        for (int c = n; c < b; ++c) {
+            if (re(k, c) != 0) sum += re(k, c) * out.current[columnBranch_[c]];
+        }
+        out.current[columnBranch_[k]] = -sum * reciprocal(re(k, k), 0.0).real();
+    }
     applyReferenceDirections(out);
     return status;
 }
@@ -278,7 +288,7 @@ void AcSolver::prepareSweep(const Network& network) {
     }
     preparedColumnBranch_ = columnBranch_;
     for (int c = 0; c < b; ++c) preparedColumnOf_[columnBranch_[c]] = static_cast<std::uint8_t>(c);
-    prepareIncidenceWeights();
+    prepareIncidenceEntries();
     for (int m = 0; m < meshCount_; ++m) {
         int count = 0;
         for (int j = 0; j < b; ++j) {
@@ -289,18 +299,20 @@ void AcSolver::prepareSweep(const Network& network) {
     }
 }
 
-void AcSolver::prepareIncidenceWeights() {
+void AcSolver::prepareIncidenceEntries() {
     const int b = branchCount_;
     const int n = incidenceCount_;
     for (int k = 0; k < n; ++k) {
-        const double diagonal = re(k, k);  // incidence rows stay real
+        // Incidence rows stay real; the same reciprocal as the elimination's keeps the two forms
+        // equal operation for operation on the mesh rows.
+        incidenceInverse_[k] = reciprocal(re(k, k), 0.0).real();
         incidenceBranch_[k] = columnBranch_[k];
         int count = 0;
         for (int c = n; c < b; ++c) {
             if (re(k, c) == 0) continue;
-            incidenceWeights_[k][count++] = {static_cast<std::uint8_t>(c), -re(k, c) / diagonal};
+            incidenceEntries_[k][count++] = {static_cast<std::uint8_t>(c), re(k, c)};
         }
-        incidenceWeightCount_[k] = static_cast<std::uint8_t>(count);
+        incidenceEntryCount_[k] = static_cast<std::uint8_t>(count);
     }
 }
 
@@ -321,31 +333,36 @@ SolveStatus AcSolver::solveSweepPoint(double frequency, double voltage, BranchCu
     const int n = incidenceCount_;
     columnBranch_ = preparedColumnBranch_;
 
-    // The mesh rows, already reduced by the incidence rows: a branch whose column holds an
-    // incidence pivot contributes through that row's weights.
+    // The mesh rows, then their reduction by the incidence rows in the complete solve's order of
+    // operations, over the incidence rows' non-zero entries only.
     for (int m = 1; m <= meshCount_; ++m) {
         const int row = b - m;
-        double* rowRe = &re(row, 0);
-        double* rowIm = &im(row, 0);
-        std::fill(rowRe + n, rowRe + b, 0.0);
-        std::fill(rowIm + n, rowIm + b, 0.0);
-        rowRe[b] = voltage;
-        rowIm[b] = 0;
+        std::fill_n(&re(row, 0), b, 0.0);
+        std::fill_n(&im(row, 0), b, 0.0);
         for (int t = 0; t < meshTermCount_[m - 1]; ++t) {
             const MeshTerm term = meshTerms_[m - 1][t];
-            const double zr = term.sign * resistance_[term.branch];
-            const double zi = term.sign * out.reactance[term.branch];
             const int column = preparedColumnOf_[term.branch];
-            if (column >= n) {
-                rowRe[column] += zr;
-                rowIm[column] += zi;
-                continue;
+            re(row, column) = term.sign * resistance_[term.branch];
+            im(row, column) = term.sign * out.reactance[term.branch];
+        }
+        re(row, b) = voltage;
+        im(row, b) = 0;
+    }
+    for (int k = 0; k < n; ++k) {
+        const double inverse = incidenceInverse_[k];
+        for (int row = n; row < b; ++row) {
+            const double ar = re(row, k);
+            const double ai = im(row, k);
+            if (ar == 0 && ai == 0) continue;
+            const double qr = -(ar * inverse);
+            const double qi = -(ai * inverse);
+            for (int e = 0; e < incidenceEntryCount_[k]; ++e) {
+                const Entry entry = incidenceEntries_[k][e];
+                re(row, entry.column) += qr * entry.value;
+                im(row, entry.column) += qi * entry.value;
             }
-            for (int w = 0; w < incidenceWeightCount_[column]; ++w) {
-                const Weight weight = incidenceWeights_[column][w];
-                rowRe[weight.column] += weight.value * zr;
-                rowIm[weight.column] += weight.value * zi;
-            }
+            re(row, k) = 0;
+            im(row, k) = 0;
         }
     }
     eliminate(n, b, n, b, status);
@@ -353,12 +370,12 @@ SolveStatus AcSolver::solveSweepPoint(double frequency, double voltage, BranchCu
 
     // Back to the incidence rows: each gives its variable from the mesh columns' currents.
     for (int k = 0; k < n; ++k) {
-        std::complex<double> current = 0;
-        for (int w = 0; w < incidenceWeightCount_[k]; ++w) {
-            const Weight weight = incidenceWeights_[k][w];
-            current += weight.value * out.current[preparedColumnBranch_[weight.column]];
+        std::complex<double> sum = 0;
+        for (int e = 0; e < incidenceEntryCount_[k]; ++e) {
+            const Entry entry = incidenceEntries_[k][e];
+            sum += entry.value * out.current[preparedColumnBranch_[entry.column]];
         }
-        out.current[incidenceBranch_[k]] = current;
+        out.current[incidenceBranch_[k]] = -sum * incidenceInverse_[k];
     }
     applyReferenceDirections(out);
     return status;

@@ -56,8 +56,8 @@ private:
     static constexpr int kMaxIncidenceRows = kMaxKclRows + kMaxOpAmps;
     using Plane = std::array<double, kMaxBranches * kStride>;
 
-    // One entry of a sparse row: its column and a real weight.
-    struct Weight {
+    // A non-zero entry of a sparse real row.
+    struct Entry {
         std::uint8_t column;
         double value;
     };
@@ -78,7 +78,7 @@ private:
     void swapRows(int a, int b);
     void currentsFromDiagonal(int firstColumn, SolveStatus& status, BranchCurrents& out) const;
     void applyReferenceDirections(BranchCurrents& out) const;
-    void prepareIncidenceWeights();
+    void prepareIncidenceEntries();
 
     double& re(int row, int column) { return re_[row * kStride + column]; }
     double& im(int row, int column) { return im_[row * kStride + column]; }
@@ -108,11 +108,12 @@ private:
     bool preparedNoResult_ = false;
     int preparedZeroPivots_ = 0;
     std::array<std::uint8_t, kMaxBranches> preparedColumnBranch_{};
-    // Per incidence row: the variable it determines and -entry / diagonal for every non-zero
-    // entry of a mesh column, so that I = sum of weight * current of the weight's branch.
+    // Per incidence row after its reduction: the variable it determines (d * I + sum of
+    // entry * I(entry column) = 0), 1 / d and the non-zero entries in the mesh columns.
     std::array<std::uint8_t, kMaxIncidenceRows> incidenceBranch_{};
-    std::array<std::uint8_t, kMaxIncidenceRows> incidenceWeightCount_{};
-    std::array<std::array<Weight, kMaxBranches>, kMaxIncidenceRows> incidenceWeights_{};
+    std::array<double, kMaxIncidenceRows> incidenceInverse_{};
+    std::array<std::uint8_t, kMaxIncidenceRows> incidenceEntryCount_{};
+    std::array<std::array<Entry, kMaxBranches>, kMaxIncidenceRows> incidenceEntries_{};
     // Position of every branch's column after the incidence reduction.
     std::array<std::uint8_t, kMaxBranches> preparedColumnOf_{};
     std::array<std::uint8_t, kMaxMeshes> meshTermCount_{};

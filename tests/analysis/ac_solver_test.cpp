@@ -1,0 +1,410 @@
+#include "analysis/ac_solver.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <complex>
+#include <memory>
+#include <numbers>
+#include <random>
+#include <vector>
+
+#include "analysis/hand_networks.h"
+
+namespace volmira {
+namespace {
+
+using test::HandBranch;
+using test::HandNetwork;
+using Complex = std::complex<double>;
+
+constexpr double kPi = std::numbers::pi;
+
+// The solver is large; one per test, on the heap.
+struct Solved {
+    std::unique_ptr<AcSolver> solver = std::make_unique<AcSolver>();
+    std::unique_ptr<BranchCurrents> currents = std::make_unique<BranchCurrents>();
+    SolveStatus status;
+    Complex I(int branch) const { return currents->current[branch - 1]; }
+};
+
+Solved solveOnce(Network& network, double f, double ue) {
+    Solved s;
+    s.status = s.solver->solve(network, f, ue, *s.currents);
+    return s;
+}
+
+Solved solveOnce(const HandNetwork& hand, double f, double ue) {
+    Network network = test::toNetwork(hand);
+    return solveOnce(network, f, ue);
+}
+
+void expectNear(Complex actual, Complex expected, double relative, double floor = 0) {
+    EXPECT_LE(std::abs(actual - expected), relative * std::abs(expected) + floor)
+        << "actual " << actual << " expected " << expected;
+}
+
+double omegaOf(double f) { return 2 * kPi * f; }
+
+TEST(AcSolver, SeriesLoopCurrentIsSourceOverBranchImpedance) {
+    struct Case {
+        const char* name;
+        double R, L, C, f;
+        double X;  // expected reactance
+    };
+    const double f = 1000;
+    const double w = omegaOf(f);
+    const double C1 = 100e-9, C2 = 220e-9;
+    const double Lr = 10e-3, Cr = 1e-6;
+    const double resonance = 1 / (2 * kPi * std::sqrt(Lr * Cr));
+    const Case cases[] = {
+        {"RC", 1000, 0, 100e-9, f, -1 / (w * 100e-9)},
+        {"RL", 47, 10e-3, 0, f, w * 10e-3},
+        {"RLC at resonance", 220, Lr, Cr, resonance, 0},
+        {"two capacitors as their series sum", 330, 0, C1 * C2 / (C1 + C2), f,
+         -1 / (w * C1) - 1 / (w * C2)},
+        {"resistor only", 680, 0, 0, f, 0},
+        {"resistor only at f = 0", 680, 0, 0, 0, 0},
+        {"capacitor only", 0, 0, 1e-6, f, -1 / (w * 1e-6)},
+        {"inductor only", 0, 1e-3, 0, 50e3, omegaOf(50e3) * 1e-3},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Network network = test::toNetwork(test::seriesLoop(c.R, c.L, c.C));
+        const double ue = 2.5;
+        Solved s = solveOnce(network, c.f, ue);
+        EXPECT_FALSE(s.status.failed());
+        EXPECT_NEAR(network.branch(3).X, c.X, 1e-9 * std::abs(c.X) + 1e-12);
+        EXPECT_EQ(s.currents->reactance[2], network.branch(3).X);
+        const Complex expected = ue / Complex(c.R, c.X);
+        expectNear(s.I(3), expected, 1e-9);
+        expectNear(s.I(1), expected, 1e-9);   // lead into the top terminal
+        expectNear(s.I(2), -expected, 1e-9);  // lead traced against the current
+        EXPECT_NEAR(std::arg(s.I(3)), std::atan2(-c.X, c.R), 1e-9);
+    }
+}
+
+TEST(AcSolver, VoltageDividerAndParallelBranches) {
+    // Top 2, ground 3, middle 4: R1 from top to middle, R2 and the series R3-C3 to ground.
+    const double R1 = 1000, R2 = 2200, R3 = 470, C3 = 330e-9, f = 800, ue = 1;
+    HandNetwork hand = test::completeNetwork(
+        4, {{1, 2}, {1, 3}, {2, 4, R1}, {4, 3, R2}, {4, 3, R3, 0, C3}});
+    Solved s = solveOnce(hand, f, ue);
+    ASSERT_FALSE(s.status.failed());
+    const Complex Z3(R3, -1 / (omegaOf(f) * C3));
+    const Complex Zp = 1.0 / (1.0 / R2 + 1.0 / Z3);
+    const Complex I1 = ue / (R1 + Zp);
+    const Complex Um = I1 * Zp;
+    expectNear(s.I(3), I1, 1e-9);
+    expectNear(s.I(4), Um / R2, 1e-9);
+    expectNear(s.I(5), Um / Z3, 1e-9);
+
+    // Without the third branch: the plain divider, U2 = Ue * R2 / (R1 + R2).
+    HandNetwork divider = test::completeNetwork(4, {{1, 2}, {1, 3}, {2, 4, R1}, {4, 3, R2}});
+    Solved d = solveOnce(divider, 0, 3.0);
+    expectNear(d.I(4) * R2, 3.0 * R2 / (R1 + R2), 1e-12);
+}
+
+TEST(AcSolver, IdealOpAmpAmplifiers) {
+    const double R1 = 1000, R2 = 4700, RL = 10000, ue = 0.5;
+    {
+        SCOPED_TRACE("inverting: U(RL) = -R2/R1 Ue");
+        Solved s = solveOnce(test::invertingAmplifier(R1, R2, RL), 1000, ue);
+        ASSERT_FALSE(s.status.failed());
+        expectNear(s.I(6) * RL, -R2 / R1 * ue, 1e-9);
+        EXPECT_LE(std::abs(s.I(4)), 1e-15);  // no current between the inputs
+    }
+    {
+        SCOPED_TRACE("inverting with R2 + C in the feedback: gain -Z2/R1");
+        const double C = 10e-9, f = 3000;
+        HandNetwork hand = test::completeNetwork(
+            5, {{1, 2}, {1, 5}, {2, 3, R1}, {3, 5}, {3, 4, R2, 0, C}, {4, 5, RL}}, {{4}}, {4});
+        Solved s = solveOnce(hand, f, ue);
+        const Complex Z2(R2, -1 / (omegaOf(f) * C));
+        expectNear(s.I(6) * RL, -Z2 / R1 * ue, 1e-9);
+    }
+    {
+        SCOPED_TRACE("non-inverting: U(RL) = (1 + R2/R1) Ue");
+        HandNetwork hand = test::completeNetwork(
+            5, {{1, 2}, {1, 3}, {2, 4}, {4, 3, R1}, {4, 5, R2}, {5, 3, RL}}, {{3}}, {5});
+        Solved s = solveOnce(hand, 50, ue);
+        ASSERT_FALSE(s.status.failed());
+        expectNear(s.I(6) * RL, (1 + R2 / R1) * ue, 1e-9);
+        EXPECT_LE(std::abs(s.I(1)), 1e-15);  // an ideal input draws nothing from the source
+    }
+}
+
+// A current-law or op-amp row whose only entry stands in the last column is a sound equation;
+// it used to be taken for a system without solution.
+TEST(AcSolver, RowWithItsOnlyEntryInTheLastColumnIsSolved) {
+    {
+        SCOPED_TRACE("dead-end branch to a lone ground mark, recorded last");
+        HandNetwork hand = test::completeNetwork(4, {{1, 2}, {1, 3}, {2, 3, 100}, {3, 4, 50}});
+        ASSERT_EQ(hand.currentLawNodes.back(), 4);
+        Solved s = solveOnce(hand, 1000, 1);
+        EXPECT_FALSE(s.status.failed());
+        expectNear(s.I(3), 0.01, 1e-12);
+        EXPECT_EQ(s.I(4), Complex(0, 0));
+    }
+    {
+        SCOPED_TRACE("op-amp whose input branch is recorded last");
+        const double R1 = 1000, R2 = 3300, RL = 1000;
+        HandNetwork hand = test::completeNetwork(
+            5, {{1, 2}, {1, 5}, {2, 3, R1}, {3, 4, R2}, {4, 5, RL}, {3, 5}}, {{6}}, {4});
+        Solved s = solveOnce(hand, 1000, 1);
+        EXPECT_FALSE(s.status.failed());
+        expectNear(s.I(5) * RL, -R2 / R1, 1e-9);
+    }
+}
+
+TEST(AcSolver, ShortCircuitAcrossTheSourceMeetsAZeroPivot) {
+    // A wire from the top terminal to the bottom one, beside a resistor.
+    HandNetwork hand = test::completeNetwork(3, {{1, 2}, {1, 3}, {2, 3}, {2, 3, 100}});
+    Solved s = solveOnce(hand, 1000, 1);
+    EXPECT_GT(s.status.zeroPivots, 0);
+    EXPECT_TRUE(s.status.failed());
+    for (int k = 1; k <= 4; ++k) {
+        EXPECT_TRUE(std::isfinite(s.I(k).real()) && std::isfinite(s.I(k).imag())) << k;
+    }
+}
+
+TEST(AcSolver, UndeterminedCurrentsGiveNoResult) {
+    // A loop of two resistors beside the circuit, touching nothing: its current is free.
+    HandNetwork hand;
+    hand.nodes = 5;
+    hand.branches = {{1, 2}, {1, 3}, {2, 3, 100}, {4, 5, 10}, {4, 5, 20}};
+    hand.currentLawNodes = {2, 3, 4, 5};
+    hand.meshes = {{1, 3, -2}};
+    Solved s = solveOnce(hand, 1000, 1);
+    EXPECT_TRUE(s.status.noResult);
+    EXPECT_TRUE(s.status.failed());
+    for (int k = 1; k <= 5; ++k) EXPECT_EQ(s.I(k), Complex(0, 0));
+
+    // Row counts that do not add up to the branch count: no result rather than a guess.
+    Network network = test::toNetwork(test::seriesLoop(100, 0, 0));
+    network.meshCount = 0;
+    EXPECT_TRUE(solveOnce(network, 1000, 1).status.noResult);
+}
+
+TEST(AcSolver, InvalidFrequenciesAreRefusedWithoutNumbersThatAreNotFinite) {
+    Network withCapacitor = test::toNetwork(test::seriesLoop(100, 0, 1e-6));
+    for (double f : {0.0, -50.0, std::nan(""), HUGE_VAL}) {
+        SCOPED_TRACE(f);
+        Solved s = solveOnce(withCapacitor, f, 1);
+        EXPECT_TRUE(s.status.noResult);
+        for (int k = 1; k <= 3; ++k) {
+            EXPECT_EQ(s.I(k), Complex(0, 0));
+            EXPECT_TRUE(std::isfinite(withCapacitor.branch(k).X));
+        }
+    }
+    // An inductor alone is a plain wire at f = 0.
+    Solved dc = solveOnce(test::seriesLoop(100, 1e-3, 0), 0, 1);
+    EXPECT_FALSE(dc.status.failed());
+    expectNear(dc.I(3), 0.01, 1e-12);
+}
+
+TEST(AcSolver, TrialSolveStaysRealAndFixesReproducibleDirections) {
+    // Ladder with real resistances only: every imaginary part stays exactly 0.
+    Network ladder = test::toNetwork(test::rcLadder(6, 100, 0));
+    Solved s = solveOnce(ladder, 1000, 1);
+    ASSERT_FALSE(s.status.failed());
+    for (int k = 1; k <= ladder.branchCount; ++k) EXPECT_EQ(s.I(k).imag(), 0.0) << k;
+
+    Network loop = test::toNetwork(test::seriesLoop(100, 1e-3, 1e-6));
+    loop.branch(3).X = 12.5;
+    assignReferenceDirections(loop);
+    EXPECT_FALSE(loop.branch(1).reversed);
+    EXPECT_TRUE(loop.branch(2).reversed);  // traced from the source to the bottom terminal
+    EXPECT_FALSE(loop.branch(3).reversed);
+    EXPECT_EQ(loop.branch(3).R, 100);      // the real values are back
+    EXPECT_EQ(loop.branch(3).L, 1e-3);
+    EXPECT_EQ(loop.branch(3).C, 1e-6);
+    EXPECT_EQ(loop.branch(3).X, 12.5);
+    Solved after = solveOnce(loop, 0.0001, 1);
+    EXPECT_GT(after.I(2).real(), 0);  // with the flag the lead's current reads positive
+
+    // Same network, same directions, every time; and with them the trial currents are >= 0.
+    Network bigger = test::toNetwork(test::completeNetwork(
+        6, {{1, 2}, {1, 3}, {2, 4, 10}, {4, 3, 20}, {4, 5, 30}, {5, 3, 40}, {2, 5, 50},
+            {5, 6, 60}, {6, 3, 70}, {4, 6, 80}}));
+    Network again = bigger;
+    assignReferenceDirections(bigger);
+    assignReferenceDirections(again);
+    for (int k = 1; k <= bigger.branchCount; ++k)
+        EXPECT_EQ(bigger.branch(k).reversed, again.branch(k).reversed) << k;
+}
+
+// An independent reference: node voltages with the bottom terminal as ground and the source
+// current as the extra unknown (every branch but the leads needs an impedance).
+std::vector<Complex> nodalCurrents(const HandNetwork& hand, double f, double ue) {
+    const int n = hand.nodes;
+    const int top = hand.branches[0].to;
+    const int bottom = hand.branches[1].to;
+    // Unknowns: V(2..n) without the bottom node, then the source current.
+    std::vector<int> index(n + 1, -1);
+    int count = 0;
+    for (int v = 2; v <= n; ++v)
+        if (v != bottom) index[v] = count++;
+    const int sourceIndex = count++;
+    std::vector<std::vector<Complex>> a(count, std::vector<Complex>(count + 1, 0.0));
+    const double w = omegaOf(f);
+    auto impedance = [&](const HandBranch& b) {
+        return Complex(b.R, w * b.L - (b.C != 0 ? 1 / (w * b.C) : 0));
+    };
+    for (std::size_t k = 2; k < hand.branches.size(); ++k) {
+        const HandBranch& b = hand.branches[k];
+        const Complex y = 1.0 / impedance(b);
+        const int i = index[b.from], j = index[b.to];
+        if (i >= 0) a[i][i] += y;
+        if (j >= 0) a[j][j] += y;
+        if (i >= 0 && j >= 0) a[i][j] -= y, a[j][i] -= y;
+    }
+    a[index[top]][sourceIndex] -= 1.0;  // the source feeds its current into the top node
+    a[sourceIndex][index[top]] = 1.0;
+    a[sourceIndex][count] = ue;
+    for (int col = 0; col < count; ++col) {
+        int pivot = col;
+        for (int r = col + 1; r < count; ++r)
+            if (std::abs(a[r][col]) > std::abs(a[pivot][col])) pivot = r;
+        std::swap(a[col], a[pivot]);
+        for (int r = 0; r < count; ++r) {
+            if (r == col) continue;
+            const Complex q = a[r][col] / a[col][col];
+            for (int c = col; c <= count; ++c) a[r][c] -= q * a[col][c];
+        }
+    }
+    auto voltage = [&](int v) { return index[v] < 0 ? Complex(0) : a[index[v]][count] / a[index[v]][index[v]]; };
+    const Complex source = a[sourceIndex][count] / a[sourceIndex][sourceIndex];
+    std::vector<Complex> currents{source, -source};
+    for (std::size_t k = 2; k < hand.branches.size(); ++k) {
+        const HandBranch& b = hand.branches[k];
+        currents.push_back((voltage(b.from) - voltage(b.to)) / impedance(b));
+    }
+    return currents;
+}
+
+HandNetwork randomNetwork(std::mt19937& random) {
+    std::uniform_int_distribution<int> nodeCount(4, 12);
+    const int nodes = nodeCount(random);
+    std::vector<HandBranch> branches{{1, 2}, {1, 3}};
+    auto randomBranch = [&](int from, int to) {
+        std::uniform_real_distribution<double> decade(0, 3);
+        std::uniform_int_distribution<int> kind(0, 3);
+        HandBranch b{from, to};
+        b.R = 10 * std::pow(10, decade(random));
+        const int k = kind(random);
+        if (k == 1 || k == 3) b.L = 1e-3 * std::pow(10, decade(random) - 1);
+        if (k == 2 || k == 3) b.C = 1e-9 * std::pow(10, decade(random));
+        return b;
+    };
+    for (int v = 4; v <= nodes; ++v) {
+        std::uniform_int_distribution<int> earlier(2, v - 1);
+        branches.push_back(randomBranch(earlier(random), v));
+    }
+    std::uniform_int_distribution<int> any(2, nodes);
+    branches.push_back(randomBranch(2, 3));
+    for (int extra = nodes / 2 + 1; extra > 0; --extra) {
+        const int a = any(random), b = any(random);
+        if (a != b) branches.push_back(randomBranch(std::min(a, b), std::max(a, b)));
+    }
+    return test::completeNetwork(nodes, branches);
+}
+
+double largestCurrent(const BranchCurrents& currents, int count) {
+    double largest = 0;
+    for (int k = 0; k < count; ++k) largest = std::max(largest, std::abs(currents.current[k]));
+    return largest;
+}
+
+TEST(AcSolver, RandomNetworksAgreeWithNodalAnalysis) {
+    std::mt19937 random(20240611);
+    for (int trial = 0; trial < 40; ++trial) {
+        SCOPED_TRACE(trial);
+        const HandNetwork hand = randomNetwork(random);
+        std::uniform_real_distribution<double> decade(1, 5);
+        const double f = std::pow(10, decade(random));
+        Solved s = solveOnce(hand, f, 1.5);
+        ASSERT_FALSE(s.status.failed());
+        const std::vector<Complex> expected = nodalCurrents(hand, f, 1.5);
+        const double scale = largestCurrent(*s.currents, static_cast<int>(hand.branches.size()));
+        for (std::size_t k = 0; k < expected.size(); ++k)
+            expectNear(s.currents->current[k], expected[k], 1e-9, 1e-12 * scale);
+    }
+}
+
+// The sweep form reduces the incidence rows once; every branch must still come out as from a
+// complete solve at the same frequency.
+TEST(AcSolver, SweepFormGivesTheCompleteSolveForEveryBranch) {
+    std::mt19937 random(7);
+    std::vector<std::pair<const char*, HandNetwork>> networks{
+        {"series RLC", test::seriesLoop(50, 10e-3, 1e-6)},
+        {"ladder", test::rcLadder(10, 1000, 100e-9)},
+        {"inverting amplifier", test::invertingAmplifier(1000, 10000, 2000)},
+        {"op-amp input branch last",
+         test::completeNetwork(5, {{1, 2}, {1, 5}, {2, 3, 1e3}, {3, 4, 22e3, 0, 1e-9}, {4, 5, 1e3}, {3, 5}},
+                               {{6}}, {4})},
+        {"dead end last", test::completeNetwork(4, {{1, 2}, {1, 3}, {2, 3, 100, 1e-3}, {3, 4, 50}})},
+        {"random 1", randomNetwork(random)},
+        {"random 2", randomNetwork(random)},
+        {"random 3", randomNetwork(random)},
+    };
+    // Two op-amps in cascade, each inverting; wire branches and a capacitor in the second stage.
+    networks.push_back({"two op-amps",
+                        test::completeNetwork(7,
+                                              {{1, 2},
+                                               {1, 3},
+                                               {2, 4, 1e3},
+                                               {4, 3},
+                                               {4, 5, 10e3},
+                                               {5, 6, 2.2e3, 0, 47e-9},
+                                               {6, 3},
+                                               {6, 7, 4.7e3},
+                                               {7, 3, 1e4}},
+                                              {{4}, {7}}, {5, 7})});
+    for (auto& [name, hand] : networks) {
+        SCOPED_TRACE(name);
+        Network network = test::toNetwork(hand);
+        assignReferenceDirections(network);
+        auto sweep = std::make_unique<AcSolver>();
+        sweep->prepareSweep(network);
+        for (double f : {10.0, 159.154943, 1000.0, 33e3, 1e6}) {
+            SCOPED_TRACE(f);
+            Solved full = solveOnce(network, f, 2.0);
+            ASSERT_FALSE(full.status.failed());
+            BranchCurrents point;
+            const SolveStatus status = sweep->solveSweepPoint(f, 2.0, point);
+            EXPECT_FALSE(status.failed());
+            const double scale = largestCurrent(*full.currents, network.branchCount);
+            for (int k = 0; k < network.branchCount; ++k) {
+                SCOPED_TRACE(k + 1);
+                expectNear(point.current[k], full.currents->current[k], 1e-12, 1e-15 * scale);
+                EXPECT_EQ(point.reactance[k], full.currents->reactance[k]);
+            }
+        }
+    }
+}
+
+TEST(AcSolver, SweepFormReportsWhatTheCompleteSolveReports) {
+    auto sweep = std::make_unique<AcSolver>();
+    BranchCurrents point;
+    EXPECT_TRUE(sweep->solveSweepPoint(1000, 1, point).noResult);  // not prepared
+
+    HandNetwork floating;
+    floating.nodes = 5;
+    floating.branches = {{1, 2}, {1, 3}, {2, 3, 100}, {4, 5, 10}, {4, 5, 20}};
+    floating.currentLawNodes = {2, 3, 4, 5};
+    floating.meshes = {{1, 3, -2}};
+    sweep->prepareSweep(test::toNetwork(floating));
+    EXPECT_TRUE(sweep->solveSweepPoint(1000, 1, point).noResult);
+
+    sweep->prepareSweep(test::toNetwork(test::completeNetwork(3, {{1, 2}, {1, 3}, {2, 3}, {2, 3, 100}})));
+    EXPECT_GT(sweep->solveSweepPoint(1000, 1, point).zeroPivots, 0);
+
+    sweep->prepareSweep(test::toNetwork(test::seriesLoop(100, 0, 1e-6)));
+    EXPECT_TRUE(sweep->solveSweepPoint(0, 1, point).noResult);
+    const SolveStatus ok = sweep->solveSweepPoint(1000, 1, point);
+    EXPECT_FALSE(ok.failed());
+}
+
+}  // namespace
+}  // namespace volmira
