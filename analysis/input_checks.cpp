@@ -1,0 +1,25 @@
+#include "analysis/input_checks.h"
+
+#include <cmath>
+
+namespace volmira {
+
+FrequencyCheck checkFrequencyInput(double frequency, bool hasReactiveComponents) {
+    if (!std::isfinite(frequency)) return {false, false, "Ungültige Frequenz"};
+    if (frequency < 0) return {false, false, "Negative Frequenz ist nicht erlaubt"};
+    if (frequency == 0) {
+        if (hasReactiveComponents)
+            return {false, false, "Frequenz ´0 Hz´ bei C/L-Bauteilen nicht erlaubt"};
+        return {true, true, {}};
+    }
+    return {true, false, {}};
+}
+
+VoltageCheck checkVoltageInput(double voltage) {
+    if (!std::isfinite(voltage)) return {false, "Ungültige Spannung"};
+    if (voltage < 0) return {false, "Negative Spannung ist nicht erlaubt"};
+    if (voltage == 0) return {false, "Spannung ´0 V´ ist nicht erlaubt"};
+    return {true, {}};
+}
+
+}  // namespace volmira

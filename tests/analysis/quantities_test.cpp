@@ -1,0 +1,223 @@
+#include "analysis/quantities.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <memory>
+#include <numbers>
+
+#include "analysis/hand_networks.h"
+#include "analysis/value_text.h"
+
+namespace volmira {
+namespace {
+
+using Q = ElectricalQuantity;
+constexpr double kPi = std::numbers::pi;
+
+TEST(Quantities, CurrentPhaseFollowsTheArctangentRule) {
+    struct Case {
+        double re, im, phase;
+    };
+    const Case cases[] = {
+        {2, 0, 0},       {-2, 0, 180},   {-2, -0.0, 180},   {0, 3, 90},     {0, -3, -90},
+        {1, 1, 45},      {-1, 1, 135},   {-1, -1, -135},    {1, -1, -45},   {-1, 1e-300, 180},
+        {0, 0, 0},  // no current: no phase
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.re << " " << c.im);
+        const CurrentPolar polar = currentPolar({c.re, c.im});
+        EXPECT_NEAR(polar.phase, c.phase, 1e-12);
+        EXPECT_GE(polar.phase, -180);
+        EXPECT_LE(polar.phase, 180);
+        EXPECT_DOUBLE_EQ(polar.magnitude, std::hypot(c.re, c.im));
+    }
+}
+
+TEST(Quantities, DerivedFromCurrentAndImpedance) {
+    struct Case {
+        const char* name;
+        double i, phiI, R, X, ue;
+    };
+    const Case cases[] = {
+        {"resistor only", 2e-3, 30, 1000, 0, 1},
+        {"capacitor only", 0.5, 10, 0, -200, 10},
+        {"inductor only", 0.25, -20, 0, 50, 1},
+        {"series RC", 1e-3, 57.86, 1000, -1591.549, 2},
+        {"negative real current", 0.1, 180, 47, 0, 5},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const BranchQuantities q = deriveQuantities({c.i, c.phiI}, c.R, c.X, c.ue);
+        const double z = std::sqrt(c.R * c.R + c.X * c.X);
+        const double phiZ = c.R == 0 ? (c.X < 0 ? -90 : 90) : std::atan(c.X / c.R) * 180 / kPi;
+        const double u = c.i * z;
+        auto near = [](double actual, double expected) {
+            EXPECT_NEAR(actual, expected, 1e-9 * std::abs(expected) + 1e-15);
+        };
+        near(q[Q::Current], c.i);
+        near(q[Q::Resistance], c.R);
+        near(q[Q::Reactance], c.X);
+        near(q[Q::Impedance], z);
+        near(q[Q::Voltage], u);
+        near(q[Q::ApparentPower], c.i * c.i * z);
+        near(q[Q::RealPower], c.i * c.i * c.R);
+        near(q[Q::ReactivePower], c.i * c.i * c.X);
+        near(q[Q::CurrentPhase], c.phiI);
+        near(q[Q::VoltagePhase], c.phiI + phiZ);
+        near(q[Q::Gain], 20 * std::log10(u / c.ue));
+        const double radians[] = {c.phiI + phiZ, c.phiI, phiZ, c.phiI + phiZ, 2 * c.phiI + phiZ};
+        for (int k = 0; k < kPhaseCellCount; ++k) near(q.phase[k], radians[k] * 0.0174533);
+    }
+    // The capacitor: phi Z = -90 and no real power.
+    const BranchQuantities c = deriveQuantities({0.5, 10}, 0, -200, 10);
+    EXPECT_EQ(c.phase[2], -90 * 0.0174533);
+    EXPECT_EQ(c[Q::RealPower], 0);
+}
+
+TEST(Quantities, ZeroingRules) {
+    // |U| = Ue: exactly 0 dB even when the product rounds.
+    const BranchQuantities unity = deriveQuantities({1.0 / 3, 0}, 3, 0, 1);
+    EXPECT_EQ(unity[Q::Gain], 0);
+    // Phases that are nearly zero are zero, in degrees (slot 6) and in the radian cells.
+    const BranchQuantities tiny = deriveQuantities({1, 4e-7}, 10, 0, 1);
+    EXPECT_EQ(tiny[Q::VoltagePhase], 0);
+    EXPECT_EQ(tiny.phase[0], 0);
+    EXPECT_EQ(tiny.phase[1], 0);
+    EXPECT_EQ(tiny[Q::CurrentPhase], 4e-7);  // the current's own phase slot stays as it is
+    // No voltage across the branch: the gain is minus infinity.
+    EXPECT_EQ(deriveQuantities({0, 0}, 100, 0, 1)[Q::Gain], kMinusInfinity);
+    EXPECT_EQ(deriveQuantities({2, 45}, 0, 0, 1)[Q::Gain], kMinusInfinity);
+}
+
+TEST(Quantities, SelectorsMapToSlotsAndUnits) {
+    struct Row {
+        int selector;
+        Q slot;
+        int unit;
+        const char* caption;
+    };
+    const Row rows[] = {
+        {1, Q::Current, kUnitAmpere, "Strom"},
+        {2, Q::Voltage, kUnitVolt, "Spannung"},
+        {3, Q::Gain, kUnitDecibel, "Verstärkung"},
+        {4, Q::VoltagePhase, kUnitDegree, "Phase U / Ue"},
+        {5, Q::ApparentPower, kUnitVoltAmpere, "Scheinleistung"},
+        {6, Q::RealPower, kUnitWatt, "Wirkleistung"},
+        {7, Q::ReactivePower, kUnitVoltAmpere, "Blindleistung"},  // the readout says VA
+        {8, Q::Impedance, kUnitOhm, "S-Widerstand"},
+        {9, Q::CurrentPhase, kUnitDegree, "Phase I / Ue"},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.selector);
+        EXPECT_EQ(quantityForSelector(r.selector), r.slot);
+        EXPECT_EQ(readoutUnitForSelector(r.selector), r.unit);
+        EXPECT_EQ(quantityCaption(r.slot), r.caption);
+    }
+    EXPECT_EQ(quantityUnitCode(Q::ReactivePower), kUnitVar);  // the result field says var
+    EXPECT_EQ(quantityUnitCode(Q::Reactance), kUnitOhm);
+    EXPECT_TRUE(quantityCaption(Q::Resistance).empty());
+}
+
+TEST(Quantities, ResultFieldTexts) {
+    const BranchQuantities q = deriveQuantities({1e-3, 33.333333}, 123456, 0, 1);
+    const auto nine = resultFieldTexts(q, 0);
+    EXPECT_EQ(nine[7], "123,456 kOhm");
+    EXPECT_EQ(nine[1], "1 mA");
+    EXPECT_EQ(nine[10], "33,33 °");  // phases with 4 digits
+    EXPECT_EQ(nine[8], "0 Ohm");
+    EXPECT_EQ(nine[9], "0");          // powers and currents at most 1e-15 read "0"
+    const auto four = resultFieldTexts(q, 4);
+    EXPECT_EQ(four[7], "123,5 kOhm");
+    EXPECT_EQ(four[0], "123,5 V");
+
+    const auto off = resultFieldTexts(deriveQuantities({0, 0}, 0, -50, 1), 0);
+    EXPECT_EQ(off[3], ">> Ua=0V");
+    EXPECT_EQ(off[6], "  ---");
+    EXPECT_EQ(off[0], "0");
+    EXPECT_EQ(off[1], "0");
+    EXPECT_EQ(off[2], "50 Ohm");
+}
+
+TEST(Quantities, NoTextEverShowsANumberThatIsNotFinite) {
+    const double inf = std::numeric_limits<double>::infinity();
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    struct Case {
+        CurrentPolar current;
+        double R, X, ue;
+    };
+    const Case cases[] = {
+        {{1e200, 0}, 1e200, 0, 1},  // overflowing powers
+        {{inf, 0}, 10, 0, 1},
+        {{nan, nan}, 10, 10, 1},
+        {{1, 0}, nan, 0, 1},
+        {{1, 0}, 0, -inf, 1},
+        {{1, 0}, 10, 0, 0},  // no source voltage
+        {{0, 0}, 0, 0, 0},
+    };
+    for (const Case& c : cases) {
+        const BranchQuantities q = deriveQuantities(c.current, c.R, c.X, c.ue);
+        for (double v : q.value) EXPECT_TRUE(std::isfinite(v));
+        for (double v : q.phase) EXPECT_TRUE(std::isfinite(v));
+        for (const std::string& text : resultFieldTexts(q, 0)) {
+            SCOPED_TRACE(text);
+            EXPECT_FALSE(text.empty());
+            EXPECT_EQ(text.find("nan"), std::string::npos);
+            EXPECT_EQ(text.find("inf"), std::string::npos);
+            EXPECT_NE(text, "---");
+        }
+    }
+    const auto huge = resultFieldTexts(deriveQuantities({1e200, 0}, 1e200, 0, 1), 0);
+    EXPECT_EQ(huge[4], "unendlich");
+}
+
+// From a solve through the table to the quantities of a clicked branch.
+TEST(Quantities, RcLowPassOutputFromTheAllBranchTable) {
+    // Top 2, ground 3, output 4: R from the top to the output, C from the output to ground.
+    const double R = 1000, C = 100e-9, f = 2500, ue = 2;
+    Network network = test::toNetwork(
+        test::completeNetwork(4, {{1, 2}, {1, 3}, {2, 4, R}, {4, 3, 0, 0, C}}));
+    assignReferenceDirections(network);
+    auto solver = std::make_unique<AcSolver>();
+    BranchCurrents currents;
+    ASSERT_FALSE(solver->solve(network, f, ue, currents).failed());
+    AllBranchTable table;
+    recordAllBranches(network, currents, f, ue, table);
+    EXPECT_EQ(table.branchCount, 4);
+    EXPECT_EQ(table.frequency, f);
+
+    const double wrc = 2 * kPi * f * R * C;
+    const BranchQuantities out = quantitiesFromTable(table, 4);
+    EXPECT_NEAR(out[Q::Voltage], ue / std::sqrt(1 + wrc * wrc), 1e-9 * ue);
+    EXPECT_NEAR(out[Q::Gain], -10 * std::log10(1 + wrc * wrc), 1e-9);
+    EXPECT_NEAR(out[Q::VoltagePhase], -std::atan(wrc) * 180 / kPi, 1e-9);
+    EXPECT_NEAR(out[Q::Reactance], -1 / (2 * kPi * f * C), 1e-6);
+    EXPECT_EQ(out[Q::RealPower], 0);
+    // The resistor carries the same current; its voltage leads the capacitor's by 90 degrees.
+    const BranchQuantities in = quantitiesFromTable(table, 3);
+    EXPECT_NEAR(in[Q::Current], out[Q::Current], 1e-15);
+    EXPECT_NEAR(in[Q::VoltagePhase] - out[Q::VoltagePhase], 90, 1e-9);
+    // Outside the table: nothing flows.
+    EXPECT_EQ(quantitiesFromTable(table, 5)[Q::Current], 0);
+    EXPECT_EQ(quantitiesFromTable(table, 0)[Q::Gain], kMinusInfinity);
+}
+
+TEST(Quantities, InvertingAmplifierGain) {
+    const double R1 = 1000, R2 = 22000, RL = 4700;
+    Network network = test::toNetwork(test::invertingAmplifier(R1, R2, RL));
+    assignReferenceDirections(network);
+    auto solver = std::make_unique<AcSolver>();
+    BranchCurrents currents;
+    ASSERT_FALSE(solver->solve(network, 1000, 0.1, currents).failed());
+    AllBranchTable table;
+    recordAllBranches(network, currents, 1000, 0.1, table);
+    const BranchQuantities load = quantitiesFromTable(table, 6);
+    EXPECT_NEAR(load[Q::Gain], 20 * std::log10(R2 / R1), 1e-9);
+    EXPECT_NEAR(load[Q::Voltage], 0.1 * R2 / R1, 1e-12);
+    // The op-amp's input draws nothing.
+    EXPECT_LE(quantitiesFromTable(table, 4)[Q::Current], 1e-15);
+}
+
+}  // namespace
+}  // namespace volmira
