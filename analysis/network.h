@@ -51,6 +51,20 @@ struct Component {
     ComponentKind kind() const { return static_cast<ComponentKind>(code > 6 ? code - 6 : code); }
 };
 
+// An ideal op-amp: no voltage and no current between its inputs, any output current, which
+// returns through the reference node (ground, or without ground marks the source's return node).
+struct OpAmp {
+    std::uint8_t code = 0;    // SymbolCode 25..28
+    std::uint8_t column = 0;  // its body cell "#"
+    std::uint8_t row = 0;
+    std::uint8_t outputNode = 0;
+    // The branch through the wire that joins the two inputs; it carries no current.
+    std::uint8_t inputBranch = 0;
+    // The nodes at the ends of that branch, on the side of the plus and of the minus input.
+    std::uint8_t nonInvertingNode = 0;
+    std::uint8_t invertingNode = 0;
+};
+
 // Per grid cell: the branch (1..70) and the component (1..80) that cover it, 0 for none. Kept
 // apart from the undo copy of the drawing and in separate ranges, so every number is readable.
 class BranchMap {
@@ -93,6 +107,8 @@ struct Network {
     std::array<SignRow, kMaxKclRows> kclRows{};
     int opAmpCount = 0;
     std::array<SignRow, kMaxOpAmps> opAmpRows{};
+    std::array<OpAmp, kMaxOpAmps> opAmps{};
+    int opAmpReferenceNode = 0;  // 0 without op-amps
     int meshCount = 0;
     std::array<SignRow, kMaxMeshes> meshRows{};
 
@@ -103,6 +119,7 @@ struct Network {
     const Component& component(int k) const { return components[k - 1]; }
     Component& component(int k) { return components[k - 1]; }
     bool hasReactiveComponents() const;  // any inductor or capacitor
+    int groundNode() const { return hasGround ? nodeCount + 1 : 0; }
 };
 
 }  // namespace volmira

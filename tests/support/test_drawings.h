@@ -39,6 +39,8 @@ inline constexpr int junctionNoRight = 46;  // "D": up, down, left
 inline constexpr int junctionNoLeft = 47;   // "E": up, down, right
 inline constexpr int junctionNoDown = 48;   // "F": up, left, right
 inline constexpr int groundCell = 49;       // "I"
+inline constexpr int nodeCellHorizontal = 50;  // "H": left and right
+inline constexpr int nodeCellVertical = 51;    // "G": up and down
 }  // namespace code
 
 // Stamps symbols into a grid.
@@ -128,5 +130,82 @@ SchematicGrid rcLadder(int sections);
 //         2  .  .  .  .  .  .  .  .  .  .  .  .  .  2
 //         I  .  .  .  .  .  .  .  .  .  .  .  .  .  I      row 11
 SchematicGrid invertingAmplifier();
+
+// Wheatstone bridge without ground marks: the source feeds the top node T and returns from the
+// bottom node B; arms T-L "R 2", T-R "R 1", L-B "R 4", R-B "R 5", and the rung L-R "R 3".
+//
+//     col 2         8       12
+//         3 1 1 1 1 1 C 1 1 1 4     <- T
+//         2           2       2
+//         A           x       x
+//         2           2       2
+//         2           E 1 x 1 D     <- L, R
+//         2           2       2
+//         2           x       x
+//         2           2       2
+//         5 1 1 1 1 1 F 1 1 1 6     <- B
+SchematicGrid wheatstoneBridge();
+
+// Non-inverting amplifier, op-amp code 25 (plus input above): the source drives the plus input
+// directly; the minus input's junction X has "R 3" to ground (Rg) and "R 2" (Rf) from the
+// output junction Y, which drives the load "R 1" to ground. Gain 1 + R2/R3 at Y.
+//
+//     col 2             11      16  18  20
+//         3 1 1 1 1 1 1 1 1 1 1 4 . .
+//         2               . . . 2 # J 1 C 1 4       <- Y
+//         A   3 1 x 1 C 1 1 6 < .   2   2           <- X
+//         2   2       2             2   x
+//         2   I       5 1 1 1 x 1 1 6   2
+//         2                             2
+//         I                             I
+SchematicGrid nonInvertingAmplifier();
+
+// Active first-order low-pass: the inverting amplifier with "C 1" (Cf) across the feedback
+// resistor. Input "R 1" to X, Rf "R 2" from P to Q, load "R 3" from Y to ground.
+// Vy / Ue = -(R2 / R1) / (1 + j w R2 C1).
+//
+//     col 2         9             16
+//                   3 1 1 1 z 1 1 4
+//                   2             2
+//                   E 1 1 x 1 1 1 D      <- P, Q
+//                   2             2
+//         3 1 1 x 1 F 1 1 4       2      <- X
+//         2               2 # J 1 D      <- Y
+//         A         3 1 1 6 = .   x
+//         2         I             ...
+SchematicGrid activeLowPass();
+
+// Two inverting stages in a row: input "R 1" and feedback "R 2" of the first stage, then the
+// first stage's output junction feeds the second stage's input "R 3" (feedback "R 4"); load
+// "R 5" from the second output to ground. Gain (R2 / R1) * (R4 / R3), no phase inversion.
+SchematicGrid twoInvertingStages();
+
+// The inverting amplifier mirrored: the source on the right, op-amp code 28 pointing left
+// (output "K" on its left side, plus input below). Names as in invertingAmplifier().
+SchematicGrid leftPointingInvertingAmplifier();
+
+// The inverting amplifier whose source reaches ground through a resistor in its lower lead
+// ("R 2" in branch 2), so the source current returns through a component. Gain at Y:
+// -Rf / (Rin + Rs) with Rin "R 1", Rs "R 2", Rf "R 3"; load "R 4".
+SchematicGrid invertingAmplifierWithSourceResistor();
+
+// A single loop through `resistors` resistors in series (1..94), laid out as a snake; one
+// branch carries all of them.
+SchematicGrid resistorChain(int resistors);
+
+// A chain of `pairs` wire-only parallel pairs between the source's terminals, closed by one
+// resistor: 2^pairs loops through the source (12 pairs overflow the loop store).
+//
+//     3 1 C 1 C C 1 C ... 1 4
+//     2   2   2 2   2       2
+//     A   5 1 6 5 1 6       x
+//     2                     2
+//     2                     2
+//     5 1 1 1 1 1 1 1 1 1 1 6
+SchematicGrid parallelPairs(int pairs);
+
+// A dense grid of wire-only branches: `columns` x `rows` junctions two cells apart, the
+// source joining its top-left and bottom-left nodes; one resistor on the right edge.
+SchematicGrid junctionGrid(int columns, int rows);
 
 }  // namespace volmira::test

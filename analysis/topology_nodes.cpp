@@ -1,0 +1,142 @@
+// Node scan: the source cell, the junctions in row-major order, the small-network terminals and
+// the merged ground node; and the op-amp symbols.
+#include "analysis/topology_parts.h"
+
+namespace volmira::topology {
+
+namespace {
+
+// The direction set of a junction code, empty for any other cell.
+std::string_view junctionSides(char code) {
+    switch (code) {
+        case 'B': return "0123";
+        case 'C': return "123";
+        case 'D': return "023";
+        case 'E': return "013";
+        case 'F': return "012";
+        case 'G': return "03";
+        case 'H': return "12";
+        case 'J': return "1";
+        case 'K': return "2";
+        default: return {};
+    }
+}
+
+void addNode(NodeTable& nodes, Cell cell, std::string_view sides) {
+    const int node = ++nodes.count;
+    nodes.cell[node] = cell;
+    nodes.sides[node] = sides;
+    nodes.at[cell.row - 1][cell.column - 1] = static_cast<std::uint8_t>(node);
+}
+
+}  // namespace
+
+int turn(char code, int direction) {
+    if (code == 'x' || code == 'y' || code == 'z') return direction;
+    switch (direction) {
+        case kUp:
+            switch (code) {
+                case '7': case '2': return kUp;
+                case '3': return kRight;
+                case '4': return kLeft;
+                default: return -1;
+            }
+        case kRight:
+            switch (code) {
+                case '6': return kUp;
+                case '7': case '1': return kRight;
+                case '4': return kDown;
+                default: return -1;
+            }
+        case kLeft:
+            switch (code) {
+                case '5': return kUp;
+                case '7': case '1': return kLeft;
+                case '3': return kDown;
+                default: return -1;
+            }
+        default:
+            switch (code) {
+                case '7': case '2': return kDown;
+                case '5': return kRight;
+                case '6': return kLeft;
+                default: return -1;
+            }
+    }
+}
+
+Error scanNodes(const SchematicGrid& grid, NodeTable& nodes) {
+    nodes = NodeTable{};
+    nodes.count = 1;  // node 1 is the source, wherever it lies
+    int sources = 0;
+    for (int row = 1; row <= kGridRows; ++row) {
+        for (int column = 1; column <= kGridColumns; ++column) {
+            const char code = grid.at(column, row);
+            if (code == 'A') {
+                ++sources;
+                nodes.cell[kSourceNode] = {column, row};
+                nodes.sides[kSourceNode] = grid.at(column + 1, row) == '1' ? "12" : "03";
+            } else if (const std::string_view sides = junctionSides(code); !sides.empty()) {
+                if (nodes.count + 1 > kMaxNumberedNodes) return kTooManyNodes;
+                addNode(nodes, {column, row}, sides);
+            } else if (code == 'I') {
+                nodes.hasGround = true;
+            }
+        }
+    }
+    if (sources == 0) return kNoSource;
+    if (sources > 1) return kSeveralSources;
+
+    const Cell source = nodes.cell[kSourceNode];
+    nodes.at[source.row - 1][source.column - 1] = kSourceNode;
+    // A drawing with fewer than two junctions gets the cells beside the source as nodes, so the
+    // source always has two distinct ends: first the cell after it, then the one before it.
+    const std::string_view sides = nodes.sides[kSourceNode];
+    const int forward = sides == "12" ? kRight : kDown;
+    const Cell terminals[] = {neighbour(source, forward), neighbour(source, opposite(forward))};
+    for (const Cell terminal : terminals) {
+        if (nodes.count >= 3) break;
+        if (!SchematicGrid::inside(terminal.column, terminal.row) || nodes.nodeAt(terminal) != 0)
+            continue;
+        addNode(nodes, terminal, sides);
+    }
+
+    if (nodes.hasGround) {
+        const auto ground = static_cast<std::uint8_t>(nodes.ground());
+        for (int row = 1; row <= kGridRows; ++row)
+            for (int column = 1; column <= kGridColumns; ++column)
+                if (grid.at(column, row) == 'I') nodes.at[row - 1][column - 1] = ground;
+    }
+    return kOk;
+}
+
+Error findOpAmps(const SchematicGrid& grid, OpAmpSites& sites) {
+    sites = OpAmpSites{};
+    for (int row = 1; row <= kGridRows; ++row) {
+        for (int column = 1; column <= kGridColumns; ++column) {
+            if (grid.at(column, row) != '#') continue;
+            if (sites.count == kMaxOpAmps) return kTooManyOpAmps;
+            // As the symbol is stamped: pointing right when the cell three columns to the left
+            // of the body is empty, output "J" right of the body; pointing left otherwise, output
+            // "K" three columns to the left. Both have the inputs' joining wire left of the body.
+            OpAmpSite& site = sites.site[sites.count++];
+            site.body = {column, row};
+            site.inputWire = {column - 1, row};
+            const bool right = grid.at(column - 3, row) == kEmptyCell;
+            if (right) {
+                site.code = grid.at(column, row + 1) == '<' ? 25 : 26;
+                site.output = {column + 1, row};
+            } else {
+                site.code = grid.at(column - 2, row + 1) == '>' ? 27 : 28;
+                site.output = {column - 3, row};
+            }
+            const char output = grid.at(site.output.column, site.output.row);
+            if (output != (right ? 'J' : 'K') ||
+                grid.at(site.inputWire.column, site.inputWire.row) != '2')
+                return kFaultyOrTooComplex;  // a damaged symbol: its pins cannot be told
+        }
+    }
+    return kOk;
+}
+
+}  // namespace volmira::topology

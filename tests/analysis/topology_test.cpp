@@ -1,0 +1,650 @@
+#include "analysis/topology.h"
+
+#include <gtest/gtest.h>
+
+#include <complex>
+#include <cstdlib>
+#include <initializer_list>
+#include <memory>
+#include <vector>
+
+#include "analysis/ac_solver.h"
+#include "analysis/component_values.h"
+#include "schematic/symbol_list.h"
+#include "support/test_drawings.h"
+
+namespace volmira {
+namespace {
+
+using test::code::ground;
+using test::drawingText;
+using test::Sketch;
+
+struct Analysed {
+    std::unique_ptr<Network> network = std::make_unique<Network>();
+    int error = -1;
+};
+
+Analysed analyse(const SchematicGrid& grid, std::span<const Component> previous = {}) {
+    Analysed a;
+    a.error = analyseNetwork(grid, previous, *a.network).errorCode;
+    return a;
+}
+
+// A row from signed branch numbers: +k for +1 at branch k, -k for -1.
+SignRow signs(std::initializer_list<int> entries) {
+    SignRow row{};
+    for (const int k : entries) row[static_cast<std::size_t>(std::abs(k) - 1)] = k > 0 ? 1 : -1;
+    return row;
+}
+
+struct BranchEnds {
+    int start, startSide, end, endSide;
+};
+
+void expectBranches(const Network& n, std::initializer_list<BranchEnds> expected) {
+    ASSERT_EQ(n.branchCount, static_cast<int>(expected.size()));
+    int k = 1;
+    for (const BranchEnds& e : expected) {
+        SCOPED_TRACE("branch " + std::to_string(k));
+        EXPECT_EQ(n.branch(k).startNode, e.start);
+        EXPECT_EQ(n.branch(k).startSide, e.startSide);
+        EXPECT_EQ(n.branch(k).endNode, e.end);
+        EXPECT_EQ(n.branch(k).endSide, e.endSide);
+        ++k;
+    }
+}
+
+template <std::size_t N>
+void expectRows(const std::array<SignRow, N>& rows, int count,
+                std::initializer_list<SignRow> expected) {
+    ASSERT_EQ(count, static_cast<int>(expected.size()));
+    std::size_t i = 0;
+    for (const SignRow& row : expected) {
+        EXPECT_EQ(rows[i], row) << "row " << i + 1;
+        ++i;
+    }
+}
+
+struct ComponentAt {
+    const char* name;
+    int column, row, code, branch;
+};
+
+void expectComponents(const Network& n, std::initializer_list<ComponentAt> expected) {
+    ASSERT_EQ(n.componentCount, static_cast<int>(expected.size()));
+    int k = 1;
+    for (const ComponentAt& e : expected) {
+        const Component& c = n.component(k);
+        EXPECT_EQ(c.name, e.name) << "component " << k;
+        EXPECT_EQ(c.column, e.column) << c.name;
+        EXPECT_EQ(c.row, e.row) << c.name;
+        EXPECT_EQ(c.code, e.code) << c.name;
+        EXPECT_EQ(c.branch, e.branch) << c.name;
+        ++k;
+    }
+}
+
+// One equation row per branch current.
+void expectSquare(const Network& n) {
+    EXPECT_EQ(n.kclCount + n.opAmpCount + n.meshCount, n.branchCount);
+}
+
+// --- Node numbering, branches, rows -----------------------------------------------------------
+
+// A single loop: the source terminals become nodes 2 (below, traced first) and 3 (above).
+//   node 1 = A (2,4); node 2 = (2,5); node 3 = (2,3)
+//   1: 1 -0-> 3 (path "0")     2: 1 -3-> 2 (path "3")     3: 2 -> around the loop -> 3
+// Currents: node 2: -I2 + I3; node 3: -I1 - I3. The loop runs 1 forward, 3 and 2 backward.
+TEST(TopologyTest, SingleLoopMakesTheSourceTerminalsNodes) {
+    const Analysed a = analyse(test::seriesRlcLoop());
+    ASSERT_EQ(a.error, 0) << drawingText(test::seriesRlcLoop());
+    const Network& n = *a.network;
+    EXPECT_EQ(n.nodeCount, 3);
+    EXPECT_FALSE(n.hasGround);
+    expectBranches(n, {{1, 0, 3, 3}, {1, 3, 2, 0}, {2, 3, 3, 0}});
+    EXPECT_EQ(n.branch(1).path, "0");
+    EXPECT_EQ(n.branch(2).path, "3");
+    EXPECT_EQ(n.branch(3).path, "33" "1111111" "00000" "2222222" "3");
+    EXPECT_EQ(n.branch(3).startColumn, 2);
+    EXPECT_EQ(n.branch(3).startRow, 5);
+    // Resistors first, then inductors, then capacitors; the walk met C, L, R in that order.
+    expectComponents(n, {{"R 1", 4, 2, 1, 3}, {"L 1", 7, 2, 2, 3}, {"C 1", 9, 4, 9, 3}});
+    expectRows(n.kclRows, n.kclCount, {signs({-2, +3}), signs({-1, -3})});
+    expectRows(n.meshRows, n.meshCount, {signs({+1, -3, -2})});
+    EXPECT_EQ(n.opAmpCount, 0);
+    expectSquare(n);
+    EXPECT_EQ(analysisStatusMessage(n),
+              "Analyse erfolgreich durchgeführt\n\n2 Knoten (=Minimalzahl) und \n"
+              "1 unabhängige Maschen vorhanden");
+}
+
+// The trial solve: the source drives its current out through branch 1 and back through 3 and
+// 2 against their traced directions.
+TEST(TopologyTest, TrialSolveFixesTheReferenceDirections) {
+    const Analysed a = analyse(test::seriesRlcLoop());
+    ASSERT_EQ(a.error, 0);
+    EXPECT_FALSE(a.network->branch(1).reversed);
+    EXPECT_TRUE(a.network->branch(2).reversed);
+    EXPECT_TRUE(a.network->branch(3).reversed);
+}
+
+TEST(TopologyTest, BranchMapHoldsBranchCellsAndComponentSymbols) {
+    const Analysed a = analyse(test::seriesRlcLoop());
+    ASSERT_EQ(a.error, 0);
+    const BranchMap& map = a.network->branchMap;
+    EXPECT_EQ(map.branchAt(5, 7), 3);  // bottom wire
+    EXPECT_EQ(map.branchAt(9, 2), 3);  // corner
+    EXPECT_EQ(map.branchAt(4, 2), 3);  // the resistor's letter
+    // Node cells belong to no single branch.
+    EXPECT_EQ(map.branchAt(2, 4), 0);
+    EXPECT_EQ(map.branchAt(2, 5), 0);
+    EXPECT_EQ(map.branchAt(20, 20), 0);
+    // "R 1" at (4,2) horizontal covers columns 3..5; "C 1" at (9,4) vertical covers rows 3..5.
+    for (int column = 3; column <= 5; ++column) EXPECT_EQ(map.componentAt(column, 2), 1);
+    EXPECT_EQ(map.componentAt(2, 2), 0);
+    EXPECT_EQ(map.componentAt(6, 2), 2);  // "L 1" starts there
+    for (int row = 3; row <= 5; ++row) EXPECT_EQ(map.componentAt(9, row), 3);
+    EXPECT_EQ(map.componentAt(9, 6), 0);
+}
+
+// Wheatstone bridge, no ground: T = 2 (8,2), L = 3 (8,6), R = 4 (12,6), B = 5 (8,10).
+//   1: 1->T   2: 1->B   3: T->R (right arm, "R 1")   4: T->L ("R 2")   5: L->R (rung, "R 3")
+//   6: L->B ("R 4")     7: R->B ("R 5")
+// Loops through the source, in the order found: 1 3 -5 6 -2, 1 3 7 -2, 1 4 5 7 -2, 1 4 6 -2.
+// Shortest first: 1 3 7 -2 covers 3 and 7, 1 4 6 -2 covers 4 and 6, 1 3 -5 6 -2 covers 5.
+TEST(TopologyTest, WheatstoneBridge) {
+    const Analysed a = analyse(test::wheatstoneBridge());
+    ASSERT_EQ(a.error, 0) << drawingText(test::wheatstoneBridge());
+    const Network& n = *a.network;
+    EXPECT_EQ(n.nodeCount, 5);
+    expectBranches(n, {{1, 0, 2, 2},
+                       {1, 3, 5, 2},
+                       {2, 1, 4, 0},
+                       {2, 3, 3, 0},
+                       {3, 1, 4, 2},
+                       {3, 3, 5, 0},
+                       {4, 3, 5, 1}});
+    expectComponents(n, {{"R 1", 12, 4, 7, 3},
+                         {"R 2", 8, 4, 7, 4},
+                         {"R 3", 10, 6, 1, 5},
+                         {"R 4", 8, 8, 7, 6},
+                         {"R 5", 12, 8, 7, 7}});
+    expectRows(n.kclRows, n.kclCount,
+               {signs({-1, +3, +4}), signs({-4, +5, +6}), signs({-3, -5, +7}),
+                signs({-2, -6, -7})});
+    expectRows(n.meshRows, n.meshCount,
+               {signs({+1, +3, +7, -2}), signs({+1, +4, +6, -2}), signs({+1, +3, -5, +6, -2})});
+    expectSquare(n);
+    EXPECT_EQ(analysisStatusMessage(n),
+              "Analyse erfolgreich durchgeführt\n\n4 Knoten  und \n3 unabhängige Maschen vorhanden");
+}
+
+// Three-section ladder: J1 = 2 (6,2), J2 = 3 (10,2), output G = 4 (14,4), ground = 5.
+//   1: 1->J1 "R 1"   2: 1->gnd   3: J1->J2 "R 2"   4: J1->gnd "C 1"   5: J2->G "R 3"
+//   6: J2->gnd "C 2"   7: G->gnd "C 3"
+// Loops: 1 3 5 7 -2, 1 3 6 -2, 1 4 -2; shortest first they cover 4, then 3 6, then 5 7.
+TEST(TopologyTest, ThreeSectionLadder) {
+    const Analysed a = analyse(test::rcLadder(3));
+    ASSERT_EQ(a.error, 0) << drawingText(test::rcLadder(3));
+    const Network& n = *a.network;
+    EXPECT_EQ(n.nodeCount, 4);
+    EXPECT_TRUE(n.hasGround);
+    EXPECT_EQ(n.groundNode(), 5);
+    expectBranches(n, {{1, 0, 2, 2},
+                       {1, 3, 5, 0},
+                       {2, 1, 3, 2},
+                       {2, 3, 5, 0},
+                       {3, 1, 4, 0},
+                       {3, 3, 5, 0},
+                       {4, 3, 5, 0}});
+    EXPECT_EQ(n.branch(1).path, "001111");
+    expectComponents(n, {{"R 1", 4, 2, 1, 1},
+                         {"R 2", 8, 2, 1, 3},
+                         {"R 3", 12, 2, 1, 5},
+                         {"C 1", 6, 4, 9, 4},
+                         {"C 2", 10, 4, 9, 6},
+                         {"C 3", 14, 7, 9, 7}});
+    // Ground is a node of its own and has a row, after the numbered nodes.
+    expectRows(n.kclRows, n.kclCount,
+               {signs({-1, +3, +4}), signs({-3, +5, +6}), signs({-5, +7}),
+                signs({-2, -4, -6, -7})});
+    expectRows(n.meshRows, n.meshCount,
+               {signs({+1, +4, -2}), signs({+1, +3, +6, -2}), signs({+1, +3, +5, +7, -2})});
+    expectSquare(n);
+}
+
+// A single ground mark below a junction of the bottom rail: G = 2, rail junction = 3, ground 4.
+//   1: 1->G "R 1"   2: 1->rail   3: G->rail "C 1"   4: rail->gnd (dead end)
+// Branch 4 lies on no loop; ground's current-law row (-I4 = 0) makes its current zero.
+TEST(TopologyTest, SingleGroundMarkIsADeadEndWithoutCurrent) {
+    const Analysed a = analyse(test::rcLowPassSingleGround());
+    ASSERT_EQ(a.error, 0) << drawingText(test::rcLowPassSingleGround());
+    const Network& n = *a.network;
+    expectBranches(n, {{1, 0, 2, 0}, {1, 3, 3, 2}, {2, 3, 3, 1}, {3, 3, 4, 0}});
+    expectRows(n.kclRows, n.kclCount, {signs({-1, +3}), signs({-2, -3, +4}), signs({-4})});
+    expectRows(n.meshRows, n.meshCount, {signs({+1, +3, -2})});
+    expectSquare(n);
+
+    // Solved, the dead end carries nothing and the loop carries Ue / (R + 1/(jwC)).
+    Network& solved = *a.network;
+    solved.component(1).value = 1000;
+    solved.component(2).value = 1e-6;
+    sumBranchValues(solved);
+    AcSolver solver;
+    BranchCurrents currents;
+    const SolveStatus status = solver.solve(solved, 1000, 1, currents);
+    EXPECT_FALSE(status.failed());
+    EXPECT_EQ(std::abs(currents.current[3]), 0.0);
+    const std::complex<double> z(1000, -1 / (kTwoPi * 1000 * 1e-6));
+    EXPECT_NEAR(std::abs(currents.current[0]), std::abs(1.0 / z), 1e-12);
+}
+
+TEST(TopologyTest, GroundedLowPass) {
+    const Analysed a = analyse(test::rcLowPass());
+    ASSERT_EQ(a.error, 0);
+    const Network& n = *a.network;
+    // G = 2, the lower source terminal = 3 (fewer than two junctions), ground = 4.
+    expectBranches(n, {{1, 0, 2, 0}, {1, 3, 3, 0}, {2, 3, 4, 0}, {3, 3, 4, 0}});
+    expectComponents(n, {{"R 1", 4, 2, 1, 1}, {"C 1", 7, 8, 9, 3}});
+    expectSquare(n);
+    EXPECT_EQ(analysisStatusMessage(n),
+              "Analyse erfolgreich durchgeführt\n\n3 Knoten  und \n1 unabhängige Maschen vorhanden");
+}
+
+// --- Op-amps ------------------------------------------------------------------------------------
+
+// Inverting amplifier: X = 2 (9,5), J = 3 (14,6), Y = 4 (16,6), ground = 5.
+//   1: 1->X "R 1"   2: 1->gnd   3: X->Y "R 2" (feedback)   4: X->gnd (the inputs' wire)
+//   5: J->Y   6: Y->gnd "R 3"
+// Rows: X; Y; ground with the output J merged (the output current returns through ground);
+// the op-amp row I4 = 0; loops 1 4 -2 (covers 4) and 1 3 6 -2 (covers 3 and 6).
+TEST(TopologyTest, InvertingAmplifier) {
+    const Analysed a = analyse(test::invertingAmplifier());
+    ASSERT_EQ(a.error, 0) << drawingText(test::invertingAmplifier());
+    const Network& n = *a.network;
+    EXPECT_EQ(n.nodeCount, 4);
+    expectBranches(n, {{1, 0, 2, 2}, {1, 3, 5, 0}, {2, 0, 4, 0}, {2, 1, 5, 0}, {3, 1, 4, 2},
+                       {4, 3, 5, 0}});
+    expectComponents(n, {{"R 1", 5, 5, 1, 1}, {"R 2", 12, 3, 1, 3}, {"R 3", 16, 8, 7, 6}});
+    ASSERT_EQ(n.opAmpCount, 1);
+    const OpAmp& op = n.opAmps[0];
+    EXPECT_EQ(op.code, 26);
+    EXPECT_EQ(op.column, 13);
+    EXPECT_EQ(op.row, 6);
+    EXPECT_EQ(op.outputNode, 3);
+    EXPECT_EQ(op.inputBranch, 4);
+    EXPECT_EQ(op.invertingNode, 2);
+    EXPECT_EQ(op.nonInvertingNode, 5);
+    EXPECT_EQ(n.opAmpReferenceNode, 5);
+    expectRows(n.kclRows, n.kclCount,
+               {signs({-1, +3, +4}), signs({-3, -5, +6}), signs({-2, -4, +5, -6})});
+    expectRows(n.opAmpRows, n.opAmpCount, {signs({+4})});
+    expectRows(n.meshRows, n.meshCount, {signs({+1, +4, -2}), signs({+1, +3, +6, -2})});
+    expectSquare(n);
+    EXPECT_EQ(analysisStatusMessage(n),
+              "Analyse erfolgreich durchgeführt\n\n3 Knoten  und \n2 unabhängige Maschen vorhanden");
+}
+
+// The voltage from a branch's start node to its end node: its impedance times its traced current.
+std::complex<double> branchVoltage(const Network& n, const BranchCurrents& currents, int k,
+                                   double frequency) {
+    const Branch& branch = n.branch(k);
+    std::complex<double> z(branch.R, kTwoPi * frequency * branch.L);
+    if (branch.C != 0) z -= std::complex<double>(0, 1 / (kTwoPi * frequency * branch.C));
+    const std::complex<double> shown = currents.current[static_cast<std::size_t>(k - 1)];
+    return z * (branch.reversed ? -shown : shown);
+}
+
+// Solves the analysed drawing with the given component values (by component number).
+struct Solution {
+    std::unique_ptr<Network> network;
+    BranchCurrents currents;
+    SolveStatus status;
+};
+
+Solution solveWith(const SchematicGrid& grid, std::initializer_list<double> values,
+                   double frequency = 1000, double voltage = 1) {
+    Solution s{std::make_unique<Network>(), {}, {}};
+    const int error = analyseNetwork(grid, {}, *s.network).errorCode;
+    EXPECT_EQ(error, 0) << drawingText(grid);
+    if (error != 0) return s;
+    EXPECT_EQ(s.network->componentCount, static_cast<int>(values.size()));
+    int k = 1;
+    for (const double v : values) s.network->component(k++).value = v;
+    sumBranchValues(*s.network);
+    AcSolver solver;
+    s.status = solver.solve(*s.network, frequency, voltage, s.currents);
+    EXPECT_FALSE(s.status.failed());
+    return s;
+}
+
+// The voltage of the load branch "Y -> ground" whose load is component `load`.
+std::complex<double> loadVoltage(const Solution& s, int load) {
+    return branchVoltage(*s.network, s.currents, s.network->component(load).branch, 1000);
+}
+
+TEST(TopologyOpAmpTest, InvertingGainIsMinusRfOverRin) {
+    const Solution s = solveWith(test::invertingAmplifier(), {1000, 4700, 10000}, 1000, 2);
+    const std::complex<double> out = loadVoltage(s, 3);
+    EXPECT_NEAR(out.real(), -2 * 4.7, 1e-9);
+    EXPECT_NEAR(out.imag(), 0, 1e-9);
+    // The inputs' wire carries nothing; the source current returns through ground.
+    EXPECT_NEAR(std::abs(s.currents.current[3]), 0, 1e-15);
+    EXPECT_NEAR(std::abs(s.currents.current[1]), 2.0 / 1000, 1e-12);
+}
+
+TEST(TopologyOpAmpTest, LeftPointingSymbolGivesTheSameAmplifier) {
+    const Analysed a = analyse(test::leftPointingInvertingAmplifier());
+    ASSERT_EQ(a.error, 0) << drawingText(test::leftPointingInvertingAmplifier());
+    ASSERT_EQ(a.network->opAmpCount, 1);
+    EXPECT_EQ(a.network->opAmps[0].code, 28);
+    expectSquare(*a.network);
+    const Solution s = solveWith(test::leftPointingInvertingAmplifier(), {1000, 4700, 10000});
+    const std::complex<double> out = loadVoltage(s, 3);
+    EXPECT_NEAR(out.real(), -4.7, 1e-9);
+    EXPECT_NEAR(out.imag(), 0, 1e-9);
+}
+
+// Non-inverting: J = 2, Y = 3, X = 4, ground = 5. The source drives the plus input directly, so
+// branch 1 is the inputs' wire and the source delivers no current.
+//   1: 1->X (inputs)   2: 1->gnd   3: J->Y   4: Y->gnd "R 1" load   5: Y->X "R 2" Rf
+//   6: X->gnd "R 3" Rg
+TEST(TopologyOpAmpTest, NonInvertingAmplifier) {
+    const Analysed a = analyse(test::nonInvertingAmplifier());
+    ASSERT_EQ(a.error, 0) << drawingText(test::nonInvertingAmplifier());
+    const Network& n = *a.network;
+    expectBranches(n, {{1, 0, 4, 1}, {1, 3, 5, 0}, {2, 1, 3, 2}, {3, 1, 5, 0}, {3, 3, 4, 3},
+                       {4, 2, 5, 0}});
+    ASSERT_EQ(n.opAmpCount, 1);
+    EXPECT_EQ(n.opAmps[0].code, 25);
+    EXPECT_EQ(n.opAmps[0].inputBranch, 1);
+    EXPECT_EQ(n.opAmps[0].nonInvertingNode, 1);
+    EXPECT_EQ(n.opAmps[0].invertingNode, 4);
+    EXPECT_EQ(n.opAmps[0].outputNode, 2);
+    expectRows(n.kclRows, n.kclCount,
+               {signs({-3, +4, +5}), signs({-1, -5, +6}), signs({-2, +3, -4, -6})});
+    expectRows(n.opAmpRows, n.opAmpCount, {signs({+1})});
+    expectRows(n.meshRows, n.meshCount, {signs({+1, +6, -2}), signs({+1, -5, +4, -2})});
+    expectSquare(n);
+
+    const Solution s = solveWith(test::nonInvertingAmplifier(), {10000, 3300, 1000});
+    const std::complex<double> out = loadVoltage(s, 1);
+    EXPECT_NEAR(out.real(), 1 + 3.3, 1e-9);
+    EXPECT_NEAR(out.imag(), 0, 1e-9);
+    EXPECT_NEAR(std::abs(s.currents.current[0]), 0, 1e-15);
+}
+
+TEST(TopologyOpAmpTest, ActiveLowPass) {
+    const double r1 = 1000, r2 = 10000, c1 = 15.9e-9;
+    for (const double f : {10.0, 1000.0, 100000.0}) {
+        SCOPED_TRACE(f);
+        const Solution s = solveWith(test::activeLowPass(), {r1, r2, 4700, c1}, f);
+        ASSERT_EQ(s.network->opAmpCount, 1);
+        expectSquare(*s.network);
+        const std::complex<double> expected =
+            -(r2 / r1) / std::complex<double>(1, kTwoPi * f * r2 * c1);
+        const std::complex<double> out =
+            branchVoltage(*s.network, s.currents, s.network->component(3).branch, f);
+        EXPECT_NEAR(std::abs(out - expected), 0, 1e-9 * std::abs(expected));
+    }
+}
+
+TEST(TopologyOpAmpTest, TwoStagesInARow) {
+    const Solution s = solveWith(test::twoInvertingStages(), {1000, 2200, 1000, 4700, 10000});
+    ASSERT_EQ(s.network->opAmpCount, 2);
+    expectSquare(*s.network);
+    const std::complex<double> out = loadVoltage(s, 5);
+    EXPECT_NEAR(out.real(), 2.2 * 4.7, 1e-9);
+    EXPECT_NEAR(out.imag(), 0, 1e-9);
+}
+
+TEST(TopologyOpAmpTest, SourceReachingGroundThroughAResistor) {
+    const Solution s =
+        solveWith(test::invertingAmplifierWithSourceResistor(), {1000, 50, 4700, 10000});
+    const std::complex<double> out = loadVoltage(s, 4);
+    EXPECT_NEAR(out.real(), -4700.0 / 1050, 1e-9);
+}
+
+// Without ground marks the output current returns through the source's lower terminal.
+TEST(TopologyOpAmpTest, WithoutGroundTheSourceReturnNodeIsTheReference) {
+    SchematicGrid grid = test::invertingAmplifier();
+    // Join the three ground marks' stubs by a bottom rail instead.
+    Sketch s;
+    s.grid() = grid;
+    s.put(test::code::cornerUpRight, 2, 11)
+        .horizontalWire(11, 3, 15)
+        .put(test::code::cornerUpLeft, 16, 11)
+        .put(test::code::junctionNoDown, 9, 11)
+        .verticalWire(9, 9, 10);
+    const Analysed a = analyse(s.grid());
+    ASSERT_EQ(a.error, 0) << drawingText(s.grid());
+    EXPECT_FALSE(a.network->hasGround);
+    EXPECT_EQ(a.network->opAmpReferenceNode, a.network->branch(2).endNode);
+    expectSquare(*a.network);
+    const Solution solved = solveWith(s.grid(), {1000, 4700, 10000});
+    EXPECT_NEAR(loadVoltage(solved, 3).real(), -4.7, 1e-9);
+}
+
+// --- Counts hold for every drawing that analyses -----------------------------------------------
+
+TEST(TopologyTest, EveryAnalysedDrawingHasOneRowPerBranch) {
+    const std::vector<std::pair<const char*, SchematicGrid>> drawings = {
+        {"loop", test::seriesRlcLoop()},
+        {"low-pass", test::rcLowPass()},
+        {"single ground", test::rcLowPassSingleGround()},
+        {"bridge", test::wheatstoneBridge()},
+        {"ladder 1", test::rcLadder(1)},
+        {"ladder 2", test::rcLadder(2)},
+        {"ladder 23", test::rcLadder(23)},
+        {"ladder 34", test::rcLadder(34)},
+        {"inverting", test::invertingAmplifier()},
+        {"non-inverting", test::nonInvertingAmplifier()},
+        {"active low-pass", test::activeLowPass()},
+        {"two stages", test::twoInvertingStages()},
+        {"left-pointing", test::leftPointingInvertingAmplifier()},
+        {"source resistor", test::invertingAmplifierWithSourceResistor()},
+        {"parallel pairs", test::parallelPairs(6)},
+        {"chain", test::resistorChain(80)},
+    };
+    for (const auto& [name, grid] : drawings) {
+        SCOPED_TRACE(name);
+        const Analysed a = analyse(grid);
+        ASSERT_EQ(a.error, 0) << drawingText(grid);
+        expectSquare(*a.network);
+        // Every mesh runs through the source: out through branch 1, back through branch 2.
+        for (int m = 0; m < a.network->meshCount; ++m) {
+            EXPECT_EQ(a.network->meshRows[static_cast<std::size_t>(m)][0], 1);
+            EXPECT_EQ(a.network->meshRows[static_cast<std::size_t>(m)][1], -1);
+        }
+    }
+}
+
+TEST(TopologyTest, LongLadder) {
+    const Analysed a = analyse(test::rcLadder(34));
+    ASSERT_EQ(a.error, 0);
+    EXPECT_EQ(a.network->branchCount, 69);
+    EXPECT_EQ(a.network->componentCount, 68);
+    EXPECT_EQ(a.network->meshCount, 34);
+    EXPECT_EQ(a.network->kclCount, 35);
+    EXPECT_EQ(a.network->component(34).name, "R 34");
+    EXPECT_EQ(a.network->component(35).name, "C 1");
+}
+
+// --- Values carried into a re-analysis ---------------------------------------------------------
+
+TEST(TopologyTest, ReanalysisKeepsTheValuesOfUnchangedComponents) {
+    const Analysed first = analyse(test::rcLadder(2));
+    ASSERT_EQ(first.error, 0);
+    Network& before = *first.network;
+    ASSERT_EQ(before.componentCount, 4);  // R 1, R 2, C 1, C 2
+    before.component(1).value = 1000;
+    before.component(2).value = 2200;
+    before.component(3).value = 1e-6;
+    before.component(4).value = 4.7e-9;
+    // A third section: its resistor takes the place of the last one and comes before the old
+    // capacitors; the values follow the cells, not the numbers.
+    const Analysed second =
+        analyse(test::rcLadder(3), std::span(before.components.data(), 4));
+    ASSERT_EQ(second.error, 0);
+    const Network& after = *second.network;
+    ASSERT_EQ(after.componentCount, 6);
+    EXPECT_EQ(after.component(1).value, 1000);  // R 1 unchanged
+    EXPECT_EQ(after.component(2).value, 2200);  // R 2 unchanged
+    EXPECT_EQ(after.component(3).value, 0);     // R 3 is new
+    EXPECT_TRUE(after.component(3).valueText.empty());
+    EXPECT_EQ(after.component(4).value, 1e-6);  // C 1 unchanged
+    EXPECT_FALSE(after.component(4).valueText.empty());
+    // The old last capacitor hung lower, below the node mark of the last section: its cell
+    // now holds no capacitor, and the new ones start empty.
+    EXPECT_EQ(after.component(5).value, 0);
+    EXPECT_EQ(after.component(6).value, 0);
+}
+
+// --- Errors -------------------------------------------------------------------------------------
+
+TEST(TopologyErrorTest, Messages) {
+    const std::pair<int, std::string_view> expected[] = {
+        {1, "Maximale Knotenzahl (53) überschritten!"},
+        {2, "Keine Spannungsquelle vorhanden"},
+        {3, "Es darf nur eine Spannungsquelle im Netzwerk vorhanden sein!"},
+        {4, "Maximale Anzahl der Stromzweige (70) überschritten!"},
+        {5, "Maximale Anzahl der Bauteile (100) überschritten!"},
+        {6, "Ein Bauteil sollte doch wenigstens vorhanden sein!"},
+        {7, "Maximale Anzahl der Maschen (60) überschritten!"},
+        {10, "Maximale Anzahl der OP (10) überschritten!"},
+        {11, "Schaltbild fehlerhaft oder zu komplex"},
+        {12, "Analyse führt zu keinem verwertbaren Ergebnis. Bitte überprüfen Sie Ihr Schaltbild"},
+        {13, "Schaltbild zu komplex"},
+    };
+    for (const auto& [code, message] : expected) EXPECT_EQ(analysisErrorMessage(code), message);
+    EXPECT_TRUE(analysisErrorMessage(8).empty());
+    EXPECT_TRUE(analysisErrorMessage(9).empty());
+    EXPECT_TRUE(analysisErrorMessage(0).empty());
+}
+
+int errorOf(const SchematicGrid& grid) { return analyse(grid).error; }
+
+TEST(TopologyErrorTest, SourceCount) {
+    EXPECT_EQ(errorOf(SchematicGrid{}), 2);
+    SchematicGrid noSource = test::seriesRlcLoop();
+    noSource.set(2, 4, '2');
+    EXPECT_EQ(errorOf(noSource), 2);
+    Sketch two;
+    two.grid() = test::seriesRlcLoop();
+    two.put(test::code::verticalSource, 20, 20);
+    EXPECT_EQ(errorOf(two.grid()), 3);
+}
+
+// A loop whose top rail is a row of node marks: 51 junctions fit, the 52nd is the 53rd node.
+SchematicGrid loopWithNodeMarks(int marks) {
+    Sketch s;
+    s.grid() = test::seriesRlcLoop();
+    // Move the right side of the loop (and its capacitor) out beyond a row of node marks.
+    const int right = 9 + marks;
+    for (int row = 2; row <= 7; ++row) s.grid().set(9, row, '0');
+    s.horizontalWire(7, 3, right - 1)
+        .put(test::code::cornerUpLeft, right, 7)
+        .verticalWire(right, 3, 6)
+        .put(test::code::cornerDownLeft, right, 2);
+    for (int c = 9; c < right; ++c) s.put(test::code::nodeCellHorizontal, c, 2);
+    return s.grid();
+}
+
+TEST(TopologyErrorTest, TheFiftyThirdNode) {
+    const Analysed fits = analyse(loopWithNodeMarks(51));
+    ASSERT_EQ(fits.error, 0) << drawingText(loopWithNodeMarks(51));
+    EXPECT_EQ(fits.network->nodeCount, 52);
+    expectSquare(*fits.network);
+    EXPECT_EQ(errorOf(loopWithNodeMarks(52)), 1);
+}
+
+TEST(TopologyErrorTest, WiresOnlyGiveError6) {
+    SchematicGrid grid = test::seriesRlcLoop();
+    for (const int column : {4, 7}) grid.set(column, 2, '1');
+    grid.set(9, 4, '2');
+    EXPECT_EQ(errorOf(grid), 6);
+}
+
+TEST(TopologyErrorTest, BranchLimit) {
+    EXPECT_EQ(analyse(test::rcLadder(34)).network->branchCount, 69);
+    EXPECT_EQ(errorOf(test::rcLadder(35)), 4);  // 71 branches
+}
+
+TEST(TopologyErrorTest, TheEightyFirstComponent) {
+    const Analysed eighty = analyse(test::resistorChain(80));
+    ASSERT_EQ(eighty.error, 0);
+    EXPECT_EQ(eighty.network->componentCount, 80);
+    EXPECT_EQ(eighty.network->component(80).name, "R 80");
+    EXPECT_EQ(errorOf(test::resistorChain(81)), 5);
+    EXPECT_EQ(errorOf(test::resistorChain(94)), 5);
+}
+
+TEST(TopologyErrorTest, ElevenOpAmps) {
+    Sketch s;
+    s.grid() = test::invertingAmplifier();
+    for (int i = 0; i < 10; ++i) s.put(test::code::opAmpRightPlusUpper, 2 + 6 * i, 40);
+    EXPECT_EQ(errorOf(s.grid()), 10);
+}
+
+TEST(TopologyErrorTest, DamagedOpAmpSymbol) {
+    SchematicGrid grid = test::invertingAmplifier();
+    grid.set(14, 6, '1');  // the output "J" overwritten
+    EXPECT_EQ(errorOf(grid), 11);
+}
+
+TEST(TopologyErrorTest, OpAmpWithOpenOutputGivesNoUsableSystem) {
+    SchematicGrid grid = test::invertingAmplifier();
+    grid.set(15, 6, '0');
+    EXPECT_EQ(errorOf(grid), 12);
+}
+
+TEST(TopologyErrorTest, SeparateIslandGivesNoUsableSystem) {
+    Sketch s;
+    s.grid() = test::seriesRlcLoop();
+    // Two junctions joined by two resistors, touching nothing else.
+    s.put(test::code::junctionNoLeft, 30, 20)
+        .put(test::code::junctionNoRight, 34, 20)
+        .put(test::code::resistor, 31, 20)
+        .verticalWire(30, 21, 21)
+        .put(test::code::cornerUpRight, 30, 22)
+        .put(test::code::resistor, 31, 22)
+        .put(test::code::cornerUpLeft, 34, 22)
+        .verticalWire(34, 21, 21)
+        .verticalWire(30, 19, 19)
+        .verticalWire(34, 19, 19)
+        .put(test::code::cornerDownRight, 30, 18)
+        .horizontalWire(18, 31, 33)
+        .put(test::code::cornerDownLeft, 34, 18);
+    EXPECT_EQ(errorOf(s.grid()), 12) << drawingText(s.grid());
+}
+
+// Pathological drawings end with their error after a bounded search.
+TEST(TopologyErrorTest, TooManyLoopsThroughTheSource) {
+    // 2^pairs loops of equal length, found with the last pair varying fastest: the loop that
+    // first takes the first pair's lower path is number 2^(pairs - 1) + 1.
+    const Analysed ten = analyse(test::parallelPairs(10));
+    ASSERT_EQ(ten.error, 0);
+    EXPECT_EQ(ten.network->meshCount, 11);
+    expectSquare(*ten.network);
+    EXPECT_EQ(errorOf(test::parallelPairs(11)), 12);  // 1025 selection passes needed
+    EXPECT_EQ(errorOf(test::parallelPairs(12)), 13);  // 4096 loops
+}
+
+TEST(TopologyErrorTest, DenseGridOfWiresIsTooComplex) {
+    EXPECT_EQ(errorOf(test::junctionGrid(6, 6)), 11);
+    EXPECT_EQ(errorOf(test::junctionGrid(4, 4)), 0);
+}
+
+TEST(TopologyErrorTest, FailedAnalysisLeavesAnEmptyNetwork) {
+    Analysed a = analyse(test::seriesRlcLoop());
+    ASSERT_EQ(a.error, 0);
+    EXPECT_EQ(analyseNetwork(test::rcLadder(35), {}, *a.network).errorCode, 4);
+    EXPECT_EQ(a.network->branchCount, 0);
+    EXPECT_EQ(a.network->componentCount, 0);
+    EXPECT_EQ(a.network->meshCount, 0);
+    EXPECT_EQ(a.network->branchMap.branchAt(5, 7), 0);
+}
+
+}  // namespace
+}  // namespace volmira
