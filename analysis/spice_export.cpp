@@ -22,48 +22,6 @@ std::string lowered(std::string text) {
     return text;
 }
 
-// The op-amp symbol as the grid holds it: the body cell "#", the connecting wire cell left of it
-// through which every walk between the two inputs passes, the output cell and which input is
-// the non-inverting one.
-struct OpAmpPins {
-    int column = 0;  // the "#" cell
-    int row = 0;
-    int outputColumn = 0;
-    int outputRow = 0;
-    bool upperNonInverting = true;
-};
-
-std::vector<OpAmpPins> findOpAmps(const SchematicGrid& drawing) {
-    std::vector<OpAmpPins> opAmps;
-    for (int row = 1; row <= kGridRows; ++row) {
-        for (int column = 1; column <= kGridColumns; ++column) {
-            if (drawing.at(column, row) != '#') continue;
-            OpAmpPins pins{column, row};
-            // Right-pointing amplifiers carry their input mark below the body ("<" or "="),
-            // left-pointing ones two cells further left (">" or "?"); "<" and ">" mark the
-            // upper input as the non-inverting one.
-            const char right = drawing.at(column, row + 1);
-            const char left = drawing.at(column - 2, row + 1);
-            if (left == '>' || left == '?') {
-                pins.upperNonInverting = left == '>';
-                pins.outputColumn = column - 3;
-            } else {
-                pins.upperNonInverting = right != '=';
-                pins.outputColumn = column + 1;
-            }
-            pins.outputRow = row;
-            opAmps.push_back(pins);
-        }
-    }
-    return opAmps;
-}
-
-int opAmpAtInputWire(const std::vector<OpAmpPins>& opAmps, int column, int row) {
-    for (std::size_t i = 0; i < opAmps.size(); ++i)
-        if (opAmps[i].column == column + 1 && opAmps[i].row == row) return static_cast<int>(i);
-    return -1;
-}
-
 // Netlist nodes. Nodes joined by a wire (a branch without components, an op-amp input side) are
 // merged; the merged node keeps the most telling name: ground, then the program's nodes and
 // pins, then the points inside branches.
@@ -101,19 +59,15 @@ private:
 
 // One piece of a branch in path order: a component, or the crossing of an op-amp's input wire.
 struct BranchItem {
-    int component = 0;        // 1-based, 0 for an op-amp crossing
-    int opAmp = -1;           // index into the op-amp list
-    bool fromUpper = false;   // the walk crosses from the upper input to the lower one
+    int component = 0;       // 1-based, 0 for an op-amp crossing
+    int opAmp = -1;          // index into the network's op-amps
+    bool fromUpper = false;  // the walk crosses from the upper input to the lower one
 };
 
-struct Cell {
-    int column = 0;
-    int row = 0;
-};
-
-// Walks the branch from its start node cell; gives its items and the end node's cell.
-Cell walkBranch(const Network& network, int branchNumber, const SchematicGrid& drawing,
-                const std::vector<OpAmpPins>& opAmps, std::vector<BranchItem>& items) {
+// Walks the branch from its start node cell and lists its items in path order. The wire that
+// joins an op-amp's inputs lies left of its body cell; the walk passes it downward when it came
+// in through the upper input.
+void walkBranch(const Network& network, int branchNumber, std::vector<BranchItem>& items) {
     const Branch& branch = network.branch(branchNumber);
     int column = branch.startColumn;
     int row = branch.startRow;
@@ -126,30 +80,18 @@ Cell walkBranch(const Network& network, int branchNumber, const SchematicGrid& d
         case '3': ++row; break;
         default: break;
         }
-        const char cell = drawing.at(column, row);
-        if (cell == 'x' || cell == 'y' || cell == 'z') {
-            for (int k = 1; k <= network.componentCount; ++k) {
-                const Component& c = network.component(k);
-                if (c.column == column && c.row == row) {
-                    items.push_back({k, -1, false});
-                    break;
-                }
-            }
-        } else if (cell == '2') {
-            const int opAmp = opAmpAtInputWire(opAmps, column, row);
-            if (opAmp >= 0) items.push_back({0, opAmp, step == '3'});
+        for (int k = 1; k <= network.componentCount; ++k) {
+            const Component& c = network.component(k);
+            if (c.branch == branchNumber && c.column == column && c.row == row)
+                items.push_back({k, -1, false});
+        }
+        for (int p = 0; p < network.opAmpCount; ++p) {
+            const OpAmp& opAmp = network.opAmps[static_cast<std::size_t>(p)];
+            if (opAmp.inputBranch == branchNumber && opAmp.column - 1 == column &&
+                opAmp.row == row)
+                items.push_back({0, p, step == '3'});
         }
     }
-    return {column, row};
-}
-
-const char* kindWord(ComponentKind kind) {
-    switch (kind) {
-    case ComponentKind::Resistor: return "Ohm";
-    case ComponentKind::Inductor: return "H";
-    case ComponentKind::Capacitor: return "F";
-    }
-    return "";
 }
 
 }  // namespace
@@ -179,73 +121,67 @@ SpiceDecadeSweep spiceDecadeSweep(const SpiceSweep& sweep) {
     return decade;
 }
 
-std::string exportSpiceNetlist(const Network& network, const SchematicGrid& drawing,
-                               const SpiceExportSettings& settings) {
-    const std::vector<OpAmpPins> opAmps = findOpAmps(drawing);
+std::string exportSpiceNetlist(const Network& network, const SpiceExportSettings& settings) {
     NodeTable nodes;
-
-    // The program's nodes; the ground node (all ground marks) is node 0. Node 1, the source cell,
-    // is split into the source's two terminals.
-    const int groundNode = network.hasGround ? network.nodeCount + 1 : -1;
-    std::vector<int> nodeIds(static_cast<std::size_t>(network.nodeCount) + 2, -1);
+    // Node 1, the source cell, is split into the source's two terminals: branch 1 leaves the plus
+    // terminal, branch 2 the minus terminal, since every mesh runs out through branch 1 and
+    // back through branch 2 and carries +Ue.
     const int sourcePlus = nodes.add("ue_p", NodeTable::kNamed);
     const int sourceMinus = nodes.add("ue_m", NodeTable::kNamed);
-    if (!network.hasGround) nodes.unite(sourceMinus, NodeTable::ground());
+    // SPICE's node 0 is the ground node; without ground marks the end of the source's return
+    // lead, through which the op-amps' output currents return as well.
+    const int reference =
+        network.hasGround ? network.groundNode()
+                          : (network.branchCount >= 2 ? network.branch(2).endNode : -1);
+    std::vector<int> nodeIds(static_cast<std::size_t>(network.nodeCount) + 2, -1);
     auto nodeId = [&](int node) {
-        if (node == groundNode) return NodeTable::ground();
+        if (node == reference) return NodeTable::ground();
         int& id = nodeIds[static_cast<std::size_t>(node)];
         if (id < 0) id = nodes.add("n" + std::to_string(node), NodeTable::kNamed);
         return id;
     };
 
+    // Each op-amp's input pins, upper and lower; the joining wire is left out, so its branch
+    // carries no current, as the op-amp row demands.
     struct OpAmpNodes {
-        int upper = 0, lower = 0, output = -1;
+        int upper = 0, lower = 0, plus = 0, minus = 0, output = 0;
     };
-    std::vector<OpAmpNodes> opAmpNodes(opAmps.size());
-    for (std::size_t i = 0; i < opAmps.size(); ++i) {
-        const std::string prefix = "op" + std::to_string(i + 1);
-        opAmpNodes[i].upper = nodes.add(prefix + (opAmps[i].upperNonInverting ? "_p" : "_m"),
-                                        NodeTable::kNamed);
-        opAmpNodes[i].lower = nodes.add(prefix + (opAmps[i].upperNonInverting ? "_m" : "_p"),
-                                        NodeTable::kNamed);
+    std::vector<OpAmpNodes> opAmpNodes(static_cast<std::size_t>(network.opAmpCount));
+    for (int p = 0; p < network.opAmpCount; ++p) {
+        const OpAmp& opAmp = network.opAmps[static_cast<std::size_t>(p)];
+        OpAmpNodes& pins = opAmpNodes[static_cast<std::size_t>(p)];
+        const std::string prefix = "op" + std::to_string(p + 1);
+        pins.plus = nodes.add(prefix + "_p", NodeTable::kNamed);
+        pins.minus = nodes.add(prefix + "_m", NodeTable::kNamed);
+        const bool upperPlus = opAmp.code == 25 || opAmp.code == 27;
+        pins.upper = upperPlus ? pins.plus : pins.minus;
+        pins.lower = upperPlus ? pins.minus : pins.plus;
+        pins.output = opAmp.outputNode != 0 ? nodeId(opAmp.outputNode)
+                                            : nodes.add(prefix + "_a", NodeTable::kNamed);
     }
 
-    // First pass: every branch's items and nodes, so that names are final before anything is
+    // First every branch's elements and node merges, so that names are final before anything is
     // written.
     struct Element {
         int component = 0;
-        int from = 0;  // in the reference direction of the branch current
+        int from = 0;   // in the reference direction of the branch current
         int to = 0;
         int sense = 0;  // between sense source and component; -1: no component element
     };
-    struct BranchText {
+    struct BranchElements {
         int start = 0, end = 0;
         std::vector<Element> elements;
     };
-    std::vector<BranchText> branches(static_cast<std::size_t>(network.branchCount) + 1);
+    std::vector<BranchElements> branches(static_cast<std::size_t>(network.branchCount) + 1);
     std::vector<BranchItem> items;
-    bool sourcePlusTaken = false;
     for (int k = 1; k <= network.branchCount; ++k) {
         const Branch& branch = network.branch(k);
-        const Cell end = walkBranch(network, k, drawing, opAmps, items);
-        int startId;
-        if (branch.startNode == 1) {
-            startId = sourcePlusTaken ? sourceMinus : sourcePlus;
-            sourcePlusTaken = true;
-        } else {
-            startId = nodeId(branch.startNode);
-        }
-        const int endId = nodeId(branch.endNode);
-        for (std::size_t i = 0; i < opAmps.size(); ++i) {
-            if (opAmps[i].outputColumn == branch.startColumn && opAmps[i].outputRow == branch.startRow)
-                opAmpNodes[i].output = startId;
-            if (opAmps[i].outputColumn == end.column && opAmps[i].outputRow == end.row)
-                opAmpNodes[i].output = endId;
-        }
-        BranchText& text = branches[static_cast<std::size_t>(k)];
-        text.start = startId;
-        text.end = endId;
-        int current = startId;
+        walkBranch(network, k, items);
+        BranchElements& elements = branches[static_cast<std::size_t>(k)];
+        elements.start = branch.startNode != 1 ? nodeId(branch.startNode)
+                                               : (k == 1 ? sourcePlus : sourceMinus);
+        elements.end = nodeId(branch.endNode);
+        int current = elements.start;
         int inner = 0;
         for (const BranchItem& item : items) {
             if (item.component == 0) {
@@ -254,26 +190,23 @@ std::string exportSpiceNetlist(const Network& network, const SchematicGrid& draw
                 current = item.fromUpper ? pins.lower : pins.upper;
                 continue;
             }
-            const std::string base = "z" + std::to_string(k) + "_";
-            const int next = nodes.add(base + std::to_string(++inner), NodeTable::kInner);
-            const std::string element =
-                lowered(spiceElementName(network.component(item.component).name));
+            const Component& component = network.component(item.component);
+            const int next =
+                nodes.add("z" + std::to_string(k) + "_" + std::to_string(++inner), NodeTable::kInner);
             // A zero resistance is a wire: ngspice would turn it into a small resistance, so
             // only its sense source stands there.
-            const Component& component = network.component(item.component);
             const bool wire = component.kind() == ComponentKind::Resistor && component.value == 0;
-            const int sense = wire ? -1 : nodes.add(element + "_i", NodeTable::kInner);
+            const int sense =
+                wire ? -1
+                     : nodes.add(lowered(spiceElementName(component.name)) + "_i", NodeTable::kInner);
             if (branch.reversed)
-                text.elements.push_back({item.component, next, current, sense});
+                elements.elements.push_back({item.component, next, current, sense});
             else
-                text.elements.push_back({item.component, current, next, sense});
+                elements.elements.push_back({item.component, current, next, sense});
             current = next;
         }
-        nodes.unite(current, endId);
+        nodes.unite(current, elements.end);
     }
-    for (std::size_t i = 0; i < opAmps.size(); ++i)
-        if (opAmpNodes[i].output < 0)
-            opAmpNodes[i].output = nodes.add("op" + std::to_string(i + 1) + "_a", NodeTable::kNamed);
 
     std::string out;
     auto line = [&out](const std::string& text) {
@@ -281,79 +214,79 @@ std::string exportSpiceNetlist(const Network& network, const SchematicGrid& draw
         out += '\n';
     };
     line(settings.title);
-    line("* Quelle: V1 zwischen " + nodes.name(sourcePlus) + " (+) und " +
-         nodes.name(sourceMinus) + ", Ue = " + number(settings.voltage) + " V, Phase 0");
     const bool operatingPoint = !settings.sweep.has_value() && settings.frequency == 0;
+    line("* Quelle: Ue = " + number(settings.voltage) + " V, Phase 0");
     line("V1 " + nodes.name(sourcePlus) + " " + nodes.name(sourceMinus) +
          (operatingPoint ? " DC " : " DC 0 AC ") + number(settings.voltage));
 
     for (int k = 1; k <= network.branchCount; ++k) {
         const Branch& branch = network.branch(k);
-        const BranchText& text = branches[static_cast<std::size_t>(k)];
+        const BranchElements& elements = branches[static_cast<std::size_t>(k)];
         std::string parts;
-        for (const Element& e : text.elements) {
+        for (const Element& e : elements.elements) {
             if (!parts.empty()) parts += " + ";
             parts += network.component(e.component).name;
         }
-        const int from = branch.reversed ? text.end : text.start;
-        const int to = branch.reversed ? text.start : text.end;
+        const int from = branch.reversed ? elements.end : elements.start;
+        const int to = branch.reversed ? elements.start : elements.end;
         line("* Stromzweig " + std::to_string(k) + ": " + (parts.empty() ? "Leitung" : parts) +
              ", Bezugsrichtung " + nodes.name(from) + " -> " + nodes.name(to));
-        for (const Element& e : text.elements) {
+        for (const Element& e : elements.elements) {
             const Component& component = network.component(e.component);
             const std::string element = spiceElementName(component.name);
             if (e.sense < 0) {
-                line("* " + element + " = 0 Ohm: wie eine Leitung");
+                line("* " + element + " = 0 Ohm wirkt als Leitung");
                 line("VI_" + element + " " + nodes.name(e.from) + " " + nodes.name(e.to) + " 0");
                 continue;
             }
             line("VI_" + element + " " + nodes.name(e.from) + " " + nodes.name(e.sense) + " 0");
             line(element + " " + nodes.name(e.sense) + " " + nodes.name(e.to) + " " +
-                 number(component.value) + " ; " + kindWord(component.kind()));
+                 number(component.value));
         }
     }
 
-    for (std::size_t i = 0; i < opAmps.size(); ++i) {
-        const OpAmpNodes& pins = opAmpNodes[i];
-        const bool upperPlus = opAmps[i].upperNonInverting;
-        const int plus = upperPlus ? pins.upper : pins.lower;
-        const int minus = upperPlus ? pins.lower : pins.upper;
-        line("* Operationsverstaerker " + std::to_string(i + 1) + " (Zeile " +
-             std::to_string(opAmps[i].row) + ", Spalte " + std::to_string(opAmps[i].column) +
-             "): Ausgang " + nodes.name(pins.output) + ", Eingaenge + " + nodes.name(plus) +
-             " und - " + nodes.name(minus));
-        line("E" + std::to_string(i + 1) + " " + nodes.name(pins.output) + " 0 " +
-             nodes.name(plus) + " " + nodes.name(minus) + " " + number(kSpiceOpAmpGain));
+    for (int p = 0; p < network.opAmpCount; ++p) {
+        const OpAmp& opAmp = network.opAmps[static_cast<std::size_t>(p)];
+        const OpAmpNodes& pins = opAmpNodes[static_cast<std::size_t>(p)];
+        line("* Operationsverstaerker " + std::to_string(p + 1) + " (Zeile " +
+             std::to_string(opAmp.row) + ", Spalte " + std::to_string(opAmp.column) +
+             "): Eingangszweig " + std::to_string(opAmp.inputBranch) + " ohne Strom");
+        line("E" + std::to_string(p + 1) + " " + nodes.name(pins.output) + " 0 " +
+             nodes.name(pins.plus) + " " + nodes.name(pins.minus) + " " +
+             number(kSpiceOpAmpGain));
     }
 
-    // The network is linear and has no DC source: the operating point is all zero, and
-    // leaving it out spares nodes that only capacitors hold from a singular DC matrix.
-    line(".options noopac");
+    if (settings.sweep.has_value() && settings.sweep->logarithmic) {
+        // ngspice ends a decade sweep within reltol of the stop frequency; a tight reltol keeps
+        // it from adding points. It changes nothing else in a linear AC analysis.
+        line(".options noopac reltol=1e-9");
+    } else {
+        // The network is linear and has no DC source: the operating point is all zero, and
+        // leaving it out spares nodes held only by capacitors a singular DC matrix.
+        line(".options noopac");
+    }
     line(".control");
     line("set numdgt=17");
     if (settings.sweep.has_value()) {
         const SpiceSweep& sweep = *settings.sweep;
         if (sweep.logarithmic) {
             const SpiceDecadeSweep decade = spiceDecadeSweep(sweep);
-            line("* " + std::to_string(sweep.points) + " logarithmische Punkte ab " +
-                 number(sweep.start) + " Hz, " + std::to_string(decade.pointsPerDecade) +
-                 " je Dekade");
+            line("* " + std::to_string(sweep.points) + " logarithmische Punkte, " +
+                 std::to_string(decade.pointsPerDecade) + " je Dekade");
             line("ac dec " + std::to_string(decade.pointsPerDecade) + " " + number(sweep.start) +
                  " " + number(decade.stop));
         } else {
             line("ac lin " + std::to_string(sweep.points) + " " + number(sweep.start) + " " +
                  number(sweep.stop));
         }
-    } else if (settings.frequency == 0) {
+    } else if (operatingPoint) {
         line("op");
     } else {
         line("ac lin 1 " + number(settings.frequency) + " " + number(settings.frequency));
     }
-    for (int k = 1; k <= network.componentCount; ++k) {
-        if (settings.printedComponent != 0 && settings.printedComponent != k) continue;
-        if (network.component(k).branch == 0) continue;
-        line("print " + spiceCurrentVector(network.component(k).name));
-    }
+    for (int k = 1; k <= network.componentCount; ++k)
+        if (settings.printedComponent == 0 || settings.printedComponent == k)
+            line("print " + spiceCurrentVector(network.component(k).name));
     line(".endc");
     line(".end");
     return out;

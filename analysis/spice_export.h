@@ -12,7 +12,6 @@
 #include <string_view>
 
 #include "analysis/network.h"
-#include "schematic/grid.h"
 
 namespace volmira {
 
@@ -36,9 +35,7 @@ struct SpiceExportSettings {
     int printedComponent = 0;
 };
 
-// `drawing` is the grid the network was analysed from; the op-amps' pins are read from it.
-std::string exportSpiceNetlist(const Network& network, const SchematicGrid& drawing,
-                               const SpiceExportSettings& settings);
+std::string exportSpiceNetlist(const Network& network, const SpiceExportSettings& settings);
 
 // "R 1" gives "R1": the element name of a component in the netlist.
 std::string spiceElementName(std::string_view componentName);

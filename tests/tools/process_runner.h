@@ -1,0 +1,86 @@
+#pragma once
+// Runs a program with arguments (no shell) and collects its standard output, standard error and
+// exit status, for the tests of volmira-calc and the ngspice cross-check.
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "support/test_support.h"
+
+namespace volmira::test {
+
+struct ProcessResult {
+    int exitCode = -1;     // -1: the program could not be started or did not exit normally
+    bool started = false;
+    std::string out;
+    std::string err;
+};
+
+inline std::string readWholeFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// `program` is looked up in PATH when it holds no slash.
+inline ProcessResult runProcess(const std::string& program, const std::vector<std::string>& arguments) {
+    TempFolder folder;
+    const std::string outPath = (folder.path() / "out").string();
+    const std::string errPath = (folder.path() / "err").string();
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, outPath.c_str(),
+                                     O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errPath.c_str(),
+                                     O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    std::vector<char*> argv;
+    argv.push_back(const_cast<char*>(program.c_str()));
+    for (const std::string& a : arguments) argv.push_back(const_cast<char*>(a.c_str()));
+    argv.push_back(nullptr);
+    ProcessResult result;
+    pid_t pid = 0;
+    const int spawned = posix_spawnp(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (spawned != 0) return result;
+    int status = 0;
+    if (waitpid(pid, &status, 0) != pid) return result;
+    result.started = true;
+    if (WIFEXITED(status)) result.exitCode = WEXITSTATUS(status);
+    result.out = readWholeFile(outPath);
+    result.err = readWholeFile(errPath);
+    return result;
+}
+
+inline ProcessResult runCalc(const std::vector<std::string>& arguments) {
+    return runProcess(VOLMIRA_CALC, arguments);
+}
+
+inline std::vector<std::string> splitLines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+inline std::vector<std::string> splitFields(const std::string& line, char separator = ',') {
+    std::vector<std::string> fields;
+    std::string field;
+    std::istringstream in(line);
+    while (std::getline(in, field, separator)) fields.push_back(field);
+    if (!line.empty() && line.back() == separator) fields.emplace_back();
+    return fields;
+}
+
+}  // namespace volmira::test

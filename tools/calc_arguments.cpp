@@ -1,0 +1,108 @@
+#include "tools/calc_arguments.h"
+
+namespace volmira::calc {
+
+namespace {
+
+constexpr std::string_view kUsage =
+    R"(Usage: volmira-calc FILE.nwb [options]
+
+Analyses a Volmira network file the way the program does (schematic check, analysis, component
+values, branch sums) and calculates it at one frequency or over the file's sweep range.
+
+  volmira-calc FILE.nwb                  analysis summary and the eleven quantities of every
+                                         branch at the file's frequency and voltage, formatted as
+                                         the program shows them
+  volmira-calc FILE.nwb --csv            the same, machine-readable
+  volmira-calc FILE.nwb --components     one row per component: name,row,column,kind,branch,value
+  volmira-calc FILE.nwb --sweep NAME     the 897 points of the file's sweep range (FqVon, FqBis)
+                                         for the branch holding component NAME ("R1" or "R 1")
+  volmira-calc FILE.nwb --spice          an equivalent SPICE netlist (ngspice -b runs it)
+
+Options:
+  --at F          frequency instead of the file's (the program's value syntax: 1,5k or 1.5k)
+  --volt U        source voltage instead of the file's
+  --lin           with --sweep: linear instead of logarithmic frequency points
+  --csv           comma-separated output with a header line, '.' as decimal point and 17
+                  significant digits
+  --help          this text
+
+With --spice, --at and --volt set the analysis of the netlist; --spice --sweep NAME [--lin] gives
+a netlist whose analysis sweeps the file's range and prints the current of NAME.
+
+CSV columns:
+  branches:   branch,components,f_Hz,U_V,I_A,Z_Ohm,gain_dB,S_VA,P_W,phiU_deg,R_Ohm,X_Ohm,Q_var,
+              phiI_deg   (components: names without blank joined by "+"; a gain of minus
+              infinity, zero voltage across the branch, is written as -inf)
+  sweep:      point,f_Hz, then the eleven quantity columns as above
+  components: name,row,column,kind,branch,value   (kind: the SymbolCode, 1..3 or 7..9)
+
+Exit status:
+  0  success
+  1  the analysis or a value is refused (the program's message on standard error)
+  2  usage or file error
+)";
+
+}  // namespace
+
+std::string_view usageText() { return kUsage; }
+
+ParsedArguments parseArguments(std::span<const std::string_view> arguments) {
+    ParsedArguments parsed;
+    CalcOptions& options = parsed.options;
+    bool components = false;
+    bool spice = false;
+    auto fail = [&parsed](std::string message) {
+        parsed.error = std::move(message);
+        return parsed;
+    };
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string_view argument = arguments[i];
+        auto value = [&](std::string& into) {
+            if (i + 1 >= arguments.size()) return false;
+            into = std::string(arguments[++i]);
+            return true;
+        };
+        if (argument == "--help" || argument == "-h") {
+            options.help = true;
+        } else if (argument == "--csv") {
+            options.csv = true;
+        } else if (argument == "--components") {
+            components = true;
+        } else if (argument == "--spice") {
+            spice = true;
+        } else if (argument == "--lin") {
+            options.linear = true;
+        } else if (argument == "--at") {
+            if (!value(options.frequency.emplace())) return fail("--at needs a frequency");
+        } else if (argument == "--volt") {
+            if (!value(options.voltage.emplace())) return fail("--volt needs a voltage");
+        } else if (argument == "--sweep") {
+            if (!value(options.sweepComponent)) return fail("--sweep needs a component name");
+            options.sweep = true;
+        } else if (argument.size() > 1 && argument[0] == '-') {
+            return fail("unknown option " + std::string(argument));
+        } else if (options.file.empty()) {
+            options.file = std::string(argument);
+        } else {
+            return fail("only one network file, not also " + std::string(argument));
+        }
+    }
+    if (options.help) return parsed;
+    if (options.file.empty()) return fail("no network file given");
+    if (components && (spice || options.sweep))
+        return fail("--components goes with neither --sweep nor --spice");
+    if (options.linear && !options.sweep) return fail("--lin needs --sweep");
+    if (options.sweep && options.frequency)
+        return fail("--at has no meaning with --sweep: the file's range is swept");
+    if (spice && options.csv) return fail("--csv has no meaning with --spice");
+    if (spice)
+        options.mode = CalcMode::Spice;
+    else if (components)
+        options.mode = CalcMode::Components;
+    else if (options.sweep)
+        options.mode = CalcMode::Sweep;
+    return parsed;
+}
+
+}  // namespace volmira::calc

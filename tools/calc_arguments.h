@@ -1,0 +1,42 @@
+#pragma once
+// The command line of volmira-calc.
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace volmira::calc {
+
+enum class CalcMode {
+    Branches,    // the eleven quantities of every branch at one frequency
+    Components,  // one row per component
+    Sweep,       // the sweep points of one branch
+    Spice,       // a SPICE netlist of the network (with --sweep: of the sweep)
+};
+
+struct CalcOptions {
+    std::string file;
+    CalcMode mode = CalcMode::Branches;
+    bool csv = false;
+    bool help = false;
+    // Texts in the program's value syntax; nothing: the file's fields.
+    std::optional<std::string> frequency;
+    std::optional<std::string> voltage;
+    std::string sweepComponent;  // "R1" or "R 1"
+    bool sweep = false;
+    bool linear = false;
+};
+
+struct ParsedArguments {
+    CalcOptions options;
+    std::string error;  // a usage error; empty when the arguments are fine
+    bool ok() const { return error.empty(); }
+};
+
+// `arguments` without the program name.
+ParsedArguments parseArguments(std::span<const std::string_view> arguments);
+
+// The text of --help.
+std::string_view usageText();
+
+}  // namespace volmira::calc

@@ -1,0 +1,123 @@
+#include "tools/calc_output.h"
+
+#include <array>
+#include <cstdio>
+
+#include "analysis/spice_export.h"
+#include "analysis/topology.h"
+#include "analysis/value_text.h"
+
+namespace volmira::calc {
+
+namespace {
+
+// Result fields as the program shows them: at most 9 significant digits.
+constexpr int kDisplayDigits = 0;
+
+constexpr std::string_view kQuantityColumns =
+    "U_V,I_A,Z_Ohm,gain_dB,S_VA,P_W,phiU_deg,R_Ohm,X_Ohm,Q_var,phiI_deg";
+
+std::string_view quantityLabel(int slot) {
+    const auto quantity = static_cast<ElectricalQuantity>(slot);
+    if (quantity == ElectricalQuantity::Resistance) return "Wirkwiderstand";
+    if (quantity == ElectricalQuantity::Reactance) return "Blindwiderstand";
+    return quantityCaption(quantity);
+}
+
+// Pads a UTF-8 text to `width` characters.
+std::string padded(std::string_view text, std::size_t width) {
+    std::size_t characters = 0;
+    for (char c : text)
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++characters;
+    std::string out(text);
+    if (characters < width) out.append(width - characters, ' ');
+    return out;
+}
+
+void writeCsvQuantities(std::ostream& out, const BranchQuantities& quantities) {
+    for (int slot = 0; slot < kQuantityCount; ++slot) out << ',' << csvNumber(quantities.value[slot]);
+}
+
+}  // namespace
+
+std::string csvNumber(double value) {
+    if (value == kMinusInfinity) return "-inf";
+    char buffer[40];
+    std::snprintf(buffer, sizeof buffer, "%.16e", value);
+    return buffer;
+}
+
+std::string branchComponents(const Network& network, int branch) {
+    std::string names;
+    for (int k = 1; k <= network.componentCount; ++k) {
+        if (network.component(k).branch != branch) continue;
+        if (!names.empty()) names += '+';
+        names += spiceElementName(network.component(k).name);
+    }
+    return names;
+}
+
+void writeBranches(std::ostream& out, const Network& network, const AllBranchTable& table,
+                   bool csv) {
+    if (csv) {
+        out << "branch,components,f_Hz," << kQuantityColumns << '\n';
+        for (int b = 1; b <= network.branchCount; ++b) {
+            out << b << ',' << branchComponents(network, b) << ',' << csvNumber(table.frequency);
+            writeCsvQuantities(out, quantitiesFromTable(table, b));
+            out << '\n';
+        }
+        return;
+    }
+    out << analysisStatusMessage(network) << "\n\n";
+    out << "Frequenz: " << formatValue(kUnitHertz, 8, table.frequency)
+        << "    Spannung: " << formatValue(kUnitVolt, 8, table.voltage) << "\n";
+    for (int b = 1; b <= network.branchCount; ++b) {
+        std::string names;
+        for (int k = 1; k <= network.componentCount; ++k) {
+            if (network.component(k).branch != b) continue;
+            names += names.empty() ? "" : ", ";
+            names += network.component(k).name;
+        }
+        out << "\nStromzweig " << b << ": " << (names.empty() ? "Leitung" : names) << '\n';
+        const auto texts = resultFieldTexts(quantitiesFromTable(table, b), kDisplayDigits);
+        for (int slot = 0; slot < kQuantityCount; ++slot)
+            out << "  " << padded(quantityLabel(slot), 16) << texts[static_cast<std::size_t>(slot)]
+                << '\n';
+    }
+}
+
+void writeComponents(std::ostream& out, const Network& network) {
+    out << "name,row,column,kind,branch,value\n";
+    for (int k = 1; k <= network.componentCount; ++k) {
+        const Component& c = network.component(k);
+        out << spiceElementName(c.name) << ',' << int{c.row} << ',' << int{c.column} << ','
+            << int{c.code} << ',' << int{c.branch} << ',' << csvNumber(c.value) << '\n';
+    }
+}
+
+void writeSweepHeader(std::ostream& out, const Network& network, int branch, bool csv) {
+    if (csv) {
+        out << "point,f_Hz," << kQuantityColumns << '\n';
+        return;
+    }
+    out << "Stromzweig " << branch << ": " << branchComponents(network, branch) << '\n';
+    out << padded("Punkt", 7) << padded("Frequenz", 16);
+    for (int slot = 0; slot < kQuantityCount; ++slot) out << padded(quantityLabel(slot), 18);
+    out << '\n';
+}
+
+void writeSweepRow(std::ostream& out, int point, double frequency,
+                   const BranchQuantities& quantities, bool csv) {
+    if (csv) {
+        out << point << ',' << csvNumber(frequency);
+        writeCsvQuantities(out, quantities);
+        out << '\n';
+        return;
+    }
+    out << padded(std::to_string(point), 7) << padded(formatValue(kUnitHertz, 8, frequency), 16);
+    const auto texts = resultFieldTexts(quantities, kDisplayDigits);
+    for (const std::string& text : texts) out << padded(text, 18);
+    out << '\n';
+}
+
+}  // namespace volmira::calc

@@ -1,0 +1,33 @@
+#pragma once
+// What volmira-calc prints: the branches' quantities as the program shows them or as CSV, the
+// component list, and the rows of a sweep.
+#include <ostream>
+#include <string>
+#include <string_view>
+
+#include "analysis/network.h"
+#include "analysis/quantities.h"
+
+namespace volmira::calc {
+
+// A number for CSV: '.' as decimal point, 17 significant digits; the gain's minus-infinity
+// marker as "-inf".
+std::string csvNumber(double value);
+
+// Names of a branch's components without blank, joined by "+" ("R1+C1"); empty for a wire.
+std::string branchComponents(const Network& network, int branch);
+
+// Every branch at the table's frequency and voltage: the analysis summary, then per branch the
+// eleven result field texts (with --csv: one row per branch after a header).
+void writeBranches(std::ostream& out, const Network& network, const AllBranchTable& table,
+                   bool csv);
+
+// name,row,column,kind,branch,value: one row per component.
+void writeComponents(std::ostream& out, const Network& network);
+
+// A sweep over one branch: the header, then one row per point.
+void writeSweepHeader(std::ostream& out, const Network& network, int branch, bool csv);
+void writeSweepRow(std::ostream& out, int point, double frequency,
+                   const BranchQuantities& quantities, bool csv);
+
+}  // namespace volmira::calc

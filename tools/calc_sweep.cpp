@@ -1,0 +1,69 @@
+#include "tools/calc_sweep.h"
+
+#include <iostream>
+#include <string>
+
+#include "analysis/input_checks.h"
+#include "analysis/quantities.h"
+#include "analysis/value_text.h"
+#include "graphics/sweep_range.h"
+#include "tools/calc_output.h"
+
+namespace volmira::calc {
+
+namespace {
+
+constexpr std::string_view kZeroSweepFrequency = "Frequenz 0 ist nicht erlaubt";
+constexpr std::string_view kRangeReversed = "MinFrequenz > MaxFrequenz !";
+
+std::optional<Failure> sweepBound(std::string_view text, double& value) {
+    const std::optional<double> parsed = parseValue(text);
+    if (!parsed)
+        return Failure{kExitRefused, "Die Frequenz \xE2\x80\x9E" + std::string(text) +
+                                         "\xE2\x80\x9C ist keine g\xC3\xBCltige Zahl."};
+    if (*parsed == 0) return Failure{kExitRefused, std::string(kZeroSweepFrequency)};
+    // Negative and non-finite bounds fall under the single-frequency rules.
+    const FrequencyCheck check = checkFrequencyInput(*parsed, true);
+    if (!check.accepted) return Failure{kExitRefused, std::string(check.message)};
+    value = *parsed;
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<Failure> sweepPoints(const InputFields& fields, bool logarithmic, SweepPoints& out) {
+    double fMin = 0, fMax = 0;
+    if (auto failure = sweepBound(fields.fqVon, fMin)) return failure;
+    if (auto failure = sweepBound(fields.fqBis, fMax)) return failure;
+    if (!(fMin < fMax)) return Failure{kExitRefused, std::string(kRangeReversed)};
+    const SweepRange range = DeriveBounds(fMin, fMax, false);
+    out = {};
+    for (int point = 0; point <= kSweepLastPoint; ++point) {
+        const double frequency = pointFrequency(range, point, logarithmic);
+        if (!(frequency > 0)) continue;
+        out.point.push_back(point);
+        out.frequency.push_back(frequency);
+    }
+    return std::nullopt;
+}
+
+bool writeSweepSeries(std::ostream& out, Network& network, int branch, const SweepPoints& points,
+                      double voltage, bool csv, AcSolver& solver) {
+    writeSweepHeader(out, network, branch, csv);
+    solver.prepareSweep(network);
+    BranchCurrents currents;
+    bool clean = true;
+    const double resistance = network.branch(branch).R;
+    for (std::size_t i = 0; i < points.point.size(); ++i) {
+        const SolveStatus status = solver.solveSweepPoint(points.frequency[i], voltage, currents);
+        clean = clean && !status.failed();
+        const BranchQuantities quantities =
+            deriveQuantities(currentPolar(currents.current[static_cast<std::size_t>(branch - 1)]),
+                             resistance, currents.reactance[static_cast<std::size_t>(branch - 1)],
+                             voltage);
+        writeSweepRow(out, points.point[i], points.frequency[i], quantities, csv);
+    }
+    return clean;
+}
+
+}  // namespace volmira::calc
