@@ -45,9 +45,10 @@ ModeSwitch WorkingModes::newNetwork() {
     return enable(1, kModeDrawing);
 }
 
-ModeSwitch WorkingModes::drawingChanged() {
-    if (working_ != kModeDrawing || reached_ < 2) return {};
-    return enable(1, kModeDrawing);
+bool WorkingModes::drawingChanged() {
+    if (working_ != kModeDrawing || reached_ < 2) return false;
+    enable(1, kModeDrawing);
+    return true;
 }
 
 void WorkingModes::withdrawResultModes() {

@@ -50,8 +50,8 @@ public:
     // "Neues Netzwerk" (also before every load): ReachedMode 1, only mode 1 selectable.
     ModeSwitch newNetwork();
     // A drawing change: in mode 1 with ReachedMode 2 or more the analysis is no longer valid
-    // and only mode 1 stays selectable. Otherwise nothing happens.
-    ModeSwitch drawingChanged();
+    // and only mode 1 stays selectable (true). Otherwise nothing happens.
+    bool drawingChanged();
     // A press on the drawing in mode 1 withdraws modes 2 to 4 at once (no switch).
     void withdrawResultModes();
 

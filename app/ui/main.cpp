@@ -1,6 +1,33 @@
-#include <QApplication>
+#include <QLibraryInfo>
+#include <memory>
+#include <QLocale>
+#include <QTranslator>
+
+#include "app/ui/failure_handling.h"
+#include "app/ui/tgrf.h"
+#include "app/workspace.h"
+#include "platform/program_folder.h"
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    return 0;
+    volmira::VolmiraApplication app(argc, argv);
+    QApplication::setApplicationName("Volmira");
+    QApplication::setApplicationVersion("3.0");
+
+    // The toolkit's own dialogs (file dialogs) speak German like the rest of the program.
+    QTranslator toolkitGerman;
+    if (toolkitGerman.load(QLocale(QLocale::German), "qtbase", "_",
+                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&toolkitGerman);
+
+    auto workspace = std::make_unique<volmira::Workspace>();
+    volmira::Tgrf window(*workspace);
+    window.showTitle();
+    window.startupInitialisation(volmira::programFolder(), volmira::Tgrf::currentScreenSize());
+    // The print composer, page preview, formula collection and help windows are created here
+    // once they exist.
+    window.NeuesNetzwerk1Click();
+    // The settings file is read here once it exists.
+    window.startTitleTimer();
+    window.showPlaced();
+    return app.exec();
 }

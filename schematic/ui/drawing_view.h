@@ -20,11 +20,18 @@ public:
     const QImage& image() const { return image_; }
     // Call after drawing into image() so the widget repaints.
     void imageChanged() { update(); }
+    // Call after an edit of the drawing was painted into image(): besides repainting, tells the
+    // main window that the drawing no longer matches an earlier analysis.
+    void drawingEdited() {
+        update();
+        emit edited();
+    }
 
 signals:
     void pressed(QPoint pixel, Qt::MouseButton button);
     void moved(QPoint pixel, Qt::MouseButtons buttons);
     void released(QPoint pixel, Qt::MouseButton button);
+    void edited();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -84,7 +84,7 @@ TEST(WorkingModes, DrawingChangeInvalidatesOnlyInModeOneAfterAnotherModeWasChose
     fresh.chooseButton(1);
     // The analysis switched to mode 2 by itself, so ReachedMode is still 1 and a drawing change
     // does not invalidate (the press on the drawing withdraws the modes instead, see below).
-    EXPECT_FALSE(fresh.drawingChanged().happened);
+    EXPECT_FALSE(fresh.drawingChanged());
     EXPECT_TRUE(fresh.selectable(2));
 
     WorkingModes used = started();
@@ -92,14 +92,14 @@ TEST(WorkingModes, DrawingChangeInvalidatesOnlyInModeOneAfterAnotherModeWasChose
     used.chooseButton(2);
     used.chooseButton(1);
     EXPECT_EQ(used.reachedMode(), 2);
-    used.drawingChanged();
+    EXPECT_TRUE(used.drawingChanged());
     EXPECT_EQ(used.workingMode(), 1);
     EXPECT_EQ(selectable(used), (std::array{true, false, false, false}));
 
     WorkingModes inModeTwo = started();
     inModeTwo.enable(2, 2);
     inModeTwo.chooseButton(2);
-    EXPECT_FALSE(inModeTwo.drawingChanged().happened);
+    EXPECT_FALSE(inModeTwo.drawingChanged());
     EXPECT_TRUE(inModeTwo.selectable(2));
 }
 

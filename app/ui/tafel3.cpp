@@ -1,0 +1,34 @@
+#include "app/ui/tafel3.h"
+
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+namespace volmira {
+
+Tafel3::Tafel3(QWidget* parent) : ModePanel("Tafel3", parent) {
+    // The card lies on its shadow, both placed by hand inside the column.
+    column_ = new QWidget(this);
+    column_->setFixedWidth(kSideWidth);
+    sw6_ = new QFrame(column_);
+    sw6_->setObjectName("sw6");
+    sw6_->setStyleSheet("QFrame#sw6 { background: #8C8C8C; border: none; }");
+    const SideColumn card = makeSideColumn("Tafel3Karte", column_, 0);
+    card_ = card.frame;
+    cardLayout_ = card.layout;
+    card_->setAutoFillBackground(true);
+
+    QHBoxLayout* row = makePanelRow(this);
+    row->addWidget(column_);
+    drawingSlot_ = row;
+}
+
+void Tafel3::resizeEvent(QResizeEvent* event) {
+    ModePanel::resizeEvent(event);
+    const int w = kSideWidth - kShadowOffset;
+    const int h = column_->height() - kShadowOffset;
+    card_->setGeometry(0, 0, w, h);
+    sw6_->setGeometry(kShadowOffset, kShadowOffset, w, h);
+    sw6_->lower();
+}
+
+}  // namespace volmira
