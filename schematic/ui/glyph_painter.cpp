@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+#include <cstdint>
+
 namespace volmira {
 
 namespace {
@@ -34,12 +36,11 @@ public:
             previous = &point;
         }
     }
-    // The junction dot centred at (x + 2, y + 2.5): a 3 x 5 and a 5 x 3 bar.
+    // The junction dot: a 3 x 5 and a 5 x 3 bar crossing at (x + 2, y + 2).
     void dot(int x, int y) {
         bar(x + 1, y, x + 4, y + 5);
         bar(x, y + 1, x + 5, y + 4);
     }
-    void cellDot() { dot(2, 2); }
 
 private:
     void fill(int x1, int y1, int x2, int y2, Qt::GlobalColor colour) {
@@ -50,217 +51,106 @@ private:
     QPoint o_;
 };
 
-void drawParts(GlyphParts& g, int code, GlyphStyle style) {
-    switch (code) {
-    case 1:
-    case 2:
-        g.bar(0, 4, 7, 5);
-        g.bar(20, 4, 27, 5);
-        if (code == 1)
-            g.outline(6, 1, 21, 8);
-        else
-            g.bar(6, 1, 21, 8);
-        break;
-    case 3:
-        g.bar(0, 4, 27, 5);
-        g.bar(11, 1, 17, 8);
-        g.white(13, 1, 15, 8);
-        break;
-    case 4: g.bar(0, 4, 9, 5); break;
-    case 5:
-        g.circle(3, 7, 24, 28);
-        if (style.directVoltage) {
-            g.bar(9, 14, 18, 16);
-            g.bar(9, 19, 18, 21);
-        } else {
-            g.line({{8, 17}, {11, 20}, {15, 15}, {19, 19}});
-        }
-        g.bar(13, 0, 14, 7);
-        g.bar(13, 28, 14, 36);
-        break;
-    case 6:
-        g.circle(8, 3, 29, 24);
-        if (style.directVoltage) {
-            g.bar(14, 10, 23, 12);
-            g.bar(14, 15, 23, 17);
-        } else {
-            g.line({{13, 13}, {16, 16}, {20, 11}, {24, 15}});
-        }
-        g.bar(0, 13, 9, 14);
-        g.bar(28, 13, 36, 14);
-        break;
-    case 7:
-    case 8:
-        g.bar(4, 0, 5, 7);
-        g.bar(4, 20, 5, 27);
-        if (code == 7)
-            g.outline(1, 6, 8, 21);
-        else
-            g.bar(1, 6, 8, 21);
-        break;
-    case 9:
-        g.bar(4, 0, 5, 27);
-        g.bar(1, 11, 8, 17);
-        g.white(1, 13, 8, 15);
-        break;
-    case 10: g.bar(4, 0, 5, 9); break;
-    case 11:
-        g.bar(4, 0, 5, 9);
-        g.bar(0, 4, 9, 5);
-        break;
-    case 39:
-        g.bar(0, 13, 27, 14);
-        g.bar(13, 0, 14, 27);
-        break;
-    case 13:
-        g.bar(4, 4, 18, 5);
-        g.bar(4, 4, 5, 18);
-        break;
-    case 14:
-        g.bar(0, 4, 13, 5);
-        g.bar(13, 4, 14, 18);
-        break;
-    case 15:
-        g.bar(4, 0, 5, 13);
-        g.bar(4, 13, 18, 14);
-        break;
-    case 16:
-        g.bar(13, 0, 14, 13);
-        g.bar(0, 13, 14, 14);
-        break;
-    case 17:
-        g.bar(0, 13, 27, 14);
-        g.bar(13, 0, 14, 27);
-        g.dot(11, 11);
-        break;
-    case 18:
-        g.bar(0, 4, 27, 5);
-        g.bar(13, 4, 14, 18);
-        g.dot(11, 2);
-        break;
-    case 19:
-        g.bar(0, 13, 14, 14);
-        g.bar(13, 0, 14, 27);
-        g.dot(11, 11);
-        break;
-    case 20:
-        g.bar(4, 0, 5, 27);
-        g.bar(4, 13, 18, 14);
-        g.dot(2, 11);
-        break;
-    case 21:
-        g.bar(0, 13, 27, 14);
-        g.bar(13, 0, 14, 14);
-        g.dot(11, 11);
-        break;
-    case 22:
-        g.bar(4, 0, 5, 15);
-        g.bar(0, 13, 9, 16);
-        break;
-    case 23:
-        g.bar(0, 4, 27, 5);
-        g.dot(11, 2);
-        break;
-    case 24:
-        g.bar(4, 0, 5, 27);
-        g.dot(2, 11);
-        break;
-    case 25:
-    case 26:
-        g.line({{7, 5}, {41, 22}, {7, 39}, {7, 5}});
-        g.bar(0, 13, 7, 14);
-        g.bar(0, 31, 7, 32);
-        g.bar(40, 22, 45, 23);
-        g.bar(10, 15, 17, 16);
-        g.bar(10, 29, 17, 30);
-        if (code == 25)
-            g.bar(13, 12, 14, 19);
-        else
-            g.bar(13, 26, 14, 33);
-        break;
-    case 27:
-    case 28:
-        g.line({{4, 22}, {37, 5}, {37, 39}, {4, 22}});
-        g.bar(37, 13, 45, 14);
-        g.bar(37, 31, 45, 32);
-        g.bar(0, 22, 4, 23);
-        g.bar(28, 15, 35, 16);
-        g.bar(28, 29, 35, 30);
-        if (code == 27)
-            g.bar(31, 12, 32, 19);
-        else
-            g.bar(31, 26, 32, 33);
-        break;
-    case 29: g.bar(0, 4, 18, 5); break;
-    case 30: g.bar(0, 4, 27, 5); break;
-    case 31: g.bar(0, 4, 36, 5); break;
-    case 32: g.bar(0, 4, 72, 5); break;
-    case 33: g.bar(4, 0, 5, 18); break;
-    case 34: g.bar(4, 0, 5, 36); break;
-    case 35: g.bar(4, 0, 5, 72); break;
-    case 36:
-    case 37:
-    case 38: {
-        const int side = 9 * (code - 35);
-        g.outline(0, 0, side, side);
-        if (!style.eraserOutline) g.white(0, 0, side, side);
-        break;
+enum PartKind : std::uint8_t { Bar, White, Outline, Circle, Line, Dot, SourceMark };
+
+// One part of a glyph: a rectangle (x1, y1)-(x2, y2), a line from (x1, y1) to (x2, y2), or a
+// junction dot whose two bars start at (x1, y1). The source mark depends on the style.
+struct GlyphPart {
+    std::uint8_t firstCode;  // the part belongs to codes firstCode..lastCode
+    std::uint8_t lastCode;
+    PartKind kind;
+    std::int8_t x1, y1, x2, y2;
+};
+
+// In drawing order. Codes 0, 12 and 52..54 have no parts: the white box only.
+constexpr GlyphPart kParts[] = {
+    {1, 2, Bar, 0, 4, 7, 5}, {1, 2, Bar, 20, 4, 27, 5},
+    {1, 1, Outline, 6, 1, 21, 8}, {2, 2, Bar, 6, 1, 21, 8},
+    {3, 3, Bar, 0, 4, 27, 5}, {3, 3, Bar, 11, 1, 17, 8}, {3, 3, White, 13, 1, 15, 8},
+    {4, 4, Bar, 0, 4, 9, 5},
+    {5, 5, Circle, 3, 7, 24, 28}, {5, 5, SourceMark, 0, 0, 0, 0},
+    {5, 5, Bar, 13, 0, 14, 7}, {5, 5, Bar, 13, 28, 14, 36},
+    {6, 6, Circle, 8, 3, 29, 24}, {6, 6, SourceMark, 0, 0, 0, 0},
+    {6, 6, Bar, 0, 13, 9, 14}, {6, 6, Bar, 28, 13, 36, 14},
+    {7, 8, Bar, 4, 0, 5, 7}, {7, 8, Bar, 4, 20, 5, 27},
+    {7, 7, Outline, 1, 6, 8, 21}, {8, 8, Bar, 1, 6, 8, 21},
+    {9, 9, Bar, 4, 0, 5, 27}, {9, 9, Bar, 1, 11, 8, 17}, {9, 9, White, 1, 13, 8, 15},
+    {10, 10, Bar, 4, 0, 5, 9},
+    {11, 11, Bar, 4, 0, 5, 9}, {11, 11, Bar, 0, 4, 9, 5},
+    {39, 39, Bar, 0, 13, 27, 14}, {39, 39, Bar, 13, 0, 14, 27},
+    {13, 13, Bar, 4, 4, 18, 5}, {13, 13, Bar, 4, 4, 5, 18},
+    {14, 14, Bar, 0, 4, 13, 5}, {14, 14, Bar, 13, 4, 14, 18},
+    {15, 15, Bar, 4, 0, 5, 13}, {15, 15, Bar, 4, 13, 18, 14},
+    {16, 16, Bar, 13, 0, 14, 13}, {16, 16, Bar, 0, 13, 14, 14},
+    {17, 17, Bar, 0, 13, 27, 14}, {17, 17, Bar, 13, 0, 14, 27}, {17, 17, Dot, 11, 11, 0, 0},
+    {18, 18, Bar, 0, 4, 27, 5}, {18, 18, Bar, 13, 4, 14, 18}, {18, 18, Dot, 11, 2, 0, 0},
+    {19, 19, Bar, 0, 13, 14, 14}, {19, 19, Bar, 13, 0, 14, 27}, {19, 19, Dot, 11, 11, 0, 0},
+    {20, 20, Bar, 4, 0, 5, 27}, {20, 20, Bar, 4, 13, 18, 14}, {20, 20, Dot, 2, 11, 0, 0},
+    {21, 21, Bar, 0, 13, 27, 14}, {21, 21, Bar, 13, 0, 14, 14}, {21, 21, Dot, 11, 11, 0, 0},
+    {22, 22, Bar, 4, 0, 5, 15}, {22, 22, Bar, 0, 13, 9, 16},
+    {23, 23, Bar, 0, 4, 27, 5}, {23, 23, Dot, 11, 2, 0, 0},
+    {24, 24, Bar, 4, 0, 5, 27}, {24, 24, Dot, 2, 11, 0, 0},
+    // Amplifiers pointing right: triangle, inputs, output, minus marks, plus stroke.
+    {25, 26, Line, 7, 5, 41, 22}, {25, 26, Line, 41, 22, 7, 39}, {25, 26, Line, 7, 39, 7, 5},
+    {25, 26, Bar, 0, 13, 7, 14}, {25, 26, Bar, 0, 31, 7, 32}, {25, 26, Bar, 40, 22, 45, 23},
+    {25, 26, Bar, 10, 15, 17, 16}, {25, 26, Bar, 10, 29, 17, 30},
+    {25, 25, Bar, 13, 12, 14, 19}, {26, 26, Bar, 13, 26, 14, 33},
+    // Pointing left.
+    {27, 28, Line, 4, 22, 37, 5}, {27, 28, Line, 37, 5, 37, 39}, {27, 28, Line, 37, 39, 4, 22},
+    {27, 28, Bar, 37, 13, 45, 14}, {27, 28, Bar, 37, 31, 45, 32}, {27, 28, Bar, 0, 22, 4, 23},
+    {27, 28, Bar, 28, 15, 35, 16}, {27, 28, Bar, 28, 29, 35, 30},
+    {27, 27, Bar, 31, 12, 32, 19}, {28, 28, Bar, 31, 26, 32, 33},
+    {29, 29, Bar, 0, 4, 18, 5}, {30, 30, Bar, 0, 4, 27, 5},
+    {31, 31, Bar, 0, 4, 36, 5}, {32, 32, Bar, 0, 4, 72, 5},
+    {33, 33, Bar, 4, 0, 5, 18}, {34, 34, Bar, 4, 0, 5, 36}, {35, 35, Bar, 4, 0, 5, 72},
+    {36, 36, Outline, 0, 0, 9, 9}, {37, 37, Outline, 0, 0, 18, 18},
+    {38, 38, Outline, 0, 0, 27, 27},
+    {40, 40, Bar, 4, 4, 5, 9}, {40, 40, Bar, 4, 4, 9, 5},
+    {41, 41, Bar, 0, 4, 5, 5}, {41, 41, Bar, 4, 4, 5, 9},
+    {42, 42, Bar, 4, 0, 5, 5}, {42, 42, Bar, 4, 4, 9, 5},
+    {43, 43, Bar, 0, 4, 5, 5}, {43, 43, Bar, 4, 0, 5, 5},
+    {44, 44, Bar, 4, 0, 5, 9}, {44, 44, Bar, 0, 4, 9, 5},
+    {45, 45, Bar, 0, 4, 9, 5}, {45, 45, Bar, 4, 4, 5, 9},
+    {46, 46, Bar, 0, 4, 5, 5}, {46, 46, Bar, 4, 0, 5, 9},
+    {47, 47, Bar, 4, 4, 9, 5}, {47, 47, Bar, 4, 0, 5, 9},
+    {48, 48, Bar, 0, 4, 9, 5}, {48, 48, Bar, 4, 0, 5, 5},
+    {49, 49, Bar, 0, 4, 9, 7}, {49, 49, Bar, 4, 0, 5, 6},
+    {50, 50, Bar, 0, 4, 9, 5}, {51, 51, Bar, 4, 0, 5, 9},
+    // The cell dot of the single-cell junctions and node marks.
+    {44, 48, Dot, 2, 2, 0, 0}, {50, 51, Dot, 2, 2, 0, 0},
+};
+
+void drawSourceMark(GlyphParts& g, int code, bool direct) {
+    if (code == 5 && direct) {
+        g.bar(9, 14, 18, 16);
+        g.bar(9, 19, 18, 21);
+    } else if (code == 5) {
+        g.line({{8, 17}, {11, 20}, {15, 15}, {19, 19}});
+    } else if (direct) {
+        g.bar(14, 10, 23, 12);
+        g.bar(14, 15, 23, 17);
+    } else {
+        g.line({{13, 13}, {16, 16}, {20, 11}, {24, 15}});
     }
-    case 40:
-        g.bar(4, 4, 5, 9);
-        g.bar(4, 4, 9, 5);
-        break;
-    case 41:
-        g.bar(0, 4, 5, 5);
-        g.bar(4, 4, 5, 9);
-        break;
-    case 42:
-        g.bar(4, 0, 5, 5);
-        g.bar(4, 4, 9, 5);
-        break;
-    case 43:
-        g.bar(0, 4, 5, 5);
-        g.bar(4, 0, 5, 5);
-        break;
-    case 44:
-        g.bar(4, 0, 5, 9);
-        g.bar(0, 4, 9, 5);
-        g.cellDot();
-        break;
-    case 45:
-        g.bar(0, 4, 9, 5);
-        g.bar(4, 4, 5, 9);
-        g.cellDot();
-        break;
-    case 46:
-        g.bar(0, 4, 5, 5);
-        g.bar(4, 0, 5, 9);
-        g.cellDot();
-        break;
-    case 47:
-        g.bar(4, 4, 9, 5);
-        g.bar(4, 0, 5, 9);
-        g.cellDot();
-        break;
-    case 48:
-        g.bar(0, 4, 9, 5);
-        g.bar(4, 0, 5, 5);
-        g.cellDot();
-        break;
-    case 49:
-        g.bar(0, 4, 9, 7);
-        g.bar(4, 0, 5, 6);
-        break;
-    case 50:
-        g.bar(0, 4, 9, 5);
-        g.cellDot();
-        break;
-    case 51:
-        g.bar(4, 0, 5, 9);
-        g.cellDot();
-        break;
-    default:  // 0, 12, 52..54: the white box only
-        break;
+}
+
+void drawParts(GlyphParts& g, int code, GlyphStyle style) {
+    for (const GlyphPart& part : kParts) {
+        if (code < part.firstCode || code > part.lastCode) continue;
+        switch (part.kind) {
+        case Bar: g.bar(part.x1, part.y1, part.x2, part.y2); break;
+        case White: g.white(part.x1, part.y1, part.x2, part.y2); break;
+        case Outline: g.outline(part.x1, part.y1, part.x2, part.y2); break;
+        case Circle: g.circle(part.x1, part.y1, part.x2, part.y2); break;
+        case Line: g.line({{part.x1, part.y1}, {part.x2, part.y2}}); break;
+        case Dot: g.dot(part.x1, part.y1); break;
+        case SourceMark: drawSourceMark(g, code, style.directVoltage); break;
+        }
+    }
+    // The eraser is shown as a square only in the previews; on the drawing it paints white.
+    if (code >= 36 && code <= 38 && !style.eraserOutline) {
+        const int side = 9 * (code - 35);
+        g.white(0, 0, side, side);
     }
 }
 

@@ -1,0 +1,322 @@
+#include <QPainter>
+#include <QtTest>
+
+#include <cstdlib>
+#include <vector>
+
+#include "schematic/test_drawings.h"
+#include "schematic/ui/glyph_painter.h"
+
+namespace volmira {
+
+namespace {
+
+constexpr QRgb kBlack = 0xFF000000;
+constexpr QRgb kWhite = 0xFFFFFFFF;
+constexpr QRgb kRed = 0xFFFF0000;
+const QPoint kAt(10, 10);  // where the single glyphs are drawn
+
+constexpr int kCanvas = 100;  // holds the longest glyph (72 pixels) at kAt
+
+QImage canvas(QRgb fill = kRed) {
+    QImage image(kCanvas, kCanvas, QImage::Format_RGB32);
+    image.fill(fill);
+    return image;
+}
+
+QImage glyph(int code, GlyphStyle style = {}) {
+    QImage image = canvas();
+    drawGlyph(image, code, kAt, style);
+    return image;
+}
+
+bool isBlack(const QImage& image, int x, int y) { return image.pixel(kAt.x() + x, kAt.y() + y) == kBlack; }
+
+// The glyph as the table describes it, set pixel by pixel: black rectangles (x1, y1)-(x2, y2)
+// covering columns x1..x2-1, then white ones.
+struct Rect {
+    int x1, y1, x2, y2;
+};
+QImage expected(int code, std::vector<Rect> black, std::vector<Rect> white = {}) {
+    QImage image = canvas();
+    const QRect box = symbolBox(code, 1, 1).translated(kAt - cellTopLeft(1, 1));
+    for (int y = box.top(); y <= box.bottom(); ++y)
+        for (int x = box.left(); x <= box.right(); ++x) image.setPixel(x, y, kWhite);
+    const auto paint = [&](const std::vector<Rect>& rects, QRgb colour) {
+        for (const Rect& r : rects)
+            for (int y = r.y1; y < r.y2; ++y)
+                for (int x = r.x1; x < r.x2; ++x) image.setPixel(kAt.x() + x, kAt.y() + y, colour);
+    };
+    paint(black, kBlack);
+    paint(white, kWhite);
+    return image;
+}
+
+int blackCount(const QImage& image) {
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) count += image.pixel(x, y) == kBlack;
+    return count;
+}
+
+}  // namespace
+
+class GlyphPainterTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void rectangleGlyphsMatchTheTablePixelForPixel_data() {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QImage>("want");
+        const std::vector<Rect> cellDot{{3, 2, 6, 7}, {2, 3, 7, 6}};
+        const auto with = [](std::vector<Rect> a, const std::vector<Rect>& b) {
+            a.insert(a.end(), b.begin(), b.end());
+            return a;
+        };
+        QTest::newRow("4 wire across") << 4 << expected(4, {{0, 4, 9, 5}});
+        QTest::newRow("10 wire down") << 10 << expected(10, {{4, 0, 5, 9}});
+        QTest::newRow("1 resistor") << 1
+            << expected(1, {{0, 4, 7, 5}, {20, 4, 27, 5}, {6, 1, 21, 8}}, {{7, 2, 20, 7}});
+        QTest::newRow("7 resistor down") << 7
+            << expected(7, {{4, 0, 5, 7}, {4, 20, 5, 27}, {1, 6, 8, 21}}, {{2, 7, 7, 20}});
+        QTest::newRow("2 inductor") << 2
+            << expected(2, {{0, 4, 7, 5}, {20, 4, 27, 5}, {6, 1, 21, 8}});
+        QTest::newRow("3 capacitor") << 3
+            << expected(3, {{0, 4, 27, 5}, {11, 1, 17, 8}}, {{13, 1, 15, 8}});
+        QTest::newRow("9 capacitor down") << 9
+            << expected(9, {{4, 0, 5, 27}, {1, 11, 8, 17}}, {{1, 13, 8, 15}});
+        QTest::newRow("13 corner") << 13 << expected(13, {{4, 4, 18, 5}, {4, 4, 5, 18}});
+        QTest::newRow("17 junction") << 17
+            << expected(17, {{0, 13, 27, 14}, {13, 0, 14, 27}, {12, 11, 15, 16}, {11, 12, 16, 15}});
+        QTest::newRow("20 junction") << 20
+            << expected(20, {{4, 0, 5, 27}, {4, 13, 18, 14}, {3, 11, 6, 16}, {2, 12, 7, 15}});
+        QTest::newRow("22 ground") << 22 << expected(22, {{4, 0, 5, 15}, {0, 13, 9, 16}});
+        QTest::newRow("39 crossing, no dot") << 39 << expected(39, {{0, 13, 27, 14}, {13, 0, 14, 27}});
+        QTest::newRow("32 long wire") << 32 << expected(32, {{0, 4, 72, 5}});
+        QTest::newRow("44 junction cell") << 44 << expected(44, with({{4, 0, 5, 9}, {0, 4, 9, 5}}, cellDot));
+        QTest::newRow("41 corner cell") << 41 << expected(41, {{0, 4, 5, 5}, {4, 4, 5, 9}});
+        QTest::newRow("49 ground cell") << 49 << expected(49, {{0, 4, 9, 7}, {4, 0, 5, 6}});
+        QTest::newRow("50 node mark") << 50 << expected(50, with({{0, 4, 9, 5}}, cellDot));
+        QTest::newRow("12 empty cell") << 12 << expected(12, {});
+        QTest::newRow("53 unused") << 53 << expected(53, {});
+    }
+    void rectangleGlyphsMatchTheTablePixelForPixel() {
+        QFETCH(int, code);
+        QFETCH(QImage, want);
+        QCOMPARE(glyph(code), want);
+    }
+
+    void everyGlyphStaysInItsWhitenedBoxInPureBlackAndWhite() {
+        const SymbolCatalogue& catalogue = SymbolCatalogue::instance();
+        for (int code = 0; code < kSymbolCodeCount; ++code) {
+            for (bool flag : {false, true}) {
+                const QImage image = glyph(code, {flag, flag});
+                const QRect box(kAt, QSize(catalogue.width(code) * 9, catalogue.height(code) * 9));
+                for (int y = 0; y < image.height(); ++y) {
+                    for (int x = 0; x < image.width(); ++x) {
+                        const QRgb p = image.pixel(x, y);
+                        if (box.contains(x, y)) {
+                            if (p != kBlack && p != kWhite)
+                                QFAIL(qPrintable(QString("code %1: pixel %2,%3 is %4")
+                                                     .arg(code).arg(x).arg(y).arg(p, 0, 16)));
+                        } else if (p != kRed) {
+                            QFAIL(qPrintable(QString("code %1 paints outside its box at %2,%3")
+                                                 .arg(code).arg(x).arg(y)));
+                        }
+                    }
+                }
+            }
+        }
+        // Out-of-range codes draw nothing at all.
+        QCOMPARE(glyph(55), canvas());
+        QCOMPARE(glyph(-1), canvas());
+    }
+
+    void sourceMarkFollowsTheDirectVoltageFlag() {
+        const QImage ac = glyph(5);
+        const QImage dc = glyph(5, {.directVoltage = true});
+        // Both: circle through (13, 7), (3, 17), (23, 17), (13, 27) and the two leads.
+        for (const QImage* image : {&ac, &dc}) {
+            for (QPoint p : {QPoint(13, 7), QPoint(3, 17), QPoint(23, 17), QPoint(13, 27),
+                             QPoint(13, 0), QPoint(13, 6), QPoint(13, 28), QPoint(13, 35)})
+                QVERIFY2(isBlack(*image, p.x(), p.y()), qPrintable(QString("%1,%2").arg(p.x()).arg(p.y())));
+            QVERIFY(!isBlack(*image, 12, 0));
+            QVERIFY(!isBlack(*image, 13, 8));  // inside the circle
+        }
+        // The wave passes its corner points; the bars fill (9, 14)-(18, 16) and (9, 19)-(18, 21).
+        for (QPoint p : {QPoint(8, 17), QPoint(11, 20), QPoint(15, 15), QPoint(19, 19)}) {
+            QVERIFY(isBlack(ac, p.x(), p.y()));
+        }
+        QVERIFY(!isBlack(ac, 9, 14));
+        QVERIFY(!isBlack(ac, 17, 15));
+        for (int y : {14, 15, 19, 20})
+            for (int x = 9; x < 18; ++x) QVERIFY(isBlack(dc, x, y));
+        for (int x = 4; x < 23; ++x) {
+            QVERIFY(!isBlack(dc, x, 17));
+            QVERIFY(!isBlack(dc, x, 18));
+        }
+        QVERIFY(!isBlack(dc, 8, 17));
+        QVERIFY(!isBlack(dc, 18, 14));
+        QVERIFY(!isBlack(dc, 9, 21));
+
+        // The horizontal source: wave from (13, 13) to (24, 15), bars (14, 10)-(23, 12).
+        const QImage ac6 = glyph(6);
+        const QImage dc6 = glyph(6, {.directVoltage = true});
+        for (QPoint p : {QPoint(13, 13), QPoint(16, 16), QPoint(20, 11), QPoint(24, 15)})
+            QVERIFY(isBlack(ac6, p.x(), p.y()));
+        QVERIFY(isBlack(dc6, 14, 10) && isBlack(dc6, 22, 16) && !isBlack(dc6, 13, 13));
+        QVERIFY(isBlack(ac6, 0, 13) && isBlack(ac6, 35, 13) && !isBlack(ac6, 35, 14));
+    }
+
+    void eraserShowsItsSquareOnlyWithTheOutlineFlag() {
+        for (int code = 36; code <= 38; ++code) {
+            const int side = 9 * (code - 35);
+            const QImage outlined = glyph(code, {.eraserOutline = true});
+            QCOMPARE(blackCount(outlined), 4 * side - 4);
+            QVERIFY(isBlack(outlined, 0, 0) && isBlack(outlined, side - 1, side - 1));
+            QVERIFY(!isBlack(outlined, 1, 1));
+            QCOMPARE(blackCount(glyph(code)), 0);
+        }
+        // Drawn over a drawing, it clears its box.
+        QImage image = canvas(kBlack);
+        drawGlyph(image, 37, kAt);
+        QCOMPARE(blackCount(image), kCanvas * kCanvas - 18 * 18);
+    }
+
+    void amplifierTriangleIsOnePixelLinesWithoutAntialiasing() {
+        const QImage right = glyph(25);
+        for (QPoint p : {QPoint(7, 5), QPoint(41, 22), QPoint(7, 39), QPoint(7, 20)})
+            QVERIFY2(isBlack(right, p.x(), p.y()), qPrintable(QString("%1,%2").arg(p.x()).arg(p.y())));
+        // Halfway along the slanted edges (y = 13.5 and 30.5): exactly one of the two rows.
+        QVERIFY(isBlack(right, 24, 13) != isBlack(right, 24, 14));
+        QVERIFY(isBlack(right, 24, 30) != isBlack(right, 24, 31));
+        // One pixel wide: beside the vertical edge and inside the triangle all is white.
+        QVERIFY(!isBlack(right, 6, 20) && !isBlack(right, 8, 20) && !isBlack(right, 25, 22));
+        // Plus stroke on the upper input for 25, on the lower for 26; output lead to the edge.
+        QVERIFY(isBlack(right, 13, 12) && !isBlack(right, 13, 26));
+        const QImage lower = glyph(26);
+        QVERIFY(!isBlack(lower, 13, 12) && isBlack(lower, 13, 26));
+        QVERIFY(isBlack(right, 44, 22) && isBlack(right, 0, 13) && isBlack(right, 0, 31));
+
+        const QImage left = glyph(27);
+        for (QPoint p : {QPoint(4, 22), QPoint(37, 5), QPoint(37, 39), QPoint(37, 22), QPoint(0, 22),
+                         QPoint(44, 13), QPoint(31, 12)})
+            QVERIFY2(isBlack(left, p.x(), p.y()), qPrintable(QString("%1,%2").arg(p.x()).arg(p.y())));
+        QVERIFY(!isBlack(glyph(28), 31, 12) && isBlack(glyph(28), 31, 26));
+
+        // The caller's antialiasing does not leak into the glyph.
+        QImage image = canvas();
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        drawGlyph(painter, 25, kAt);
+        QVERIFY(painter.testRenderHint(QPainter::Antialiasing));
+        painter.end();
+        QCOMPARE(image, right);
+    }
+
+    void cellGeometryAndImageSize() {
+        QCOMPARE(cellTopLeft(1, 1), QPoint(-2, -2));
+        QCOMPARE(cellTopLeft(3, 2), QPoint(16, 7));
+        for (int row = 1; row <= kGridRows; ++row) {
+            for (int column = 1; column <= kGridColumns; ++column) {
+                const QPoint p = cellTopLeft(column, row);
+                QCOMPARE(cellAtPixel(p), QPoint(column, row));
+                QCOMPARE(cellAtPixel(p + QPoint(8, 8)), QPoint(column, row));
+                QCOMPARE(cellAtPixel(p - QPoint(1, 1)), QPoint(column - 1, row - 1));
+            }
+        }
+        const QRect image(0, 0, kDrawingImageWidth, kDrawingImageHeight);
+        QVERIFY(image.contains(symbolBox(4, kGridColumns, kGridRows)));
+        QVERIFY(image.contains(symbolBox(25, kGridColumns - 4, kGridRows - 4)));
+        QCOMPARE(symbolBox(25, 2, 3), QRect(7, 16, 45, 45));
+        const QImage blank = blankDrawingImage();
+        QCOMPARE(blank.size(), QSize(kDrawingImageWidth, kDrawingImageHeight));
+        QCOMPARE(blackCount(blank), 0);
+    }
+
+    void paintingAListWhitensTheImageAndDrawsEveryEntryInItsBox() {
+        SchematicGrid grid = test::rcLowPass();
+        const SchematicGrid original = grid;
+        SymbolList list;
+        rebuildSymbolList(grid, list);
+
+        QImage image = blankDrawingImage();
+        image.fill(kBlack);
+        grid.clear();
+        paintDrawing(list, grid, image);
+        QCOMPARE(grid, original);
+
+        const SymbolCatalogue& catalogue = SymbolCatalogue::instance();
+        QRect covered;
+        for (const PlacedSymbol& s : list) {
+            covered |= symbolBox(s.code, s.column, s.row);
+            // Every cell of a wire run carries its wire through offset 4.
+            const bool across = s.code == 4 || (s.code >= 29 && s.code <= 32);
+            const bool down = s.code == 10 || (s.code >= 33 && s.code <= 35);
+            if (!across && !down) continue;
+            for (int i = 0; i < catalogue.width(s.code); ++i)
+                for (int j = 0; j < catalogue.height(s.code); ++j) {
+                    const QPoint p = cellTopLeft(s.column + i, s.row + j);
+                    for (int k = 0; k < 9; ++k)
+                        QCOMPARE(image.pixel(across ? p + QPoint(k, 4) : p + QPoint(4, k)), kBlack);
+                }
+        }
+        // Outside the entries' boxes the image is white again.
+        for (int y = 0; y < image.height(); y += 3)
+            for (int x = 0; x < image.width(); x += 3)
+                if (!covered.contains(x, y)) QCOMPARE(image.pixel(x, y), kWhite);
+
+        // The resistor's glyph lands in its box at ((c - 1) * 9 - 2, (r - 1) * 9 - 2).
+        const PlacedSymbol resistor = *std::find_if(list.begin(), list.end(),
+                                                    [](const PlacedSymbol& s) { return s.code == 1; });
+        QImage alone = canvas();
+        drawGlyph(alone, 1, kAt);
+        const QPoint at = cellTopLeft(resistor.column, resistor.row);
+        for (int y = 0; y < 9; ++y)
+            for (int x = 0; x < 27; ++x)
+                QCOMPARE(image.pixel(at + QPoint(x, y)), alone.pixel(kAt + QPoint(x, y)));
+
+        // Redrawing only the source with the other mark changes only the source's box.
+        QImage dc = image;
+        paintPlacedSymbol(dc, list[0], {.directVoltage = true});
+        const QRect sourceBox = symbolBox(list[0].code, list[0].column, list[0].row);
+        int changed = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (dc.pixel(x, y) != image.pixel(x, y)) {
+                    QVERIFY(sourceBox.contains(x, y));
+                    ++changed;
+                }
+        QVERIFY(changed > 10);
+    }
+
+    // Every symbol kind on one image, both source marks; saved when VOLMIRA_GLYPH_PNG names a file.
+    void allGlyphsSheet() {
+        SymbolList list;
+        int column = 2, row = 3, rowHeight = 0;
+        for (int code = 1; code <= 51; ++code) {
+            const SymbolCatalogue& c = SymbolCatalogue::instance();
+            if (column + c.width(code) > kGridColumns) {
+                column = 2;
+                row += rowHeight + 2;
+                rowHeight = 0;
+            }
+            QVERIFY(list.append({static_cast<std::uint8_t>(column), static_cast<std::uint8_t>(row),
+                                 static_cast<SymbolCode>(code)}));
+            column += c.width(code) + 2;
+            rowHeight = std::max(rowHeight, c.height(code));
+        }
+        QImage image = blankDrawingImage();
+        paintSymbolList(image, list);
+        const PlacedSymbol dcSources[] = {{80, 60, 5}, {86, 60, 6}};
+        for (const PlacedSymbol& s : dcSources) paintPlacedSymbol(image, s, {.directVoltage = true});
+        drawGlyph(image, 37, cellTopLeft(92, 60), {.eraserOutline = true});
+        QVERIFY(blackCount(image) > 2000);
+        if (const char* path = std::getenv("VOLMIRA_GLYPH_PNG")) QVERIFY(image.save(path));
+    }
+};
+
+}  // namespace volmira
+
+QTEST_MAIN(volmira::GlyphPainterTest)
+#include "glyph_painter_uitest.moc"
