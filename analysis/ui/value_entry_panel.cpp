@@ -1,0 +1,309 @@
+#include "analysis/ui/value_entry_panel.h"
+
+#include <QFrame>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <algorithm>
+
+#include "analysis/component_values.h"
+#include "analysis/ui/e12_picker.h"
+#include "analysis/value_text.h"
+#include "app/progress.h"
+#include "app/ui/dialogs.h"
+#include "app/workspace.h"
+#include "schematic/ui/drawing_view.h"
+
+namespace volmira {
+
+namespace {
+
+constexpr std::int32_t kProgressConfirm = 201;
+constexpr std::int32_t kProgressListMouseDown = 214;
+constexpr std::int32_t kProgressListKeyPress = 217;
+constexpr std::int32_t kProgressListKeyDown = 219;
+constexpr std::int32_t kProgressSelectCell = 2110;
+
+constexpr int kMargin = 4;
+constexpr int kButtonHeight = 25;
+constexpr int kNameColumnWidth = 40;
+constexpr int kFlashMilliseconds = 150;
+
+bool isStoreKey(int key) {
+    return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Up ||
+           key == Qt::Key_Down;
+}
+
+QString qText(const std::string& text) { return QString::fromStdString(text); }
+
+}  // namespace
+
+bool ValueEditDelegate::eventFilter(QObject* object, QEvent* event) {
+    auto* editor = qobject_cast<QLineEdit*>(object);
+    if (editor && event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->text() == QStringLiteral(".")) {
+            progressCode = kProgressListKeyPress;
+            editor->insert(QStringLiteral(","));
+            emit keyDown(Qt::Key_Comma);
+            return true;
+        }
+        if (isStoreKey(key->key())) {
+            // The typed text goes into the cell first, so the row is stored with it.
+            emit commitData(editor);
+            emit closeEditor(editor, QAbstractItemDelegate::NoHint);
+            emit keyDown(key->key());
+            return true;
+        }
+        emit keyDown(key->key());
+    }
+    return QStyledItemDelegate::eventFilter(object, event);
+}
+
+ValueList::ValueList(QWidget* parent) : QTableWidget(parent) {
+    setObjectName("BtListe");
+    setColumnCount(2);
+    horizontalHeader()->hide();
+    verticalHeader()->hide();
+    verticalHeader()->setMinimumSectionSize(kRowHeight);
+    verticalHeader()->setDefaultSectionSize(kRowHeight);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    horizontalHeader()->setMinimumSectionSize(10);
+    setColumnWidth(0, kNameColumnWidth);
+    horizontalHeader()->setStretchLastSection(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::AllEditTriggers);
+    setItemDelegate(new ValueEditDelegate(this));
+    setToolTip(QStringLiteral("Bauteilwerte mit Vorsatz (p n u m k M G T) und Dezimalkomma"));
+}
+
+void ValueList::commitOpenEditor() {
+    if (state() != QAbstractItemView::EditingState) return;
+    if (QWidget* editor = indexWidget(currentIndex())) {
+        commitData(editor);
+        closeEditor(editor, QAbstractItemDelegate::NoHint);
+    }
+}
+
+void ValueList::keyPressEvent(QKeyEvent* event) {
+    emit keyDown(event->key());
+    if (event->text() == QStringLiteral(".") && currentColumn() == 1) {
+        // Typing starts an edit; the edit begins with the comma.
+        QKeyEvent comma(QEvent::KeyPress, Qt::Key_Comma, event->modifiers(), QStringLiteral(","));
+        QTableWidget::keyPressEvent(&comma);
+        return;
+    }
+    QTableWidget::keyPressEvent(event);
+}
+
+void ValueList::mousePressEvent(QMouseEvent* event) {
+    emit pressed();
+    QTableWidget::mousePressEvent(event);
+}
+
+ValueEntryPanel::ValueEntryPanel(Workspace& workspace, DrawingView& drawing, E12Picker& picker,
+                                 QWidget* parent)
+    : QWidget(parent), ws_(workspace), drawing_(drawing), picker_(picker) {
+    list_ = new ValueList(this);
+
+    pickerButton_ = new QPushButton(QStringLiteral("E12..."), this);
+    pickerButton_->setObjectName("E12Ein");
+    pickerButton_->setToolTip(QStringLiteral("ruft E12-Bauteilliste auf"));
+
+    confirm_ = new QPushButton(QStringLiteral("Bauteileingabe OK"), this);
+    confirm_->setObjectName("BtOK");
+
+    flash_ = new QFrame(list_->viewport());
+    flash_->setObjectName("BtListeBlink");
+    flash_->setStyleSheet(QStringLiteral("border: 2px solid red; background: transparent;"));
+    flash_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    flash_->hide();
+
+    auto* delegate = static_cast<ValueEditDelegate*>(list_->itemDelegate());
+    connect(delegate, &ValueEditDelegate::keyDown, this, [this](int key) {
+        const int row = list_->currentRow();
+        TasteDownBtWertefeld(key);
+        // The editor took the cursor key; the list moves on as it would without an editor.
+        if (key == Qt::Key_Up && row > 0) list_->setCurrentCell(row - 1, 1);
+        if (key == Qt::Key_Down && row + 1 < list_->rowCount()) list_->setCurrentCell(row + 1, 1);
+    });
+    connect(list_, &ValueList::keyDown, this, &ValueEntryPanel::TasteDownBtWertefeld);
+    connect(list_, &ValueList::pressed, this, &ValueEntryPanel::BtListeMouseDown);
+    connect(list_, &QTableWidget::currentCellChanged, this,
+            [this](int row, int, int previousRow, int) {
+                if (row != previousRow) BtListeSelectCell(row);
+            });
+    connect(pickerButton_, &QPushButton::clicked, this, &ValueEntryPanel::E12EinClick);
+    connect(confirm_, &QPushButton::clicked, this, [this] { BauteilOkayClick(); });
+    connect(&picker_, &E12Picker::cellClicked, this, &ValueEntryPanel::pickerCellClicked);
+}
+
+void ValueEntryPanel::rebuildList() {
+    const int count = std::min(ws_.network.componentCount, kMaxComponents);
+    const QSignalBlocker block(list_);
+    list_->setRowCount(count);
+    for (int row = 0; row < count; ++row) {
+        const Component& component = ws_.network.component(row + 1);
+        auto* name = new QTableWidgetItem(qText(component.name));
+        name->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+        list_->setItem(row, 0, name);
+        list_->setItem(row, 1, new QTableWidgetItem(qText(component.valueText)));
+        list_->setRowHeight(row, ValueList::kRowHeight);
+    }
+    if (count > 0) list_->setCurrentCell(0, 1);
+    layoutChildren();
+}
+
+bool ValueEntryPanel::storeRow(int row) {
+    if (row < 0 || row >= list_->rowCount() || row >= ws_.network.componentCount) return true;
+    QTableWidgetItem* cell = list_->item(row, 1);
+    if (!cell) return true;
+    Component& component = ws_.network.component(row + 1);
+    const double oldValue = component.value;
+    const std::string oldText = component.valueText;
+    const std::string typed = cell->text().toStdString();
+    const StoreResult result = storeValueText(component, typed);
+    if (component.value != oldValue || component.valueText != oldText)
+        ws_.modes.setValuesUnchanged(false);
+    switch (result) {
+    case StoreResult::Unchanged: return true;
+    case StoreResult::Stored: cell->setText(qText(component.valueText)); return true;
+    case StoreResult::NotANumber:
+        showMessage(unconvertibleValueMessage(component.name, cell->text().trimmed().toStdString()));
+        return false;
+    }
+    return true;
+}
+
+void ValueEntryPanel::highlightComponent(int component) {
+    highlight_.showComponent(drawing_.image(), ws_.network, component);
+    drawing_.imageChanged();
+    if (highlight_.component() != 0 && picker_.isOpen() && isVisible()) {
+        if (auto kind = e12KindForComponentName(ws_.network.component(component).name))
+            picker_.showTable(*kind);
+    }
+}
+
+void ValueEntryPanel::removeComponentMark() { highlightComponent(0); }
+
+void ValueEntryPanel::drawingRepainted() { highlight_.forget(); }
+
+void ValueEntryPanel::drawingPressed(QPoint pixel) {
+    list_->commitOpenEditor();
+    storeRow(list_->currentRow());
+    const int column = (pixel.x() + 2) / 9 + 1;
+    const int row = (pixel.y() + 2) / 9 + 1;
+    if (pixel.x() < -2 || pixel.y() < -2 || row > kGridRows) return;
+    const int component = ws_.network.branchMap.componentAt(column, row);
+    if (component < 1 || component > std::min(ws_.network.componentCount, kMaxComponents)) return;
+    highlightComponent(component);
+    {
+        // The mark is already where it belongs; selecting the row must not move it again.
+        const QSignalBlocker block(list_);
+        list_->setCurrentCell(component - 1, 1);
+    }
+    list_->viewport()->update();
+    list_->setFocus();
+}
+
+void ValueEntryPanel::TasteDownBtWertefeld(int key) {
+    progressCode = kProgressListKeyDown;
+    if (ws_.modes.workingMode() == kModeGraphic && ws_.valuesConfirmed) {
+        ws_.valuesConfirmed = false;
+        emit resultModesWithdrawn();
+    }
+    if (isStoreKey(key)) storeRow(list_->currentRow());
+}
+
+void ValueEntryPanel::BtListeMouseDown() {
+    progressCode = kProgressListMouseDown;
+    list_->commitOpenEditor();
+    storeRow(list_->currentRow());
+    highlightComponent(currentComponent());
+}
+
+void ValueEntryPanel::BtListeSelectCell(int row) {
+    progressCode = kProgressSelectCell;
+    highlightComponent(row >= 0 ? row + 1 : 0);
+}
+
+void ValueEntryPanel::E12EinClick() {
+    const int component = currentComponent();
+    std::optional<E12Kind> kind;
+    if (component != 0) kind = e12KindForComponentName(ws_.network.component(component).name);
+    picker_.open(kind.value_or(E12Kind::Resistor));
+}
+
+void ValueEntryPanel::pickerCellClicked(E12Kind, int, int, double value) {
+    // Only while the value entry is shown; the parameter mode reads the picker on its own.
+    if (!isVisible()) return;
+    const int component = currentComponent();
+    if (component == 0) return;
+    const int row = component - 1;
+    const int unit = unitCodeForComponentName(ws_.network.component(component).name);
+    list_->commitOpenEditor();
+    list_->item(row, 1)->setText(qText(formatValue(unit, kStoredValueDigits, value)));
+    flashCell(row);
+    storeRow(row);
+}
+
+bool ValueEntryPanel::BauteilOkayClick() {
+    progressCode = kProgressConfirm;
+    list_->commitOpenEditor();
+    if (!storeRow(list_->currentRow())) return false;
+    if (auto problem = checkValuesForConfirmation(ws_.network)) {
+        showMessage(problem->message);
+        list_->setCurrentCell(problem->component - 1, 1);
+        return false;
+    }
+    removeComponentMark();
+    // The sums come first, so that whatever the mode change calculates uses the new values.
+    sumBranchValues(ws_.network);
+    const bool graphic = ws_.modes.workingMode() == kModeGraphic;
+    ws_.confirmed.count = std::min(ws_.network.componentCount, kMaxComponents);
+    std::copy_n(ws_.network.components.begin(), ws_.confirmed.count,
+                ws_.confirmed.records.begin());
+    ws_.modes.setValuesUnchanged(true);
+    const bool wasConfirmed = ws_.valuesConfirmed;
+    ws_.valuesConfirmed = true;
+    if (!graphic)
+        emit modesRequested(kModeGraphic, kModeSingleFrequency);
+    else if (!wasConfirmed)
+        emit modesRequested(kModeGraphic, kModeGraphic);  // give back what editing withdrew
+    emit valuesConfirmed();
+    return true;
+}
+
+void ValueEntryPanel::resizeEvent(QResizeEvent*) { layoutChildren(); }
+
+void ValueEntryPanel::layoutChildren() {
+    const int width = std::max(0, this->width() - 2 * kMargin);
+    const int buttons = 2 * kButtonHeight + 3 * kMargin;
+    const int room = std::max(ValueList::kRowHeight + 5, height() - 2 * kMargin - buttons);
+    const int listHeight = std::min(ValueList::kRowHeight * list_->rowCount() + 5, room);
+    list_->setGeometry(kMargin, kMargin, width, listHeight);
+    int top = kMargin + listHeight + kMargin;
+    pickerButton_->setGeometry(kMargin, top, width, kButtonHeight);
+    top += kButtonHeight + kMargin;
+    confirm_->setGeometry(kMargin, top, width, kButtonHeight);
+}
+
+int ValueEntryPanel::currentComponent() const {
+    const int row = list_->currentRow();
+    return row >= 0 && row < std::min(ws_.network.componentCount, kMaxComponents) ? row + 1 : 0;
+}
+
+void ValueEntryPanel::flashCell(int row) {
+    flash_->setGeometry(list_->visualItemRect(list_->item(row, 1)));
+    flash_->show();
+    flash_->raise();
+    QTimer::singleShot(kFlashMilliseconds, flash_, &QWidget::hide);
+}
+
+void ValueEntryPanel::showMessage(const std::string& text) {
+    dialogs().information(window(), qText(text));
+}
+
+}  // namespace volmira
