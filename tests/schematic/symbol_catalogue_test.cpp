@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string_view>
+#include <utility>
+
 namespace volmira {
 namespace {
 
@@ -56,6 +59,28 @@ TEST(SymbolCatalogue, RightClickSuccessorsCycleThroughTheForms) {
     EXPECT_EQ(c[12].rightClickSuccessor, 37);
     EXPECT_EQ(c[30].rightClickSuccessor, 31);
     EXPECT_EQ(c[53].rightClickSuccessor, 53);
+}
+
+TEST(SymbolCatalogue, PatternsUseOnlyTheCellVocabulary) {
+    const SymbolCatalogue& c = SymbolCatalogue::instance();
+    constexpr std::string_view kVocabulary = "01234567ABCDEFGHIxyz#JK<=>?";
+    for (int code = 0; code < kSymbolCodeCount; ++code)
+        for (char cell : c[code].pattern)
+            EXPECT_NE(kVocabulary.find(cell), std::string_view::npos) << code << " " << cell;
+}
+
+TEST(SymbolCatalogue, WireRunsAndSingleCells) {
+    const SymbolCatalogue& c = SymbolCatalogue::instance();
+    const std::pair<int, std::string_view> runs[] = {{29, "11"},   {30, "111"}, {31, "1111"},
+                                                     {32, "11111111"}, {33, "22"}, {34, "2222"},
+                                                     {35, "22222222"}};
+    for (const auto& [code, pattern] : runs) EXPECT_EQ(c[code].pattern, pattern) << code;
+    for (int code = 33; code <= 35; ++code) EXPECT_EQ(c.width(code), 1);
+    constexpr std::string_view kSingles = "3456BCDEFIHG";
+    for (int i = 0; i < 12; ++i) {
+        EXPECT_EQ(c[40 + i].pattern, kSingles.substr(i, 1));
+        EXPECT_EQ(c[40 + i].rightClickSuccessor, 40 + i - 27);
+    }
 }
 
 }  // namespace
