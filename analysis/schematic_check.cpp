@@ -14,8 +14,12 @@ constexpr std::array<std::string_view, 8> kOpenPairs = {"10", "01", "1G", "1E",
 
 // Cells above a vertical wire that do not join it from below, and cells below that do not join
 // it from above.
-bool openAbove(char c) { return c == kEmptyCell || c == 'H' || c == 'F'; }
-bool openBelow(char c) { return c == kEmptyCell || c == 'H' || c == 'C'; }
+bool openAbove(char c) {
+    return c == kEmptyCell || c == 'H' || c == 'F';
+}
+bool openBelow(char c) {
+    return c == kEmptyCell || c == 'H' || c == 'C';
+}
 
 constexpr int kMarkerShift = 4;  // pixels: the marker moves to the wire's open end
 
@@ -27,8 +31,7 @@ SchematicFault checkSchematic(const SchematicGrid& grid) {
         const std::string_view text = grid.rowText(row);
         for (const std::string_view pair : kOpenPairs) {
             const std::size_t at = text.find(pair);
-            if (at != std::string_view::npos)
-                return {true, static_cast<int>(at) + 1, row, 0, 0};
+            if (at != std::string_view::npos) return {true, static_cast<int>(at) + 1, row, 0, 0};
         }
     }
     for (int row = 2; row <= kGridRows - 1; ++row) {

@@ -144,8 +144,7 @@ Error analyse(const SchematicGrid& grid, std::span<const Component> previous, Ne
     if (b >= 2 && placeOpAmps(sites, *nodes, network) == kOk) {
         buildCurrentLawRows(*nodes, network);
         const int n = connectedNodeCount(network);
-        if (n > 0 && b - network.kclCount - network.opAmpCount == b - n + 1)
-            required = b - n + 1;
+        if (n > 0 && b - network.kclCount - network.opAmpCount == b - n + 1) required = b - n + 1;
     }
     if (const Error e = findMeshes(network, required); e != kOk) return e;
     if (network.componentCount == 0) return kNoComponent;
@@ -167,26 +166,37 @@ AnalysisResult analyseNetwork(const SchematicGrid& grid, std::span<const Compone
 
 std::string_view analysisErrorMessage(int errorCode) {
     switch (errorCode) {
-        case kTooManyNodes: return "Maximale Knotenzahl (53) überschritten!";
-        case kNoSource: return "Keine Spannungsquelle vorhanden";
-        case kSeveralSources: return "Es darf nur eine Spannungsquelle im Netzwerk vorhanden sein!";
-        case kTooManyBranches: return "Maximale Anzahl der Stromzweige (70) überschritten!";
-        case kTooManyComponents: return "Maximale Anzahl der Bauteile (100) überschritten!";
-        case kNoComponent: return "Ein Bauteil sollte doch wenigstens vorhanden sein!";
-        case kTooManyMeshes: return "Maximale Anzahl der Maschen (60) überschritten!";
-        case kTooManyOpAmps: return "Maximale Anzahl der OP (10) überschritten!";
-        case kFaultyOrTooComplex: return "Schaltbild fehlerhaft oder zu komplex";
+        case kTooManyNodes:
+            return "Maximale Knotenzahl (53) überschritten!";
+        case kNoSource:
+            return "Keine Spannungsquelle vorhanden";
+        case kSeveralSources:
+            return "Es darf nur eine Spannungsquelle im Netzwerk vorhanden sein!";
+        case kTooManyBranches:
+            return "Maximale Anzahl der Stromzweige (70) überschritten!";
+        case kTooManyComponents:
+            return "Maximale Anzahl der Bauteile (100) überschritten!";
+        case kNoComponent:
+            return "Ein Bauteil sollte doch wenigstens vorhanden sein!";
+        case kTooManyMeshes:
+            return "Maximale Anzahl der Maschen (60) überschritten!";
+        case kTooManyOpAmps:
+            return "Maximale Anzahl der OP (10) überschritten!";
+        case kFaultyOrTooComplex:
+            return "Schaltbild fehlerhaft oder zu komplex";
         case kNoUsableResult:
             return "Analyse führt zu keinem verwertbaren Ergebnis. Bitte überprüfen Sie Ihr "
                    "Schaltbild";
-        case kTooComplex: return "Schaltbild zu komplex";
-        default: return {};
+        case kTooComplex:
+            return "Schaltbild zu komplex";
+        default:
+            return {};
     }
 }
 
 std::string analysisStatusMessage(const Network& network) {
-    return "Analyse erfolgreich durchgeführt\n\n" + std::to_string(network.kclCount) +
-           " Knoten " + (network.kclCount == 2 ? "(=Minimalzahl)" : "") + " und \n" +
+    return "Analyse erfolgreich durchgeführt\n\n" + std::to_string(network.kclCount) + " Knoten " +
+           (network.kclCount == 2 ? "(=Minimalzahl)" : "") + " und \n" +
            std::to_string(network.meshCount) + " unabhängige Maschen vorhanden";
 }
 

@@ -45,7 +45,9 @@ struct Found {
     std::uint8_t branch;
 };
 
-int kindOf(char letter) { return letter == 'x' ? 1 : letter == 'y' ? 2 : 3; }
+int kindOf(char letter) {
+    return letter == 'x' ? 1 : letter == 'y' ? 2 : 3;
+}
 constexpr std::string_view kKindLetters = "RLC";
 
 void markComponent(BranchMap& map, const Component& component, int number) {

@@ -37,7 +37,7 @@ struct Candidate {
 
 // Independent loops kept in echelon form, to tell whether a further loop adds a new equation.
 class LoopBasis {
-public:
+  public:
     bool addIfIndependent(const Candidate& loop) {
         std::array<double, kMaxBranches> v{};
         for (int i = 0; i < loop.length; ++i) {
@@ -61,7 +61,7 @@ public:
         return true;
     }
 
-private:
+  private:
     int size_ = 0;
     std::array<std::array<double, kMaxBranches>, kMaxMeshes> rows_;
     std::array<std::size_t, kMaxMeshes> pivot_;
@@ -195,11 +195,13 @@ Error findMeshes(Network& network, int required) {
     for (int k = 1; k <= b; ++k) {
         for (const int node : {network.branch(k).startNode, network.branch(k).endNode}) {
             auto& count = search->incidentCount[static_cast<std::size_t>(node)];
-            search->incident[static_cast<std::size_t>(node)][count++] = static_cast<std::uint8_t>(k);
+            search->incident[static_cast<std::size_t>(node)][count++] =
+                static_cast<std::uint8_t>(k);
         }
     }
     if (const Error error = enumerateLoops(network, *search); error != kOk) return error;
-    if (required < 0) return kNoUsableResult;
+    // Without a single loop through the source no current flows anywhere.
+    if (required <= 0) return kNoUsableResult;
     return selectMeshes(network, required, *search);
 }
 

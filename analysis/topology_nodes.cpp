@@ -1,5 +1,7 @@
 // Node scan: the source cell, the junctions in row-major order, the small-network terminals and
 // the merged ground node; and the op-amp symbols.
+#include <utility>
+
 #include "analysis/topology_parts.h"
 
 namespace volmira::topology {
@@ -8,19 +10,28 @@ namespace {
 
 // The direction set of a junction code, empty for any other cell.
 std::string_view junctionSides(char code) {
-    switch (code) {
-        case 'B': return "0123";
-        case 'C': return "123";
-        case 'D': return "023";
-        case 'E': return "013";
-        case 'F': return "012";
-        case 'G': return "03";
-        case 'H': return "12";
-        case 'J': return "1";
-        case 'K': return "2";
-        default: return {};
-    }
+    constexpr std::pair<char, std::string_view> kJunctions[] = {
+        {'B', "0123"}, {'C', "123"}, {'D', "023"}, {'E', "013"}, {'F', "012"},
+        {'G', "03"},   {'H', "12"},  {'J', "1"},   {'K', "2"}};
+    for (const auto& [junction, sides] : kJunctions)
+        if (junction == code) return sides;
+    return {};
 }
+
+// The turn table: per direction of travel (columns up, right, left, down), the cell code of
+// each row and the direction the walk takes on from it. Component letters pass straight.
+constexpr char kTurnCode[4][4] = {
+    {'7', '6', '5', '7'},
+    {'3', '7', '7', '5'},
+    {'4', '1', '1', '6'},
+    {'2', '4', '3', '2'},
+};
+constexpr int kTurnTo[4][4] = {
+    {kUp, kUp, kUp, kDown},
+    {kRight, kRight, kLeft, kRight},
+    {kLeft, kRight, kLeft, kLeft},
+    {kUp, kDown, kDown, kDown},
+};
 
 void addNode(NodeTable& nodes, Cell cell, std::string_view sides) {
     const int node = ++nodes.count;
@@ -33,36 +44,9 @@ void addNode(NodeTable& nodes, Cell cell, std::string_view sides) {
 
 int turn(char code, int direction) {
     if (code == 'x' || code == 'y' || code == 'z') return direction;
-    switch (direction) {
-        case kUp:
-            switch (code) {
-                case '7': case '2': return kUp;
-                case '3': return kRight;
-                case '4': return kLeft;
-                default: return -1;
-            }
-        case kRight:
-            switch (code) {
-                case '6': return kUp;
-                case '7': case '1': return kRight;
-                case '4': return kDown;
-                default: return -1;
-            }
-        case kLeft:
-            switch (code) {
-                case '5': return kUp;
-                case '7': case '1': return kLeft;
-                case '3': return kDown;
-                default: return -1;
-            }
-        default:
-            switch (code) {
-                case '7': case '2': return kDown;
-                case '5': return kRight;
-                case '6': return kLeft;
-                default: return -1;
-            }
-    }
+    for (int row = 0; row < 4; ++row)
+        if (kTurnCode[row][direction] == code) return kTurnTo[row][direction];
+    return -1;
 }
 
 Error scanNodes(const SchematicGrid& grid, NodeTable& nodes) {

@@ -32,7 +32,9 @@ inline constexpr int kSourceNode = 1;
 
 // Directions, as the digits of a branch path: 0 up, 1 right, 2 left, 3 down.
 inline constexpr int kUp = 0, kRight = 1, kLeft = 2, kDown = 3;
-constexpr int opposite(int direction) { return 3 - direction; }
+constexpr int opposite(int direction) {
+    return 3 - direction;
+}
 
 struct Cell {
     int column = 0;
@@ -42,10 +44,14 @@ struct Cell {
 
 constexpr Cell neighbour(Cell cell, int direction) {
     switch (direction) {
-        case kUp: return {cell.column, cell.row - 1};
-        case kRight: return {cell.column + 1, cell.row};
-        case kLeft: return {cell.column - 1, cell.row};
-        default: return {cell.column, cell.row + 1};
+        case kUp:
+            return {cell.column, cell.row - 1};
+        case kRight:
+            return {cell.column + 1, cell.row};
+        case kLeft:
+            return {cell.column - 1, cell.row};
+        default:
+            return {cell.column, cell.row + 1};
     }
 }
 

@@ -16,9 +16,9 @@
 namespace volmira {
 namespace {
 
-using test::code::ground;
 using test::drawingText;
 using test::Sketch;
+using test::code::ground;
 
 struct Analysed {
     std::unique_ptr<Network> network = std::make_unique<Network>();
@@ -105,7 +105,12 @@ TEST(TopologyTest, SingleLoopMakesTheSourceTerminalsNodes) {
     expectBranches(n, {{1, 0, 3, 3}, {1, 3, 2, 0}, {2, 3, 3, 0}});
     EXPECT_EQ(n.branch(1).path, "0");
     EXPECT_EQ(n.branch(2).path, "3");
-    EXPECT_EQ(n.branch(3).path, "33" "1111111" "00000" "2222222" "3");
+    EXPECT_EQ(n.branch(3).path,
+              "33"
+              "1111111"
+              "00000"
+              "2222222"
+              "3");
     EXPECT_EQ(n.branch(3).startColumn, 2);
     EXPECT_EQ(n.branch(3).startRow, 5);
     // Resistors first, then inductors, then capacitors; the walk met C, L, R in that order.
@@ -170,14 +175,15 @@ TEST(TopologyTest, WheatstoneBridge) {
                          {"R 3", 10, 6, 1, 5},
                          {"R 4", 8, 8, 7, 6},
                          {"R 5", 12, 8, 7, 7}});
-    expectRows(n.kclRows, n.kclCount,
-               {signs({-1, +3, +4}), signs({-4, +5, +6}), signs({-3, -5, +7}),
-                signs({-2, -6, -7})});
+    expectRows(
+        n.kclRows, n.kclCount,
+        {signs({-1, +3, +4}), signs({-4, +5, +6}), signs({-3, -5, +7}), signs({-2, -6, -7})});
     expectRows(n.meshRows, n.meshCount,
                {signs({+1, +3, +7, -2}), signs({+1, +4, +6, -2}), signs({+1, +3, -5, +6, -2})});
     expectSquare(n);
-    EXPECT_EQ(analysisStatusMessage(n),
-              "Analyse erfolgreich durchgeführt\n\n4 Knoten  und \n3 unabhängige Maschen vorhanden");
+    EXPECT_EQ(
+        analysisStatusMessage(n),
+        "Analyse erfolgreich durchgeführt\n\n4 Knoten  und \n3 unabhängige Maschen vorhanden");
 }
 
 // Three-section ladder: J1 = 2 (6,2), J2 = 3 (10,2), output G = 4 (14,4), ground = 5.
@@ -206,9 +212,9 @@ TEST(TopologyTest, ThreeSectionLadder) {
                          {"C 2", 10, 4, 9, 6},
                          {"C 3", 14, 7, 9, 7}});
     // Ground is a node of its own and has a row, after the numbered nodes.
-    expectRows(n.kclRows, n.kclCount,
-               {signs({-1, +3, +4}), signs({-3, +5, +6}), signs({-5, +7}),
-                signs({-2, -4, -6, -7})});
+    expectRows(
+        n.kclRows, n.kclCount,
+        {signs({-1, +3, +4}), signs({-3, +5, +6}), signs({-5, +7}), signs({-2, -4, -6, -7})});
     expectRows(n.meshRows, n.meshCount,
                {signs({+1, +4, -2}), signs({+1, +3, +6, -2}), signs({+1, +3, +5, +7, -2})});
     expectSquare(n);
@@ -248,8 +254,62 @@ TEST(TopologyTest, GroundedLowPass) {
     expectBranches(n, {{1, 0, 2, 0}, {1, 3, 3, 0}, {2, 3, 4, 0}, {3, 3, 4, 0}});
     expectComponents(n, {{"R 1", 4, 2, 1, 1}, {"C 1", 7, 8, 9, 3}});
     expectSquare(n);
-    EXPECT_EQ(analysisStatusMessage(n),
-              "Analyse erfolgreich durchgeführt\n\n3 Knoten  und \n1 unabhängige Maschen vorhanden");
+    EXPECT_EQ(
+        analysisStatusMessage(n),
+        "Analyse erfolgreich durchgeführt\n\n3 Knoten  und \n1 unabhängige Maschen vorhanden");
+}
+
+// A vertical branch crosses the bottom rail at "7" without joining it.
+//     3 1x1 C 1 1 4          junction 2 at (6,2); lower source terminal 3; ground 4
+//     2     2     2
+//     A     x     z          1: 1->2 "R 1"   2: 1->3   3: 2->3 "C 1" (along the bottom rail)
+//     2     2     2          4: 2->gnd "R 2" (through the crossing)
+//     2     2     2
+//     5 1 1 7 1 1 6
+//           2
+//           I
+TEST(TopologyTest, CrossingPassesStraightOn) {
+    Sketch s;
+    s.put(test::code::cornerDownRight, 2, 2)
+        .put(test::code::verticalSource, 1, 3)
+        .put(test::code::cornerUpRight, 2, 7)
+        .put(test::code::resistor, 3, 2)
+        .put(test::code::junctionNoUp, 6, 2)
+        .horizontalWire(2, 7, 8)
+        .put(test::code::cornerDownLeft, 9, 2)
+        .put(test::code::verticalCapacitor, 9, 3)
+        .verticalWire(9, 6, 6)
+        .put(test::code::cornerUpLeft, 9, 7)
+        .horizontalWire(7, 3, 8)
+        .put(test::code::verticalResistor, 6, 3)
+        .verticalWire(6, 6, 6)
+        .put(test::code::crossing, 6, 7)
+        .put(ground, 6, 8);
+    const Analysed a = analyse(s.grid());
+    ASSERT_EQ(a.error, 0) << drawingText(s.grid());
+    const Network& n = *a.network;
+    expectBranches(n, {{1, 0, 2, 2}, {1, 3, 3, 0}, {2, 1, 3, 3}, {2, 3, 4, 0}});
+    EXPECT_EQ(n.branch(3).path,
+              "111"
+              "33333"
+              "2222222"
+              "00");
+    EXPECT_EQ(n.branch(4).path, "3333333");
+    expectComponents(n, {{"R 1", 4, 2, 1, 1}, {"R 2", 6, 4, 7, 4}, {"C 1", 9, 4, 9, 3}});
+    EXPECT_EQ(n.branchMap.branchAt(7, 7), 3);
+    EXPECT_EQ(n.branchMap.branchAt(6, 8), 4);
+    expectSquare(n);
+}
+
+// A junction side whose wire ends in an empty cell gives no branch; the rest analyses.
+TEST(TopologyTest, WalkEndingInAnEmptyCellGivesNoBranch) {
+    SchematicGrid grid = test::rcLowPassSingleGround();
+    grid.set(4, 9, 'B');
+    grid.set(4, 8, '2');
+    const Analysed a = analyse(grid);
+    ASSERT_EQ(a.error, 0) << drawingText(grid);
+    expectBranches(*a.network, {{1, 0, 2, 0}, {1, 3, 3, 2}, {2, 3, 3, 1}, {3, 3, 4, 0}});
+    expectSquare(*a.network);
 }
 
 // --- Op-amps ------------------------------------------------------------------------------------
@@ -264,8 +324,8 @@ TEST(TopologyTest, InvertingAmplifier) {
     ASSERT_EQ(a.error, 0) << drawingText(test::invertingAmplifier());
     const Network& n = *a.network;
     EXPECT_EQ(n.nodeCount, 4);
-    expectBranches(n, {{1, 0, 2, 2}, {1, 3, 5, 0}, {2, 0, 4, 0}, {2, 1, 5, 0}, {3, 1, 4, 2},
-                       {4, 3, 5, 0}});
+    expectBranches(
+        n, {{1, 0, 2, 2}, {1, 3, 5, 0}, {2, 0, 4, 0}, {2, 1, 5, 0}, {3, 1, 4, 2}, {4, 3, 5, 0}});
     expectComponents(n, {{"R 1", 5, 5, 1, 1}, {"R 2", 12, 3, 1, 3}, {"R 3", 16, 8, 7, 6}});
     ASSERT_EQ(n.opAmpCount, 1);
     const OpAmp& op = n.opAmps[0];
@@ -282,8 +342,9 @@ TEST(TopologyTest, InvertingAmplifier) {
     expectRows(n.opAmpRows, n.opAmpCount, {signs({+4})});
     expectRows(n.meshRows, n.meshCount, {signs({+1, +4, -2}), signs({+1, +3, +6, -2})});
     expectSquare(n);
-    EXPECT_EQ(analysisStatusMessage(n),
-              "Analyse erfolgreich durchgeführt\n\n3 Knoten  und \n2 unabhängige Maschen vorhanden");
+    EXPECT_EQ(
+        analysisStatusMessage(n),
+        "Analyse erfolgreich durchgeführt\n\n3 Knoten  und \n2 unabhängige Maschen vorhanden");
 }
 
 // The voltage from a branch's start node to its end node: its impedance times its traced current.
@@ -354,8 +415,8 @@ TEST(TopologyOpAmpTest, NonInvertingAmplifier) {
     const Analysed a = analyse(test::nonInvertingAmplifier());
     ASSERT_EQ(a.error, 0) << drawingText(test::nonInvertingAmplifier());
     const Network& n = *a.network;
-    expectBranches(n, {{1, 0, 4, 1}, {1, 3, 5, 0}, {2, 1, 3, 2}, {3, 1, 5, 0}, {3, 3, 4, 3},
-                       {4, 2, 5, 0}});
+    expectBranches(
+        n, {{1, 0, 4, 1}, {1, 3, 5, 0}, {2, 1, 3, 2}, {3, 1, 5, 0}, {3, 3, 4, 3}, {4, 2, 5, 0}});
     ASSERT_EQ(n.opAmpCount, 1);
     EXPECT_EQ(n.opAmps[0].code, 25);
     EXPECT_EQ(n.opAmps[0].inputBranch, 1);
@@ -484,8 +545,7 @@ TEST(TopologyTest, ReanalysisKeepsTheValuesOfUnchangedComponents) {
     before.component(4).value = 4.7e-9;
     // A third section: its resistor takes the place of the last one and comes before the old
     // capacitors; the values follow the cells, not the numbers.
-    const Analysed second =
-        analyse(test::rcLadder(3), std::span(before.components.data(), 4));
+    const Analysed second = analyse(test::rcLadder(3), std::span(before.components.data(), 4));
     ASSERT_EQ(second.error, 0);
     const Network& after = *second.network;
     ASSERT_EQ(after.componentCount, 6);
@@ -523,7 +583,9 @@ TEST(TopologyErrorTest, Messages) {
     EXPECT_TRUE(analysisErrorMessage(0).empty());
 }
 
-int errorOf(const SchematicGrid& grid) { return analyse(grid).error; }
+int errorOf(const SchematicGrid& grid) {
+    return analyse(grid).error;
+}
 
 TEST(TopologyErrorTest, SourceCount) {
     EXPECT_EQ(errorOf(SchematicGrid{}), 2);
@@ -617,6 +679,12 @@ TEST(TopologyErrorTest, SeparateIslandGivesNoUsableSystem) {
         .horizontalWire(18, 31, 33)
         .put(test::code::cornerDownLeft, 34, 18);
     EXPECT_EQ(errorOf(s.grid()), 12) << drawingText(s.grid());
+}
+
+TEST(TopologyErrorTest, SourceWithoutAClosedCircuitGivesNoUsableSystem) {
+    SchematicGrid grid = test::rcLowPass();
+    grid.set(7, 11, '0');  // the capacitor's ground mark
+    EXPECT_EQ(errorOf(grid), 12) << drawingText(grid);
 }
 
 // Pathological drawings end with their error after a bounded search.

@@ -172,13 +172,20 @@ void loadToGround(Sketch& s, int column, int row) {
 
 char mirroredCell(char c) {
     switch (c) {
-        case '3': return '4';
-        case '4': return '3';
-        case '5': return '6';
-        case '6': return '5';
-        case 'D': return 'E';
-        case 'E': return 'D';
-        default: return c;
+        case '3':
+            return '4';
+        case '4':
+            return '3';
+        case '5':
+            return '6';
+        case '6':
+            return '5';
+        case 'D':
+            return 'E';
+        case 'E':
+            return 'D';
+        default:
+            return c;
     }
 }
 
@@ -368,10 +375,14 @@ SchematicGrid junctionGrid(int columns, int rows) {
             const bool up = j > 0, down = j < rows - 1, right = i < columns - 1;
             const bool left = i > 0 || !up || !down;  // the left corners join the source
             int cell = code::junctionAll;
-            if (!up) cell = right ? code::junctionNoUp : code::cornerDownLeft;
-            else if (!down) cell = right ? code::junctionNoDown : code::cornerUpLeft;
-            else if (!right) cell = code::junctionNoRight;
-            else if (!left) cell = code::junctionNoLeft;
+            if (!up)
+                cell = right ? code::junctionNoUp : code::cornerDownLeft;
+            else if (!down)
+                cell = right ? code::junctionNoDown : code::cornerUpLeft;
+            else if (!right)
+                cell = code::junctionNoRight;
+            else if (!left)
+                cell = code::junctionNoLeft;
             s.put(cell, c, r);
             if (right) s.horizontalWire(r, c + 1, c + 1);
             if (down) s.verticalWire(c, r + 1, r + 1);

@@ -16,9 +16,9 @@ inline constexpr int capacitor = 3;
 inline constexpr int verticalResistor = 7;  // "2x2" top to bottom
 inline constexpr int verticalInductor = 8;
 inline constexpr int verticalCapacitor = 9;
-inline constexpr int verticalSource = 5;    // "2" above "A" above "2", "2"; 3 wide, 4 high
-inline constexpr int horizontalSource = 6;  // "1A11" on the middle of three rows
-inline constexpr int ground = 22;           // "2" above "I"
+inline constexpr int verticalSource = 5;         // "2" above "A" above "2", "2"; 3 wide, 4 high
+inline constexpr int horizontalSource = 6;       // "1A11" on the middle of three rows
+inline constexpr int ground = 22;                // "2" above "I"
 inline constexpr int nodeOnHorizontalWire = 23;  // "1H1"
 inline constexpr int nodeOnVerticalWire = 24;    // "2G2" top to bottom
 // Op-amps, 5 x 5: 25/26 point right (inputs on the left), 27/28 point left. The plus input is
@@ -28,24 +28,24 @@ inline constexpr int opAmpRightPlusLower = 26;
 inline constexpr int opAmpLeftPlusUpper = 27;
 inline constexpr int opAmpLeftPlusLower = 28;
 // Single cells.
-inline constexpr int crossing = 11;         // "7"
-inline constexpr int cornerDownRight = 40;  // "3": joins bottom and right
-inline constexpr int cornerDownLeft = 41;   // "4": joins bottom and left
-inline constexpr int cornerUpRight = 42;    // "5": joins top and right
-inline constexpr int cornerUpLeft = 43;     // "6": joins top and left
-inline constexpr int junctionAll = 44;      // "B": all four sides
-inline constexpr int junctionNoUp = 45;     // "C": left, right, down
-inline constexpr int junctionNoRight = 46;  // "D": up, down, left
-inline constexpr int junctionNoLeft = 47;   // "E": up, down, right
-inline constexpr int junctionNoDown = 48;   // "F": up, left, right
-inline constexpr int groundCell = 49;       // "I"
+inline constexpr int crossing = 11;            // "7"
+inline constexpr int cornerDownRight = 40;     // "3": joins bottom and right
+inline constexpr int cornerDownLeft = 41;      // "4": joins bottom and left
+inline constexpr int cornerUpRight = 42;       // "5": joins top and right
+inline constexpr int cornerUpLeft = 43;        // "6": joins top and left
+inline constexpr int junctionAll = 44;         // "B": all four sides
+inline constexpr int junctionNoUp = 45;        // "C": left, right, down
+inline constexpr int junctionNoRight = 46;     // "D": up, down, left
+inline constexpr int junctionNoLeft = 47;      // "E": up, down, right
+inline constexpr int junctionNoDown = 48;      // "F": up, left, right
+inline constexpr int groundCell = 49;          // "I"
 inline constexpr int nodeCellHorizontal = 50;  // "H": left and right
 inline constexpr int nodeCellVertical = 51;    // "G": up and down
 }  // namespace code
 
 // Stamps symbols into a grid.
 class Sketch {
-public:
+  public:
     Sketch& put(int symbolCode, int column, int row);
     // "1" cells from one column to another on a row, both ends included (either order).
     Sketch& horizontalWire(int row, int fromColumn, int toColumn);
@@ -54,7 +54,7 @@ public:
     const SchematicGrid& grid() const { return grid_; }
     SchematicGrid& grid() { return grid_; }
 
-private:
+  private:
     SchematicGrid grid_;
 };
 
