@@ -287,6 +287,8 @@ std::string exportSpiceNetlist(const Network& network, const SpiceExportSettings
     for (int k = 1; k <= network.componentCount; ++k)
         if (settings.printedComponent == 0 || settings.printedComponent == k)
             line("print " + spiceCurrentVector(network.component(k).name));
+    // Ends ngspice after the prints, in batch mode as well as interactively, with status 0.
+    line("quit");
     line(".endc");
     line(".end");
     return out;

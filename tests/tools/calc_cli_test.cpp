@@ -1,0 +1,260 @@
+// The command-line contract of volmira-calc: exit status 0 / 1 / 2, --help, the CSV forms with 17
+// significant digits, the sweep points, and refusals with the program's messages.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <regex>
+
+#include "schematic/network_file.h"
+#include "support/test_drawings.h"
+#include "support/test_support.h"
+#include "tools/example_networks.h"
+#include "tools/ngspice_networks.h"
+#include "tools/process_runner.h"
+
+namespace volmira::test {
+namespace {
+
+const std::string kLowPass = (sourceDir() / "examples" / "Tp1kHz.nwb").string();
+
+bool contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+// The low-pass file with its lines changed: value texts, fields or anything else.
+class CalcFiles : public ::testing::Test {
+protected:
+    std::string lowPassWith(const std::string& from, const std::string& to) {
+        LineList lines = drawLowPass().lines(fields("1 V", "1 kHz", "100 Hz", "10 kHz"));
+        bool replaced = false;
+        for (std::string& line : lines) {
+            if (line != from || replaced) continue;
+            line = to;
+            replaced = true;
+        }
+        EXPECT_TRUE(replaced) << from;
+        return write("changed" + std::to_string(++changed_) + ".nwb", lines);
+    }
+    std::string write(const std::string& name, const LineList& lines) {
+        const auto path = folder_.path() / name;
+        EXPECT_TRUE(saveNetworkFile(path, lines).ok());
+        return path.string();
+    }
+    // A drawing without component values.
+    std::string drawing(const std::string& name, const SchematicGrid& drawing) {
+        SchematicGrid grid = drawing;
+        SymbolList symbols;
+        rebuildSymbolList(grid, symbols);
+        return write(name, buildNetworkLines(symbols, {}, fields("1 V", "1 kHz", "20 Hz", "20 kHz")));
+    }
+    TempFolder folder_;
+    int changed_ = 0;
+};
+
+TEST(CalcUsage, HelpDocumentsEveryFormAndExitsZero) {
+    const ProcessResult result = runCalc({"--help"});
+    EXPECT_EQ(result.exitCode, 0);
+    for (const char* part : {"--csv", "--components", "--at", "--volt", "--sweep", "--lin",
+                             "--spice", "Exit status"})
+        EXPECT_TRUE(contains(result.out, part)) << part;
+}
+
+TEST(CalcUsage, WrongArgumentsExitTwoWithAMessage) {
+    const std::vector<std::vector<std::string>> wrong = {
+        {},
+        {kLowPass, "--frobnicate"},
+        {kLowPass, kLowPass},
+        {kLowPass, "--at"},
+        {kLowPass, "--lin"},
+        {kLowPass, "--components", "--spice"},
+        {kLowPass, "--sweep", "R1", "--at", "1k"},
+        {kLowPass, "--sweep", "R9"},
+    };
+    for (const auto& arguments : wrong) {
+        const ProcessResult result = runCalc(arguments);
+        EXPECT_EQ(result.exitCode, 2) << testing::PrintToString(arguments);
+        EXPECT_FALSE(result.err.empty()) << testing::PrintToString(arguments);
+        EXPECT_TRUE(result.out.empty()) << testing::PrintToString(arguments);
+    }
+}
+
+TEST_F(CalcFiles, UnreadableOrMalformedFilesExitTwoWithAMessage) {
+    const std::vector<std::string> files = {
+        (folder_.path() / "missing.nwb").string(),
+        folder_.path().string(),  // a folder
+        write("truncated.nwb", {"3", "2", "5", "0", "2"}),
+        write("letters.nwb", {"drei", "zwei", "fünf", "0", "0", "1 V", "1 kHz", "20 Hz", "20 kHz"}),
+        write("empty.nwb", {}),
+    };
+    for (const std::string& file : files) {
+        const ProcessResult result = runCalc({file});
+        EXPECT_EQ(result.exitCode, 2) << file << "\n" << result.out;
+        EXPECT_FALSE(result.err.empty()) << file;
+    }
+}
+
+TEST_F(CalcFiles, RefusedValuesAndAnalysesExitOneWithTheProgramsMessage) {
+    struct Case {
+        std::string file;
+        std::vector<std::string> options;
+        std::string message;
+    };
+    const std::vector<Case> cases = {
+        {lowPassWith("1k", "1,2,3"), {}, "Der Wert \xE2\x80\x9E" "1,2,3\xE2\x80\x9C von R 1 ist keine g\xC3\xBCltige Zahl."},
+        {lowPassWith("159,155n", "0"), {}, "Kondensator mit Wert 0!  Dies ist nicht erlaubt!"},
+        {kLowPass, {"--at", "0"}, "Frequenz \xC2\xB4" "0 Hz\xC2\xB4 bei C/L-Bauteilen nicht erlaubt"},
+        {kLowPass, {"--at", "-1k"}, "Negative Frequenz ist nicht erlaubt"},
+        {kLowPass, {"--at", "1,2,3"}, "keine g\xC3\xBCltige Zahl"},
+        {kLowPass, {"--volt", "0"}, "Spannung \xC2\xB4" "0 V\xC2\xB4 ist nicht erlaubt"},
+        {lowPassWith("10 kHz", "10 Hz"), {"--sweep", "R1"}, "MinFrequenz > MaxFrequenz !"},
+        {lowPassWith("100 Hz", "0"), {"--sweep", "R1"}, "Frequenz 0 ist nicht erlaubt"},
+        {lowPassWith("1 V", "0 V"), {"--spice"}, "Spannung \xC2\xB4" "0 V\xC2\xB4 ist nicht erlaubt"},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> arguments = {c.file};
+        arguments.insert(arguments.end(), c.options.begin(), c.options.end());
+        const ProcessResult result = runCalc(arguments);
+        EXPECT_EQ(result.exitCode, 1) << c.message;
+        EXPECT_TRUE(contains(result.err, c.message)) << result.err;
+        EXPECT_TRUE(result.out.empty()) << c.message;
+    }
+}
+
+TEST_F(CalcFiles, DrawingsTheAnalysisRefusesExitOne) {
+    // A resistor in a closed loop without source: the analysis refuses with error 2.
+    Sketch noSource;
+    noSource.put(code::cornerDownRight, 2, 3)
+        .put(code::resistor, 3, 3)
+        .put(code::cornerDownLeft, 6, 3)
+        .verticalWire(2, 4, 5)
+        .verticalWire(6, 4, 5)
+        .put(code::cornerUpRight, 2, 6)
+        .horizontalWire(6, 3, 5)
+        .put(code::cornerUpLeft, 6, 6);
+    ProcessResult result = runCalc({drawing("nosource.nwb", noSource.grid())});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_TRUE(contains(result.err, "Keine Spannungsquelle vorhanden")) << result.err;
+
+    // A wire that ends in an empty cell: the schematic check stops it first.
+    SchematicGrid open = rcLowPass();
+    for (int row = 1; row <= kGridRows; ++row)
+        for (int column = 1; column <= kGridColumns; ++column)
+            if (open.at(column, row) == '4') open.set(column, row, '1');
+    result = runCalc({drawing("open.nwb", open)});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_TRUE(contains(result.err, "Ein Stromweg endet nicht an einem Knotenpunkt!")) << result.err;
+}
+
+TEST(CalcOutput, CsvHasItsHeaderAndSeventeenSignificantDigits) {
+    const std::regex number(R"(-?[0-9]\.[0-9]{16}e[-+][0-9]{2,3}|-inf)");
+    struct Form {
+        std::vector<std::string> arguments;
+        std::string header;
+        std::size_t firstNumber;
+    };
+    const std::vector<Form> forms = {
+        {{kLowPass, "--csv"},
+         "branch,components,f_Hz,U_V,I_A,Z_Ohm,gain_dB,S_VA,P_W,phiU_deg,R_Ohm,X_Ohm,Q_var,phiI_deg",
+         2},
+        {{kLowPass, "--sweep", "C 1", "--csv"},
+         "point,f_Hz,U_V,I_A,Z_Ohm,gain_dB,S_VA,P_W,phiU_deg,R_Ohm,X_Ohm,Q_var,phiI_deg", 1},
+        {{kLowPass, "--components"}, "name,row,column,kind,branch,value", 5},
+    };
+    for (const Form& form : forms) {
+        const ProcessResult result = runCalc(form.arguments);
+        ASSERT_EQ(result.exitCode, 0) << result.err;
+        const auto lines = splitLines(result.out);
+        ASSERT_GT(lines.size(), 1u);
+        EXPECT_EQ(lines[0], form.header);
+        const std::size_t columns = splitFields(form.header).size();
+        for (std::size_t i = 1; i < lines.size(); ++i) {
+            const auto fields = splitFields(lines[i]);
+            ASSERT_EQ(fields.size(), columns) << lines[i];
+            for (std::size_t c = form.firstNumber; c < columns; ++c)
+                EXPECT_TRUE(std::regex_match(fields[c], number)) << fields[c];
+        }
+    }
+}
+
+TEST(CalcOutput, ComponentsListNameCellKindBranchAndValue) {
+    const ProcessResult result = runCalc({kLowPass, "--components"});
+    ASSERT_EQ(result.exitCode, 0);
+    const auto lines = splitLines(result.out);
+    ASSERT_EQ(lines.size(), 3u);
+    // The drawing's resistor lies horizontally with its letter at column 8, row 4; the
+    // capacitor vertically at column 17, row 7 (code 9).
+    EXPECT_EQ(lines[1].substr(0, 12), "R1,4,8,1,1,1");
+    EXPECT_EQ(lines[2].substr(0, 13), "C1,7,17,9,3,1");
+    EXPECT_DOUBLE_EQ(std::stod(splitFields(lines[2])[5]), 159.155e-9);
+}
+
+TEST(CalcOutput, SummaryShowsTheAnalysisAndEveryBranchAsTheProgramDoes) {
+    const ProcessResult result = runCalc({kLowPass, "--volt", "2", "--at", "1,5k"});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_TRUE(contains(result.out, "Analyse erfolgreich durchgef\xC3\xBChrt"));
+    EXPECT_TRUE(contains(result.out, "Frequenz: 1,5 kHz"));
+    EXPECT_TRUE(contains(result.out, "Spannung: 2 V"));
+    EXPECT_TRUE(contains(result.out, "Stromzweig 3: C 1"));
+    EXPECT_TRUE(contains(result.out, "Verst\xC3\xA4rkung     >> Ua=0V"));  // a wire branch
+    EXPECT_TRUE(contains(result.out, "S-Widerstand    1 kOhm"));
+}
+
+TEST(CalcOutput, OptionsOverrideTheFilesFrequencyAndVoltage) {
+    // The low-pass's series current follows Ue / |R + 1/(jwC)|.
+    struct Input {
+        const char* at;
+        const char* volt;
+        double f, u;
+    };
+    for (const Input& in : {Input{"1k", "1", 1e3, 1}, Input{"10k", "2,5", 1e4, 2.5},
+                            Input{"10", "1m", 10, 1e-3}}) {
+        const ProcessResult result = runCalc({kLowPass, "--csv", "--at", in.at, "--volt", in.volt});
+        ASSERT_EQ(result.exitCode, 0) << result.err;
+        const auto row = splitFields(splitLines(result.out)[1]);
+        EXPECT_DOUBLE_EQ(std::stod(row[2]), in.f);
+        const double expected =
+            in.u / std::abs(std::complex<double>(1000, -1 / (2 * M_PI * in.f * 159.155e-9)));
+        EXPECT_NEAR(std::stod(row[4]) / expected, 1, 1e-12) << in.at;
+    }
+}
+
+TEST(CalcSweep, PointsSpanTheWidenedRangeWithTheUserRangeInTheMiddleHalf) {
+    const ProcessResult log = runCalc({kLowPass, "--sweep", "R1", "--csv"});
+    ASSERT_EQ(log.exitCode, 0) << log.err;
+    const auto lines = splitLines(log.out);
+    ASSERT_EQ(lines.size(), 898u);
+    auto frequency = [&](int point) { return std::stod(splitFields(lines[point + 1])[1]); };
+    // 100 Hz .. 10 kHz, widened by half its logarithmic width on each side.
+    EXPECT_NEAR(frequency(0), 10, 1e-9);
+    EXPECT_DOUBLE_EQ(frequency(224), 100);
+    EXPECT_DOUBLE_EQ(frequency(672), 10000);
+    EXPECT_NEAR(frequency(896), 100000, 1e-6);
+    EXPECT_NEAR(frequency(449) / frequency(448), std::pow(10, 4.0 / 896), 1e-12);
+
+    // On the linear axis the widened range reaches below 0 Hz; those points are not computed.
+    const ProcessResult lin = runCalc({kLowPass, "--sweep", "R1", "--lin", "--csv"});
+    ASSERT_EQ(lin.exitCode, 0) << lin.err;
+    const auto linear = splitLines(lin.out);
+    const double step = 19800.0 / 896;  // -4850 Hz .. 14950 Hz
+    ASSERT_GT(linear.size(), 600u);
+    for (std::size_t i = 1; i < linear.size(); ++i) {
+        const auto fields = splitFields(linear[i]);
+        const double f = std::stod(fields[1]);
+        EXPECT_GT(f, 0);
+        EXPECT_NEAR(f, -4850 + std::stoi(fields[0]) * step, 1e-9);
+    }
+    EXPECT_EQ(splitFields(linear.back())[0], "896");
+}
+
+TEST(CalcSpice, NetlistNamesEveryComponentAndTheSourceAndEndsWithQuit) {
+    const ProcessResult result = runCalc({kLowPass, "--spice", "--at", "2k", "--volt", "3"});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_TRUE(contains(result.out, "\nV1 ue_p 0 DC 0 AC 3\n")) << result.out;
+    EXPECT_TRUE(contains(result.out, "\nR1 r1_i n2 1000\n")) << result.out;
+    EXPECT_TRUE(contains(result.out, "\nac lin 1 2000 2000\n")) << result.out;
+    EXPECT_TRUE(contains(result.out, "\nprint i(vi_c1)\n")) << result.out;
+    EXPECT_TRUE(contains(result.out, "\nquit\n.endc\n.end\n")) << result.out;
+}
+
+}  // namespace
+}  // namespace volmira::test

@@ -1,0 +1,190 @@
+// Our currents against ngspice's: every example network and a set of generated ones is exported
+// by volmira-calc --spice, run by ngspice, and every component current compared with the
+// current of its branch from volmira-calc --csv, in magnitude and phase, at several frequencies.
+// ngspice must be installed: without it these tests fail, they never skip.
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <cmath>
+#include <complex>
+#include <fstream>
+
+#include "support/test_support.h"
+#include "tools/example_networks.h"
+#include "tools/ngspice_networks.h"
+#include "tools/process_runner.h"
+
+namespace volmira::test {
+namespace {
+
+struct CrossCheckCase {
+    std::string name;
+    std::function<SchematicGrid()> draw;  // empty for a shipped example
+};
+
+// Relative magnitude error and phase difference (degrees) allowed. The op-amps' gain of 1e9
+// stands for an infinite one, which moves currents by about 1e-9 of their size.
+constexpr double kMagnitudeTolerance = 1e-6;
+constexpr double kPhaseTolerance = 1e-4;
+// A current below this share of the largest one is the remainder of a cancellation (a bridge at
+// balance, an op-amp input); both sides must then agree absolutely at that level.
+constexpr double kNegligibleShare = 1e-9;
+
+constexpr const char* kFrequencies[] = {"37", "1k", "23,5k"};
+
+std::vector<CrossCheckCase> crossCheckCases() {
+    std::vector<CrossCheckCase> cases;
+    for (const ExampleNetwork& example : exampleNetworks()) cases.push_back({example.fileName, {}});
+    cases.push_back({"SeriesRlcNoGround", seriesRlcLoop});
+    cases.push_back({"RcLowPassTwoGrounds", rcLowPass});
+    cases.push_back({"RcLadder3", [] { return rcLadder(3); }});
+    cases.push_back({"RcLadder25TwoBands", [] { return rcLadder(25); }});
+    cases.push_back({"LoadedRcLadder70Branches", [] { return loadedRcLadder(34); }});
+    cases.push_back({"WheatstoneBridgeNoGround", wheatstoneBridge});
+    cases.push_back({"TwoCapacitorsInABranch", twoCapacitorsInABranch});
+    cases.push_back({"InvertingAmplifier", invertingAmplifier});
+    cases.push_back({"NonInvertingAmplifier", nonInvertingAmplifier});
+    cases.push_back({"LeftPointingOpAmp", leftPointingInvertingAmplifier});
+    cases.push_back({"TwoOpAmpsInARow", twoInvertingStages});
+    cases.push_back({"ActiveLowPass", activeLowPass});
+    cases.push_back({"OpAmpWithSourceResistor", invertingAmplifierWithSourceResistor});
+    return cases;
+}
+
+class NgspiceCrossCheck : public ::testing::TestWithParam<CrossCheckCase> {
+protected:
+    // The network file of the case: the shipped example, or the drawing saved with values.
+    std::string networkFile() {
+        const CrossCheckCase& c = GetParam();
+        if (!c.draw) return (sourceDir() / "examples" / c.name).string();
+        const auto path = folder_.path() / (c.name + ".nwb");
+        std::string error;
+        EXPECT_TRUE(saveGeneratedNetwork(c.draw(), path, {"1 V", "1 kHz", "100 Hz", "10 kHz"}, error))
+            << error;
+        return path.string();
+    }
+
+    TempFolder folder_;
+};
+
+TEST_P(NgspiceCrossCheck, EveryComponentCurrentAgreesInMagnitudeAndPhase) {
+    const std::string file = networkFile();
+    const ProcessResult components = runCalc({file, "--components"});
+    ASSERT_EQ(components.exitCode, 0) << components.err;
+    const auto componentRows = splitLines(components.out);
+    ASSERT_GT(componentRows.size(), 1u);
+
+    for (const char* frequency : kFrequencies) {
+        SCOPED_TRACE(std::string("f = ") + frequency);
+        const ProcessResult branches = runCalc({file, "--csv", "--at", frequency});
+        ASSERT_EQ(branches.exitCode, 0) << branches.err;
+        // branch -> current from |I| and phi I.
+        std::map<std::string, std::complex<double>> ours;
+        double largest = 0;
+        for (const std::string& line : splitLines(branches.out)) {
+            const auto fields = splitFields(line);
+            if (fields.size() != 14 || fields[0] == "branch") continue;
+            const double magnitude = std::stod(fields[4]);
+            ours[fields[0]] = std::polar(magnitude, std::stod(fields[13]) * M_PI / 180);
+            largest = std::max(largest, magnitude);
+        }
+
+        const auto netlistPath = folder_.path() / "netlist.cir";
+        const ProcessResult netlist = runCalc({file, "--spice", "--at", frequency});
+        ASSERT_EQ(netlist.exitCode, 0) << netlist.err;
+        std::ofstream(netlistPath) << netlist.out;
+        const ProcessResult spice = runProcess("ngspice", {"-b", netlistPath.string()});
+        ASSERT_TRUE(spice.started) << "ngspice is not installed (scripts/install-deps installs it)";
+        ASSERT_EQ(spice.exitCode, 0) << spice.out << spice.err;
+        const auto theirs = parseNgspiceCurrents(spice.out);
+
+        for (std::size_t i = 1; i < componentRows.size(); ++i) {
+            const auto fields = splitFields(componentRows[i]);
+            ASSERT_EQ(fields.size(), 6u);
+            std::string name = fields[0];
+            for (char& ch : name) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+            ASSERT_TRUE(theirs.count(name)) << "ngspice printed no current of " << fields[0] << "\n"
+                                            << netlist.out;
+            const std::complex<double> a = ours.at(fields[4]);
+            const std::complex<double> b = theirs.at(name);
+            SCOPED_TRACE(fields[0] + " in branch " + fields[4]);
+            if (std::abs(a) < kNegligibleShare * largest) {
+                EXPECT_LT(std::abs(a - b), kNegligibleShare * largest);
+                continue;
+            }
+            EXPECT_LT(std::abs(std::abs(b) - std::abs(a)) / std::abs(a), kMagnitudeTolerance)
+                << "ours " << a << ", ngspice " << b;
+            const double phase = std::remainder(std::arg(b) - std::arg(a), 2 * M_PI) * 180 / M_PI;
+            EXPECT_LT(std::abs(phase), kPhaseTolerance) << "ours " << a << ", ngspice " << b;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Networks, NgspiceCrossCheck, ::testing::ValuesIn(crossCheckCases()),
+                         [](const auto& info) {
+                             std::string name = info.param.name;
+                             return name.substr(0, name.find('.'));
+                         });
+
+// ngspice's rows of an AC sweep print: index, frequency, real and imaginary part.
+struct SweepRow {
+    double frequency = 0;
+    std::complex<double> current;
+};
+std::vector<SweepRow> parseNgspiceSweep(const std::string& output) {
+    std::vector<SweepRow> rows;
+    for (const std::string& line : splitLines(output)) {
+        const auto fields = splitFields(line, '\t');
+        if (fields.size() < 4 || fields[0].empty() || !std::isdigit(static_cast<unsigned char>(fields[0][0])))
+            continue;
+        rows.push_back({std::stod(fields[1]), {std::stod(fields[2]), std::stod(fields[3])}});
+    }
+    return rows;
+}
+
+// Over a range of whole decades ngspice's logarithmic sweep takes the very points of ours: the
+// sweep netlist gives the same current at every one of the 897 points.
+TEST(NgspiceSweepCrossCheck, EveryPointOfTheLogarithmicSweepAgrees) {
+    const std::string file = (sourceDir() / "examples" / "RCL.nwb").string();
+    const ProcessResult ours = runCalc({file, "--sweep", "C1", "--csv"});
+    ASSERT_EQ(ours.exitCode, 0) << ours.err;
+    const auto lines = splitLines(ours.out);
+    ASSERT_EQ(lines.size(), 898u);
+
+    TempFolder folder;
+    const auto netlistPath = folder.path() / "sweep.cir";
+    const ProcessResult netlist = runCalc({file, "--spice", "--sweep", "C 1"});
+    ASSERT_EQ(netlist.exitCode, 0) << netlist.err;
+    std::ofstream(netlistPath) << netlist.out;
+    const ProcessResult spice = runProcess("ngspice", {"-b", netlistPath.string()});
+    ASSERT_TRUE(spice.started) << "ngspice is not installed (scripts/install-deps installs it)";
+    const auto theirs = parseNgspiceSweep(spice.out);
+    ASSERT_EQ(theirs.size(), 897u) << spice.out;
+
+    for (std::size_t i = 0; i < theirs.size(); ++i) {
+        const auto fields = splitFields(lines[i + 1]);
+        ASSERT_EQ(fields.size(), 13u);
+        // ngspice multiplies its step up point by point; the product drifts by about 1e-11 a point.
+        EXPECT_NEAR(theirs[i].frequency / std::stod(fields[1]), 1, 1e-7) << "point " << i;
+        const std::complex<double> a = std::polar(std::stod(fields[3]), std::stod(fields[12]) * M_PI / 180);
+        const std::complex<double> b = theirs[i].current;
+        EXPECT_LT(std::abs(b - a) / std::abs(a), kMagnitudeTolerance) << "point " << i;
+    }
+}
+
+// Writes the generated networks into the folder named by VOLMIRA_NETWORK_FOLDER, for the
+// comparison script in bench/; run on purpose.
+TEST(GeneratedNetworkFiles, DISABLED_WriteToFolder) {
+    const char* folder = std::getenv("VOLMIRA_NETWORK_FOLDER");
+    ASSERT_NE(folder, nullptr) << "set VOLMIRA_NETWORK_FOLDER";
+    for (const CrossCheckCase& c : crossCheckCases()) {
+        if (!c.draw) continue;
+        std::string error;
+        EXPECT_TRUE(saveGeneratedNetwork(c.draw(), std::filesystem::path(folder) / (c.name + ".nwb"),
+                                         {"1 V", "1 kHz", "100 Hz", "10 kHz"}, error))
+            << error;
+    }
+}
+
+}  // namespace
+}  // namespace volmira::test

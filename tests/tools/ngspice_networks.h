@@ -1,0 +1,124 @@
+#pragma once
+// Networks for the ngspice cross-check: drawings built in code, given values by a fixed rule and
+// saved as network files, and the netlist run through ngspice.
+#include <cmath>
+#include <complex>
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "analysis/topology.h"
+#include "schematic/network_file.h"
+#include "support/test_drawings.h"
+#include "tools/process_runner.h"
+
+namespace volmira::test {
+
+// Values by kind and number: resistors 220 Ohm to 8.2 kOhm, inductors 1 to 33 mH, capacitors
+// 10 nF to 1 uF, so that at audio frequencies no branch dominates the others.
+inline std::string generatedValueText(const Component& component, int index) {
+    static const char* const resistors[] = {"1k", "2,2k", "470", "4,7k", "680", "3,3k", "220", "8,2k"};
+    static const char* const inductors[] = {"10m", "4,7m", "33m", "1m", "22m"};
+    static const char* const capacitors[] = {"100n", "220n", "47n", "1u", "10n", "470n"};
+    switch (component.kind()) {
+    case ComponentKind::Resistor: return resistors[index % 8];
+    case ComponentKind::Inductor: return inductors[index % 5];
+    case ComponentKind::Capacitor: return capacitors[index % 6];
+    }
+    return "1";
+}
+
+// Analyses the drawing, gives every component a value and saves it as a network file.
+inline bool saveGeneratedNetwork(const SchematicGrid& drawing, const std::filesystem::path& path,
+                                 const InputFields& fields, std::string& error) {
+    auto network = std::make_unique<Network>();
+    const AnalysisResult analysis = analyseNetwork(drawing, {}, *network);
+    if (!analysis.ok()) {
+        error = std::string(analysisErrorMessage(analysis.errorCode)) + "\n" + drawingText(drawing);
+        return false;
+    }
+    std::vector<StoredComponent> records;
+    for (int k = 1; k <= network->componentCount; ++k) {
+        const Component& c = network->component(k);
+        records.push_back({c.row, c.column, c.code, generatedValueText(c, k)});
+    }
+    SchematicGrid grid = drawing;
+    SymbolList symbols;
+    rebuildSymbolList(grid, symbols);
+    const NetworkSaveResult saved =
+        saveNetworkFile(path, buildNetworkLines(symbols, records, fields));
+    error = saved.error + " " + saved.detail;
+    return saved.ok();
+}
+
+// A loop with two capacitors in one branch (R 1, C 1, C 2 from the source to junction N), then
+// "R 2" from N to ground and "L 1" with "C 3" in series from N to ground.
+//
+//     3 1x1 1z1 1z1 C 1y1 4
+//     2             2     2
+//     A             x     z
+//     2             2     2
+//     2             2     2
+//     2             I     I
+//     I
+inline SchematicGrid twoCapacitorsInABranch() {
+    Sketch s;
+    s.put(code::cornerDownRight, 2, 2)
+        .put(code::verticalSource, 1, 3)
+        .put(code::ground, 2, 7)
+        .put(code::resistor, 3, 2)
+        .put(code::capacitor, 6, 2)
+        .put(code::capacitor, 9, 2)
+        .put(code::junctionNoUp, 12, 2)
+        .horizontalWire(2, 13, 13)
+        .put(code::inductor, 14, 2)
+        .horizontalWire(2, 17, 17)
+        .put(code::cornerDownLeft, 18, 2)
+        .put(code::verticalResistor, 12, 3)
+        .put(code::ground, 12, 6)
+        .put(code::verticalCapacitor, 18, 3)
+        .put(code::ground, 18, 6);
+    return s.grid();
+}
+
+// The RC ladder of `sections` sections with a load resistor from its output node to ground, so
+// that 34 sections give 70 branches, the most a network may have.
+inline SchematicGrid loadedRcLadder(int sections) {
+    SchematicGrid grid = rcLadder(sections);
+    for (int row = 1; row <= kGridRows; ++row) {
+        for (int column = 4; column <= kGridColumns; ++column) {
+            if (grid.at(column, row) != 'G' || grid.at(column - 4, row) != kEmptyCell) continue;
+            // The output node mark becomes a junction with a branch to the left:
+            // "3 1x1 D" with a ground mark below the corner.
+            stamp(grid, code::junctionNoRight, column, row);
+            stamp(grid, code::resistor, column - 3, row);
+            stamp(grid, code::cornerDownRight, column - 4, row);
+            stamp(grid, code::ground, column - 4, row + 1);
+            return grid;
+        }
+    }
+    return grid;
+}
+
+// One component current as ngspice prints it ("i(vi_r1) = re,im", or one number after an
+// operating point).
+inline std::map<std::string, std::complex<double>> parseNgspiceCurrents(const std::string& output) {
+    std::map<std::string, std::complex<double>> currents;
+    for (const std::string& line : splitLines(output)) {
+        if (line.rfind("i(vi_", 0) != 0) continue;
+        const auto equals = line.find(" = ");
+        if (equals == std::string::npos) continue;
+        const std::string name = line.substr(5, line.find(')') - 5);
+        const std::string value = line.substr(equals + 3);
+        const auto comma = value.find(',');
+        const double re = std::stod(value.substr(0, comma));
+        const double im = comma == std::string::npos ? 0 : std::stod(value.substr(comma + 1));
+        currents[name] = {re, im};
+    }
+    return currents;
+}
+
+}  // namespace volmira::test
