@@ -1,0 +1,192 @@
+#include "schematic/ui/editor_controller.h"
+
+#include <QApplication>
+#include <QToolButton>
+
+#include "app/progress.h"
+#include "schematic/ui/drawing_view.h"
+#include "schematic/ui/editor_side_bar.h"
+#include "schematic/ui/glyph_painter.h"
+#include "schematic/ui/symbol_toolbar.h"
+
+namespace volmira {
+
+namespace {
+
+MouseButton editorButton(Qt::MouseButton button) {
+    switch (button) {
+        case Qt::LeftButton:
+            return MouseButton::Left;
+        case Qt::RightButton:
+            return MouseButton::Right;
+        default:
+            return MouseButton::Other;
+    }
+}
+
+Pixel toPixel(QPoint p) {
+    return {p.x(), p.y()};
+}
+
+// The hourglass for as long as the drawing is being moved.
+class WaitCursor {
+  public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+}  // namespace
+
+EditorController::EditorController(DrawingView* view, Workspace& workspace, QWidget* toolbarFrame,
+                                   QWidget* sideBarFrame, QObject* parent)
+    : QObject(parent),
+      view_(view),
+      ws_(workspace),
+      editor_(workspace.grid, workspace.undoCopy, workspace.symbols),
+      toolbar_(new SymbolToolbar(toolbarFrame)),
+      sideBar_(new EditorSideBar(sideBarFrame)),
+      previews_(view) {
+    connect(view_, &DrawingView::pressed, this, &EditorController::MausDruecken);
+    connect(view_, &DrawingView::moved, this, &EditorController::MausBeweg);
+    connect(view_, &DrawingView::released, this, &EditorController::MausTasteUp);
+
+    connect(toolbar_, &SymbolToolbar::symbolChosen, this, &EditorController::SymWahl);
+    connect(toolbar_, &SymbolToolbar::rectangleChosen, this, &EditorController::RechteckEin);
+    connect(toolbar_, &SymbolToolbar::lineChosen, this, &EditorController::LinienZugEin);
+    connect(toolbar_, &SymbolToolbar::nodeChosen, this, &EditorController::KnotenPunktEin);
+
+    connect(sideBar_->undoButton(), &QToolButton::clicked, this, &EditorController::UndoClick);
+    connect(sideBar_->groundButton(), &QToolButton::clicked, this, &EditorController::MasseSetzen);
+    connect(sideBar_->arrowImage(), &ArrowImage::pressedAt, this,
+            &EditorController::LirebildMouseDown);
+    connect(sideBar_->newNetworkButton(), &QToolButton::clicked, this,
+            &EditorController::NwNeuClick);
+    showPreviews();
+}
+
+bool EditorController::drawingMode() const {
+    return ws_.modes.workingMode() == kModeDrawing;
+}
+
+GlyphStyle EditorController::style() const {
+    return GlyphStyle{ws_.directVoltage, false};
+}
+
+void EditorController::paint(const DrawingChanges& changes) {
+    QImage& image = view_->image();
+    if (changes.repaintAll) {
+        paintSymbolList(image, ws_.symbols, style());
+    } else {
+        for (const PlacedSymbol& g : changes.glyphs)
+            drawGlyph(image, g.code, cellTopLeft(g.column, g.row), style());
+    }
+    if (changes.repaintAll || !changes.glyphs.empty()) view_->imageChanged();
+    if (changes.changed) emit drawingChanged();
+}
+
+void EditorController::showPreviews() {
+    previews_.show(editor_.previews(), editor_.currentSymbol(), style());
+}
+
+void EditorController::SymWahl(int code) {
+    progressCode = progress::kSymbolChoice;
+    editor_.selectSymbol(code);
+    toolbar_->pressSymbol(editor_.currentSymbol());
+    emit toolsSwitchedOff();
+    showPreviews();
+}
+
+void EditorController::chooseTool(void (Editor::*start)(), int button) {
+    progressCode = progress::kSymbolChoice;
+    (editor_.*start)();
+    toolbar_->button(button)->setChecked(true);
+    emit toolsSwitchedOff();
+    showPreviews();
+}
+
+void EditorController::RechteckEin() {
+    chooseTool(&Editor::startRectangle, kRectangleButton);
+}
+
+void EditorController::LinienZugEin() {
+    chooseTool(&Editor::startLine, kLineButton);
+}
+
+void EditorController::KnotenPunktEin() {
+    chooseTool(&Editor::startNode, kNodeButton);
+}
+
+void EditorController::resetTool() {
+    editor_.toolsOff();
+    toolbar_->pressSymbol(0);
+    emit toolsSwitchedOff();
+    showPreviews();
+}
+
+void EditorController::repaintDrawing() {
+    paintSymbolList(view_->image(), ws_.symbols, style());
+    view_->imageChanged();
+}
+
+void EditorController::UndoClick() {
+    progressCode = progress::kUndo;
+    paint(editor_.undo());
+    showPreviews();
+}
+
+void EditorController::MasseSetzen() {
+    progressCode = progress::kGroundPoints;
+    paint(editor_.groundMarks());
+}
+
+void EditorController::LirebildMouseDown(QPoint position) {
+    progressCode = progress::kNetworkMove;
+    const std::optional<MoveDirection> direction = arrowDirection(position.x(), position.y());
+    if (!direction) return;
+    DrawingChanges changes;
+    {
+        WaitCursor wait;
+        changes = editor_.moveDrawing(*direction, ws_.confirmed.view());
+    }
+    paint(changes);
+}
+
+void EditorController::NwNeuClick() {
+    progressCode = progress::kNewNetwork;
+    emit newNetworkRequested();
+}
+
+void EditorController::MausDruecken(QPoint pixel, Qt::MouseButton button) {
+    if (!drawingMode()) return;
+    progressCode = progress::kMouseDown;
+    emit drawingPressed();
+    paint(editor_.mousePress(toPixel(pixel), editorButton(button)));
+    showPreviews();
+}
+
+void EditorController::MausBeweg(QPoint pixel, Qt::MouseButtons buttons) {
+    const int mode = ws_.modes.workingMode();
+    if (mode != kModeDrawing) {
+        previews_.hideAll();
+        if (showsHandCursor(ws_.grid, mode, toPixel(pixel)))
+            view_->setCursor(Qt::PointingHandCursor);
+        else
+            view_->unsetCursor();
+        return;
+    }
+    progressCode = progress::kMouseMove;
+    view_->unsetCursor();
+    editor_.mouseMove(toPixel(pixel), buttons.testFlag(Qt::LeftButton));
+    showPreviews();
+}
+
+void EditorController::MausTasteUp(QPoint pixel, Qt::MouseButton button) {
+    if (!drawingMode()) return;
+    progressCode = progress::kMouseUp;
+    paint(editor_.mouseRelease(toPixel(pixel), editorButton(button)));
+    showPreviews();
+}
+
+}  // namespace volmira

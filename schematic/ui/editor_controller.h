@@ -1,0 +1,75 @@
+#pragma once
+// The drawing editor in the window: routes the mouse events of `Bild1` in mode 1 to the editor,
+// paints what changed with the glyph painter, keeps the previews over the drawing in place and
+// runs the toolbar `MausPal1` and the side bar `MausPalSenk`. In modes 2 and 3 it only shows
+// the hand over clickable cells.
+#include <QObject>
+#include <QPoint>
+
+#include "app/workspace.h"
+#include "schematic/editor.h"
+#include "schematic/ui/editor_previews.h"
+
+namespace volmira {
+
+class DrawingView;
+class EditorSideBar;
+class SymbolToolbar;
+
+class EditorController : public QObject {
+    Q_OBJECT
+  public:
+    // Fills the two frames with the buttons; the drawing, undo copy, list, confirmed component
+    // records and working mode come from the workspace.
+    EditorController(DrawingView* view, Workspace& workspace, QWidget* toolbarFrame,
+                     QWidget* sideBarFrame, QObject* parent = nullptr);
+
+    Editor& editor() { return editor_; }
+    SymbolToolbar* toolbar() const { return toolbar_; }
+    EditorSideBar* sideBar() const { return sideBar_; }
+    const EditorPreviewWidgets& previewWidgets() const { return previews_; }
+
+  public slots:
+    void SymWahl(int code);
+    void RechteckEin();
+    void LinienZugEin();
+    void KnotenPunktEin();
+    void UndoClick();
+    void MasseSetzen();
+    void LirebildMouseDown(QPoint position);
+    // "Netzwerk neu": the main window does the work (new network) and then calls resetTool()
+    // and repaintDrawing().
+    void NwNeuClick();
+    // Back to the mouse pointer with `Sym26` pressed: leaving mode 1, after a new network.
+    void resetTool();
+    // The whole image from the symbol list.
+    void repaintDrawing();
+
+  signals:
+    // The grid changed: an earlier analysis no longer fits the drawing.
+    void drawingChanged();
+    // Any press on the drawing in mode 1.
+    void drawingPressed();
+    void newNetworkRequested();
+    // The tools were switched off (a toolbar choice or a reset): macro insertion ends too.
+    void toolsSwitchedOff();
+
+  private:
+    void MausDruecken(QPoint pixel, Qt::MouseButton button);
+    void MausBeweg(QPoint pixel, Qt::MouseButtons buttons);
+    void MausTasteUp(QPoint pixel, Qt::MouseButton button);
+    void chooseTool(void (Editor::*start)(), int button);
+    bool drawingMode() const;
+    GlyphStyle style() const;
+    void paint(const DrawingChanges& changes);
+    void showPreviews();
+
+    DrawingView* view_;
+    Workspace& ws_;
+    Editor editor_;
+    SymbolToolbar* toolbar_;
+    EditorSideBar* sideBar_;
+    EditorPreviewWidgets previews_;
+};
+
+}  // namespace volmira

@@ -1,0 +1,110 @@
+#include "schematic/ui/editor_previews.h"
+
+#include <QPainter>
+
+namespace volmira {
+
+namespace {
+
+QLabel* previewLabel(QWidget* drawing, const char* name) {
+    auto* label = new QLabel(drawing);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    label->hide();
+    return label;
+}
+
+QPoint toPoint(Pixel p) {
+    return {p.x, p.y};
+}
+
+// The glyph of a code on its white box.
+QPixmap glyphPixmap(int code, GlyphStyle style) {
+    const QRect box = symbolBox(code, 1, 1);
+    QImage image(box.size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    drawGlyph(image, code, QPoint(0, 0), style);
+    return QPixmap::fromImage(image);
+}
+
+// A small red square inside a cell.
+QPixmap markerPixmap() {
+    QPixmap pixmap(kCellPixels, kCellPixels);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setPen(QColor(0xD0, 0x10, 0x10));
+    p.drawRect(1, 1, kCellPixels - 3, kCellPixels - 3);
+    return pixmap;
+}
+
+}  // namespace
+
+RubberBand::RubberBand(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("REck"));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    hide();
+}
+
+void RubberBand::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setPen(QPen(Qt::black, 1));
+    p.drawRect(0, 0, width() - 1, height() - 1);
+}
+
+EditorPreviewWidgets::EditorPreviewWidgets(QWidget* drawing)
+    : hbi_(previewLabel(drawing, "hbi")),
+      zQuad_(previewLabel(drawing, "ZQuad")),
+      rEck_(new RubberBand(drawing)),
+      eckbild_(previewLabel(drawing, "Eckbild")) {
+    zQuad_->setPixmap(markerPixmap());
+    zQuad_->setFixedSize(kCellPixels, kCellPixels);
+}
+
+void EditorPreviewWidgets::show(const EditorPreviews& previews, int symbol, GlyphStyle style) {
+    // The floating symbol: its glyph is drawn again only when the code changes.
+    style.eraserOutline = true;
+    if (symbol != hbiSymbol_ || style.directVoltage != hbiDirectVoltage_) {
+        hbiSymbol_ = symbol;
+        hbiDirectVoltage_ = style.directVoltage;
+        if (symbol != 0) {
+            const QPixmap glyph = glyphPixmap(symbol, style);
+            hbi_->setPixmap(glyph);
+            hbi_->setFixedSize(glyph.size());
+        }
+    }
+    hbi_->move(toPoint(previews.symbolTopLeft) - QPoint(2, 2));
+    hbi_->setVisible(previews.symbolVisible && symbol != 0);
+
+    zQuad_->move(toPoint(cellBoxTopLeft(previews.markerCell)));
+    zQuad_->setVisible(previews.markerVisible);
+
+    if (previews.band) {
+        const PixelRect& r = *previews.band;
+        rEck_->setGeometry(r.x, r.y, r.width, r.height);
+        rEck_->show();
+        rEck_->update();
+    } else {
+        rEck_->hide();
+    }
+
+    if (previews.cornerCode != eckbildCode_ && previews.cornerCode != 0) {
+        eckbildCode_ = previews.cornerCode;
+        eckbild_->setPixmap(glyphPixmap(eckbildCode_, style));
+        eckbild_->setFixedSize(kCellPixels, kCellPixels);
+    }
+    eckbild_->move(toPoint(cellBoxTopLeft(previews.cornerCell)));
+    eckbild_->setVisible(previews.cornerVisible && previews.cornerCode != 0);
+    // The marker and the band stay on top of the glyphs they point at.
+    eckbild_->raise();
+    rEck_->raise();
+    zQuad_->raise();
+}
+
+void EditorPreviewWidgets::hideAll() {
+    hbi_->hide();
+    zQuad_->hide();
+    rEck_->hide();
+    eckbild_->hide();
+}
+
+}  // namespace volmira

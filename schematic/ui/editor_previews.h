@@ -1,0 +1,47 @@
+#pragma once
+// The preview controls over the drawing `Bild1`: the floating symbol `hbi`, the cell marker
+// `ZQuad`, the rubber band `REck` and the corner preview `Eckbild`. They let every mouse event
+// through to the drawing.
+#include <QLabel>
+
+#include "schematic/editor.h"
+#include "schematic/ui/glyph_painter.h"
+
+namespace volmira {
+
+// `REck`: a one-pixel outline of its rectangle; one pixel wide or high, it is a line.
+class RubberBand : public QWidget {
+    Q_OBJECT
+  public:
+    explicit RubberBand(QWidget* parent);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+class EditorPreviewWidgets {
+  public:
+    explicit EditorPreviewWidgets(QWidget* drawing);
+
+    // Places and shows the controls as the editor's previews say; `symbol` is the code the
+    // floating preview shows (0: none).
+    void show(const EditorPreviews& previews, int symbol, GlyphStyle style);
+    // Outside the drawing mode none of them is shown.
+    void hideAll();
+
+    QLabel* hbi() const { return hbi_; }
+    QLabel* zQuad() const { return zQuad_; }
+    RubberBand* rEck() const { return rEck_; }
+    QLabel* eckbild() const { return eckbild_; }
+
+  private:
+    QLabel* hbi_;
+    QLabel* zQuad_;
+    RubberBand* rEck_;
+    QLabel* eckbild_;
+    int hbiSymbol_ = -1;
+    bool hbiDirectVoltage_ = false;
+    int eckbildCode_ = -1;
+};
+
+}  // namespace volmira
