@@ -52,7 +52,9 @@ public:
     SolveStatus solveSweepPoint(double frequency, double voltage, BranchCurrents& out);
 
 private:
-    static constexpr int kStride = kMaxBranches + 2;  // variables, right-hand side, padding
+    // Per row: the variables, the right-hand side and zeros, so that row operations can run in
+    // groups of four past the right-hand side.
+    static constexpr int kStride = kMaxBranches + 6;
     static constexpr int kMaxIncidenceRows = kMaxKclRows + kMaxOpAmps;
     using Plane = std::array<double, kMaxBranches * kStride>;
 
