@@ -142,6 +142,28 @@ inline ExampleDrawing drawDemo() {
     return s;
 }
 
+// The showcase: an active band-pass with multiple feedback, centred on 1 kHz with a quality of 2
+// and a gain of -1 there. R1 feeds node A; C1 from A to the op-amp's inverting input X; C2 from A
+// and R2 from X back to the output Y; R3 from A to ground; a 10 kOhm load at Y.
+inline ExampleDrawing drawActiveBandPass() {
+    ExampleDrawing s;
+    s.source(4, 10).ground(5, 14);
+    s.cell('3', 5, 9).wireRight(6, 9, 1).component(1, 7, 9, "31,83k").wireRight(10, 9, 1);
+    s.cell('B', 11, 9).wireRight(12, 9, 1).component(3, 13, 9, "10n").wireRight(16, 9, 3);
+    s.cell('F', 19, 9).put(code::opAmpRightPlusLower, 20, 8);
+    // R3 from A to ground, C2 from A over the top to the output column.
+    s.wireDown(11, 10, 1).component(7, 11, 11, "4,547k").ground(11, 14);
+    s.wireDown(11, 8, 1).component(9, 11, 5, "10n").wireDown(11, 4, 1).cell('3', 11, 3);
+    s.wireRight(12, 3, 14).cell('4', 26, 3).wireDown(26, 4, 2);
+    // R2 from X over the op-amp.
+    s.wireDown(19, 7, 2).cell('3', 19, 6).wireRight(20, 6, 1).component(1, 21, 6, "63,66k");
+    s.wireRight(24, 6, 2).cell('D', 26, 6).wireDown(26, 7, 3);
+    // Output Y with its load; the plus input to ground.
+    s.wireRight(25, 10, 1).cell('D', 26, 10).component(7, 26, 11, "10k").ground(26, 14);
+    s.cell('3', 19, 11).wireDown(19, 12, 2).ground(19, 14);
+    return s;
+}
+
 inline InputFields fields(std::string voltage, std::string frequency, std::string from,
                           std::string to) {
     return {std::move(voltage), std::move(frequency), std::move(from), std::move(to)};
@@ -154,6 +176,7 @@ inline std::vector<ExampleNetwork> exampleNetworks() {
         {"Wienrob.nwb", drawWienRobinson, fields("1 V", "1 kHz", "100 Hz", "10 kHz")},
         {"Bandfilter.nwb", drawBandPass, fields("1 V", "10 kHz", "2 kHz", "50 kHz")},
         {"DEMO.NWB", drawDemo, fields("1 V", "1 kHz", "200 Hz", "20 kHz")},
+        {"Volmira.nwb", drawActiveBandPass, fields("1 V", "1 kHz", "100 Hz", "10 kHz")},
     };
 }
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -80,7 +81,7 @@ double branchValue(const std::vector<std::vector<std::string>>& branches, const 
 
 // The examples' purpose shows in their numbers at 1 kHz: the low-pass is 3 dB down, the series
 // circuit resonates (the whole source voltage across R, current in phase), the Wien-Robinson
-// bridge is balanced (the detector carries almost nothing).
+// bridge is balanced (the detector carries almost nothing), the active band-pass has its centre.
 TEST(ExampleNetworkValues, CornerResonanceAndBalanceAtOneKilohertz) {
     const auto lowPass = calcRows({examplePath("Tp1kHz.nwb").string(), "--csv", "--at", "1k"});
     EXPECT_NEAR(branchValue(lowPass, "C1", "gain_dB"), -3.0103, 1e-3);
@@ -99,6 +100,12 @@ TEST(ExampleNetworkValues, CornerResonanceAndBalanceAtOneKilohertz) {
         EXPECT_LT(branchValue(bridge, components[i][0], "U_V"), 1e-4);
     }
     EXPECT_EQ(detectors, 1);
+
+    // The active band-pass passes its centre with a gain of -1: 1 V across the load, in phase or
+    // in antiphase with Ue (which of the two depends on the branch's reference direction).
+    const auto bandPass = calcRows({examplePath("Volmira.nwb").string(), "--csv", "--at", "1k"});
+    EXPECT_NEAR(branchValue(bandPass, "R4", "gain_dB"), 0, 0.01);
+    EXPECT_NEAR(std::remainder(branchValue(bandPass, "R4", "phiU_deg"), 180.0), 0, 0.1);
 }
 
 // Writes the example files from the drawings above; run on purpose after changing them.
