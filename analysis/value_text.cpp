@@ -182,11 +182,12 @@ std::string formatGeneral(double magnitude, int digits, bool negative) {
 std::string formatEngineering(double magnitude, int digits, bool negative, std::string_view unit,
                               bool compact) {
     std::string out = negative ? "-" : "";
-    if (magnitude < 1e-12) {
-        appendExponentForm(out, roundToDigits(magnitude, digits));
+    const RoundedValue value = roundToDigits(magnitude, digits);
+    // The double nearest to 1e-12 lies just below it and can round to an exponent of -13.
+    if (magnitude < 1e-12 || value.exponent < -12) {
+        appendExponentForm(out, value);
         return out;
     }
-    const RoundedValue value = roundToDigits(magnitude, digits);
     const int group = value.exponent >= 0 ? value.exponent / 3 : -((2 - value.exponent) / 3);
     if (group > 4) {
         appendExponentForm(out, value);

@@ -19,15 +19,22 @@ enum UnitCode : int {
 inline constexpr double kMinusInfinity = -1e38;
 
 // Parses a value text ("3,3m", "4k7", "2,2 kOhm", "1e3"). Empty text or a text without number
-// gives 0. A number part that does not convert ("1,2,3") gives nothing.
+// gives 0. A number part that does not convert ("1,2,3", "1e", "+-1") or lies outside the range
+// of a double gives nothing. The first 25 characters of the trimmed text count; the last prefix
+// letter anywhere sets the factor ("4k7" is 4000). Independent of the C locale.
 std::optional<double> parseValue(std::string_view text);
 
 // Formats a value with `digits` significant digits, an engineering prefix and the unit of
 // `unitCode`, at most 20 characters ("1,5 kHz", "47 uF"). `compact` leaves out the blank before
-// prefix and unit (the print composer's tables and curves use it).
+// prefix and unit (the print composer's tables and curves use it); zero is always "0 " and the
+// unit. Below 1e-12 the exponent form without unit ("5E-15"), from 1e15 on with the unit
+// ("2,5E+16 Ohm"). Codes above 12: plain number ("123,456", "1,5E+15"). Infinite values give
+// "unendlich" (or "-unendlich"), NaN "---". Digits are taken as 1..17 and given up one by one
+// where the text would exceed 20 characters.
 std::string formatValue(int unitCode, int digits, double value, bool compact = false);
 
-// The unit code of a component's value from its name: "R 1" gives Ohm, "C 1" F, "L 1" H.
+// The unit code of a component's value from its name: "R 1" gives Ohm, "C 1" F, "L 1" H;
+// kUnitNone for other names.
 int unitCodeForComponentName(std::string_view name);
 
 }  // namespace volmira

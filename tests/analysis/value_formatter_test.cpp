@@ -91,6 +91,9 @@ INSTANTIATE_TEST_SUITE_P(
     ExponentForm, FormatValueTest,
     testing::Values(FormatCase{kUnitAmpere, 9, 1.5e-13, "1,5E-13"},
                     FormatCase{kUnitAmpere, 4, 9.99999e-13, "1E-12"},
+                    // The double 1e-12 lies a little below 1e-12: 17 digits show that, and as
+                    // that needs 22 characters, 16 digits round it back to 1 pA.
+                    FormatCase{kUnitAmpere, 17, 1e-12, "1 pA"},
                     FormatCase{kUnitAmpere, 3, 1.2345e-200, "1,23E-200"},
                     FormatCase{kUnitOhm, 7, 1e15, "1E+15 Ohm"},
                     FormatCase{kUnitOhm, 7, 2.5e16, "2,5E+16 Ohm"},
