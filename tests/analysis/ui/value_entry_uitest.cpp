@@ -7,10 +7,7 @@
 #include <QtTest>
 #include <memory>
 
-#include "analysis/ui/e12_picker.h"
-#include "analysis/ui/value_entry_panel.h"
-#include "analysed_drawing.h"
-#include "recording_dialogs.h"
+#include "panel_window.h"
 #include "support/test_drawings.h"
 
 using namespace volmira;
@@ -40,8 +37,9 @@ void pressKey(ValueList* list, Qt::Key key) { QTest::keyClick(keyTarget(list), k
 class ValueEntryTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<Workspace> ws;
-    std::unique_ptr<QWidget> host;
+    std::unique_ptr<test::PanelWindow> window;
+    Workspace* ws = nullptr;
+    QWidget* host = nullptr;
     DrawingView* bild1 = nullptr;
     E12Picker* picker = nullptr;
     ValueEntryPanel* panel = nullptr;
@@ -63,33 +61,21 @@ class ValueEntryTest : public QObject {
 
 private slots:
     void init() {
-        dialogs = &test::RecordingDialogs::install();
-        ws = std::make_unique<Workspace>();
-        host = std::make_unique<QWidget>();
-        host->resize(1200, 760);
-        bild1 = new DrawingView(host.get());
-        bild1->move(280, 0);
-        picker = new E12Picker(host.get());
-        panel = new ValueEntryPanel(*ws, *bild1, *picker, host.get());
-        panel->setGeometry(0, 0, 260, 400);
+        window = std::make_unique<test::PanelWindow>();
+        ws = window->ws.get();
+        host = window->host.get();
+        bild1 = window->bild1;
+        picker = window->picker;
+        panel = window->entry;
         list = panel->list();
-        // The main window routes presses on the drawing in component-entry mode here.
-        connect(bild1, &DrawingView::pressed, panel,
-                [this](QPoint pixel, Qt::MouseButton) { panel->drawingPressed(pixel); });
-        QVERIFY(test::analyseInto(*ws, test::rcLowPass(), *bild1));
+        dialogs = window->dialogs;
+        QVERIFY(window->open(test::rcLowPass()));
         r1 = componentNumber(ws->network, "R 1");
         c1 = componentNumber(ws->network, "C 1");
         QVERIFY(r1 && c1);
-        panel->rebuildList();
-        host->show();
-        QVERIFY(QTest::qWaitForWindowExposed(host.get()));
     }
 
-    void cleanup() {
-        host.reset();
-        ws.reset();
-        installDialogs(nullptr);
-    }
+    void cleanup() { window.reset(); }
 
     void listHasOneRowPerComponent() {
         QCOMPARE(host->findChild<ValueList*>("BtListe"), list);

@@ -1,0 +1,100 @@
+#pragma once
+// The single-frequency results (the content of `Tafel3`): the inputs `FqEinzel` and `SpEingabe`,
+// the DC button `Gleichspg`, the eleven result fields `Elfeld0`..`Elfeld10`, the calculation
+// behind them, and the branch chosen by a click into the drawing with its cyan mark.
+#include <QWidget>
+#include <array>
+#include <memory>
+
+#include "analysis/ac_solver.h"
+#include "analysis/quantities.h"
+#include "analysis/ui/network_highlight.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace volmira {
+
+class DecimalFieldFilter;
+class DrawingView;
+struct Workspace;
+
+class ResultsPanel : public QWidget {
+    Q_OBJECT
+public:
+    ResultsPanel(Workspace& workspace, DrawingView& drawing, QWidget* parent = nullptr);
+    ~ResultsPanel() override;
+
+    QLineEdit* field(int slot) const { return fields_[std::size_t(slot)]; }  // Elfeld<slot>
+    QLabel* caption(int slot) const { return captions_[std::size_t(slot)]; }
+    QLineEdit* frequencyField() const { return frequency_; }  // FqEinzel
+    QLineEdit* voltageField() const { return voltage_; }      // SpEingabe
+    QPushButton* dcButton() const { return dcButton_; }       // Gleichspg
+
+    // The branch whose quantities are shown (1 after the values are confirmed).
+    int selectedBranch() const { return selected_; }
+    int markedBranch() const { return highlight_.branch(); }
+    // Every branch's current after the last calculation (the print composer's tables read it).
+    const AllBranchTable& allBranches() const { return table_; }
+    // Solves run so far (a click on a branch runs none).
+    int solveCount() const { return solveCount_; }
+    // The display-digits setting (0 = as many as there are, shown with 9).
+    void setDisplayDigits(int digits) { displayDigits_ = digits; }
+
+public slots:
+    // After an analysis: `Gleichspg` only for networks without capacitors and inductors; the
+    // old branch mark belongs to the old network.
+    void networkAnalysed();
+    // The values were confirmed: branch 1, f and Ue from the fields, the first calculation.
+    void calculateAfterConfirmation();
+    // Calculate: solve, record every branch, mark and show the selected branch.
+    void calculate();
+    // A press on the drawing in single-frequency mode: a branch cell or a component cell selects
+    // that branch; its values come from the table of the last calculation.
+    void drawingPressed(QPoint pixel);
+    // The drawing image was painted anew: in single-frequency mode the source mark and the
+    // branch mark are drawn again.
+    void drawingRepainted();
+    // The four input fields of the workspace were replaced (new network, file loaded).
+    void showInputFields();
+    // Leaving the graphic mode: the two fields are written again by the value formatter.
+    void reformatInputFields();
+
+    // Handlers: a field is accepted (Enter or leaving it), the DC button.
+    void ParFeldExit(QLineEdit* field);
+    void GleichSpgClick();
+
+signals:
+    // Enable the modes up to `level` and switch to `mode` (the DC button asks for (3, 3)).
+    void modesRequested(int level, int mode);
+
+private:
+    void acceptFrequency(bool calculateAfterwards);
+    void acceptVoltage();
+    void showSelected();
+    void clearFields();
+    void redrawSourceAndMark();
+    bool graphicModeActive() const;
+    void showMessage(const QString& text);
+
+    Workspace& ws_;
+    DrawingView& drawing_;
+    std::unique_ptr<AcSolver> solver_;
+    BranchCurrents currents_;
+    AllBranchTable table_;
+    NetworkHighlight highlight_;
+    int selected_ = 1;
+    int solveCount_ = 0;
+    int displayDigits_ = 5;
+    bool confirming_ = false;
+
+    std::array<QLineEdit*, kQuantityCount> fields_{};
+    std::array<QLabel*, kQuantityCount> captions_{};
+    QLineEdit* frequency_;
+    QLineEdit* voltage_;
+    QPushButton* dcButton_;
+    DecimalFieldFilter* inputFilter_;
+};
+
+}  // namespace volmira
