@@ -71,8 +71,9 @@ bool AcSolver::loadNetwork(const Network& network) {
     const int k = network.kclCount;
     const int p = network.opAmpCount;
     const int m = network.meshCount;
+    // Whether the rows make a square system is known only after the incidence reduction.
     const bool valid = b >= 1 && b <= kMaxBranches && k >= 0 && k <= kMaxKclRows && p >= 0 &&
-                       p <= kMaxOpAmps && m >= 0 && m <= kMaxMeshes && k + p + m == b;
+                       p <= kMaxOpAmps && m >= 0 && m <= kMaxMeshes && k + p <= kMaxBranches;
     if (!valid) {
         branchCount_ = std::clamp(b, 0, kMaxBranches);
         return false;
@@ -82,6 +83,7 @@ bool AcSolver::loadNetwork(const Network& network) {
     opAmpCount_ = p;
     meshCount_ = m;
     incidenceCount_ = k + p;
+    rowCount_ = std::max(b, k + p);
     for (int j = 0; j < b; ++j) {
         const Branch& branch = network.branches[j];
         resistance_[j] = branch.R;
@@ -128,7 +130,7 @@ void AcSolver::buildIncidenceRows() {
 }
 
 void AcSolver::swapColumns(int a, int b) {
-    for (int r = 0; r < branchCount_; ++r) {
+    for (int r = 0; r < rowCount_; ++r) {
         std::swap(re(r, a), re(r, b));
         std::swap(im(r, a), im(r, b));
     }
@@ -175,31 +177,51 @@ void AcSolver::findReplacementPivot(int k, int lastRow) {
     if (best >= 0) swapRows(k, best);
 }
 
+void AcSolver::clearColumn(int k, int firstRow, int lastRow) {
+    const std::complex<double> inv = reciprocal(re(k, k), im(k, k));
+    const int count = (branchCount_ - k + 3) & ~3;  // columns k + 1 .. rhs and the padding
+    for (int i = firstRow; i < lastRow; ++i) {
+        if (i == k) continue;
+        const double ar = re(i, k);
+        const double ai = im(i, k);
+        if (ar == 0 && ai == 0) continue;
+        const double qr = -(ar * inv.real() - ai * inv.imag());
+        const double qi = -(ar * inv.imag() + ai * inv.real());
+        addScaledRow(&re(i, k + 1), &im(i, k + 1), &re(k, k + 1), &im(k, k + 1), qr, qi, count);
+        re(i, k) = 0;
+        im(i, k) = 0;
+    }
+}
+
 void AcSolver::eliminate(int firstPivot, int lastPivot, int firstRow, int lastRow,
                          SolveStatus& status) {
-    const int rhs = branchCount_;
     for (int k = firstPivot; k < lastPivot; ++k) {
         if (magnitude1(re(k, k), im(k, k)) < kPivotThreshold) findReplacementPivot(k, lastRow);
-        const double pr = re(k, k);
-        const double pi = im(k, k);
-        if (pr == 0 && pi == 0) {
+        if (re(k, k) == 0 && im(k, k) == 0) {
             ++status.zeroPivots;
             continue;
         }
-        const std::complex<double> inv = reciprocal(pr, pi);
-        const int count = (rhs - k + 3) & ~3;  // columns k + 1 .. rhs and the padding
-        for (int i = firstRow; i < lastRow; ++i) {
-            if (i == k) continue;
-            const double ar = re(i, k);
-            const double ai = im(i, k);
-            if (ar == 0 && ai == 0) continue;
-            const double qr = -(ar * inv.real() - ai * inv.imag());
-            const double qi = -(ar * inv.imag() + ai * inv.real());
-            addScaledRow(&re(i, k + 1), &im(i, k + 1), &re(k, k + 1), &im(k, k + 1), qr, qi, count);
-            re(i, k) = 0;
-            im(i, k) = 0;
-        }
+        clearColumn(k, firstRow, lastRow);
     }
+}
+
+bool AcSolver::reduceIncidence() {
+    int rows = kclCount_ + opAmpCount_;
+    int k = 0;
+    while (k < rows && k < branchCount_) {
+        if (magnitude1(re(k, k), im(k, k)) < kPivotThreshold) findReplacementPivot(k, rows);
+        if (re(k, k) == 0 && im(k, k) == 0) {
+            // Nothing is left of this row: it repeats the others (or was empty, like the row of
+            // a ground node without branches) and adds no equation.
+            swapRows(k, rows - 1);
+            --rows;
+            continue;
+        }
+        clearColumn(k, 0, rows);
+        ++k;
+    }
+    incidenceCount_ = k;  // rows past the last column are empty as well
+    return incidenceCount_ + meshCount_ == branchCount_;
 }
 
 void AcSolver::currentsFromDiagonal(int firstColumn, SolveStatus& status,
@@ -235,15 +257,14 @@ SolveStatus AcSolver::solve(Network& network, double frequency, double voltage,
         return status;
     }
     const int b = branchCount_;
-    const int n = incidenceCount_;
-    clearRows(0, b);
+    clearRows(0, rowCount_);
     buildIncidenceRows();
-    eliminate(0, n, 0, n, status);
-    if (status.zeroPivots > 0) {
-        // Dependent current-law or op-amp rows: the currents are not determined.
+    if (!reduceIncidence()) {
+        // Too few independent equations: some currents are not determined.
         status.noResult = true;
         return status;
     }
+    const int n = incidenceCount_;
 
     std::array<std::uint8_t, kMaxBranches> columnOf{};
     for (int c = 0; c < b; ++c) columnOf[columnBranch_[c]] = static_cast<std::uint8_t>(c);
@@ -276,19 +297,14 @@ SolveStatus AcSolver::solve(Network& network, double frequency, double voltage,
 void AcSolver::prepareSweep(const Network& network) {
     prepared_ = true;
     preparedNoResult_ = false;
-    preparedZeroPivots_ = 0;
     if (!loadNetwork(network)) {
         preparedNoResult_ = true;
         return;
     }
     const int b = branchCount_;
-    const int n = incidenceCount_;
-    clearRows(0, b);
+    clearRows(0, rowCount_);
     buildIncidenceRows();
-    SolveStatus status;
-    eliminate(0, n, 0, n, status);
-    preparedZeroPivots_ = status.zeroPivots;
-    if (status.zeroPivots > 0) {
+    if (!reduceIncidence()) {
         preparedNoResult_ = true;
         return;
     }
@@ -328,7 +344,6 @@ SolveStatus AcSolver::solveSweepPoint(double frequency, double voltage, BranchCu
     if (!prepared_ || preparedNoResult_) {
         out.reactance.fill(0.0);
         status.noResult = true;
-        status.zeroPivots = preparedZeroPivots_;
         return status;
     }
     if (!reactances(frequency, out) || !std::isfinite(voltage)) {
@@ -388,15 +403,15 @@ SolveStatus AcSolver::solveSweepPoint(double frequency, double voltage, BranchCu
 }
 
 void assignReferenceDirections(Network& network) {
+    struct Sums {
+        double R, L, C, X;
+    };
     const int b = std::clamp(network.branchCount, 0, kMaxBranches);
-    std::array<Branch, kMaxBranches> saved;
+    std::array<Sums, kMaxBranches> saved{};
     TrialSequence sequence;
     for (int j = 0; j < b; ++j) {
         Branch& branch = network.branches[j];
-        saved[j].R = branch.R;
-        saved[j].L = branch.L;
-        saved[j].C = branch.C;
-        saved[j].X = branch.X;
+        saved[j] = {branch.R, branch.L, branch.C, branch.X};
         branch.R = sequence.next() + j + 1;
         branch.L = branch.C = branch.X = 0;
         branch.reversed = false;

@@ -75,6 +75,11 @@ private:
     // Gauss-Jordan over the pivots firstPivot..lastPivot-1 on the rows firstRow..lastRow-1; the
     // pivot rows are not scaled, so row i ends as d_i * I_i = r_i.
     void eliminate(int firstPivot, int lastPivot, int firstRow, int lastRow, SolveStatus& status);
+    // Clears column k of the rows firstRow..lastRow-1 with the non-zero pivot A[k][k].
+    void clearColumn(int k, int firstRow, int lastRow);
+    // Gauss-Jordan among the current-law and op-amp rows; rows that come out empty are dropped.
+    // True when the independent rows and the meshes make a square system.
+    bool reduceIncidence();
     void findReplacementPivot(int k, int lastRow);
     void swapColumns(int a, int b);
     void swapRows(int a, int b);
@@ -90,7 +95,8 @@ private:
     int kclCount_ = 0;
     int opAmpCount_ = 0;
     int meshCount_ = 0;
-    int incidenceCount_ = 0;  // K + P
+    int incidenceCount_ = 0;  // K + P, then the independent ones among them
+    int rowCount_ = 0;        // rows in use: b, or K + P when that is more
     std::array<double, kMaxBranches> resistance_{};
     std::array<double, kMaxBranches> inductance_{};
     std::array<double, kMaxBranches> capacitance_{};
@@ -108,7 +114,6 @@ private:
     // Sweep form, fixed by prepareSweep.
     bool prepared_ = false;
     bool preparedNoResult_ = false;
-    int preparedZeroPivots_ = 0;
     std::array<std::uint8_t, kMaxBranches> preparedColumnBranch_{};
     // Per incidence row after its reduction: the variable it determines (d * I + sum of
     // entry * I(entry column) = 0), 1 / d and the non-zero entries in the mesh columns.

@@ -28,7 +28,8 @@ enum class ElectricalQuantity : int {
 };
 inline constexpr int kQuantityCount = 11;
 
-// Phase cells of a point, in radians: phi U, phi I, phi Z, phi U again, 2 phi I + phi Z.
+// Phase cells of a point, in radians: phi U, phi I, phi Z, phi U again, 2 phi I + phi Z; cell s
+// is the phase of slot s (voltage, current, impedance, gain, apparent power).
 inline constexpr int kPhaseCellCount = 5;
 // Degrees to radians as the stored phases have always been converted (not the exact pi/180).
 inline constexpr double kDegreeFactor = 0.0174533;

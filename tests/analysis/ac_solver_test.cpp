@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
+#include <new>
 #include <complex>
 #include <memory>
 #include <numbers>
@@ -10,6 +12,24 @@
 #include <vector>
 
 #include "analysis/hand_networks.h"
+
+// Counts the allocations while a solve runs: a solve and a sweep must allocate nothing.
+namespace {
+bool countAllocations = false;
+long allocations = 0;
+}  // namespace
+
+void* operator new(std::size_t size) {
+    if (countAllocations) ++allocations;
+    if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
+    throw std::bad_alloc();
+}
+// The replacement pair matches; the compiler cannot see that through the replacement.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+#pragma GCC diagnostic pop
 
 namespace volmira {
 namespace {
@@ -154,6 +174,47 @@ TEST(AcSolver, RowWithItsOnlyEntryInTheLastColumnIsSolved) {
         Solved s = solveOnce(hand, 1000, 1);
         EXPECT_FALSE(s.status.failed());
         expectNear(s.I(5) * RL, -R2 / R1, 1e-9);
+    }
+}
+
+// Rows that repeat others, or say nothing, are dropped: the system stays solvable as long as the
+// rows left and the meshes determine every current.
+TEST(AcSolver, RepeatedAndEmptyCurrentLawRowsAreDropped) {
+    const double R = 200;
+    {
+        SCOPED_TRACE("a node's row twice");
+        HandNetwork hand = test::seriesLoop(R, 0, 0);
+        hand.currentLawNodes.push_back(hand.currentLawNodes.front());
+        Solved s = solveOnce(hand, 1000, 1);
+        EXPECT_FALSE(s.status.failed());
+        expectNear(s.I(3), 1 / R, 1e-12);
+    }
+    {
+        SCOPED_TRACE("the row of a ground node without branches");
+        HandNetwork hand = test::seriesLoop(R, 0, 0);
+        hand.nodes = 4;
+        hand.currentLawNodes.push_back(4);
+        Solved s = solveOnce(hand, 1000, 1);
+        EXPECT_FALSE(s.status.failed());
+        expectNear(s.I(3), 1 / R, 1e-12);
+    }
+    {
+        SCOPED_TRACE("a resistor between two junctions, connected to nothing else");
+        HandNetwork hand = test::seriesLoop(R, 0, 0);
+        hand.nodes = 5;
+        hand.branches.push_back({4, 5, 50});
+        hand.currentLawNodes.push_back(4);
+        hand.currentLawNodes.push_back(5);
+        Network network = test::toNetwork(hand);
+        Solved s = solveOnce(network, 1000, 1);
+        EXPECT_FALSE(s.status.failed());
+        expectNear(s.I(3), 1 / R, 1e-12);
+        EXPECT_EQ(s.I(4), Complex(0, 0));
+        auto sweep = std::make_unique<AcSolver>();
+        sweep->prepareSweep(network);
+        BranchCurrents point;
+        EXPECT_FALSE(sweep->solveSweepPoint(1000, 1, point).failed());
+        expectNear(point.current[2], 1 / R, 1e-12);
     }
 }
 
@@ -382,6 +443,22 @@ TEST(AcSolver, SweepFormGivesTheCompleteSolveForEveryBranch) {
             }
         }
     }
+}
+
+TEST(AcSolver, SolvesAndSweepsAllocateNothing) {
+    Network amplifier = test::toNetwork(test::invertingAmplifier(1e3, 1e4, 1e3));
+    Network ladder = test::toNetwork(test::rcLadder(30, 1e3, 1e-7));
+    auto solver = std::make_unique<AcSolver>();
+    auto currents = std::make_unique<BranchCurrents>();
+    allocations = 0;
+    countAllocations = true;
+    for (Network* network : {&amplifier, &ladder}) {
+        solver->solve(*network, 1000, 1, *currents);
+        solver->prepareSweep(*network);
+        for (double f = 10; f < 1e5; f *= 1.5) solver->solveSweepPoint(f, 1, *currents);
+    }
+    countAllocations = false;
+    EXPECT_EQ(allocations, 0);
 }
 
 TEST(AcSolver, SweepFormReportsWhatTheCompleteSolveReports) {
