@@ -272,6 +272,23 @@ TEST(NetworkFile, ChangeQuestionDependsOnTheFirstDifferingLine) {
     EXPECT_EQ(unsavedChangesQuestion(d.symbols, saved, {}), std::string(kAskSaveDrawing));
 }
 
+TEST(NetworkFile, ShippedExamplesLoadAndAreInTheFormTheProgramWrites) {
+    int count = 0;
+    for (const auto& entry : fs::directory_iterator(test::sourceDir() / "examples")) {
+        SCOPED_TRACE(entry.path().string());
+        const NetworkLoadResult loaded = loadNetworkFile(entry.path());
+        ASSERT_TRUE(loaded.ok()) << loaded.error;
+        const LoadedNetwork& net = *loaded.network;
+        EXPECT_FALSE(net.symbols.empty());
+        // Unchanged after loading, nothing is asked at shutdown.
+        const LineList rebuilt = buildNetworkLines(net.symbols, net.components, net.fields);
+        EXPECT_EQ(rebuilt, net.lines);
+        EXPECT_EQ(unsavedChangesQuestion(net.symbols, rebuilt, net.lines), std::nullopt);
+        ++count;
+    }
+    EXPECT_GE(count, 5);
+}
+
 TEST(NetworkFile, UntitledNameIsRecognisedByItsLastTwelveCharacters) {
     EXPECT_TRUE(isUntitledNetwork("/home/anna/Volmira/OHNENAME.NWB"));
     EXPECT_TRUE(isUntitledNetwork("OHNENAME.NWB"));
