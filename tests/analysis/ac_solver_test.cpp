@@ -181,35 +181,24 @@ TEST(AcSolver, RowWithItsOnlyEntryInTheLastColumnIsSolved) {
 // rows left and the meshes determine every current.
 TEST(AcSolver, RepeatedAndEmptyCurrentLawRowsAreDropped) {
     const double R = 200;
-    {
-        SCOPED_TRACE("a node's row twice");
-        HandNetwork hand = test::seriesLoop(R, 0, 0);
-        hand.currentLawNodes.push_back(hand.currentLawNodes.front());
-        Solved s = solveOnce(hand, 1000, 1);
-        EXPECT_FALSE(s.status.failed());
-        expectNear(s.I(3), 1 / R, 1e-12);
-    }
-    {
-        SCOPED_TRACE("the row of a ground node without branches");
-        HandNetwork hand = test::seriesLoop(R, 0, 0);
-        hand.nodes = 4;
-        hand.currentLawNodes.push_back(4);
-        Solved s = solveOnce(hand, 1000, 1);
-        EXPECT_FALSE(s.status.failed());
-        expectNear(s.I(3), 1 / R, 1e-12);
-    }
-    {
-        SCOPED_TRACE("a resistor between two junctions, connected to nothing else");
-        HandNetwork hand = test::seriesLoop(R, 0, 0);
-        hand.nodes = 5;
-        hand.branches.push_back({4, 5, 50});
-        hand.currentLawNodes.push_back(4);
-        hand.currentLawNodes.push_back(5);
+    HandNetwork repeated = test::seriesLoop(R, 0, 0);
+    repeated.currentLawNodes.push_back(repeated.currentLawNodes.front());
+    HandNetwork emptyGround = test::seriesLoop(R, 0, 0);
+    emptyGround.nodes = 4;
+    emptyGround.currentLawNodes.push_back(4);
+    HandNetwork loose = test::seriesLoop(R, 0, 0);  // a resistor between two lone junctions
+    loose.nodes = 5;
+    loose.branches.push_back({4, 5, 50});
+    loose.currentLawNodes.insert(loose.currentLawNodes.end(), {4, 5});
+    for (const auto& [name, hand] : {std::pair{"a node's row twice", repeated},
+                                     {"the row of a ground node without branches", emptyGround},
+                                     {"a branch connected to nothing else", loose}}) {
+        SCOPED_TRACE(name);
         Network network = test::toNetwork(hand);
         Solved s = solveOnce(network, 1000, 1);
         EXPECT_FALSE(s.status.failed());
         expectNear(s.I(3), 1 / R, 1e-12);
-        EXPECT_EQ(s.I(4), Complex(0, 0));
+        for (int k = 4; k <= network.branchCount; ++k) EXPECT_EQ(s.I(k), Complex(0, 0));
         auto sweep = std::make_unique<AcSolver>();
         sweep->prepareSweep(network);
         BranchCurrents point;
