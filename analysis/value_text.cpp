@@ -70,40 +70,43 @@ std::optional<double> convertNumber(std::string_view number, int power) {
     std::array<char, kMaxInputCharacters + 12> buffer{};
     std::size_t length = 0;
     std::size_t i = 0;
-    if (i < number.size() && (number[i] == '+' || number[i] == '-')) {
-        if (number[i] == '-') buffer[length++] = '-';
-        ++i;
-    }
-    int mantissaDigits = 0;
-    for (; i < number.size() && isDigit(number[i]); ++i, ++mantissaDigits) buffer[length++] = number[i];
-    if (i < number.size() && number[i] == ',') {
+    const auto at = [&](std::string_view set) {
+        return i < number.size() && set.find(number[i]) != std::string_view::npos;
+    };
+    const auto copyDigits = [&] {
+        int count = 0;
+        for (; at("0123456789"); ++i, ++count) buffer[length++] = number[i];
+        return count;
+    };
+
+    if (at("+-") && number[i++] == '-') buffer[length++] = '-';
+    int mantissaDigits = copyDigits();
+    if (at(",")) {
         buffer[length++] = '.';
-        for (++i; i < number.size() && isDigit(number[i]); ++i, ++mantissaDigits)
-            buffer[length++] = number[i];
+        ++i;
+        mantissaDigits += copyDigits();
     }
     if (mantissaDigits == 0) return std::nullopt;
 
     long exponent = 0;
-    if (i < number.size() && (number[i] == 'e' || number[i] == 'E')) {
+    if (at("eE")) {
         ++i;
-        int sign = 1;
-        if (i < number.size() && (number[i] == '+' || number[i] == '-')) sign = number[i++] == '-' ? -1 : 1;
+        const bool negative = at("+-") && number[i++] == '-';
         int exponentDigits = 0;
-        for (; i < number.size() && isDigit(number[i]); ++i, ++exponentDigits)
-            exponent = std::min(exponent * 10 + (number[i] - '0'), 1000000L);  // far out of range
+        // Capped far beyond the range of a double, so that it cannot overflow.
+        for (; at("0123456789"); ++i, ++exponentDigits)
+            exponent = std::min(exponent * 10 + (number[i] - '0'), 1000000L);
         if (exponentDigits == 0) return std::nullopt;
-        exponent *= sign;
+        if (negative) exponent = -exponent;
     }
     if (i != number.size()) return std::nullopt;
-    exponent += power;
 
     buffer[length++] = 'e';
-    length = static_cast<std::size_t>(
-        std::to_chars(buffer.data() + length, buffer.data() + buffer.size(), exponent).ptr -
-        buffer.data());
+    char* const exponentEnd =
+        std::to_chars(buffer.data() + length, buffer.data() + buffer.size(), exponent + power).ptr;
     double value = 0;
-    const auto [end, error] = std::from_chars(buffer.data(), buffer.data() + length, value);
-    if (error != std::errc() || end != buffer.data() + length) return std::nullopt;
+    const auto [end, error] = std::from_chars(buffer.data(), exponentEnd, value);
+    if (error != std::errc() || end != exponentEnd) return std::nullopt;
     return value;
 }
 
@@ -234,7 +237,7 @@ std::string formatValue(int unitCode, int digits, double value, bool compact) {
     digits = std::clamp(digits, 1, kMaxDigits);
     const bool plain = unitCode > kUnitNone;
     const std::string_view unit =
-        unitCode >= 0 && !plain ? kUnitTexts[static_cast<std::size_t>(unitCode)] : std::string_view();
+        unitCode >= 0 && !plain ? kUnitTexts[static_cast<std::size_t>(unitCode)] : "";
 
     if (value == 0) return plain ? std::string("0") : "0 " + std::string(unit);
     if (!plain && value == kMinusInfinity) return std::string(kInfinityText);

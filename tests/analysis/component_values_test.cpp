@@ -92,7 +92,8 @@ TEST_P(StoreValueTextTest, ParsesAndFormatsAgain) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, StoreValueTextTest,
-    testing::Values(StoreCase{"R 1", kResistor, "4k7", 4000, "4 kOhm"},  // the shown text reveals it
+    // "4k7" reads as 4000; the text shown afterwards makes that plain.
+    testing::Values(StoreCase{"R 1", kResistor, "4k7", 4000, "4 kOhm"},
                     StoreCase{"R 2", kResistor, " 2,2 kOhm ", 2200, "2,2 kOhm"},
                     StoreCase{"R 3", kResistor, "3,14159265", 3.14159265, "3,141593 Ohm"},
                     StoreCase{"R 4", kResistor, "Ohm", 0, "0 Ohm"},

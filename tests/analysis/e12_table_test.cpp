@@ -124,7 +124,8 @@ TEST_P(E12ClickTest, MapsToCell) {
 
 INSTANTIATE_TEST_SUITE_P(
     Clicks, E12ClickTest,
-    testing::Values(ClickCase{0, 11, E12CellPosition{1, 1}}, ClickCase{69, 27, E12CellPosition{1, 1}},
+    testing::Values(ClickCase{0, 11, E12CellPosition{1, 1}},
+                    ClickCase{69, 27, E12CellPosition{1, 1}},
                     ClickCase{70, 28, E12CellPosition{2, 2}},
                     ClickCase{349, 45, E12CellPosition{5, 3}},
                     ClickCase{559, 214, E12CellPosition{8, 12}},
