@@ -214,10 +214,9 @@ std::string exportSpiceNetlist(const Network& network, const SpiceExportSettings
         out += '\n';
     };
     line(settings.title);
-    const bool operatingPoint = !settings.sweep.has_value() && settings.frequency == 0;
     line("* Quelle: Ue = " + number(settings.voltage) + " V, Phase 0");
-    line("V1 " + nodes.name(sourcePlus) + " " + nodes.name(sourceMinus) +
-         (operatingPoint ? " DC " : " DC 0 AC ") + number(settings.voltage));
+    line("V1 " + nodes.name(sourcePlus) + " " + nodes.name(sourceMinus) + " DC 0 AC " +
+         number(settings.voltage));
 
     for (int k = 1; k <= network.branchCount; ++k) {
         const Branch& branch = network.branch(k);
@@ -256,15 +255,15 @@ std::string exportSpiceNetlist(const Network& network, const SpiceExportSettings
              number(kSpiceOpAmpGain));
     }
 
-    if (settings.sweep.has_value() && settings.sweep->logarithmic) {
-        // ngspice ends a decade sweep within reltol of the stop frequency; a tight reltol keeps
-        // it from adding points. It changes nothing else in a linear AC analysis.
-        line(".options noopac reltol=1e-9");
-    } else {
-        // The network is linear and has no DC source: the operating point is all zero, and
-        // leaving it out spares nodes held only by capacitors a singular DC matrix.
-        line(".options noopac");
-    }
+    // The network is linear and has no DC source: the operating point is all zero, and
+    // leaving it out spares nodes held only by capacitors a singular DC matrix. The op-amps'
+    // gain makes the matrix ill-conditioned: strict partial pivoting keeps ngspice from losing
+    // six digits to a small pivot.
+    std::string options = ".options noopac pivrel=1";
+    // ngspice ends a decade sweep within reltol of the stop frequency; a tight reltol keeps it
+    // from adding points. It changes nothing else in a linear AC analysis.
+    if (settings.sweep.has_value() && settings.sweep->logarithmic) options += " reltol=1e-9";
+    line(options);
     line(".control");
     line("set numdgt=17");
     if (settings.sweep.has_value()) {
@@ -279,9 +278,9 @@ std::string exportSpiceNetlist(const Network& network, const SpiceExportSettings
             line("ac lin " + std::to_string(sweep.points) + " " + number(sweep.start) + " " +
                  number(sweep.stop));
         }
-    } else if (operatingPoint) {
-        line("op");
     } else {
+        // Also at 0 Hz, which ngspice's AC analysis takes: its operating point would solve the
+        // same network less exactly.
         line("ac lin 1 " + number(settings.frequency) + " " + number(settings.frequency));
     }
     for (int k = 1; k <= network.componentCount; ++k)

@@ -28,7 +28,7 @@ struct SpiceSweep {
 struct SpiceExportSettings {
     std::string title = "Volmira";  // the netlist's first line
     double voltage = 1;             // Ue, volts, phase 0
-    double frequency = 1000;        // the single-frequency run (0: an operating point instead)
+    double frequency = 1000;        // the single-frequency run, hertz (0 for direct voltage)
     // With a sweep the .control block runs it instead of the single frequency.
     std::optional<SpiceSweep> sweep;
     // 0: every component current is printed; k: only that of component k.
