@@ -162,13 +162,5 @@ TEST(FormatValue, ReadsBackThroughTheParser) {
     }
 }
 
-TEST(UnitCodeForComponentName, FromTheFirstLetter) {
-    EXPECT_EQ(unitCodeForComponentName("R 1"), kUnitOhm);
-    EXPECT_EQ(unitCodeForComponentName("C 12"), kUnitFarad);
-    EXPECT_EQ(unitCodeForComponentName("L 3"), kUnitHenry);
-    EXPECT_EQ(unitCodeForComponentName("X 1"), kUnitNone);
-    EXPECT_EQ(unitCodeForComponentName(""), kUnitNone);
-}
-
 }  // namespace
 }  // namespace volmira
