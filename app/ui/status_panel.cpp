@@ -68,7 +68,6 @@ void StatusPanel::showMessage(const QString& text) {
     label_->setText(lines);
     if (mainWindow_) move(mainWindow_->frameGeometry().topLeft() + kOffset);
     show();
-    raise();
     repaint();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }

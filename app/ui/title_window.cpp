@@ -22,7 +22,6 @@ void Ttitform::showCentred() {
         move(area.center() - QPoint(kWidth / 2, kHeight / 2));
     }
     show();
-    raise();
     repaint();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }

@@ -1,0 +1,80 @@
+#pragma once
+// A main window as the program starts it, on a temporary program folder, with scripted dialogs
+// and no pause after saving.
+#include <QApplication>
+#include <QImage>
+#include <fstream>
+#include <memory>
+
+#include "app/example_network.h"
+#include "app/ui/failure_handling.h"
+#include "app/ui/scripted_dialogs.h"
+#include "app/ui/tgrf.h"
+#include "app/workspace.h"
+#include "schematic/text_file.h"
+#include "support/test_support.h"
+
+namespace volmira::test {
+
+struct MainWindow {
+    explicit MainWindow(ScreenSize screen = {1280, 1024})
+        : dialogs(ScriptedDialogs::install()),
+          workspace(std::make_unique<Workspace>()),
+          window(std::make_unique<Tgrf>(*workspace)) {
+        window->setSaveDelay(0);
+        window->startupInitialisation(folder.path(), screen);
+        window->NeuesNetzwerk1Click();
+    }
+    ~MainWindow() {
+        window.reset();
+        installDialogs(nullptr);
+    }
+
+    Tgrf& w() { return *window; }
+    Workspace& ws() { return *workspace; }
+
+    template <class T = QWidget>
+    T* find(const char* name) {
+        return window->findChild<T*>(QString::fromLatin1(name));
+    }
+
+    // Writes a network file into the program folder and returns its path.
+    std::filesystem::path writeNetwork(const std::string& name, const LineList& lines) {
+        const auto path = folder.path() / name;
+        writeTextLines(path, lines);
+        return path;
+    }
+
+    TempFolder folder;
+    ScriptedDialogs& dialogs;
+    std::unique_ptr<Workspace> workspace;
+    std::unique_ptr<Tgrf> window;
+};
+
+// Number of pixels of the image that are neither white nor the given background.
+inline int inkPixels(const QImage& image, QRect area = {}) {
+    const QRect r = area.isNull() ? image.rect() : area.intersected(image.rect());
+    int n = 0;
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x) n += qGray(image.pixel(x, y)) < 128;
+    return n;
+}
+
+inline int redPixels(const QImage& image) {
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) n += image.pixel(x, y) == qRgb(255, 0, 0);
+    return n;
+}
+
+}  // namespace volmira::test
+
+// Every window test runs under the program's own application object, whose notify() catches
+// what escapes an event handler.
+#define VOLMIRA_UITEST_MAIN(TestClass)                      \
+    int main(int argc, char** argv) {                       \
+        volmira::VolmiraApplication app(argc, argv);        \
+        app.setAttribute(Qt::AA_Use96Dpi, true);            \
+        TestClass test;                                     \
+        return QTest::qExec(&test, argc, argv);             \
+    }

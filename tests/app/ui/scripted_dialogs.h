@@ -1,0 +1,97 @@
+#pragma once
+// Dialogs for the window tests: every question is recorded and answered at once from queues
+// the test fills, so that no test waits for a window. An empty queue answers No, "Ignorieren"
+// or an empty file name and counts the call as unexpected.
+#include <QString>
+#include <QStringList>
+#include <deque>
+#include <functional>
+
+#include "app/ui/dialogs.h"
+
+namespace volmira::test {
+
+class ScriptedDialogs : public Dialogs {
+public:
+    enum class Kind { Information, Error, Question, Failure, Open, Save };
+
+    struct Call {
+        Kind kind;
+        QString text;  // message, or the file dialog's title
+        QStringList filters;
+        QString folder;  // file dialogs: folder or proposal
+        QPoint offset;
+    };
+
+    // Installs a fresh instance as the program's dialogs (the seam owns it).
+    static ScriptedDialogs& install() {
+        auto* dialogs = new ScriptedDialogs;
+        installDialogs(dialogs);
+        return *dialogs;
+    }
+
+    std::vector<Call> calls;
+    std::deque<bool> answers;  // questions: true = Yes
+    std::deque<FailureChoice> choices;
+    std::deque<QString> fileNames;  // open and save dialogs
+    int unexpected = 0;
+    // Runs inside every call, after it was recorded (to look at the window while a box is up,
+    // or to fail inside a dialog).
+    std::function<void(const Call&)> during;
+
+    int count(Kind kind) const {
+        int n = 0;
+        for (const Call& c : calls) n += c.kind == kind;
+        return n;
+    }
+    const Call* last(Kind kind) const {
+        for (auto it = calls.rbegin(); it != calls.rend(); ++it)
+            if (it->kind == kind) return &*it;
+        return nullptr;
+    }
+    QString lastText(Kind kind) const {
+        const Call* c = last(kind);
+        return c ? c->text : QString();
+    }
+
+    void information(QWidget*, const QString& text) override { record({Kind::Information, text}); }
+    void error(QWidget*, const QString& text, QPoint offset) override {
+        record({Kind::Error, text, {}, {}, offset});
+    }
+    bool question(QWidget*, const QString& text, QPoint offset) override {
+        record({Kind::Question, text, {}, {}, offset});
+        return take(answers, false);
+    }
+    FailureChoice failure(QWidget*, const QString& text, QPoint offset) override {
+        record({Kind::Failure, text, {}, {}, offset});
+        return take(choices, FailureChoice::Ignore);
+    }
+    QString openFileName(QWidget*, const QString& title, const QStringList& filters,
+                         const QString& folder) override {
+        record({Kind::Open, title, filters, folder});
+        return take(fileNames, QString());
+    }
+    QString saveFileName(QWidget*, const QString& title, const QString& filter,
+                         const QString& proposal) override {
+        record({Kind::Save, title, {filter}, proposal});
+        return take(fileNames, QString());
+    }
+
+private:
+    void record(Call call) {
+        calls.push_back(call);
+        if (during) during(calls.back());
+    }
+    template <class T>
+    T take(std::deque<T>& queue, T fallback) {
+        if (queue.empty()) {
+            ++unexpected;
+            return fallback;
+        }
+        T value = queue.front();
+        queue.pop_front();
+        return value;
+    }
+};
+
+}  // namespace volmira::test

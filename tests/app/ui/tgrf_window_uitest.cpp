@@ -1,0 +1,196 @@
+// The main window's size and place by screen, the small-screen warning, the start-up steps,
+// the title and its timer, the status panel, and pictures of every mode.
+#include <QAction>
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QTest>
+#include <QTimer>
+
+#include "app/progress.h"
+#include "app/ui/main_window_fixture.h"
+#include "app/ui/status_panel.h"
+#include "app/ui/tafel4.h"
+#include "app/ui/title_window.h"
+#include "schematic/ui/drawing_view.h"
+
+using namespace volmira;
+using volmira::test::MainWindow;
+namespace fs = std::filesystem;
+
+class TgrfWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void sizeAndPlaceByScreen_data() {
+        QTest::addColumn<QSize>("screen");
+        QTest::addColumn<QRect>("geometry");
+        QTest::addColumn<bool>("maximised");
+        QTest::addColumn<bool>("warning");
+        QTest::newRow("800") << QSize(800, 600) << QRect(0, 0, 800, 571) << true << true;
+        QTest::newRow("1024") << QSize(1024, 768) << QRect(0, 0, 1024, 740) << true << false;
+        QTest::newRow("1280") << QSize(1280, 1024) << QRect(128, 124, 1030, 745) << false << false;
+    }
+    void sizeAndPlaceByScreen() {
+        QFETCH(QSize, screen);
+        QFETCH(QRect, geometry);
+        QFETCH(bool, maximised);
+        QFETCH(bool, warning);
+        MainWindow f({screen.width(), screen.height()});
+        f.w().placeForScreen({screen.width(), screen.height()});
+        QCOMPARE(f.w().geometry().size(), geometry.size());
+        QCOMPARE(f.w().pos(), geometry.topLeft());
+        QCOMPARE(bool(f.w().windowState() & Qt::WindowMaximized), maximised);
+        QCOMPARE(!f.find("hw800pan")->isHidden(), warning);
+    }
+
+    void startupSizeBeforeShowing() {
+        MainWindow small({800, 600});
+        QCOMPARE(small.w().size(), QSize(800, 570));
+        MainWindow large({1280, 1024});
+        QCOMPARE(large.w().size(), QSize(1024, 740));
+    }
+
+    void smallScreenWarning() {
+        MainWindow f({800, 600});
+        f.w().placeForScreen({800, 600});
+        auto* label = f.find<QLabel>("Label3");
+        QCOMPARE(label->text(),
+                 QString("Wichtiger Hinweis!\n"
+                         "Ihr Computer bzw. Monitor arbeitet mit einer Auflösung von 800  x  600\n"
+                         "Leider ist das Programm damit nur eingeschränkt, d.h. unter Verwendung "
+                         "der Rollbalken, lauffähig.\n"
+                         "Die optimale Auflösung beträgt 1024 x 768.  Bitte stellen Sie, falls "
+                         "möglich, ihr System auf diese Auflösung um."));
+        f.w().show();
+        QTest::mouseClick(f.find<QPushButton>("Button1"), Qt::LeftButton);
+        QVERIFY(f.find("hw800pan")->isHidden());
+    }
+
+    void windowScrollsOnlyBelowTheDesignSize() {
+        MainWindow f;
+        f.w().show();
+        auto* form = f.find<QScrollArea>("FormScroll");
+        f.w().resize(800, 571);
+        QTRY_COMPARE(f.w().width(), 800);
+        QCOMPARE(form->horizontalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
+        QCOMPARE(form->verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
+        QCOMPARE(progressCode, progress::kResize);
+        f.w().resize(1024, 740);
+        QTRY_COMPARE(f.w().width(), 1024);
+        QCOMPARE(form->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+        QCOMPARE(form->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    }
+
+    void startupChecksTheFolderAndEndsInModeOne() {
+        test::TempFolder folder;
+        std::ofstream(folder.path() / "makrosb.mkr") << "x";
+        Workspace ws;
+        installDialogs(new test::ScriptedDialogs);
+        Tgrf window(ws);
+        window.startupInitialisation(folder.path(), {1280, 1024});
+        QCOMPARE(progressCode, progress::kStartupEnd);
+        QCOMPARE(ws.guardCode, guard::kNone);
+        QCOMPARE(window.windowTitle(),
+                 "Schaltung: " + QString::fromStdString((folder.path() / "OHNENAME.NWB").string()));
+        QVERIFY(!ws.folderAccess.readOnly);
+        QVERIFY(!ws.folderAccess.macroFileUnavailable);
+        QVERIFY(ws.folderAccess.settingsFileUnavailable);
+        QVERIFY(!fs::exists(folder.path() / "testj.dat"));
+        QVERIFY(!fs::exists(folder.path() / "Volmi300.gdt"));
+        QCOMPARE(ws.modes.workingMode(), 1);
+        QVERIFY(!window.findChild<QWidget*>("tafel1")->isHidden());
+
+        Workspace elsewhere;
+        Tgrf second(elsewhere);
+        second.startupInitialisation(folder.path() / "fehlt", {1280, 1024});
+        QVERIFY(elsewhere.folderAccess.readOnly);
+        installDialogs(nullptr);
+    }
+
+    void titleClosesOnTheFirstTick() {
+        MainWindow f;
+        f.w().showTitle();
+        Ttitform* title = f.w().titleWindow();
+        QVERIFY(title->isVisible());
+        QCOMPARE(title->size(), QSize(Ttitform::kWidth, Ttitform::kHeight));
+        f.w().startTitleTimer();
+        QCOMPARE(f.w().timerState(), TimerState::ClosingTitle);
+        QCOMPARE(f.w().zeitgeber()->interval(), 800);
+        QVERIFY(f.w().titleOpen());
+        const QString folder = qEnvironmentVariable("VOLMIRA_SCREENSHOTS");
+        if (!folder.isEmpty()) title->grab().save(QDir(folder).filePath("h5-title.png"));
+        QTRY_VERIFY_WITH_TIMEOUT(!title->isVisible(), 3000);
+        QVERIFY(!f.w().titleOpen());
+        QVERIFY(!f.w().zeitgeber()->isActive());
+    }
+
+    void pointerMoveRunsOnce() {
+        MainWindow f;
+        f.w().schedulePointerMove(QPoint(33, 44), 5);
+        QCOMPARE(f.w().timerState(), TimerState::PointerMove);
+        QTRY_VERIFY(!f.w().zeitgeber()->isActive());
+    }
+
+    void statusPanelBesideTheMainWindow() {
+        MainWindow f;
+        f.w().move(50, 60);
+        f.w().show();
+        f.w().showStatus(" Netzwerk wird gespeichert\rC:...netz");
+        StatusPanel* panel = f.w().statusPanel();
+        QVERIFY(panel->isVisible());
+        QCOMPARE(panel->size(), QSize(227, 111));
+        QCOMPARE(panel->pos(), f.w().frameGeometry().topLeft() + QPoint(230, 140));
+        QVERIFY(panel->windowFlags() & Qt::FramelessWindowHint);
+        QVERIFY(panel->windowFlags() & Qt::WindowStaysOnTopHint);
+        auto* label = panel->findChild<QLabel*>("Meldung");
+        QCOMPARE(label->text(), QString(" Netzwerk wird gespeichert\nC:...netz"));
+        QVERIFY(label->font().bold());
+        QCOMPARE(label->font().pixelSize(), 13);
+        QCOMPARE(label->alignment(), Qt::Alignment(Qt::AlignCenter));
+        const QString folder = qEnvironmentVariable("VOLMIRA_SCREENSHOTS");
+        if (!folder.isEmpty()) panel->grab().save(QDir(folder).filePath("h5-status.png"));
+        f.w().hideStatus();
+        QVERIFY(!panel->isVisible());
+    }
+
+    // Every mode at the small and the large layout; the pictures go to VOLMIRA_SCREENSHOTS when
+    // that is set.
+    void everyModeRenders_data() {
+        QTest::addColumn<int>("width");
+        QTest::newRow("800") << 800;
+        QTest::newRow("1280") << 1280;
+    }
+    void everyModeRenders() {
+        QFETCH(int, width);
+        const ScreenSize screen = width < 1000 ? ScreenSize{800, 600} : ScreenSize{1280, 1024};
+        MainWindow f(screen);
+        const auto path = f.writeNetwork("Tiefpass.nwb", test::seriesLoopLines());
+        QVERIFY(f.w().loadNetwork(path));
+        f.w().placeForScreen(screen);
+        f.w().setWindowState(Qt::WindowNoState);
+        const WindowGeometry g = shownGeometry(screen, startupGeometry(screen));
+        f.w().resize(g.width, g.height);
+        f.w().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f.w()));
+        const QString folder = qEnvironmentVariable("VOLMIRA_SCREENSHOTS");
+        for (int m = 1; m <= 4; ++m) {
+            f.w().enableModes(4, m);
+            QCoreApplication::processEvents();
+            const QImage shot = f.w().grab().toImage();
+            QCOMPARE(shot.size(), QSize(g.width, g.height));
+            if (m < 4) {
+                // The drawing shows in the frame of every mode but the graphic one.
+                const QImage drawing = f.w().bild1()->grab().toImage();
+                QVERIFY2(test::inkPixels(drawing) > 100, qPrintable(QString::number(m)));
+            }
+            if (!folder.isEmpty())
+                shot.save(QDir(folder).filePath(QString("h5-mode%1-%2.png").arg(m).arg(width)));
+            // The warning was seen once; the other pictures show what lies under it.
+            f.find("hw800pan")->hide();
+        }
+    }
+};
+
+VOLMIRA_UITEST_MAIN(TgrfWindowTest)
+#include "tgrf_window_uitest.moc"
