@@ -23,11 +23,11 @@ std::string lowered(std::string text) {
 }
 
 // Netlist nodes. Nodes joined by a wire (a branch without components, an op-amp input side) are
-// merged; the merged node keeps the most telling name: ground, then the program's nodes and
-// pins, then the points inside branches.
+// merged; the merged node keeps the most telling name: ground, then the program's nodes, then
+// the op-amp pins, then the points inside branches.
 class NodeTable {
 public:
-    enum Rank { kGround = 0, kNamed = 1, kInner = 2 };
+    enum Rank { kGround = 0, kNamed = 1, kPin = 2, kInner = 3 };
 
     NodeTable() { add("0", kGround); }
     static constexpr int ground() { return 0; }
@@ -151,13 +151,13 @@ std::string exportSpiceNetlist(const Network& network, const SpiceExportSettings
         const OpAmp& opAmp = network.opAmps[static_cast<std::size_t>(p)];
         OpAmpNodes& pins = opAmpNodes[static_cast<std::size_t>(p)];
         const std::string prefix = "op" + std::to_string(p + 1);
-        pins.plus = nodes.add(prefix + "_p", NodeTable::kNamed);
-        pins.minus = nodes.add(prefix + "_m", NodeTable::kNamed);
+        pins.plus = nodes.add(prefix + "_p", NodeTable::kPin);
+        pins.minus = nodes.add(prefix + "_m", NodeTable::kPin);
         const bool upperPlus = opAmp.code == 25 || opAmp.code == 27;
         pins.upper = upperPlus ? pins.plus : pins.minus;
         pins.lower = upperPlus ? pins.minus : pins.plus;
         pins.output = opAmp.outputNode != 0 ? nodeId(opAmp.outputNode)
-                                            : nodes.add(prefix + "_a", NodeTable::kNamed);
+                                            : nodes.add(prefix + "_a", NodeTable::kPin);
     }
 
     // First every branch's elements and node merges, so that names are final before anything is
@@ -226,10 +226,15 @@ std::string exportSpiceNetlist(const Network& network, const SpiceExportSettings
             if (!parts.empty()) parts += " + ";
             parts += network.component(e.component).name;
         }
+        if (parts.empty()) {
+            // A wire joins its two nodes into one.
+            line("* Stromzweig " + std::to_string(k) + ": Leitung an " + nodes.name(elements.end));
+            continue;
+        }
         const int from = branch.reversed ? elements.end : elements.start;
         const int to = branch.reversed ? elements.start : elements.end;
-        line("* Stromzweig " + std::to_string(k) + ": " + (parts.empty() ? "Leitung" : parts) +
-             ", Bezugsrichtung " + nodes.name(from) + " -> " + nodes.name(to));
+        line("* Stromzweig " + std::to_string(k) + ": " + parts + ", Bezugsrichtung " +
+             nodes.name(from) + " -> " + nodes.name(to));
         for (const Element& e : elements.elements) {
             const Component& component = network.component(e.component);
             const std::string element = spiceElementName(component.name);
