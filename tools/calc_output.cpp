@@ -34,6 +34,20 @@ std::string padded(std::string_view text, std::size_t width) {
     return out;
 }
 
+// The names of a branch's components joined by `separator`, as the program shows them ("R 1")
+// or without blank; "Leitung" in the program's form for a branch without components.
+std::string componentNames(const Network& network, int branch, std::string_view separator,
+                           bool withoutBlank) {
+    std::string names;
+    for (int k = 1; k <= network.componentCount; ++k) {
+        if (network.component(k).branch != branch) continue;
+        if (!names.empty()) names += separator;
+        const std::string& name = network.component(k).name;
+        names += withoutBlank ? spiceElementName(name) : name;
+    }
+    return names.empty() && !withoutBlank ? "Leitung" : names;
+}
+
 void writeCsvQuantities(std::ostream& out, const BranchQuantities& quantities) {
     for (int slot = 0; slot < kQuantityCount; ++slot) out << ',' << csvNumber(quantities.value[slot]);
 }
@@ -47,22 +61,12 @@ std::string csvNumber(double value) {
     return buffer;
 }
 
-std::string branchComponents(const Network& network, int branch) {
-    std::string names;
-    for (int k = 1; k <= network.componentCount; ++k) {
-        if (network.component(k).branch != branch) continue;
-        if (!names.empty()) names += '+';
-        names += spiceElementName(network.component(k).name);
-    }
-    return names;
-}
-
 void writeBranches(std::ostream& out, const Network& network, const AllBranchTable& table,
                    bool csv) {
     if (csv) {
         out << "branch,components,f_Hz," << kQuantityColumns << '\n';
         for (int b = 1; b <= network.branchCount; ++b) {
-            out << b << ',' << branchComponents(network, b) << ',' << csvNumber(table.frequency);
+            out << b << ',' << componentNames(network, b, "+", true) << ',' << csvNumber(table.frequency);
             writeCsvQuantities(out, quantitiesFromTable(table, b));
             out << '\n';
         }
@@ -72,13 +76,7 @@ void writeBranches(std::ostream& out, const Network& network, const AllBranchTab
     out << "Frequenz: " << formatValue(kUnitHertz, 8, table.frequency)
         << "    Spannung: " << formatValue(kUnitVolt, 8, table.voltage) << "\n";
     for (int b = 1; b <= network.branchCount; ++b) {
-        std::string names;
-        for (int k = 1; k <= network.componentCount; ++k) {
-            if (network.component(k).branch != b) continue;
-            names += names.empty() ? "" : ", ";
-            names += network.component(k).name;
-        }
-        out << "\nStromzweig " << b << ": " << (names.empty() ? "Leitung" : names) << '\n';
+        out << "\nStromzweig " << b << ": " << componentNames(network, b, ", ", false) << '\n';
         const auto texts = resultFieldTexts(quantitiesFromTable(table, b), kDisplayDigits);
         for (int slot = 0; slot < kQuantityCount; ++slot)
             out << "  " << padded(quantityLabel(slot), 16) << texts[static_cast<std::size_t>(slot)]
@@ -100,7 +98,7 @@ void writeSweepHeader(std::ostream& out, const Network& network, int branch, boo
         out << "point,f_Hz," << kQuantityColumns << '\n';
         return;
     }
-    out << "Stromzweig " << branch << ": " << branchComponents(network, branch) << '\n';
+    out << "Stromzweig " << branch << ": " << componentNames(network, branch, ", ", false) << '\n';
     out << padded("Punkt", 7) << padded("Frequenz", 16);
     for (int slot = 0; slot < kQuantityCount; ++slot) out << padded(quantityLabel(slot), 18);
     out << '\n';

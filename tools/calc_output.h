@@ -14,9 +14,6 @@ namespace volmira::calc {
 // marker as "-inf".
 std::string csvNumber(double value);
 
-// Names of a branch's components without blank, joined by "+" ("R1+C1"); empty for a wire.
-std::string branchComponents(const Network& network, int branch);
-
 // Every branch at the table's frequency and voltage: the analysis summary, then per branch the
 // eleven result field texts (with --csv: one row per branch after a header).
 void writeBranches(std::ostream& out, const Network& network, const AllBranchTable& table,
