@@ -43,6 +43,12 @@ Exit status:
   2  usage or file error
 )";
 
+// The program's numeric fields turn a typed full stop into a comma; so does the command line.
+void typedIntoField(std::string& text) {
+    for (char& c : text)
+        if (c == '.') c = ',';
+}
+
 }  // namespace
 
 std::string_view usageText() { return kUsage; }
@@ -75,8 +81,10 @@ ParsedArguments parseArguments(std::span<const std::string_view> arguments) {
             options.linear = true;
         } else if (argument == "--at") {
             if (!value(options.frequency.emplace())) return fail("--at needs a frequency");
+            typedIntoField(*options.frequency);
         } else if (argument == "--volt") {
             if (!value(options.voltage.emplace())) return fail("--volt needs a voltage");
+            typedIntoField(*options.voltage);
         } else if (argument == "--sweep") {
             if (!value(options.sweepComponent)) return fail("--sweep needs a component name");
             options.sweep = true;

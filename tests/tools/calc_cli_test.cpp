@@ -200,14 +200,15 @@ TEST(CalcOutput, SummaryShowsTheAnalysisAndEveryBranchAsTheProgramDoes) {
 }
 
 TEST(CalcOutput, OptionsOverrideTheFilesFrequencyAndVoltage) {
-    // The low-pass's series current follows Ue / |R + 1/(jwC)|.
+    // The low-pass's series current follows Ue / |R + 1/(jwC)|. A full stop counts as the
+    // decimal comma, as in the program's fields.
     struct Input {
         const char* at;
         const char* volt;
         double f, u;
     };
     for (const Input& in : {Input{"1k", "1", 1e3, 1}, Input{"10k", "2,5", 1e4, 2.5},
-                            Input{"10", "1m", 10, 1e-3}}) {
+                            Input{"10", "1m", 10, 1e-3}, Input{"1.5k", "0.5", 1500, 0.5}}) {
         const ProcessResult result = runCalc({kLowPass, "--csv", "--at", in.at, "--volt", in.volt});
         ASSERT_EQ(result.exitCode, 0) << result.err;
         const auto row = splitFields(splitLines(result.out)[1]);
