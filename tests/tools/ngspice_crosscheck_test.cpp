@@ -41,6 +41,7 @@ std::vector<CrossCheckCase> crossCheckCases() {
     cases.push_back({"RcLadder25TwoBands", [] { return rcLadder(25); }});
     cases.push_back({"LoadedRcLadder70Branches", [] { return loadedRcLadder(34); }});
     cases.push_back({"WheatstoneBridgeNoGround", wheatstoneBridge});
+    cases.push_back({"HorizontalSourceLoop", horizontalSourceLoop});
     cases.push_back({"TwoCapacitorsInABranch", twoCapacitorsInABranch});
     cases.push_back({"InvertingAmplifier", invertingAmplifier});
     cases.push_back({"NonInvertingAmplifier", nonInvertingAmplifier});

@@ -84,6 +84,28 @@ inline SchematicGrid twoCapacitorsInABranch() {
     return s.grid();
 }
 
+// A horizontal source (code 6) on top of a loop: "R 1" down the left side, "C 1" down the right
+// side, "L 1" along the bottom; no ground mark. Branch 1 leaves the source to the right.
+//
+//     3 1 A 1 1 4
+//     2         2
+//     x         z
+//     2         2
+//     5 1 1y1 6
+inline SchematicGrid horizontalSourceLoop() {
+    Sketch s;
+    s.put(code::cornerDownRight, 2, 2)
+        .put(code::horizontalSource, 3, 1)
+        .put(code::cornerDownLeft, 7, 2)
+        .put(code::verticalResistor, 2, 3)
+        .put(code::verticalCapacitor, 7, 3)
+        .put(code::cornerUpRight, 2, 6)
+        .horizontalWire(6, 3, 3)
+        .put(code::inductor, 4, 6)
+        .put(code::cornerUpLeft, 7, 6);
+    return s.grid();
+}
+
 // The RC ladder of `sections` sections with a load resistor from its output node to ground, so
 // that 34 sections give 70 branches, the most a network may have.
 inline SchematicGrid loadedRcLadder(int sections) {
