@@ -246,6 +246,25 @@ TEST(TopologyTest, SingleGroundMarkIsADeadEndWithoutCurrent) {
     EXPECT_NEAR(std::abs(currents.current[0]), std::abs(1.0 / z), 1e-12);
 }
 
+// Both source leads reach the one junction of the loop (C at (4,9)); the node mark on the ground
+// stub keeps the source terminals from becoming nodes. The only mesh is branches 1 and 2, which
+// cover no further branch: it is taken because the system needs it.
+//   1: 1->C "R 1" "C 1"   2: 1->C   3: C->G   4: G->gnd
+TEST(TopologyTest, LoopThroughTheSourceLeadsAlone) {
+    SchematicGrid grid = test::rcLowPassSingleGround();
+    grid.set(7, 4, '2');
+    grid.set(4, 10, 'G');
+    grid.set(4, 11, '2');
+    grid.set(4, 12, 'I');
+    const Analysed a = analyse(grid);
+    ASSERT_EQ(a.error, 0) << drawingText(grid);
+    const Network& n = *a.network;
+    expectBranches(n, {{1, 0, 2, 1}, {1, 3, 2, 2}, {2, 3, 3, 0}, {3, 3, 4, 0}});
+    expectRows(n.kclRows, n.kclCount, {signs({-1, -2, +3}), signs({-3, +4}), signs({-4})});
+    expectRows(n.meshRows, n.meshCount, {signs({+1, -2})});
+    expectSquare(n);
+}
+
 TEST(TopologyTest, GroundedLowPass) {
     const Analysed a = analyse(test::rcLowPass());
     ASSERT_EQ(a.error, 0);
@@ -434,6 +453,19 @@ TEST(TopologyOpAmpTest, NonInvertingAmplifier) {
     EXPECT_NEAR(out.real(), 1 + 3.3, 1e-9);
     EXPECT_NEAR(out.imag(), 0, 1e-9);
     EXPECT_NEAR(std::abs(s.currents.current[0]), 0, 1e-15);
+}
+
+TEST(TopologyOpAmpTest, LeftPointingNonInvertingAmplifier) {
+    const Analysed a = analyse(test::leftPointingNonInvertingAmplifier());
+    ASSERT_EQ(a.error, 0) << drawingText(test::leftPointingNonInvertingAmplifier());
+    ASSERT_EQ(a.network->opAmpCount, 1);
+    const OpAmp& op = a.network->opAmps[0];
+    EXPECT_EQ(op.code, 27);
+    EXPECT_EQ(op.nonInvertingNode, 1);
+    EXPECT_EQ(a.network->branch(op.inputBranch).startNode, 1);
+    expectSquare(*a.network);
+    const Solution s = solveWith(test::leftPointingNonInvertingAmplifier(), {10000, 3300, 1000});
+    EXPECT_NEAR(loadVoltage(s, 1).real(), 1 + 3.3, 1e-9);
 }
 
 TEST(TopologyOpAmpTest, ActiveLowPass) {

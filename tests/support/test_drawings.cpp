@@ -271,18 +271,34 @@ SchematicGrid twoInvertingStages() {
     return s.grid();
 }
 
-SchematicGrid leftPointingInvertingAmplifier() {
-    // Mirrored about column 10: columns 2..16 go to 18..4.
-    constexpr int kAxis = 20;
-    const SchematicGrid original = invertingAmplifier();
+SchematicGrid mirrored(const SchematicGrid& grid, int axis) {
     Sketch s;
     for (int row = 1; row <= kGridRows; ++row)
-        for (int column = 1; column < kAxis; ++column)
-            s.grid().set(kAxis - column, row, mirroredCell(original.at(column, row)));
-    // The op-amp at columns 10..14 mirrors to 6..10; its left-pointing symbol is no cell-by-cell
-    // mirror, so it is stamped anew.
-    s.put(code::opAmpLeftPlusLower, kAxis - 14, 4);
+        for (int column = 1; column < axis; ++column)
+            s.grid().set(axis - column, row, mirroredCell(grid.at(column, row)));
+    // An op-amp symbol is no cell-by-cell mirror of its counterpart: stamp the counterpart over
+    // the mirrored cells. Both have their body three columns right of their left edge.
+    for (int row = 1; row <= kGridRows; ++row) {
+        for (int column = 1; column < axis; ++column) {
+            if (grid.at(column, row) != '#') continue;
+            const bool right = grid.at(column - 3, row) == kEmptyCell;
+            const char mark = grid.at(right ? column : column - 2, row + 1);
+            const bool upperPlus = mark == '<' || mark == '>';
+            const int code =
+                right ? (upperPlus ? code::opAmpLeftPlusUpper : code::opAmpLeftPlusLower)
+                      : (upperPlus ? code::opAmpRightPlusUpper : code::opAmpRightPlusLower);
+            s.put(code, axis - column - 1, row - 2);
+        }
+    }
     return s.grid();
+}
+
+SchematicGrid leftPointingInvertingAmplifier() {
+    return mirrored(invertingAmplifier(), 20);
+}
+
+SchematicGrid leftPointingNonInvertingAmplifier() {
+    return mirrored(nonInvertingAmplifier(), 24);
 }
 
 SchematicGrid invertingAmplifierWithSourceResistor() {

@@ -147,32 +147,35 @@ SchematicGrid invertingAmplifier();
 SchematicGrid wheatstoneBridge();
 
 // Non-inverting amplifier, op-amp code 25 (plus input above): the source drives the plus input
-// directly; the minus input's junction X has "R 3" to ground (Rg) and "R 2" (Rf) from the
-// output junction Y, which drives the load "R 1" to ground. Gain 1 + R2/R3 at Y.
+// directly; the minus input's junction X (11,7) has "R 3" (Rg) to ground and "R 2" (Rf) from
+// the output junction Y (18,6), which drives the load "R 1" to ground. Gain 1 + R2/R3 at Y.
 //
-//     col 2             11      16  18  20
-//         3 1 1 1 1 1 1 1 1 1 1 4 . .
-//         2               . . . 2 # J 1 C 1 4       <- Y
-//         A   3 1 x 1 C 1 1 6 < .   2   2           <- X
-//         2   2       2             2   x
-//         2   I       5 1 1 1 x 1 1 6   2
-//         2                             2
-//         I                             I
+//     row  columns 1..20
+//     5  . 3 1 1 1 1 1 1 1 1 1 1 1 4 . . . . . .
+//     6  . 2 . . . . . . . . . . . 2 # J 1 C 1 4
+//     7  . A . . . . 3 1 x 1 C 1 1 6 < . . 2 . 2
+//     8  . 2 . . . . 2 . . . 2 . . . . . . 2 . x
+//     9  . 2 . . . . I . . . 5 1 1 x 1 1 1 6 . 2
+//    10  . 2 . . . . . . . . . . . . . . . . . 2
+//    11  . I . . . . . . . . . . . . . . . . . I
 SchematicGrid nonInvertingAmplifier();
 
 // Active first-order low-pass: the inverting amplifier with "C 1" (Cf) across the feedback
-// resistor. Input "R 1" to X, Rf "R 2" from P to Q, load "R 3" from Y to ground.
-// Vy / Ue = -(R2 / R1) / (1 + j w R2 C1).
+// resistor. Input "R 1" to X (9,7), Rf "R 2" from P (9,5) to Q (16,5), load "R 3" from Y (16,8)
+// to ground. Vy / Ue = -(R2 / R1) / (1 + j w R2 C1).
 //
-//     col 2         9             16
-//                   3 1 1 1 z 1 1 4
-//                   2             2
-//                   E 1 1 x 1 1 1 D      <- P, Q
-//                   2             2
-//         3 1 1 x 1 F 1 1 4       2      <- X
-//         2               2 # J 1 D      <- Y
-//         A         3 1 1 6 = .   x
-//         2         I             ...
+//     row  columns 1..16
+//     3  . . . . . . . . 3 1 1 z 1 1 1 4
+//     4  . . . . . . . . 2 . . . . . . 2
+//     5  . . . . . . . . E 1 1 x 1 1 1 D
+//     6  . . . . . . . . 2 . . . . . . 2
+//     7  . 3 1 1 x 1 1 1 F 1 1 4 . . . 2
+//     8  . 2 . . . . . . . . . 2 # J 1 D
+//     9  . A . . . . . . 3 1 1 6 = . . 2
+//    10  . 2 . . . . . . 2 . . . . . . x
+//    11  . 2 . . . . . . I . . . . . . 2
+//    12  . 2 . . . . . . . . . . . . . 2
+//    13  . I . . . . . . . . . . . . . I
 SchematicGrid activeLowPass();
 
 // Two inverting stages in a row: input "R 1" and feedback "R 2" of the first stage, then the
@@ -180,9 +183,18 @@ SchematicGrid activeLowPass();
 // "R 5" from the second output to ground. Gain (R2 / R1) * (R4 / R3), no phase inversion.
 SchematicGrid twoInvertingStages();
 
+// A drawing mirrored left to right about `axis` (column c goes to axis - c; columns from axis
+// on are dropped). Corners and junctions turn with it; op-amps become their counterparts
+// pointing the other way (25 <-> 27, 26 <-> 28).
+SchematicGrid mirrored(const SchematicGrid& grid, int axis);
+
 // The inverting amplifier mirrored: the source on the right, op-amp code 28 pointing left
 // (output "K" on its left side, plus input below). Names as in invertingAmplifier().
 SchematicGrid leftPointingInvertingAmplifier();
+
+// The non-inverting amplifier mirrored: op-amp code 27 (pointing left, plus input above).
+// Names as in nonInvertingAmplifier().
+SchematicGrid leftPointingNonInvertingAmplifier();
 
 // The inverting amplifier whose source reaches ground through a resistor in its lower lead
 // ("R 2" in branch 2), so the source current returns through a component. Gain at Y:
