@@ -10,6 +10,9 @@ namespace volmira {
 namespace {
 
 const QColor kNavy(0, 0, 128);
+// Room below the last row for the descenders of its text.
+constexpr int kTableHeight = e12_layout::kImageHeight + 5;
+constexpr int kTableTop = 38;
 
 QString qText(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -19,7 +22,7 @@ QString qText(std::string_view text) {
 
 QImage drawE12Table(E12Kind kind, const E12Selection& selection) {
     using namespace e12_layout;
-    QImage image(kImageWidth, kImageHeight, QImage::Format_RGB32);
+    QImage image(kImageWidth, kTableHeight, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
     QFont font(qText(kFontFamily));
@@ -40,14 +43,14 @@ QImage drawE12Table(E12Kind kind, const E12Selection& selection) {
             painter.drawText(QPoint(textX(c), textY(r) + ascent), qText(cell.text));
         }
         painter.setPen(Qt::black);
-        painter.drawLine(separatorX(c), 0, separatorX(c), kImageHeight - 1);
+        painter.drawLine(separatorX(c), 0, separatorX(c), kTableHeight - 1);
     }
     return image;
 }
 
 E12TableView::E12TableView(QWidget* parent) : QWidget(parent) {
     setObjectName("awbild");
-    setFixedSize(e12_layout::kImageWidth, e12_layout::kImageHeight);
+    setFixedSize(e12_layout::kImageWidth, kTableHeight);
     setCursor(Qt::PointingHandCursor);
 }
 
@@ -115,12 +118,12 @@ E12Picker::E12Picker(QWidget* host) : QObject(host) {
     label_->setWordWrap(true);
     label_->setText(QStringLiteral("Sie können aus der Liste durch Anklicken auswählen, oder "
                                    "beliebige Werte unten direkt manuell eingeben"));
-    label_->setGeometry(11, 12, e12_layout::kImageWidth, 28);
+    label_->setGeometry(11, 12, e12_layout::kImageWidth, 26);
 
     table_ = new E12TableView(panel_);
-    table_->move(11, 40);
+    table_->move(11, kTableTop);
 
-    const int buttonTop = 40 + e12_layout::kImageHeight + 5;
+    const int buttonTop = kTableTop + kTableHeight + 3;
     cancel_ = new QPushButton(QStringLiteral("Abbruch"), panel_);
     cancel_->setObjectName("WerAbb");
     cancel_->setGeometry(kPanelSize.width() - 11 - 90, buttonTop, 90, 23);
@@ -163,6 +166,12 @@ void E12Picker::open(E12Kind kind) {
     shadow_->raise();
     panel_->show();
     panel_->raise();
+}
+
+void E12Picker::setPosition(QPoint position) {
+    position_ = position;
+    panel_->move(position_);
+    placeShadow();
 }
 
 void E12Picker::showTable(E12Kind kind) {

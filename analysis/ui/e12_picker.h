@@ -80,8 +80,10 @@ public:
     E12Selection& selection() { return selection_; }
     E12Kind kind() const { return kind_; }
     bool isOpen() const;
-    // Where the picker opens; the drag handle moves it.
+    // Where the picker opens (in the host's pixels); the drag handle moves it.
     QPoint position() const { return position_; }
+    // Places the picker; an open picker moves there with its shadow.
+    void setPosition(QPoint position);
 
     // E12EinClick: shows the panel and its shadow at the picker position with the table of `kind`.
     void open(E12Kind kind);

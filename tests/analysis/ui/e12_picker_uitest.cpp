@@ -32,7 +32,7 @@ class E12PickerTest : public QObject {
 private slots:
     void tableIsWhiteWithColumnLinesAndText() {
         const QImage image = drawE12Table(E12Kind::Resistor, E12Selection());
-        QCOMPARE(image.size(), QSize(560, 215));
+        QCOMPARE(image.size(), QSize(560, 220));
         for (int c = 1; c <= 8; ++c) QCOMPARE(image.pixelColor(L::separatorX(c), 100), QColor(Qt::black));
         QCOMPARE(image.pixelColor(35, 5), QColor(Qt::white));
         // Text of cell (5, 3) "1,5 kOhm" starts at x = 292 with its top at y = 47.

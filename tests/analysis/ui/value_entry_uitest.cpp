@@ -87,6 +87,22 @@ private slots:
         QVERIFY(!(list->item(0, 0)->flags() & Qt::ItemIsEditable));
     }
 
+    void longListIsLimitedByThePanel() {
+        window = std::make_unique<test::PanelWindow>();
+        QVERIFY(window->open(test::rcLadder(20)));
+        ValueList* longList = window->entry->list();
+        QCOMPARE(longList->rowCount(), 40);
+        QVERIFY(longList->height() < 40 * 19 + 5);
+        // The buttons stay inside the panel, below the list.
+        auto* ok = window->entry->confirmButton();
+        QVERIFY(ok->geometry().top() > longList->geometry().bottom());
+        QVERIFY(ok->geometry().bottom() < window->entry->height());
+        // Growing the panel gives the list more rows.
+        const int before = longList->height();
+        window->entry->resize(window->entry->width(), 700);
+        QVERIFY(longList->height() > before);
+    }
+
     void enterStoresTheValueWithSevenDigits_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("typed");
