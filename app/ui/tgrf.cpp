@@ -41,6 +41,7 @@
 #include "platform/calculator.h"
 #include "schematic/symbol_catalogue.h"
 #include "schematic/ui/drawing_view.h"
+#include "schematic/ui/editor_controller.h"
 #include "schematic/ui/glyph_painter.h"
 
 namespace volmira {
@@ -207,10 +208,13 @@ Tgrf::Tgrf(Workspace& workspace, QWidget* parent) : QMainWindow(parent), ws_(wor
 
     connect(tafel1_->analys(), &QPushButton::clicked, this, &Tgrf::AnalysClick);
     connect(tafel1_->schbcheck(), &QToolButton::clicked, this, &Tgrf::SchaltbildCheck1Click);
-    connect(bild1_, &DrawingView::edited, this, [this] { runGuarded([this] { drawingEdited(); }); });
-    connect(bild1_, &DrawingView::pressed, this, [this] {
-        runHandler(progress::kMouseDown, [this] { drawingPressed(); });
-    });
+    // The drawing tools of mode 1 fill the tool bars of `tafel1`.
+    editor_ = new EditorController(bild1_, ws_, tafel1_->mausPal1(), tafel1_->mausPalSenk(), this);
+    connect(editor_, &EditorController::drawingChanged, this, &Tgrf::drawingEdited);
+    connect(editor_, &EditorController::drawingPressed, this, &Tgrf::drawingPressed);
+    connect(editor_, &EditorController::newNetworkRequested, this, &Tgrf::NeuesNetzwerk1Click);
+    connect(this, &Tgrf::drawingToolResetRequested, editor_, &EditorController::resetTool);
+    connect(bild1_, &DrawingView::edited, this, &Tgrf::drawingEdited);
 
     updateCaption();
     updateRecentControls();

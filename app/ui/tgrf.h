@@ -25,6 +25,7 @@ class QToolButton;
 namespace volmira {
 
 class DrawingView;
+class EditorController;
 class HintImage;
 class ModePanel;
 class StatusPanel;
@@ -64,6 +65,7 @@ public:
 
     // The controls other windows and panels reach.
     DrawingView* bild1() const { return bild1_; }
+    EditorController* editorController() const { return editor_; }
     QScrollArea* bild1Rahmen() const { return bild1Rahmen_; }
     Tafel1* tafel1() const { return tafel1_; }
     Tafel2* tafel2() const { return tafel2_; }
@@ -187,6 +189,7 @@ private:
     Tafel4* tafel4_ = nullptr;
     QScrollArea* bild1Rahmen_ = nullptr;
     DrawingView* bild1_ = nullptr;
+    EditorController* editor_ = nullptr;
     HintImage* prhbild_ = nullptr;
 
     QFrame* hw800pan_ = nullptr;

@@ -252,14 +252,29 @@ private slots:
         QCOMPARE(selectable(f), (QList<bool>{true, true, true, true}));
     }
 
+    void placingASymbolAfterModeTwoDisablesTheOtherModes() {
+        MainWindow f;
+        loadAndAnalyse(f);
+        f.w().lm1MouseDown(2);
+        f.w().lm1MouseDown(1);
+        QSignalSpy invalidated(&f.w(), &Tgrf::analysisInvalidated);
+        const SchematicGrid before = f.ws().grid;
+        QTest::mouseClick(f.find<QToolButton>("Sym4"), Qt::LeftButton);  // resistor
+        QTest::mouseClick(f.w().bild1(), Qt::LeftButton, {}, QPoint(500, 500));
+        QVERIFY(!(f.ws().grid == before));
+        QCOMPARE(selectable(f), (QList<bool>{true, false, false, false}));
+        QCOMPARE(invalidated.count(), 1);
+    }
+
     void pressOnTheDrawingInModeOneWithdrawsResultModes() {
         MainWindow f;
         loadAndAnalyse(f);
         f.w().lm1MouseDown(1);
         QCOMPARE(selectable(f), (QList<bool>{true, true, false, false}));
-        QTest::mouseClick(f.w().bild1(), Qt::LeftButton, {}, QPoint(400, 400));
+        QTest::mousePress(f.w().bild1(), Qt::LeftButton, {}, QPoint(400, 400));
         QCOMPARE(selectable(f), (QList<bool>{true, false, false, false}));
         QCOMPARE(progressCode, progress::kMouseDown);
+        QTest::mouseRelease(f.w().bild1(), Qt::LeftButton, {}, QPoint(400, 400));
     }
 
     void schematicCheckMarksTheFaultAndRedraws() {
