@@ -1,5 +1,5 @@
 #pragma once
-// Networks built by hand for the solver's tests and benchmarks: the same rows the analysis
+// Networks built by hand for the solver's tests: the same rows the analysis
 // writes, from a list of branches between numbered nodes. Node 1 is the source; branches 1 and 2
 // are its two leads, traced from node 1 to the source's terminals.
 #include <cstdint>
