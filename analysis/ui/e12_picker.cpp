@@ -71,7 +71,6 @@ void E12TableView::mousePressEvent(QMouseEvent* event) {
 DragHandle::DragHandle(QWidget* parent) : QFrame(parent) {
     setObjectName("ziehgriff");
     setCursor(Qt::SizeAllCursor);
-    setToolTip(QStringLiteral("Liste verschieben"));
     setAutoFillBackground(true);
     QPalette p = palette();
     p.setColor(QPalette::Window, kNavy);

@@ -76,7 +76,6 @@ ValueList::ValueList(QWidget* parent) : QTableWidget(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::AllEditTriggers);
     setItemDelegate(new ValueEditDelegate(this));
-    setToolTip(QStringLiteral("Bauteilwerte mit Vorsatz (p n u m k M G T) und Dezimalkomma"));
 }
 
 void ValueList::commitOpenEditor() {
@@ -132,7 +131,9 @@ ValueEntryPanel::ValueEntryPanel(Workspace& workspace, DrawingView& drawing, E12
     connect(list_, &ValueList::keyDown, this, &ValueEntryPanel::TasteDownBtWertefeld);
     connect(list_, &ValueList::pressed, this, &ValueEntryPanel::BtListeMouseDown);
     connect(list_, &QTableWidget::currentCellChanged, this,
-            [this](int row, int, int previousRow, int) {
+            [this](int row, int column, int previousRow, int) {
+                // Only the value column is typed into; a click on a name goes to its value.
+                if (row >= 0 && column == 0) list_->setCurrentCell(row, 1);
                 if (row != previousRow) BtListeSelectCell(row);
             });
     connect(pickerButton_, &QPushButton::clicked, this, &ValueEntryPanel::E12EinClick);
@@ -142,6 +143,7 @@ ValueEntryPanel::ValueEntryPanel(Workspace& workspace, DrawingView& drawing, E12
 
 void ValueEntryPanel::rebuildList() {
     const int count = std::min(ws_.network.componentCount, kMaxComponents);
+    list_->commitOpenEditor();
     const QSignalBlocker block(list_);
     list_->setRowCount(count);
     for (int row = 0; row < count; ++row) {

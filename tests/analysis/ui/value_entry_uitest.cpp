@@ -129,6 +129,17 @@ private slots:
         QVERIFY(dialogs->messages.isEmpty());
     }
 
+    void clickOnANameGoesToItsValue() {
+        const QRect name = list->visualItemRect(list->item(c1 - 1, 0));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, name.center());
+        QCOMPARE(list->currentRow(), c1 - 1);
+        QCOMPARE(list->currentColumn(), 1);
+        QCOMPARE(panel->markedComponent(), c1);
+        typeText(list, "22n");
+        pressKey(list, Qt::Key_Return);
+        QCOMPARE(list->item(c1 - 1, 1)->text(), QStringLiteral("22 nF"));
+    }
+
     void cursorKeysStoreAndMove() {
         list->setCurrentCell(0, 1);
         typeText(list, "3.3k");
