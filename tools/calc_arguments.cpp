@@ -22,7 +22,8 @@ values, branch sums) and calculates it at one frequency or over the file's sweep
 Options:
   --at F          frequency instead of the file's (the program's value syntax: 1,5k or 1.5k)
   --volt U        source voltage instead of the file's
-  --lin           with --sweep: linear instead of logarithmic frequency points
+  --lin           with --sweep: linear instead of logarithmic frequency points (the widened
+                  linear range can reach below 0 Hz; those points are left out, as in the program)
   --csv           comma-separated output with a header line, '.' as decimal point and 17
                   significant digits
   --help          this text
