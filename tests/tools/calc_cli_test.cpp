@@ -145,6 +145,40 @@ TEST_F(CalcFiles, DrawingsTheAnalysisRefusesExitOne) {
     EXPECT_TRUE(contains(result.err, "Ein Stromweg endet nicht an einem Knotenpunkt!")) << result.err;
 }
 
+TEST_F(CalcFiles, ShortCircuitShowsTheResultsButExitsOne) {
+    // A wire straight across the source, beside a resistor: the mesh of wires reads 0 = Ue.
+    //     3 1 C 1 4
+    //     2   2   2
+    //     A   2   x
+    //     2   2   2
+    //     2   2   2
+    //     5 1 F 1 6
+    Sketch shorted;
+    shorted.put(code::cornerDownRight, 2, 2)
+        .put(code::verticalSource, 1, 3)
+        .put(code::cornerUpRight, 2, 7)
+        .horizontalWire(2, 3, 3)
+        .put(code::junctionNoUp, 4, 2)
+        .horizontalWire(2, 5, 5)
+        .put(code::cornerDownLeft, 6, 2)
+        .verticalWire(4, 3, 6)
+        .put(code::verticalResistor, 6, 3)
+        .verticalWire(6, 6, 6)
+        .horizontalWire(7, 3, 3)
+        .put(code::junctionNoDown, 4, 7)
+        .horizontalWire(7, 5, 5)
+        .put(code::cornerUpLeft, 6, 7);
+    std::string error;
+    const auto path = folder_.path() / "shorted.nwb";
+    ASSERT_TRUE(saveGeneratedNetwork(shorted.grid(), path, fields("1 V", "1 kHz", "20 Hz", "20 kHz"),
+                                     error))
+        << error;
+    const ProcessResult result = runCalc({path.string(), "--csv"});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_TRUE(contains(result.err, "Kurzschluss")) << result.err;
+    EXPECT_GT(splitLines(result.out).size(), 1u);
+}
+
 TEST(CalcOutput, CsvHasItsHeaderAndSeventeenSignificantDigits) {
     const std::regex number(R"(-?[0-9]\.[0-9]{16}e[-+][0-9]{2,3}|-inf)");
     struct Form {
