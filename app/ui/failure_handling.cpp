@@ -11,14 +11,27 @@ namespace volmira {
 
 namespace {
 
-std::function<void()>& installedHandler() {
-    static std::function<void()> handler;
-    return handler;
+struct Installed {
+    const void* owner = nullptr;
+    std::function<void()> handler;
+};
+
+Installed& installed() {
+    static Installed current;
+    return current;
 }
+
+std::function<void()>& installedHandler() { return installed().handler; }
 
 }  // namespace
 
-void setFailureHandler(std::function<void()> handler) { installedHandler() = std::move(handler); }
+void setFailureHandler(const void* owner, std::function<void()> handler) {
+    installed() = {owner, std::move(handler)};
+}
+
+void removeFailureHandler(const void* owner) {
+    if (installed().owner == owner) installed() = {};
+}
 
 void reportFailure() {
     try {

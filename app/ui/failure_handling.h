@@ -12,9 +12,11 @@
 
 namespace volmira {
 
-// Installs the handler; an empty function removes it. Without a handler the report is shown
+// Installs the handler of `owner` in place of any other. Without a handler the report is shown
 // without a window and "Abbruch" quits the application.
-void setFailureHandler(std::function<void()> handler);
+void setFailureHandler(const void* owner, std::function<void()> handler);
+// Removes the handler if `owner` installed the one in place.
+void removeFailureHandler(const void* owner);
 
 // Reports the failure that was just caught. Never throws.
 void reportFailure();

@@ -148,7 +148,7 @@ QIcon modeIcon(int mode) {
 Tgrf::Tgrf(Workspace& workspace, QWidget* parent) : QMainWindow(parent), ws_(workspace) {
     progressCode = progress::kWindowCreation;
     setObjectName("Tgrf");
-    setFailureHandler([this] { MyExcept(); });
+    setFailureHandler(this, [this] { MyExcept(); });
     progressCode = progress::kWindowCreationFormats;
     // Numbers and dates are written by our own formatter; nothing to set in the toolkit.
     progressCode = progress::kWindowCreationControls;
@@ -223,8 +223,7 @@ Tgrf::Tgrf(Workspace& workspace, QWidget* parent) : QMainWindow(parent), ws_(wor
 }
 
 Tgrf::~Tgrf() {
-    setFailureHandler({});
-    // The drawing frame may sit in any panel; the panels go with the content.
+    removeFailureHandler(this);
 }
 
 void Tgrf::buildMenus() {

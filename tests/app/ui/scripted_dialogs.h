@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <deque>
 #include <functional>
+#include <utility>
+#include <vector>
 
 #include "app/ui/dialogs.h"
 
@@ -16,6 +18,8 @@ public:
     enum class Kind { Information, Error, Question, Failure, Open, Save };
 
     struct Call {
+        Call(Kind k, QString t, QStringList f = {}, QString d = {}, QPoint o = {})
+            : kind(k), text(std::move(t)), filters(std::move(f)), folder(std::move(d)), offset(o) {}
         Kind kind;
         QString text;  // message, or the file dialog's title
         QStringList filters;
