@@ -51,15 +51,25 @@ private:
         for (int i = 0; i < count; ++i) grid_.set(column, row + i, kEmptyCell);
     }
 
+    // Lists a multi-cell symbol and erases the cells that hold its pattern. A cell holding
+    // something else (a corner drawn onto a component's lead) stays for the later steps, which
+    // list it after the symbol, so restamping puts it back on top instead of losing it.
+    void takeSymbol(int code, int column, int row) {
+        if (!place(code, column, row)) return;
+        const SymbolCatalogue& catalogue = SymbolCatalogue::instance();
+        for (int i = 0; i < catalogue.height(code); ++i)
+            for (int j = 0; j < catalogue.width(code); ++j) {
+                const char c = catalogue.cell(code, i, j);
+                if (c != kEmptyCell && grid_.at(column + j, row + i) == c)
+                    grid_.set(column + j, row + i, kEmptyCell);
+            }
+    }
+
     void takeSources() {
         for (int row = 2; row <= bound_; ++row) {
             for (int column = 1; column <= kGridColumns; ++column) {
                 if (grid_.at(column, row) != 'A') continue;
-                if (grid_.at(column + 1, row) != '1') {
-                    if (place(5, column - 1, row - 1)) eraseDown(column, row - 1, 4);
-                } else if (place(6, column - 1, row - 1)) {
-                    eraseAcross(column - 1, row, 4);
-                }
+                takeSymbol(grid_.at(column + 1, row) != '1' ? 5 : 6, column - 1, row - 1);
             }
         }
     }
@@ -73,8 +83,7 @@ private:
                     code = grid_.at(column, row + 1) == '<' ? 25 : 26;
                 else
                     code = grid_.at(column - 2, row + 1) == '>' ? 27 : 28;
-                if (!place(code, column - 3, row - 2)) continue;
-                for (int r = row - 1; r <= row + 1; ++r) eraseAcross(column - 3, r, 5);
+                takeSymbol(code, column - 3, row - 2);
             }
         }
     }
@@ -91,11 +100,10 @@ private:
                     // horizontal. (Column 0 reads as empty.)
                     const bool horizontal =
                         grid_.at(column - 1, row) == '1' || grid_.at(column + 1, row) == '1';
-                    if (horizontal) {
-                        if (place(code, column - 1, row)) eraseAcross(column - 1, row, 3);
-                    } else if (place(code + 6, column, row - 1)) {
-                        eraseDown(column, row - 1, 3);
-                    }
+                    if (horizontal)
+                        takeSymbol(code, column - 1, row);
+                    else
+                        takeSymbol(code + 6, column, row - 1);
                 }
             }
         }

@@ -4,7 +4,7 @@
 #include <set>
 
 #include "schematic/network_file.h"
-#include "schematic/test_drawings.h"
+#include "schematic/art_drawings.h"
 #include "support/test_support.h"
 
 namespace volmira {
@@ -27,8 +27,8 @@ SymbolList recognised(SchematicGrid grid) {
 
 // The RC low-pass with both values entered, one of them with a Latin-1 character.
 struct Drawing {
-    SchematicGrid grid = test::rcLowPass();
-    SymbolList symbols = recognised(test::rcLowPass());
+    SchematicGrid grid = test::art::rcLowPass();
+    SymbolList symbols = recognised(test::art::rcLowPass());
     std::vector<StoredComponent> components{{3, 7, 1, "4,7 kOhm"}, {5, 12, 9, "100 nF µ"}};
 };
 
@@ -73,7 +73,7 @@ TEST(NetworkFile, RoundTripIsByteForByte) {
 }
 
 TEST(NetworkFile, RealDrawingsComeBackAsTheyWereDrawn) {
-    const SchematicGrid drawings[] = {test::rcLowPass(), test::bridge(), test::invertingAmplifier()};
+    const SchematicGrid drawings[] = {test::art::rcLowPass(), test::art::bridge(), test::art::invertingAmplifier()};
     for (const SchematicGrid& grid : drawings) {
         const SymbolList symbols = recognised(grid);
         const NetworkLoadResult loaded =

@@ -4,7 +4,8 @@
 #include <vector>
 
 #include "schematic/symbol_list.h"
-#include "schematic/test_drawings.h"
+#include "schematic/art_drawings.h"
+#include "support/test_drawings.h"
 
 namespace volmira {
 namespace {
@@ -72,7 +73,7 @@ TEST(Recogniser, EveryCodeStampedAloneComesBackAsTheTableSays) {
 }
 
 TEST(Recogniser, ConsumesWhatItRecognises) {
-    SchematicGrid grid = test::rcLowPass();
+    SchematicGrid grid = test::art::rcLowPass();
     SymbolList list;
     recognise(grid, list);
     EXPECT_TRUE(grid.empty());
@@ -244,7 +245,7 @@ TEST(Recogniser, ListNeverGrowsBeyondItsCapacityAndKeepsTheRestInTheGrid) {
 }
 
 TEST(Recogniser, ListOrderIsSourcesAmplifiersComponentsSinglesRunsAcrossRunsDown) {
-    SchematicGrid grid = test::invertingAmplifier();
+    SchematicGrid grid = test::art::invertingAmplifier();
     SymbolList list;
     recognise(grid, list);
     ASSERT_GE(list.size(), 3);
@@ -263,9 +264,9 @@ TEST(Recogniser, ListOrderIsSourcesAmplifiersComponentsSinglesRunsAcrossRunsDown
 
 TEST(Recogniser, RealDrawingsSurviveRecogniserAndRestampUnchanged) {
     const std::pair<const char*, SchematicGrid> drawings[] = {
-        {"rc low-pass", test::rcLowPass()},
-        {"bridge", test::bridge()},
-        {"inverting amplifier", test::invertingAmplifier()},
+        {"rc low-pass", test::art::rcLowPass()},
+        {"bridge", test::art::bridge()},
+        {"inverting amplifier", test::art::invertingAmplifier()},
     };
     for (const auto& [name, original] : drawings) {
         SCOPED_TRACE(name);
@@ -281,8 +282,43 @@ TEST(Recogniser, RealDrawingsSurviveRecogniserAndRestampUnchanged) {
     }
 }
 
+// A corner, junction or node drawn onto a component's or the source's lead replaces the lead
+// cell; the recogniser must keep it instead of restamping the plain lead over it.
+TEST(Recogniser, CellsDrawnOntoALeadSurviveRecogniserAndRestamp) {
+    const std::pair<const char*, SchematicGrid> drawings[] = {
+        {"corner on a capacitor's lower lead", test::rcLowPassSingleGround()},
+        {"corner on a resistor's lead", test::art::gridFromArt({
+             "31x4",
+             "2  2",
+             "A  z",
+             "2  2",
+             "2  2",
+             "5116",
+         })},
+        {"junction on the source's lead", test::art::gridFromArt({
+             "31x114",
+             "2    2",
+             "A    z",
+             "E1x112",
+             "2    2",
+             "511116",
+         })},
+    };
+    for (const auto& [name, original] : drawings) {
+        SCOPED_TRACE(name);
+        SchematicGrid grid = original;
+        SymbolList list;
+        ASSERT_TRUE(rebuildSymbolList(grid, list));
+        EXPECT_EQ(grid, original) << test::drawingText(grid);
+        // Stamping the list in its order, as loading a file does, gives the drawing back.
+        SchematicGrid reloaded;
+        restamp(list, reloaded);
+        EXPECT_EQ(reloaded, original) << test::drawingText(reloaded);
+    }
+}
+
 TEST(Recogniser, BoundsCoverEveryEntry) {
-    SchematicGrid grid = test::rcLowPass();  // columns 3..16, rows 3..10
+    SchematicGrid grid = test::art::rcLowPass();  // columns 3..16, rows 3..10
     SymbolList list;
     rebuildSymbolList(grid, list);
     // The source's pattern reaches one column left of its wire.

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "schematic/test_drawings.h"
+#include "schematic/art_drawings.h"
 #include "schematic/ui/glyph_painter.h"
 
 namespace volmira {
@@ -235,7 +235,7 @@ private slots:
     }
 
     void paintingAListWhitensTheImageAndDrawsEveryEntryInItsBox() {
-        SchematicGrid grid = test::rcLowPass();
+        SchematicGrid grid = test::art::rcLowPass();
         const SchematicGrid original = grid;
         SymbolList list;
         rebuildSymbolList(grid, list);

@@ -6,7 +6,7 @@
 
 #include "schematic/grid.h"
 
-namespace volmira::test {
+namespace volmira::test::art {
 
 // Places the art with its first character at (column, row).
 inline SchematicGrid gridFromArt(std::initializer_list<std::string_view> rows, int column = 3,
@@ -66,4 +66,4 @@ inline SchematicGrid invertingAmplifier() {
     }, 20, 40);
 }
 
-}  // namespace volmira::test
+}  // namespace volmira::test::art
