@@ -133,7 +133,7 @@ void ResultsPanel::calculate() {
     const SolveStatus status = solver_->solve(ws_.network, ws_.frequency, ws_.voltage, currents_);
     ++solveCount_;
     recordAllBranches(ws_.network, currents_, ws_.frequency, ws_.voltage, table_);
-    redrawSourceAndMark();
+    redrawMarks();
     showSelected();
     QApplication::restoreOverrideCursor();
     if (status.failed()) dialogs().error(window(), qText(kSolverFailureMessage));
@@ -237,7 +237,7 @@ void ResultsPanel::clearFields() {
     for (QLineEdit* field : fields_) field->clear();
 }
 
-void ResultsPanel::redrawSourceAndMark() {
+void ResultsPanel::redrawMarks() {
     if (graphicModeActive()) return;
     // The whole drawing is painted again with the source as AC or DC source: painting the
     // source's box alone would wipe wires that reach into it.

@@ -53,9 +53,11 @@ public slots:
     // A press on the drawing in single-frequency mode: a branch cell or a component cell selects
     // that branch; its values come from the table of the last calculation.
     void drawingPressed(QPoint pixel);
-    // The drawing image was painted anew: in single-frequency mode the source mark and the
-    // branch mark are drawn again.
+    // The drawing image was painted anew: the branch mark is no longer on it.
     void drawingRepainted();
+    // Draws the source (AC or DC by the accepted frequency) and the selected branch's mark
+    // again, without solving (entering mode 3 when no calculation is due).
+    void redrawMarks();
     // The four input fields of the workspace were replaced (new network, file loaded).
     void showInputFields();
     // Leaving the graphic mode: the two fields are written again by the value formatter.
@@ -74,7 +76,6 @@ private:
     void acceptVoltage();
     void showSelected();
     void clearFields();
-    void redrawSourceAndMark();
     bool graphicModeActive() const;
     void showMessage(const QString& text);
 

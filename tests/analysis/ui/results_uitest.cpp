@@ -189,6 +189,21 @@ private slots:
         QCOMPARE(bild1->image().pixelColor(rBranchCell), kMarkOnWhite);
     }
 
+    void marksComeBackAfterTheWindowRepaintsTheDrawing() {
+        lowPassConfirmed();
+        const Component& c = ws->network.component(componentNumber(ws->network, "C 1"));
+        const QPoint cBranchCell = quietPixel(c.column, c.row - 2);
+        clickComponent("C 1");
+        // Leaving mode 3 and coming back: the window paints the drawing afresh.
+        paintSymbolList(bild1->image(), ws->symbols);
+        results->drawingRepainted();
+        QCOMPARE(bild1->image().pixelColor(cBranchCell), QColor(Qt::white));
+        results->redrawMarks();
+        QCOMPARE(bild1->image().pixelColor(cBranchCell), kMarkOnWhite);
+        QCOMPARE(results->markedBranch(), branchOf("C 1"));
+        QCOMPARE(results->solveCount(), 1);
+    }
+
     void frequencyInputIsRewrittenAndRecalculates() {
         lowPassConfirmed();
         clickComponent("C 1");
