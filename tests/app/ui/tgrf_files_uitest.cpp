@@ -227,6 +227,27 @@ private slots:
         QCOMPARE(f.dialogs.unexpected, 0);
     }
 
+    void newNetworkAsksBeforeDroppingUnsavedWork() {
+        MainWindow f;
+        const fs::path loop = f.writeNetwork("loop.nwb", test::seriesLoopLines());
+        openThroughDialog(f, loop);
+        f.ws().grid.set(40, 40, '1');
+        f.dialogs.answers.push_back(true);  // save, but cancel the dialog: nothing is dropped
+        f.dialogs.fileNames.push_back(QString());
+        f.find<QAction>("NeuesNetzwerk1")->trigger();
+        QCOMPARE(f.dialogs.lastText(Kind::Question), QString("Schaltbild speichern ?"));
+        QCOMPARE(f.w().windowTitle(), "Schaltung: " + q(loop));
+        QVERIFY(!f.ws().grid.empty());
+
+        f.dialogs.answers.push_back(false);
+        f.find<QAction>("Zeichnungloeschen1")->trigger();
+        QVERIFY(f.ws().grid.empty());
+        QVERIFY(f.w().windowTitle().endsWith("OHNENAME.NWB"));
+        QCOMPARE(test::inkPixels(f.w().bild1()->image()), 0);
+        QCOMPARE(progressCode, progress::kNewNetwork);
+        QCOMPARE(f.dialogs.unexpected, 0);
+    }
+
     void shutdownAsksAndStaysOpenWhenSavingFails() {
         {
             MainWindow f;  // an empty drawing asks nothing
