@@ -50,12 +50,15 @@ int turn(char code, int direction) {
 }
 
 Error scanNodes(const SchematicGrid& grid, NodeTable& nodes) {
+    constexpr std::uint8_t kGroundCell = 0xFF;  // renumbered once the ground node is known
     nodes = NodeTable{};
     nodes.count = 1;  // node 1 is the source, wherever it lies
     int sources = 0;
     for (int row = 1; row <= kGridRows; ++row) {
+        const std::string_view text = grid.rowText(row);
         for (int column = 1; column <= kGridColumns; ++column) {
-            const char code = grid.at(column, row);
+            const char code = text[static_cast<std::size_t>(column - 1)];
+            if (code < 'A') continue;  // wires, corners and empty cells
             if (code == 'A') {
                 ++sources;
                 nodes.cell[kSourceNode] = {column, row};
@@ -65,6 +68,7 @@ Error scanNodes(const SchematicGrid& grid, NodeTable& nodes) {
                 addNode(nodes, {column, row}, sides);
             } else if (code == 'I') {
                 nodes.hasGround = true;
+                nodes.at[row - 1][column - 1] = kGroundCell;
             }
         }
     }
@@ -87,9 +91,9 @@ Error scanNodes(const SchematicGrid& grid, NodeTable& nodes) {
 
     if (nodes.hasGround) {
         const auto ground = static_cast<std::uint8_t>(nodes.ground());
-        for (int row = 1; row <= kGridRows; ++row)
-            for (int column = 1; column <= kGridColumns; ++column)
-                if (grid.at(column, row) == 'I') nodes.at[row - 1][column - 1] = ground;
+        for (auto& row : nodes.at)
+            for (std::uint8_t& cell : row)
+                if (cell == kGroundCell) cell = ground;
     }
     return kOk;
 }
@@ -97,8 +101,10 @@ Error scanNodes(const SchematicGrid& grid, NodeTable& nodes) {
 Error findOpAmps(const SchematicGrid& grid, OpAmpSites& sites) {
     sites = OpAmpSites{};
     for (int row = 1; row <= kGridRows; ++row) {
-        for (int column = 1; column <= kGridColumns; ++column) {
-            if (grid.at(column, row) != '#') continue;
+        const std::string_view text = grid.rowText(row);
+        for (std::size_t at = text.find('#'); at != std::string_view::npos;
+             at = text.find('#', at + 1)) {
+            const int column = static_cast<int>(at) + 1;
             if (sites.count == kMaxOpAmps) return kTooManyOpAmps;
             // As the symbol is stamped: pointing right when the cell three columns to the left
             // of the body is empty, output "J" right of the body; pointing left otherwise, output

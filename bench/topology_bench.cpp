@@ -69,6 +69,12 @@ void ParallelPairs12TooManyLoops(benchmark::State& state) {
 }
 BENCHMARK(ParallelPairs12TooManyLoops);
 
+// Nearly 3000 loops stored, then 50000 paths taken: the longest search the limits allow.
+void GroundedComb27TooComplex(benchmark::State& state) {
+    analyseDrawing(state, test::groundedComb(27), 11);
+}
+BENCHMARK(GroundedComb27TooComplex);
+
 void JunctionGrid6x6TooComplex(benchmark::State& state) {
     analyseDrawing(state, test::junctionGrid(6, 6), 11);
 }

@@ -732,8 +732,20 @@ TEST(TopologyErrorTest, TooManyLoopsThroughTheSource) {
 }
 
 TEST(TopologyErrorTest, DenseGridOfWiresIsTooComplex) {
-    EXPECT_EQ(errorOf(test::junctionGrid(6, 6)), 11);
     EXPECT_EQ(errorOf(test::junctionGrid(4, 4)), 0);
+    EXPECT_EQ(errorOf(test::junctionGrid(5, 5)), 13);  // the loop store fills first
+    EXPECT_EQ(errorOf(test::junctionGrid(6, 6)), 11);  // 50000 paths taken first
+}
+
+// Every path that reaches ground fans out into all other teeth of the comb.
+TEST(TopologyErrorTest, GroundedCombBoundsTheSearch) {
+    const Analysed nine = analyse(test::groundedComb(9));
+    ASSERT_EQ(nine.error, 0);
+    EXPECT_EQ(nine.network->meshCount, 9);
+    expectSquare(*nine.network);
+    EXPECT_EQ(errorOf(test::groundedComb(10)), 13);  // more than 2998 loops
+    EXPECT_EQ(errorOf(test::groundedComb(27)), 11);  // more than 50000 paths taken
+    EXPECT_EQ(errorOf(test::groundedComb(32)), 11);  // more than 60 paths waiting
 }
 
 TEST(TopologyErrorTest, FailedAnalysisLeavesAnEmptyNetwork) {

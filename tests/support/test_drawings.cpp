@@ -372,6 +372,25 @@ SchematicGrid parallelPairs(int pairs) {
     return s.grid();
 }
 
+SchematicGrid groundedComb(int teeth) {
+    const int edge = 4 + 2 * teeth;
+    if (teeth < 1 || edge > kGridColumns) throw std::invalid_argument("groundedComb: too many");
+    Sketch s;
+    s.put(code::cornerDownRight, 2, 2)
+        .put(code::verticalSource, 1, 3)
+        .verticalWire(2, 7, 7)
+        .put(code::cornerUpRight, 2, 8)
+        .horizontalWire(2, 3, edge - 1)
+        .horizontalWire(8, 3, edge - 1)
+        .put(code::cornerDownLeft, edge, 2)
+        .verticalWire(edge, 3, 7)
+        .put(code::verticalResistor, edge, 4)
+        .put(code::cornerUpLeft, edge, 8);
+    for (int i = 0; i < teeth; ++i)
+        s.put(code::junctionNoUp, 4 + 2 * i, 2).put(code::ground, 4 + 2 * i, 3);
+    return s.grid();
+}
+
 SchematicGrid junctionGrid(int columns, int rows) {
     constexpr int kLeft = 6, kTop = 2;
     const int bottom = kTop + 2 * (rows - 1);

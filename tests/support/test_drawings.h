@@ -216,6 +216,18 @@ SchematicGrid resistorChain(int resistors);
 //     5 1 1 1 1 1 1 1 1 1 1 6
 SchematicGrid parallelPairs(int pairs);
 
+// A rail of `teeth` junctions, each with a wire down to a ground mark; the source's lower lead
+// returns to the rail's far end through one resistor, so ground is not where the loops end and
+// every path that reaches it fans out into all the other teeth.
+//
+//     3 1 C 1 C 1 C ... C 1 4
+//     2   2   2   2     2   2
+//     A   I   I   I     I   x
+//     2                     2
+//     2                     2
+//     5 1 1 1 1 1 1 1 1 1 1 6
+SchematicGrid groundedComb(int teeth);
+
 // A dense grid of wire-only branches: `columns` x `rows` junctions two cells apart, the
 // source joining its top-left and bottom-left nodes; one resistor on the right edge.
 SchematicGrid junctionGrid(int columns, int rows);
