@@ -109,6 +109,7 @@ private slots:
         QTest::addColumn<QString>("shown");
         QTest::addColumn<double>("value");
         QTest::newRow("full stop becomes comma") << "R 1" << "4.7k" << "4,7 kOhm" << 4700.0;
+        QTest::newRow("full stop first") << "R 1" << ".5k" << "500 Ohm" << 500.0;
         QTest::newRow("unit typed") << "R 1" << "2,2 kOhm" << "2,2 kOhm" << 2200.0;
         QTest::newRow("exponent") << "R 1" << "1e3" << "1 kOhm" << 1000.0;
         QTest::newRow("seven digits") << "R 1" << "1,23456789k" << "1,234568 kOhm" << 1234.56789;
