@@ -3,6 +3,7 @@
 #include "analysis/topology.h"
 
 #include <memory>
+#include <vector>
 
 #include "analysis/ac_solver.h"
 #include "analysis/component_values.h"
@@ -158,8 +159,10 @@ Error analyse(const SchematicGrid& grid, std::span<const Component> previous, Ne
 
 AnalysisResult analyseNetwork(const SchematicGrid& grid, std::span<const Component> previous,
                               Network& network) {
+    // The previous components may be the network's own: keep them before it is cleared.
+    const std::vector<Component> kept(previous.begin(), previous.end());
     resetNetwork(network);
-    const Error error = analyse(grid, previous, network);
+    const Error error = analyse(grid, kept, network);
     if (error != kOk) resetNetwork(network);
     return {error};
 }

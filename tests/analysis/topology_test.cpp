@@ -593,6 +593,21 @@ TEST(TopologyTest, ReanalysisKeepsTheValuesOfUnchangedComponents) {
     EXPECT_EQ(after.component(6).value, 0);
 }
 
+TEST(TopologyTest, ReanalysisMayTakeTheNetworksOwnComponentsAsThePreviousOnes) {
+    Analysed a = analyse(test::rcLowPass());
+    ASSERT_EQ(a.error, 0);
+    a.network->component(1).value = 1500;
+    a.network->component(2).value = 2.2e-6;
+    Network& n = *a.network;
+    ASSERT_EQ(analyseNetwork(
+                  test::rcLowPass(),
+                  std::span(n.components.data(), static_cast<std::size_t>(n.componentCount)), n)
+                  .errorCode,
+              0);
+    EXPECT_EQ(n.component(1).value, 1500);
+    EXPECT_EQ(n.component(2).value, 2.2e-6);
+}
+
 // --- Errors -------------------------------------------------------------------------------------
 
 TEST(TopologyErrorTest, Messages) {
