@@ -73,8 +73,9 @@ Error placeOpAmps(const OpAmpSites& sites, const NodeTable& nodes, Network& netw
 }
 
 // The current-law rows: one per node that has branches, the source node left out. An op-amp
-// output draws its current from ground and returns it there, so the outputs and ground (without
-// ground marks: the source's return node) form one node whose row stands where ground's would.
+// output draws its current from ground and returns it there, so the outputs and the reference
+// node (ground; without ground marks the source's return node) form one node, whose row stands
+// in the reference node's place.
 void buildCurrentLawRows(const NodeTable& nodes, Network& network) {
     const int last = nodes.hasGround ? nodes.ground() : nodes.count;
     std::array<SignRow, kMaxNodes + 1> rows{};
