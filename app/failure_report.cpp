@@ -23,9 +23,10 @@ std::string_view failureMessage(std::int32_t code) {
 
 std::string failureReportText(std::int32_t code) {
     std::string text(failureMessage(code));
-    text += "\n\nWenn Sie \"Ignorieren\" wählen, können Sie das Prog-\n"
-            "ramm vermutlich fortsetzen. \"Abbruch\" beendet es!\n"
-            "(Interner Fehlercode: ";
+    text +=
+        "\n\nWenn Sie \"Ignorieren\" wählen, können Sie das Prog-\n"
+        "ramm vermutlich fortsetzen. \"Abbruch\" beendet es!\n"
+        "(Interner Fehlercode: ";
     text += std::to_string(code);
     text += ")";
     return text;

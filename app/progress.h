@@ -20,7 +20,7 @@ inline constexpr std::int32_t kMouseDown = 134;
 inline constexpr std::int32_t kMouseUp = 135;
 inline constexpr std::int32_t kUndo = 141;
 inline constexpr std::int32_t kOpen = 181;
-inline constexpr std::int32_t kSave = 191;  // save, save as and the delete dialog
+inline constexpr std::int32_t kSave = 191;        // save, save as and the delete dialog
 inline constexpr std::int32_t kModeChoice = 314;  // mode buttons and mode menu entries
 inline constexpr std::int32_t kTimer = 341;
 inline constexpr std::int32_t kGroundPoints = 391;
@@ -30,7 +30,7 @@ inline constexpr std::int32_t kOpenRecent = 421;
 inline constexpr std::int32_t kClose = 481;
 inline constexpr std::int32_t kWindowCreationFormats = 871;
 inline constexpr std::int32_t kWindowCreationControls = 872;
-inline constexpr std::int32_t kStartupBegin = 876;   // 876..881: the start-up steps in order
+inline constexpr std::int32_t kStartupBegin = 876;  // 876..881: the start-up steps in order
 inline constexpr std::int32_t kStartupCaption = 877;
 inline constexpr std::int32_t kStartupSize = 878;
 inline constexpr std::int32_t kStartupCatalogue = 879;
@@ -42,11 +42,11 @@ inline constexpr std::int32_t kCalculator = 995;
 // GuardCode values: an operation in progress that nested routines must respect.
 namespace guard {
 inline constexpr int kNone = 0;
-inline constexpr int kStartup = 37;       // the recogniser does nothing
+inline constexpr int kStartup = 37;  // the recogniser does nothing
 inline constexpr int kModeEnabling = 63;
-inline constexpr int kClosing = 22;       // the painter does nothing
-inline constexpr int kSourceRedraw = 133; // that redraw does not invalidate the analysis
-inline constexpr int kAnalysis = 149;     // the analysis keeps the status panel up
+inline constexpr int kClosing = 22;        // the painter does nothing
+inline constexpr int kSourceRedraw = 133;  // that redraw does not invalidate the analysis
+inline constexpr int kAnalysis = 149;      // the analysis keeps the status panel up
 inline constexpr int kTrialSolve = 164;
 }  // namespace guard
 

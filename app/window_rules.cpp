@@ -18,7 +18,9 @@ WindowGeometry shownGeometry(ScreenSize screen, const WindowGeometry& startup) {
     return {0, 0, startup.width, startup.height, false};
 }
 
-bool screenWarningNeeded(ScreenSize screen) { return screen.width < 1000; }
+bool screenWarningNeeded(ScreenSize screen) {
+    return screen.width < 1000;
+}
 
 std::string screenWarningText(ScreenSize screen) {
     return "Wichtiger Hinweis!\n"

@@ -28,7 +28,7 @@ struct ModeSwitch {
 };
 
 class WorkingModes {
-public:
+  public:
     int workingMode() const { return working_; }
     int reachedMode() const { return reached_; }
     // The mode button shown pressed.
@@ -58,7 +58,7 @@ public:
     // The plain change of mode with the work it asks for.
     ModeSwitch switchTo(int mode);
 
-private:
+  private:
     int working_ = 0;
     int reached_ = 1;
     int level_ = 1;

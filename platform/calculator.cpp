@@ -16,8 +16,8 @@ QString windowClass(const QString& program) {
 
 bool activateRunning(const QString& xdotool, const QString& program) {
     QProcess search;
-    search.start(xdotool, {"search", "--onlyvisible", "--class", windowClass(program),
-                           "windowactivate"});
+    search.start(xdotool,
+                 {"search", "--onlyvisible", "--class", windowClass(program), "windowactivate"});
     if (!search.waitForFinished(3000)) {
         search.kill();
         search.waitForFinished(1000);

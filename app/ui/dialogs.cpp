@@ -27,7 +27,9 @@ int runBox(QMessageBox& box, QWidget* parent, QPoint offset) {
 
 }  // namespace
 
-Dialogs& dialogs() { return *installed(); }
+Dialogs& dialogs() {
+    return *installed();
+}
 
 void installDialogs(Dialogs* replacement) {
     installed().reset(replacement ? replacement : new StandardDialogs);
@@ -72,8 +74,8 @@ QString StandardDialogs::openFileName(QWidget* parent, const QString& title,
     return dialog.selectedFiles().first();
 }
 
-QString StandardDialogs::saveFileName(QWidget* parent, const QString& title,
-                                      const QString& filter, const QString& proposal) {
+QString StandardDialogs::saveFileName(QWidget* parent, const QString& title, const QString& filter,
+                                      const QString& proposal) {
     QFileDialog dialog(parent, title);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);

@@ -14,7 +14,7 @@ enum class FailureChoice { Abort, Ignore };
 // Message boxes may be placed at an offset from the top-left corner of their parent (a null
 // offset centres them).
 class Dialogs {
-public:
+  public:
     virtual ~Dialogs() = default;
 
     virtual void information(QWidget* parent, const QString& text) = 0;
@@ -40,7 +40,7 @@ void installDialogs(Dialogs* replacement);
 
 // The real dialogs: QMessageBox and QFileDialog.
 class StandardDialogs : public Dialogs {
-public:
+  public:
     void information(QWidget* parent, const QString& text) override;
     void error(QWidget* parent, const QString& text, QPoint offset) override;
     bool question(QWidget* parent, const QString& text, QPoint offset) override;

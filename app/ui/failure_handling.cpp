@@ -21,7 +21,9 @@ Installed& installed() {
     return current;
 }
 
-std::function<void()>& installedHandler() { return installed().handler; }
+std::function<void()>& installedHandler() {
+    return installed().handler;
+}
 
 }  // namespace
 

@@ -41,7 +41,7 @@ void runHandler(std::int32_t code, Body&& body) {
 
 class VolmiraApplication : public QApplication {
     Q_OBJECT
-public:
+  public:
     VolmiraApplication(int& argc, char** argv);
     bool notify(QObject* receiver, QEvent* event) override;
 };

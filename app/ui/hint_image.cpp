@@ -35,6 +35,8 @@ void HintImage::paintEvent(QPaintEvent*) {
     p.drawImage(0, 0, image_);
 }
 
-void HintImage::resizeEvent(QResizeEvent*) { render(); }
+void HintImage::resizeEvent(QResizeEvent*) {
+    render();
+}
 
 }  // namespace volmira

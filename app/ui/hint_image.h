@@ -9,18 +9,18 @@ namespace volmira {
 
 class HintImage : public QWidget {
     Q_OBJECT
-public:
+  public:
     static constexpr int kHeight = 32;
 
     explicit HintImage(QWidget* parent = nullptr);
     void showLines(const HintLines& lines);
     const QImage& image() const { return image_; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     void render();
 
     HintLines lines_;

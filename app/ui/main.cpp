@@ -1,7 +1,7 @@
 #include <QLibraryInfo>
-#include <memory>
 #include <QLocale>
 #include <QTranslator>
+#include <memory>
 
 #include "app/ui/failure_handling.h"
 #include "app/ui/tgrf.h"

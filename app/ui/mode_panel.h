@@ -11,13 +11,13 @@ namespace volmira {
 
 class ModePanel : public QFrame {
     Q_OBJECT
-public:
+  public:
     ModePanel(const QString& objectName, QWidget* parent);
 
     // Takes the drawing frame into this panel's layout.
     void adoptDrawing(QWidget* drawingFrame);
 
-protected:
+  protected:
     // Where adoptDrawing() puts the frame (at drawingPosition_, -1 for the end); set by the
     // derived panel.
     QBoxLayout* drawingSlot_ = nullptr;

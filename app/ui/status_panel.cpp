@@ -11,10 +11,10 @@ namespace {
 
 // One pixel of border, then a four-pixel raised bevel around a light grey face.
 class BevelPanel : public QFrame {
-public:
+  public:
     using QFrame::QFrame;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
         const QRect r = rect();
@@ -72,6 +72,8 @@ void StatusPanel::showMessage(const QString& text) {
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
-QString StatusPanel::message() const { return label_->text(); }
+QString StatusPanel::message() const {
+    return label_->text();
+}
 
 }  // namespace volmira

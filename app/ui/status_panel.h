@@ -10,7 +10,7 @@ namespace volmira {
 
 class StatusPanel : public QWidget {
     Q_OBJECT
-public:
+  public:
     static constexpr int kWidth = 227;
     static constexpr int kHeight = 111;
     static constexpr QPoint kOffset{230, 140};  // from the main window's top-left corner
@@ -25,7 +25,7 @@ public:
     void hideMessage() { hide(); }
     QString message() const;
 
-private:
+  private:
     QWidget* mainWindow_;
     QFrame* panel_;
     QLabel* label_;

@@ -14,7 +14,7 @@ namespace volmira {
 
 class Tafel1 : public ModePanel {
     Q_OBJECT
-public:
+  public:
     explicit Tafel1(QWidget* parent = nullptr);
 
     QFrame* mausPal1() const { return mausPal1_; }
@@ -25,7 +25,7 @@ public:
     QPushButton* analys() const { return analys_; }
     QToolButton* schbcheck() const { return schbcheck_; }
 
-private:
+  private:
     QFrame* mausPal1_;
     QFrame* mausPalSenk_;
     QHBoxLayout* toolbarLayout_;

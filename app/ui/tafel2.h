@@ -9,7 +9,7 @@ namespace volmira {
 
 class Tafel2 : public ModePanel {
     Q_OBJECT
-public:
+  public:
     static constexpr int kSideWidth = 260;
 
     explicit Tafel2(QWidget* parent = nullptr);
@@ -17,7 +17,7 @@ public:
     QFrame* sidePanel() const { return side_; }
     QVBoxLayout* sideLayout() const { return sideLayout_; }
 
-private:
+  private:
     QFrame* side_;
     QVBoxLayout* sideLayout_;
 };

@@ -9,7 +9,7 @@ namespace volmira {
 
 class Tafel3 : public ModePanel {
     Q_OBJECT
-public:
+  public:
     static constexpr int kSideWidth = 270;
     static constexpr int kShadowOffset = 5;
 
@@ -20,10 +20,10 @@ public:
     QVBoxLayout* cardLayout() const { return cardLayout_; }
     QFrame* shadow() const { return sw6_; }
 
-protected:
+  protected:
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     QWidget* column_;
     QFrame* sw6_;
     QFrame* card_;

@@ -11,7 +11,7 @@ namespace volmira {
 
 class Tafel4 : public ModePanel {
     Q_OBJECT
-public:
+  public:
     static constexpr int kSideWidth = 250;
 
     explicit Tafel4(QWidget* parent = nullptr);
@@ -25,7 +25,7 @@ public:
     bool curveAvailable() const { return curveAvailable_; }
     void setCurveAvailable(bool available) { curveAvailable_ = available; }
 
-private:
+  private:
     QFrame* side_;
     QVBoxLayout* sideLayout_;
     QLabel* hand_;

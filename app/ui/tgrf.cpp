@@ -52,9 +52,13 @@ QString qText(std::string_view text) {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
-QString qPath(const std::filesystem::path& path) { return qText(displayPath(path)); }
+QString qPath(const std::filesystem::path& path) {
+    return qText(displayPath(path));
+}
 
-std::filesystem::path fsPath(const QString& path) { return std::filesystem::path(path.toStdString()); }
+std::filesystem::path fsPath(const QString& path) {
+    return std::filesystem::path(path.toStdString());
+}
 
 const QString kNetworkFilter = QStringLiteral("Netzwerke (*.nwb)");
 const QString kOldNetworkFilter = QStringLiteral("Netzwerke (Altform *.nwe)");
@@ -246,8 +250,8 @@ void Tgrf::buildMenus() {
     QAction* save = action(file, "NwSpeichern", "Netzwerk speichern");
     save->setShortcut(QKeySequence::Save);
     connect(save, &QAction::triggered, this, &Tgrf::NwSpeichernClick);
-    connect(action(file, "SpSpeichern1", "Netzwerk speichern unter ..."), &QAction::triggered,
-            this, &Tgrf::SpSpeichern1Click);
+    connect(action(file, "SpSpeichern1", "Netzwerk speichern unter ..."), &QAction::triggered, this,
+            &Tgrf::SpSpeichern1Click);
     connect(action(file, "NetwerkDateilschen1", "Netzwerk (Datei) löschen"), &QAction::triggered,
             this, &Tgrf::NetwerkDateilschen1Click);
     recentSeparator_ = file->addSeparator();
@@ -264,8 +268,8 @@ void Tgrf::buildMenus() {
 
     zeichnen_ = bar->addMenu("&Zeichnen");
     zeichnen_->setObjectName("Zeichnen");
-    connect(action(zeichnen_, "Zeichnungloeschen1", "Zeichnung löschen"), &QAction::triggered,
-            this, &Tgrf::NeuesNetzwerk1Click);
+    connect(action(zeichnen_, "Zeichnungloeschen1", "Zeichnung löschen"), &QAction::triggered, this,
+            &Tgrf::NeuesNetzwerk1Click);
     connect(action(zeichnen_, "SchaltbildCheck1", "Schaltbild-Check"), &QAction::triggered, this,
             &Tgrf::SchaltbildCheck1Click);
 
@@ -639,9 +643,13 @@ void Tgrf::repaintDrawing() {
 // ---------------------------------------------------------------------------------------------
 // Status panel and timer
 
-void Tgrf::showStatus(const QString& text) { status_->showMessage(text); }
+void Tgrf::showStatus(const QString& text) {
+    status_->showMessage(text);
+}
 
-void Tgrf::hideStatus() { status_->hideMessage(); }
+void Tgrf::hideStatus() {
+    status_->hideMessage();
+}
 
 void Tgrf::ZeitgeberTimer() {
     runGuarded([this] {
@@ -678,7 +686,9 @@ void Tgrf::schedulePointerMove(QPoint globalPosition, int delayMs) {
 // ---------------------------------------------------------------------------------------------
 // Files
 
-void Tgrf::updateCaption() { setWindowTitle(qText(windowCaption(ws_))); }
+void Tgrf::updateCaption() {
+    setWindowTitle(qText(windowCaption(ws_)));
+}
 
 void Tgrf::updateRecentControls() {
     bool any = false;
@@ -745,8 +755,8 @@ void Tgrf::SbOeffnen1Click() {
     runHandler(progress::kOpen, [this] {
         if (!settleUnsavedWork()) return;
         progressCode = progress::kOpen;
-        const QString name = dialogs().openFileName(this, "Netzwerkdatei öffnen", {kNetworkFilter},
-                                                    dialogFolder());
+        const QString name =
+            dialogs().openFileName(this, "Netzwerkdatei öffnen", {kNetworkFilter}, dialogFolder());
         if (name.isEmpty()) return;
         loadNetwork(fsPath(name));
     });
@@ -779,7 +789,8 @@ bool Tgrf::saveNetwork(bool askAlways) {
 
     std::filesystem::path path = ws_.currentFile;
     if (askAlways || isUntitledNetwork(displayPath(path))) {
-        const QString proposal = isUntitledNetwork(displayPath(path)) ? dialogFolder() : qPath(path);
+        const QString proposal =
+            isUntitledNetwork(displayPath(path)) ? dialogFolder() : qPath(path);
         const QString name =
             dialogs().saveFileName(this, "Netzwerk speichern", kNetworkFilter, proposal);
         if (name.isEmpty()) return false;
@@ -813,9 +824,8 @@ bool Tgrf::writeNetworkFile(const std::filesystem::path& path, const LineList& l
 
 void Tgrf::NetwerkDateilschen1Click() {
     runHandler(progress::kSave, [this] {
-        const QString name = dialogs().openFileName(this, "Netzwerkdateien löschen",
-                                                    {kNetworkFilter, kOldNetworkFilter},
-                                                    dialogFolder());
+        const QString name = dialogs().openFileName(
+            this, "Netzwerkdateien löschen", {kNetworkFilter, kOldNetworkFilter}, dialogFolder());
         if (name.isEmpty()) return;
         if (!dialogs().question(this, QStringLiteral("Soll die Netzwerkdatei\n„%1“\n"
                                                      "endgültig gelöscht werden?")
@@ -837,7 +847,8 @@ bool Tgrf::Schaltbildcheck() {
         QPainter painter(&bild1_->image());
         painter.setPen(QPen(Qt::red, 4));
         painter.setBrush(Qt::NoBrush);
-        const QPoint topLeft(fault.column * 9 - 11 + fault.shiftX, fault.row * 9 - 16 + fault.shiftY);
+        const QPoint topLeft(fault.column * 9 - 11 + fault.shiftX,
+                             fault.row * 9 - 16 + fault.shiftY);
         const QPoint bottomRight(fault.column * 9 + 7 + fault.shiftX,
                                  fault.row * 9 + 2 + fault.shiftY);
         painter.drawRect(QRect(topLeft, bottomRight));

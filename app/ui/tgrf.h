@@ -46,7 +46,7 @@ enum class TimerState {
 
 class Tgrf : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     // The creation handler: installs the failure report and builds every control.
     explicit Tgrf(Workspace& workspace, QWidget* parent = nullptr);
     ~Tgrf() override;
@@ -97,9 +97,11 @@ public:
     // Hooks for tests and the demonstration: the pause after writing a file (400 ms) and the
     // way the calculator is brought up.
     void setSaveDelay(int milliseconds) { saveDelayMs_ = milliseconds; }
-    void setCalculatorLauncher(std::function<void()> launcher) { calculator_ = std::move(launcher); }
+    void setCalculatorLauncher(std::function<void()> launcher) {
+        calculator_ = std::move(launcher);
+    }
 
-public slots:
+  public slots:
     // Handlers, named after their controls.
     void NeuesNetzwerk1Click();
     void SbOeffnen1Click();
@@ -119,10 +121,10 @@ public slots:
     // The failure report: message by ProgressCode, "Abbruch" or "Ignorieren".
     void MyExcept();
 
-signals:
+  signals:
     // The work of a mode change that belongs to the panels of later modes. Each is emitted at
     // its place in the order of the change.
-    void valueListRebuildRequested();      // rebuild `BtListe`
+    void valueListRebuildRequested();       // rebuild `BtListe`
     void componentMarksRemovalRequested();  // marks of the value entry off the drawing
     void calculationRequested();            // the single-frequency calculation
     void graphicModeLeft();                 // graphic side panels away, fields reformatted
@@ -141,12 +143,12 @@ signals:
     // The settings file is written when closing is confirmed.
     void closingConfirmed();
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void buildMenus();
     QWidget* buildTopBar();
     QWidget* buildModeBar();

@@ -6,7 +6,7 @@ namespace volmira {
 
 class Ttitform : public QWidget {
     Q_OBJECT
-public:
+  public:
     static constexpr int kWidth = 460;
     static constexpr int kHeight = 250;
 
@@ -14,7 +14,7 @@ public:
     // Centred on the screen, painted at once.
     void showCentred();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 };
 

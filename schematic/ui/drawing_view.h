@@ -9,7 +9,7 @@ namespace volmira {
 
 class DrawingView : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit DrawingView(QWidget* parent = nullptr);
 
     // 100 x 80 cells of 9 pixels; pixel (0, 0) lies two pixels into the first cell.
@@ -27,19 +27,19 @@ public:
         emit edited();
     }
 
-signals:
+  signals:
     void pressed(QPoint pixel, Qt::MouseButton button);
     void moved(QPoint pixel, Qt::MouseButtons buttons);
     void released(QPoint pixel, Qt::MouseButton button);
     void edited();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
-private:
+  private:
     QImage image_;
 };
 

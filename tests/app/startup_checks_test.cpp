@@ -1,8 +1,8 @@
 #include "app/startup_checks.h"
 
-#include <fstream>
-
 #include <gtest/gtest.h>
+
+#include <fstream>
 
 #include "support/test_support.h"
 

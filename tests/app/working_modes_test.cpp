@@ -148,8 +148,8 @@ TEST(WorkingModes, WorkOfEachTransition) {
         {4, 3, false, true, true, false, true, false, false, false},
     };
     for (const TransitionCase& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.from << " -> " << c.to << " unchanged "
-                                        << c.valuesUnchanged);
+        SCOPED_TRACE(testing::Message()
+                     << c.from << " -> " << c.to << " unchanged " << c.valuesUnchanged);
         WorkingModes m;
         if (c.from > 0) m.switchTo(c.from);
         m.setValuesUnchanged(c.valuesUnchanged);

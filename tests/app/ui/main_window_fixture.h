@@ -71,10 +71,10 @@ inline int redPixels(const QImage& image) {
 
 // Every window test runs under the program's own application object, whose notify() catches
 // what escapes an event handler.
-#define VOLMIRA_UITEST_MAIN(TestClass)                      \
-    int main(int argc, char** argv) {                       \
-        volmira::VolmiraApplication app(argc, argv);        \
-        app.setAttribute(Qt::AA_Use96Dpi, true);            \
-        TestClass test;                                     \
-        return QTest::qExec(&test, argc, argv);             \
+#define VOLMIRA_UITEST_MAIN(TestClass)               \
+    int main(int argc, char** argv) {                \
+        volmira::VolmiraApplication app(argc, argv); \
+        app.setAttribute(Qt::AA_Use96Dpi, true);     \
+        TestClass test;                              \
+        return QTest::qExec(&test, argc, argv);      \
     }

@@ -14,7 +14,7 @@
 namespace volmira::test {
 
 class ScriptedDialogs : public Dialogs {
-public:
+  public:
     enum class Kind { Information, Error, Question, Failure, Open, Save };
 
     struct Call {
@@ -81,7 +81,7 @@ public:
         return take(fileNames, QString());
     }
 
-private:
+  private:
     void record(Call call) {
         calls.push_back(call);
         if (during) during(calls.back());

@@ -21,12 +21,13 @@ namespace {
 // A control whose mouse handler fails after writing its code, with the status panel up and the
 // hourglass shown, as a long operation would.
 class FailingControl : public QWidget {
-public:
-    FailingControl(Tgrf& window, std::int32_t code) : QWidget(&window), window_(window), code_(code) {
+  public:
+    FailingControl(Tgrf& window, std::int32_t code)
+        : QWidget(&window), window_(window), code_(code) {
         resize(40, 40);
     }
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent*) override {
         progressCode = code_;
         window_.showStatus("Bitte warten");
@@ -34,7 +35,7 @@ protected:
         throw std::runtime_error("injected");
     }
 
-private:
+  private:
     Tgrf& window_;
     std::int32_t code_;
 };
@@ -43,12 +44,13 @@ private:
 
 class TgrfFailureTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void reportByCodeThroughNotify_data() {
         QTest::addColumn<int>("code");
         QTest::addColumn<QString>("message");
         const QString general =
-            "Beim Programmablauf von Volmira ist ein\nnicht näher spezifizierter Fehler aufgetreten";
+            "Beim Programmablauf von Volmira ist ein\nnicht näher spezifizierter Fehler "
+            "aufgetreten";
         QTest::newRow("solver") << 23
                                 << "Beim Lösen des Gleichungssystems ist ein Fehler aufgetreten.\n"
                                    "Möglicherweise enthält die Schaltung einen Kurzschluß!";
@@ -71,10 +73,11 @@ private slots:
 
         QCOMPARE(f.dialogs.count(Kind::Failure), 1);
         const test::ScriptedDialogs::Call* report = f.dialogs.last(Kind::Failure);
-        QCOMPARE(report->text,
-                 message + "\n\nWenn Sie \"Ignorieren\" wählen, können Sie das Prog-\n"
-                           "ramm vermutlich fortsetzen. \"Abbruch\" beendet es!\n"
-                           "(Interner Fehlercode: " + QString::number(code) + ")");
+        QCOMPARE(report->text, message +
+                                   "\n\nWenn Sie \"Ignorieren\" wählen, können Sie das Prog-\n"
+                                   "ramm vermutlich fortsetzen. \"Abbruch\" beendet es!\n"
+                                   "(Interner Fehlercode: " +
+                                   QString::number(code) + ")");
         QCOMPARE(report->offset, QPoint(200, 200));
         // The panel that asked to wait is gone and the pointer is normal again.
         QVERIFY(f.w().statusPanel()->isHidden());

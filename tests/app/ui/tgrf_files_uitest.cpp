@@ -20,9 +20,13 @@ namespace fs = std::filesystem;
 
 namespace {
 
-QString q(const fs::path& path) { return QString::fromStdString(path.string()); }
+QString q(const fs::path& path) {
+    return QString::fromStdString(path.string());
+}
 
-LineList fileLines(const fs::path& path) { return readTextLines(path).lines; }
+LineList fileLines(const fs::path& path) {
+    return readTextLines(path).lines;
+}
 
 // Opens a file through the menu entry and the open dialog.
 void openThroughDialog(MainWindow& f, const fs::path& path) {
@@ -36,7 +40,7 @@ const QString kFrequencyQuestion("Frequenzeingaben geändert!  Änderungen speic
 
 class TgrfFilesTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void openShowsTheDrawingAndFillsTheTables() {
         MainWindow f;
         const fs::path path = f.writeNetwork("loop.nwb", test::seriesLoopLines("4k7", "22n"));
@@ -152,7 +156,8 @@ private slots:
         f.find<QAction>("SpSpeichern1")->trigger();
 
         QCOMPARE(f.dialogs.lastText(Kind::Failure), QString::fromStdString(failureReportText(191)));
-        QVERIFY(f.dialogs.lastText(Kind::Failure).startsWith("Beim Dateizugriff ist ein Fehler aufgetreten."));
+        QVERIFY(f.dialogs.lastText(Kind::Failure)
+                    .startsWith("Beim Dateizugriff ist ein Fehler aufgetreten."));
         QCOMPARE(f.w().windowTitle(), "Schaltung: " + q(loop));
         QCOMPARE(f.ws().savedLines, saved);
         QCOMPARE(f.ws().recent.pathOfSlot(1), loop.string());

@@ -2,8 +2,8 @@
 // and hint lines of each mode, the invalidation by drawing changes and the analysis.
 #include <QAction>
 #include <QCheckBox>
-#include <QMenu>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -58,7 +58,7 @@ void loadAndAnalyse(MainWindow& f) {
 
 class TgrfModesTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void startsInDrawingModeWithOnlyModeOne() {
         MainWindow f;
         QCOMPARE(f.ws().modes.workingMode(), 1);
@@ -97,13 +97,15 @@ private slots:
         QCOMPARE(f.dialogs.count(Kind::Error), 0);
         QCOMPARE(f.dialogs.lastText(Kind::Information),
                  QString::fromStdString(analysisStatusMessage(f.ws().network)));
-        QVERIFY(f.dialogs.lastText(Kind::Information).startsWith("Analyse erfolgreich durchgeführt"));
+        QVERIFY(
+            f.dialogs.lastText(Kind::Information).startsWith("Analyse erfolgreich durchgeführt"));
         QCOMPARE(f.ws().modes.workingMode(), 2);
         QCOMPARE(selectable(f), (QList<bool>{true, true, false, false}));
         QCOMPARE(visiblePanel(f), QString("Tafel2"));
         QVERIFY(f.find<QToolButton>("wkmod2")->isChecked());
         QVERIFY(!f.find<QMenu>("Zeichnen")->isEnabled());
-        QCOMPARE(f.w().statusPanel()->message(), QString("   Netzwerk wird analysiert\n  Bitte warten!"));
+        QCOMPARE(f.w().statusPanel()->message(),
+                 QString("   Netzwerk wird analysiert\n  Bitte warten!"));
         QVERIFY(f.w().statusPanel()->isHidden());
         // An analysis is not a choice of the user.
         QCOMPARE(f.ws().modes.reachedMode(), 1);
@@ -226,8 +228,10 @@ private slots:
             const QImage& image = hints->image();
             QCOMPARE(image.pixel(0, 0), qRgb(0xF0, 0xF0, 0xF0));
             // Text in both line bands, starting 5 pixels from the left.
-            QVERIFY2(test::inkPixels(image, QRect(5, 3, 300, 12)) > 20, qPrintable(QString::number(m)));
-            QVERIFY2(test::inkPixels(image, QRect(5, 18, 300, 12)) > 20, qPrintable(QString::number(m)));
+            QVERIFY2(test::inkPixels(image, QRect(5, 3, 300, 12)) > 20,
+                     qPrintable(QString::number(m)));
+            QVERIFY2(test::inkPixels(image, QRect(5, 18, 300, 12)) > 20,
+                     qPrintable(QString::number(m)));
             QCOMPARE(test::inkPixels(image, QRect(0, 0, 5, HintImage::kHeight)), 0);
         }
     }
@@ -289,7 +293,8 @@ private slots:
         };
         f.find<QAction>("SchaltbildCheck1")->trigger();
         QCOMPARE(progressCode, progress::kSchematicCheck);
-        QCOMPARE(f.dialogs.lastText(Kind::Error), QString("Ein Stromweg endet nicht an einem Knotenpunkt!"));
+        QCOMPARE(f.dialogs.lastText(Kind::Error),
+                 QString("Ein Stromweg endet nicht an einem Knotenpunkt!"));
         QVERIFY(redWhileShown > 40);
         QCOMPARE(test::redPixels(f.w().bild1()->image()), 0);
         QCOMPARE(f.dialogs.last(Kind::Error)->offset, QPoint(200, 260));

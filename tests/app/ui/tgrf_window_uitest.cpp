@@ -21,7 +21,7 @@ namespace fs = std::filesystem;
 
 class TgrfWindowTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void sizeAndPlaceByScreen_data() {
         QTest::addColumn<QSize>("screen");
         QTest::addColumn<QRect>("geometry");
