@@ -225,7 +225,12 @@ std::optional<double> parseValue(std::string_view text) {
 
     const std::size_t numberEnd = cleaned.find_first_not_of("0123456789,eE+-");
     const std::string_view number = cleaned.substr(0, numberEnd);
-    if (number.empty()) return 0.0;
+    // Nothing at all (or only "Ohm") means no value yet; other text without a number is a
+    // typing error that must not turn silently into 0.
+    if (number.empty()) {
+        const bool blank = std::all_of(cleaned.begin(), cleaned.end(), isBlank);
+        return blank ? std::optional<double>(0.0) : std::nullopt;
+    }
 
     const std::optional<double> value = convertNumber(number, power);
     if (!value || !std::isfinite(*value)) return std::nullopt;

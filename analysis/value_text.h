@@ -18,8 +18,8 @@ enum UnitCode : int {
 // The gain's marker for minus infinity; shown as "unendlich".
 inline constexpr double kMinusInfinity = -1e38;
 
-// Parses a value text ("3,3m", "4k7", "2,2 kOhm", "1e3"). Empty text or a text without number
-// gives 0. A number part that does not convert ("1,2,3", "1e", "+-1") or lies outside the range
+// Parses a value text ("3,3m", "4k7", "2,2 kOhm", "1e3"). Empty text, or "Ohm" alone, gives 0;
+// other text without a number ("abc") gives nothing. A number part that does not convert ("1,2,3", "1e", "+-1") or lies outside the range
 // of a double gives nothing. The first 25 characters of the trimmed text count; the last prefix
 // letter anywhere sets the factor ("4k7" is 4000). Independent of the C locale.
 std::optional<double> parseValue(std::string_view text);

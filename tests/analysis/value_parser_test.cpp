@@ -46,9 +46,8 @@ INSTANTIATE_TEST_SUITE_P(
         // Blanks around the text; text after the number is ignored.
         ParseCase{"  12 ", 12}, ParseCase{"\t7\r\n", 7}, ParseCase{"1 2", 1},
         ParseCase{"33 Hz", 33},
-        // No number: 0.
-        ParseCase{"", 0}, ParseCase{"   ", 0}, ParseCase{"Ohm", 0}, ParseCase{"k", 0},
-        ParseCase{"abc", 0}, ParseCase{"unendlich", 0}));
+        // Nothing but the unit "Ohm": 0.
+        ParseCase{"", 0}, ParseCase{"   ", 0}, ParseCase{"Ohm", 0}, ParseCase{" Ohm ", 0}));
 
 class RejectedValueTest : public testing::TestWithParam<const char*> {};
 
@@ -58,6 +57,8 @@ INSTANTIATE_TEST_SUITE_P(
     Faults, RejectedValueTest,
     testing::Values("1,2,3", "1e", "1e+", "e5", "E", "+-1", "--5", "-", "+", ",", "1-2",
                     "1e3e4", "1e3,5", "1,5e", "5-", "-e3 k",
+                    // Text without a number is a typing error, not a silent 0.
+                    "abc", "k", "uF", "unendlich",
                     // Out of the range of a double, also after the prefix.
                     "1e999", "-1e999", "1e-999", "1e300T", "99999e305"));
 
