@@ -12,10 +12,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string bytesOf(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 const InputFields kFields{"1 V", "1 kHz", "20 Hz", "20 kHz"};
 
@@ -47,7 +43,7 @@ TEST(NetworkFile, SavingAnEmptyDrawingWritesTwoZerosAndTheFields) {
     test::TempFolder folder;
     const fs::path file = folder.path() / "leer.nwb";
     ASSERT_TRUE(saveNetworkFile(file, buildNetworkLines(SymbolList{}, {}, kFields)).ok());
-    EXPECT_EQ(bytesOf(file), "0\r\n0\r\n1 V\r\n1 kHz\r\n20 Hz\r\n20 kHz\r\n");
+    EXPECT_EQ(test::readFileBytes(file), "0\r\n0\r\n1 V\r\n1 kHz\r\n20 Hz\r\n20 kHz\r\n");
 }
 
 TEST(NetworkFile, RoundTripIsByteForByte) {
@@ -68,8 +64,8 @@ TEST(NetworkFile, RoundTripIsByteForByte) {
 
     const fs::path second = folder.path() / "Kopie.nwb";
     ASSERT_TRUE(saveNetworkFile(second, buildNetworkLines(net.symbols, net.components, net.fields)).ok());
-    EXPECT_EQ(bytesOf(second), bytesOf(first));
-    EXPECT_NE(bytesOf(first).find("100 nF \xB5\r\n"), std::string::npos);
+    EXPECT_EQ(test::readFileBytes(second), test::readFileBytes(first));
+    EXPECT_NE(test::readFileBytes(first).find("100 nF \xB5\r\n"), std::string::npos);
 }
 
 TEST(NetworkFile, RealDrawingsComeBackAsTheyWereDrawn) {
@@ -217,7 +213,7 @@ TEST(NetworkFile, FailedSaveReportsTheFileAccessErrorAndKeepsTheOldFile) {
     const fs::path file = folder.path() / "alt.nwb";
     const LineList old = buildNetworkLines(SymbolList{}, {}, kFields);
     ASSERT_TRUE(saveNetworkFile(file, old).ok());
-    const std::string before = bytesOf(file);
+    const std::string before = test::readFileBytes(file);
 
     // The folder disappears under the file name: the write cannot even start.
     const NetworkSaveResult missing = saveNetworkFile(folder.path() / "weg" / "neu.nwb", old);
@@ -236,7 +232,7 @@ TEST(NetworkFile, FailedSaveReportsTheFileAccessErrorAndKeepsTheOldFile) {
         fs::permissions(folder.path(), fs::perms::owner_all);
         EXPECT_EQ(readOnly.error, kFileAccessError);
     }
-    EXPECT_EQ(bytesOf(file), before);
+    EXPECT_EQ(test::readFileBytes(file), before);
 }
 
 TEST(NetworkFile, ChangeQuestionDependsOnTheFirstDifferingLine) {

@@ -13,10 +13,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string bytesOf(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 void writeBytes(const fs::path& path, std::string_view bytes) {
     std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
@@ -33,7 +29,7 @@ TEST(TextFile, WritesLatin1WithCrLfAfterEveryLine) {
     test::TempFolder folder;
     const fs::path file = folder.path() / "a.txt";
     ASSERT_TRUE(writeTextLines(file, {"Spannung 1 V", "47 µF", "Größe", ""}).ok());
-    EXPECT_EQ(bytesOf(file), "Spannung 1 V\r\n47 \xB5" "F\r\nGr\xF6\xDF" "e\r\n\r\n");
+    EXPECT_EQ(test::readFileBytes(file), "Spannung 1 V\r\n47 \xB5" "F\r\nGr\xF6\xDF" "e\r\n\r\n");
 }
 
 TEST(TextFile, CharactersOutsideLatin1AndLineBreaksBecomeQuestionMarks) {
@@ -41,7 +37,7 @@ TEST(TextFile, CharactersOutsideLatin1AndLineBreaksBecomeQuestionMarks) {
     const fs::path file = folder.path() / "a.txt";
     const std::string malformed = "a\xC3(b\xFF";  // cut sequence, byte never valid in UTF-8
     ASSERT_TRUE(writeTextLines(file, {"5 €", "zwei\nZeilen\r", malformed, "\xF0\x9F\x94\x8C"}).ok());
-    EXPECT_EQ(bytesOf(file), "5 ?\r\nzwei?Zeilen?\r\na?(b?\r\n?\r\n");
+    EXPECT_EQ(test::readFileBytes(file), "5 ?\r\nzwei?Zeilen?\r\na?(b?\r\n?\r\n");
     // The line count on disk is the count written.
     EXPECT_EQ(readTextLines(file).lines.size(), 4u);
 }
@@ -82,7 +78,7 @@ TEST(TextFile, RoundTripKeepsTheBytes) {
     const TextReadResult read = readTextLines(file);
     ASSERT_TRUE(read.ok());
     ASSERT_TRUE(writeTextLines(file, read.lines).ok());
-    EXPECT_EQ(bytesOf(file), bytes);
+    EXPECT_EQ(test::readFileBytes(file), bytes);
 }
 
 TEST(TextFile, ReadingRefusesMissingFilesFoldersAndOversizedFiles) {
@@ -134,7 +130,7 @@ TEST(TextFile, WriteThatFailsHalfWayLeavesTheOldFileIntact) {
     std::signal(SIGXFSZ, previousHandler);
 
     EXPECT_FALSE(result.ok());
-    EXPECT_EQ(bytesOf(file), "alter Inhalt\r\n");
+    EXPECT_EQ(test::readFileBytes(file), "alter Inhalt\r\n");
     EXPECT_EQ(entriesOf(folder.path()), std::vector<std::string>{"alt.txt"});
 }
 
@@ -147,7 +143,7 @@ TEST(TextFile, WriteIntoReadOnlyFolderFailsAndKeepsTheOldFile) {
     const TextWriteResult result = writeTextLines(file, {"neu"});
     fs::permissions(folder.path(), fs::perms::owner_all);
     EXPECT_FALSE(result.ok());
-    EXPECT_EQ(bytesOf(file), "alter Inhalt\r\n");
+    EXPECT_EQ(test::readFileBytes(file), "alter Inhalt\r\n");
 }
 
 TEST(TextFile, CharacterCountsAndPrefixesCountCodePoints) {

@@ -1,6 +1,8 @@
 #include "support/test_support.h"
 
 #include <atomic>
+#include <fstream>
+#include <iterator>
 #include <unistd.h>
 
 namespace volmira::test {
@@ -19,5 +21,10 @@ TempFolder::~TempFolder() {
 }
 
 std::filesystem::path sourceDir() { return VOLMIRA_SOURCE_DIR; }
+
+std::string readFileBytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
 
 }  // namespace volmira::test

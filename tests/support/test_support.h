@@ -20,4 +20,7 @@ private:
 
 std::filesystem::path sourceDir();
 
+// The whole content of a file, byte for byte (empty when it cannot be read).
+std::string readFileBytes(const std::filesystem::path& path);
+
 }  // namespace volmira::test
