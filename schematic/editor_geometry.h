@@ -7,11 +7,6 @@
 
 namespace volmira {
 
-inline constexpr int kPixelsPerCell = 9;
-// The image ends two pixels short of the last cell's box, as its first pixel lies two into cell 1.
-inline constexpr int kDrawingWidthPixels = kGridColumns * kPixelsPerCell - 2;
-inline constexpr int kDrawingHeightPixels = kGridRows * kPixelsPerCell - 2;
-
 struct Pixel {
     int x = 0;
     int y = 0;

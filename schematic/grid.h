@@ -10,6 +10,12 @@ inline constexpr int kGridRows = 80;
 inline constexpr int kGridColumns = 100;
 inline constexpr char kEmptyCell = '0';
 
+// Cells are 9 x 9 pixels; the drawing image starts two pixels into cell 1, so it ends two pixels
+// short of the last cell's box.
+inline constexpr int kPixelsPerCell = 9;
+inline constexpr int kDrawingWidthPixels = kGridColumns * kPixelsPerCell - 2;
+inline constexpr int kDrawingHeightPixels = kGridRows * kPixelsPerCell - 2;
+
 class SchematicGrid {
 public:
     SchematicGrid() { clear(); }

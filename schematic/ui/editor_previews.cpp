@@ -29,11 +29,11 @@ QPixmap glyphPixmap(int code, GlyphStyle style) {
 
 // A small red square inside a cell.
 QPixmap markerPixmap() {
-    QPixmap pixmap(kCellPixels, kCellPixels);
+    QPixmap pixmap(kPixelsPerCell, kPixelsPerCell);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
     p.setPen(QColor(0xD0, 0x10, 0x10));
-    p.drawRect(1, 1, kCellPixels - 3, kCellPixels - 3);
+    p.drawRect(1, 1, kPixelsPerCell - 3, kPixelsPerCell - 3);
     return pixmap;
 }
 
@@ -57,7 +57,7 @@ EditorPreviewWidgets::EditorPreviewWidgets(QWidget* drawing)
       rEck_(new RubberBand(drawing)),
       eckbild_(previewLabel(drawing, "Eckbild")) {
     zQuad_->setPixmap(markerPixmap());
-    zQuad_->setFixedSize(kCellPixels, kCellPixels);
+    zQuad_->setFixedSize(kPixelsPerCell, kPixelsPerCell);
 }
 
 void EditorPreviewWidgets::show(const EditorPreviews& previews, int symbol, GlyphStyle style) {
@@ -90,7 +90,7 @@ void EditorPreviewWidgets::show(const EditorPreviews& previews, int symbol, Glyp
     if (previews.cornerCode != eckbildCode_ && previews.cornerCode != 0) {
         eckbildCode_ = previews.cornerCode;
         eckbild_->setPixmap(glyphPixmap(eckbildCode_, style));
-        eckbild_->setFixedSize(kCellPixels, kCellPixels);
+        eckbild_->setFixedSize(kPixelsPerCell, kPixelsPerCell);
     }
     eckbild_->move(toPoint(cellBoxTopLeft(previews.cornerCell)));
     eckbild_->setVisible(previews.cornerVisible && previews.cornerCode != 0);

@@ -157,21 +157,21 @@ void drawParts(GlyphParts& g, int code, GlyphStyle style) {
 }  // namespace
 
 QPoint cellTopLeft(int column, int row) {
-    return {(column - 1) * kCellPixels - 2, (row - 1) * kCellPixels - 2};
+    return {(column - 1) * kPixelsPerCell - 2, (row - 1) * kPixelsPerCell - 2};
 }
 
 QRect symbolBox(int code, int column, int row) {
     const SymbolCatalogue& catalogue = SymbolCatalogue::instance();
     const int width = SymbolCatalogue::valid(code) ? catalogue.width(code) : 1;
     const int height = SymbolCatalogue::valid(code) ? catalogue.height(code) : 1;
-    return {cellTopLeft(column, row), QSize(width * kCellPixels, height * kCellPixels)};
+    return {cellTopLeft(column, row), QSize(width * kPixelsPerCell, height * kPixelsPerCell)};
 }
 
 QPoint cellAtPixel(QPoint pixel) {
     // Floor division, so pixels left of or above the image give column or row 0 and below.
     const auto cell = [](int v) {
         const int shifted = v + 2;
-        return (shifted >= 0 ? shifted / kCellPixels : -((-shifted + kCellPixels - 1) / kCellPixels)) + 1;
+        return (shifted >= 0 ? shifted / kPixelsPerCell : -((-shifted + kPixelsPerCell - 1) / kPixelsPerCell)) + 1;
     };
     return {cell(pixel.x()), cell(pixel.y())};
 }
@@ -181,8 +181,8 @@ void drawGlyph(QPainter& painter, int code, QPoint topLeft, GlyphStyle style) {
     const SymbolCatalogue& catalogue = SymbolCatalogue::instance();
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.fillRect(QRect(topLeft, QSize(catalogue.width(code) * kCellPixels,
-                                          catalogue.height(code) * kCellPixels)),
+    painter.fillRect(QRect(topLeft, QSize(catalogue.width(code) * kPixelsPerCell,
+                                          catalogue.height(code) * kPixelsPerCell)),
                      Qt::white);
     GlyphParts parts(painter, topLeft);
     drawParts(parts, code, style);
@@ -195,7 +195,7 @@ void drawGlyph(QImage& image, int code, QPoint topLeft, GlyphStyle style) {
 }
 
 QImage blankDrawingImage() {
-    QImage image(kDrawingImageWidth, kDrawingImageHeight, QImage::Format_RGB32);
+    QImage image(kDrawingWidthPixels, kDrawingHeightPixels, QImage::Format_RGB32);
     image.fill(Qt::white);
     return image;
 }

@@ -12,11 +12,6 @@ class QPainter;
 
 namespace volmira {
 
-inline constexpr int kCellPixels = 9;
-// Holds the whole grid: the last cell ends at (100 * 9 - 2, 80 * 9 - 2).
-inline constexpr int kDrawingImageWidth = kGridColumns * kCellPixels - 2;
-inline constexpr int kDrawingImageHeight = kGridRows * kCellPixels - 2;
-
 struct GlyphStyle {
     bool directVoltage = false;  // source mark: two bars (0 Hz) instead of the wave
     bool eraserOutline = false;  // eraser codes 36..38: keep the black square (previews)
@@ -34,7 +29,7 @@ QPoint cellAtPixel(QPoint pixel);
 void drawGlyph(QPainter& painter, int code, QPoint topLeft, GlyphStyle style = {});
 void drawGlyph(QImage& image, int code, QPoint topLeft, GlyphStyle style = {});
 
-// A white drawing image of kDrawingImageWidth x kDrawingImageHeight.
+// A white drawing image of kDrawingWidthPixels x kDrawingHeightPixels.
 QImage blankDrawingImage();
 
 // One entry: clears its box and draws its glyph at its cell (used to redraw the source when the

@@ -35,10 +35,10 @@ struct CellGlyph {
 };
 
 QPixmap cellsIcon(std::initializer_list<CellGlyph> cells, int size) {
-    QImage image(3 * kCellPixels, 3 * kCellPixels, QImage::Format_ARGB32);
+    QImage image(3 * kPixelsPerCell, 3 * kPixelsPerCell, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     for (const CellGlyph& c : cells)
-        drawGlyph(image, c.code, QPoint(c.column * kCellPixels, c.row * kCellPixels));
+        drawGlyph(image, c.code, QPoint(c.column * kPixelsPerCell, c.row * kPixelsPerCell));
     image = withoutWhite(image);
     QPixmap pixmap(size, size);
     pixmap.fill(Qt::transparent);

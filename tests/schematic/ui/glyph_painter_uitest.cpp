@@ -225,12 +225,12 @@ private slots:
                 QCOMPARE(cellAtPixel(p - QPoint(1, 1)), QPoint(column - 1, row - 1));
             }
         }
-        const QRect image(0, 0, kDrawingImageWidth, kDrawingImageHeight);
+        const QRect image(0, 0, kDrawingWidthPixels, kDrawingHeightPixels);
         QVERIFY(image.contains(symbolBox(4, kGridColumns, kGridRows)));
         QVERIFY(image.contains(symbolBox(25, kGridColumns - 4, kGridRows - 4)));
         QCOMPARE(symbolBox(25, 2, 3), QRect(7, 16, 45, 45));
         const QImage blank = blankDrawingImage();
-        QCOMPARE(blank.size(), QSize(kDrawingImageWidth, kDrawingImageHeight));
+        QCOMPARE(blank.size(), QSize(kDrawingWidthPixels, kDrawingHeightPixels));
         QCOMPARE(blackCount(blank), 0);
     }
 
