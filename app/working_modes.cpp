@@ -85,6 +85,8 @@ ModeSwitch WorkingModes::switchTo(int m) {
         s.removeComponentMarks = true;
         s.calculate = true;
     }
+    // The component mark goes with the repaint; the branch mark and the source come back.
+    s.redrawMarks = o == kModeComponents && m == kModeSingleFrequency && valuesUnchanged_;
     s.resetDrawingTool = o == kModeDrawing;
     working_ = m;
     return s;

@@ -22,6 +22,7 @@ struct ModeSwitch {
     bool rebuildValueList = false;      // the component list `BtListe`
     bool calculate = false;             // the single-frequency calculation
     bool removeComponentMarks = false;  // the marks of the value entry in the drawing
+    bool redrawMarks = false;           // into mode 3 without a calculation: source and branch
     bool enterGraphic = false;          // curve area, blinking marker or the curve
     bool refreshHelp = false;           // refresh the help topic if the help window is shown
     bool resetDrawingTool = false;      // leaving mode 1: back to the mouse pointer

@@ -126,26 +126,29 @@ struct TransitionCase {
     int from;
     int to;
     bool valuesUnchanged;
-    bool leaveGraphic, repaint, rebuildList, calculate, removeMarks, enterGraphic, resetTool;
+    bool leaveGraphic, repaint, rebuildList, calculate, removeMarks, redrawMarks, enterGraphic,
+        resetTool;
 };
 
 TEST(WorkingModes, WorkOfEachTransition) {
     const TransitionCase cases[] = {
-        // from to unchanged | leave repaint list calc marks enter tool
-        {0, 1, false, false, false, false, false, false, false, false},
-        {1, 2, false, false, false, true, false, false, false, true},
-        {1, 3, false, false, false, false, true, false, false, true},
-        {1, 4, false, false, false, false, false, false, true, true},
-        {2, 1, false, false, false, false, false, true, false, false},
-        {2, 3, false, false, false, false, true, true, false, false},
-        {2, 3, true, false, false, false, false, false, false, false},
-        {2, 4, false, false, false, false, false, false, true, false},
-        {3, 1, false, false, true, false, false, false, false, false},
-        {3, 2, false, false, true, true, false, false, false, false},
-        {3, 4, false, false, false, false, false, false, true, false},
-        {4, 1, false, true, true, false, false, false, false, false},
-        {4, 2, false, true, true, true, false, false, false, false},
-        {4, 3, false, true, true, false, true, false, false, false},
+        // from to unchanged | leave repaint list calc marks redraw enter tool
+        {0, 1, false, false, false, false, false, false, false, false, false},
+        {1, 2, false, false, false, true, false, false, false, false, true},
+        {1, 3, false, false, false, false, true, false, false, false, true},
+        {1, 3, true, false, false, false, true, false, false, false, true},
+        {1, 4, false, false, false, false, false, false, false, true, true},
+        {2, 1, false, false, false, false, false, true, false, false, false},
+        {2, 3, false, false, false, false, true, true, false, false, false},
+        {2, 3, true, false, false, false, false, false, true, false, false},
+        {2, 4, false, false, false, false, false, false, false, true, false},
+        {3, 1, false, false, true, false, false, false, false, false, false},
+        {3, 2, false, false, true, true, false, false, false, false, false},
+        {3, 4, false, false, false, false, false, false, false, true, false},
+        {4, 1, false, true, true, false, false, false, false, false, false},
+        {4, 2, false, true, true, true, false, false, false, false, false},
+        {4, 3, false, true, true, false, true, false, false, false, false},
+        {4, 3, true, true, true, false, true, false, false, false, false},
     };
     for (const TransitionCase& c : cases) {
         SCOPED_TRACE(testing::Message()
@@ -163,6 +166,7 @@ TEST(WorkingModes, WorkOfEachTransition) {
         EXPECT_EQ(s.rebuildValueList, c.rebuildList);
         EXPECT_EQ(s.calculate, c.calculate);
         EXPECT_EQ(s.removeComponentMarks, c.removeMarks);
+        EXPECT_EQ(s.redrawMarks, c.redrawMarks);
         EXPECT_EQ(s.enterGraphic, c.enterGraphic);
         EXPECT_EQ(s.resetDrawingTool, c.resetTool);
         EXPECT_EQ(s.refreshHelp, c.from == 4 || c.to == 4);
