@@ -39,6 +39,21 @@ void runHandler(std::int32_t code, Body&& body) {
     runGuarded(std::forward<Body>(body));
 }
 
+// A slot for connect(): the callable runs guarded, so that no exception crosses the emission of
+// the signal that called it. The ProgressCode that stands is the one the handler before it set.
+template <class Slot>
+auto guardedSlot(Slot slot) {
+    return [slot = std::move(slot)](const auto&... args) { runGuarded([&] { slot(args...); }); };
+}
+
+// A handler for connect(): writes its ProgressCode, then runs guarded.
+template <class Slot>
+auto handlerSlot(std::int32_t code, Slot slot) {
+    return [code, slot = std::move(slot)](const auto&... args) {
+        runHandler(code, [&] { slot(args...); });
+    };
+}
+
 class VolmiraApplication : public QApplication {
     Q_OBJECT
   public:

@@ -4,6 +4,7 @@
 #include <QToolButton>
 
 #include "app/progress.h"
+#include "app/ui/failure_handling.h"
 #include "schematic/ui/drawing_view.h"
 #include "schematic/ui/editor_side_bar.h"
 #include "schematic/ui/glyph_painter.h"
@@ -48,21 +49,34 @@ EditorController::EditorController(DrawingView* view, Workspace& workspace, QWid
       toolbar_(new SymbolToolbar(toolbarFrame)),
       sideBar_(new EditorSideBar(sideBarFrame)),
       previews_(view) {
-    connect(view_, &DrawingView::pressed, this, &EditorController::MausDruecken);
-    connect(view_, &DrawingView::moved, this, &EditorController::MausBeweg);
-    connect(view_, &DrawingView::released, this, &EditorController::MausTasteUp);
+    // Every handler runs guarded: no exception may cross the emission of the signal.
+    connect(view_, &DrawingView::pressed, this,
+            handlerSlot(progress::kMouseDown,
+                        [this](QPoint p, Qt::MouseButton b) { MausDruecken(p, b); }));
+    connect(view_, &DrawingView::moved, this,
+            handlerSlot(progress::kMouseMove,
+                        [this](QPoint p, Qt::MouseButtons b) { MausBeweg(p, b); }));
+    connect(view_, &DrawingView::released, this,
+            handlerSlot(progress::kMouseUp,
+                        [this](QPoint p, Qt::MouseButton b) { MausTasteUp(p, b); }));
 
-    connect(toolbar_, &SymbolToolbar::symbolChosen, this, &EditorController::SymWahl);
-    connect(toolbar_, &SymbolToolbar::rectangleChosen, this, &EditorController::RechteckEin);
-    connect(toolbar_, &SymbolToolbar::lineChosen, this, &EditorController::LinienZugEin);
-    connect(toolbar_, &SymbolToolbar::nodeChosen, this, &EditorController::KnotenPunktEin);
+    connect(toolbar_, &SymbolToolbar::symbolChosen, this,
+            handlerSlot(progress::kSymbolChoice, [this](int code) { SymWahl(code); }));
+    connect(toolbar_, &SymbolToolbar::rectangleChosen, this,
+            handlerSlot(progress::kSymbolChoice, [this] { RechteckEin(); }));
+    connect(toolbar_, &SymbolToolbar::lineChosen, this,
+            handlerSlot(progress::kSymbolChoice, [this] { LinienZugEin(); }));
+    connect(toolbar_, &SymbolToolbar::nodeChosen, this,
+            handlerSlot(progress::kSymbolChoice, [this] { KnotenPunktEin(); }));
 
-    connect(sideBar_->undoButton(), &QToolButton::clicked, this, &EditorController::UndoClick);
-    connect(sideBar_->groundButton(), &QToolButton::clicked, this, &EditorController::MasseSetzen);
+    connect(sideBar_->undoButton(), &QToolButton::clicked, this,
+            handlerSlot(progress::kUndo, [this](bool) { UndoClick(); }));
+    connect(sideBar_->groundButton(), &QToolButton::clicked, this,
+            handlerSlot(progress::kGroundPoints, [this](bool) { MasseSetzen(); }));
     connect(sideBar_->arrowImage(), &ArrowImage::pressedAt, this,
-            &EditorController::LirebildMouseDown);
+            handlerSlot(progress::kNetworkMove, [this](QPoint p) { LirebildMouseDown(p); }));
     connect(sideBar_->newNetworkButton(), &QToolButton::clicked, this,
-            &EditorController::NwNeuClick);
+            handlerSlot(progress::kNewNetwork, [this](bool) { NwNeuClick(); }));
     showPreviews();
 }
 
