@@ -12,6 +12,7 @@
 #include "analysis/value_text.h"
 #include "app/progress.h"
 #include "app/ui/dialogs.h"
+#include "app/ui/failure_handling.h"
 #include "app/workspace.h"
 #include "schematic/ui/drawing_view.h"
 #include "schematic/ui/glyph_painter.h"
@@ -100,8 +101,11 @@ ResultsPanel::ResultsPanel(Workspace& workspace, DrawingView& drawing, QWidget* 
     inputFilter_ = new DecimalFieldFilter(this);
     inputFilter_->watch(frequency_);
     inputFilter_->watch(voltage_);
-    connect(inputFilter_, &DecimalFieldFilter::accepted, this, &ResultsPanel::ParFeldExit);
-    connect(dcButton_, &QPushButton::clicked, this, &ResultsPanel::GleichSpgClick);
+    // The handlers run guarded: no exception may cross the emission of the signal.
+    connect(inputFilter_, &DecimalFieldFilter::accepted, this,
+            handlerSlot(kProgressFieldExit, [this](QLineEdit* field) { ParFeldExit(field); }));
+    connect(dcButton_, &QPushButton::clicked, this,
+            handlerSlot(kProgressDcButton, [this](bool) { GleichSpgClick(); }));
 
     showInputFields();
     networkAnalysed();
@@ -167,18 +171,34 @@ void ResultsPanel::showInputFields() {
 }
 
 void ResultsPanel::reformatInputFields() {
-    if (auto f = parseValue(frequency_->text().toStdString()))
-        frequency_->setText(QString::fromStdString(formatValue(kUnitHertz, kInputDigits, *f)));
-    if (auto ue = parseValue(voltage_->text().toStdString()))
-        voltage_->setText(QString::fromStdString(formatValue(kUnitVolt, kInputDigits, *ue)));
+    // The workspace keeps the texts the fields show, so both are written.
+    if (auto f = parseValue(ws_.fields.fqEinzel))
+        ws_.fields.fqEinzel = formatValue(kUnitHertz, kInputDigits, *f);
+    if (auto ue = parseValue(ws_.fields.spEingabe))
+        ws_.fields.spEingabe = formatValue(kUnitVolt, kInputDigits, *ue);
+    showInputFields();
+}
+
+void ResultsPanel::acceptPendingInputs() {
+    for (QLineEdit* field : {frequency_, voltage_})
+        if (fieldPending(field)) ParFeldExit(field);
+}
+
+bool ResultsPanel::fieldPending(const QLineEdit* field) const {
+    // Only what the user typed: a text set by the program is the workspace's already.
+    if (!field->isModified()) return false;
+    const std::string text = field->text().toStdString();
+    if (field == frequency_) return text != ws_.fields.fqEinzel;
+    return field == voltage_ && text != ws_.fields.spEingabe;
 }
 
 void ResultsPanel::ParFeldExit(QLineEdit* field) {
     progressCode = kProgressFieldExit;
     // Leaving a field that was just accepted (or refused and restored) changes nothing.
-    if (field == frequency_ && field->text().toStdString() != ws_.fields.fqEinzel)
+    if (!fieldPending(field)) return;
+    if (field == frequency_)
         acceptFrequency(true);
-    else if (field == voltage_ && field->text().toStdString() != ws_.fields.spEingabe)
+    else
         acceptVoltage();
 }
 

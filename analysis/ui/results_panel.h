@@ -62,6 +62,9 @@ public slots:
     void showInputFields();
     // Leaving the graphic mode: the two fields are written again by the value formatter.
     void reformatInputFields();
+    // A field typed into and not accepted yet (a button that takes no focus was pressed) is
+    // accepted now, so that the workspace holds what the fields show.
+    void acceptPendingInputs();
 
     // Handlers: a field is accepted (Enter or leaving it), the DC button.
     void ParFeldExit(QLineEdit* field);
@@ -72,6 +75,8 @@ signals:
     void modesRequested(int level, int mode);
 
 private:
+    // The user typed a text into the field that the workspace does not hold yet.
+    bool fieldPending(const QLineEdit* field) const;
     void acceptFrequency(bool calculateAfterwards);
     void acceptVoltage();
     void showSelected();

@@ -13,6 +13,7 @@
 #include "analysis/value_text.h"
 #include "app/progress.h"
 #include "app/ui/dialogs.h"
+#include "app/ui/failure_handling.h"
 #include "app/workspace.h"
 #include "schematic/ui/drawing_view.h"
 
@@ -22,6 +23,8 @@ namespace {
 
 constexpr std::int32_t kProgressConfirm = 201;
 constexpr std::int32_t kProgressListMouseDown = 214;
+constexpr std::int32_t kProgressPickerButton = 215;
+constexpr std::int32_t kProgressPickerCell = 216;
 constexpr std::int32_t kProgressListKeyPress = 217;
 constexpr std::int32_t kProgressListKeyDown = 219;
 constexpr std::int32_t kProgressSelectCell = 2110;
@@ -120,25 +123,35 @@ ValueEntryPanel::ValueEntryPanel(Workspace& workspace, DrawingView& drawing, E12
     flash_->setAttribute(Qt::WA_TransparentForMouseEvents);
     flash_->hide();
 
+    // Every handler runs guarded: no exception may cross the emission of the signal.
     auto* delegate = static_cast<ValueEditDelegate*>(list_->itemDelegate());
-    connect(delegate, &ValueEditDelegate::keyDown, this, [this](int key) {
-        const int row = list_->currentRow();
-        TasteDownBtWertefeld(key);
-        // The editor took the cursor key; the list moves on as it would without an editor.
-        if (key == Qt::Key_Up && row > 0) list_->setCurrentCell(row - 1, 1);
-        if (key == Qt::Key_Down && row + 1 < list_->rowCount()) list_->setCurrentCell(row + 1, 1);
-    });
-    connect(list_, &ValueList::keyDown, this, &ValueEntryPanel::TasteDownBtWertefeld);
-    connect(list_, &ValueList::pressed, this, &ValueEntryPanel::BtListeMouseDown);
+    connect(delegate, &ValueEditDelegate::keyDown, this,
+            handlerSlot(kProgressListKeyDown, [this](int key) {
+                const int row = list_->currentRow();
+                TasteDownBtWertefeld(key);
+                // The editor took the cursor key; the list moves on as it would without an editor.
+                if (key == Qt::Key_Up && row > 0) list_->setCurrentCell(row - 1, 1);
+                if (key == Qt::Key_Down && row + 1 < list_->rowCount())
+                    list_->setCurrentCell(row + 1, 1);
+            }));
+    connect(list_, &ValueList::keyDown, this,
+            handlerSlot(kProgressListKeyDown, [this](int key) { TasteDownBtWertefeld(key); }));
+    connect(list_, &ValueList::pressed, this,
+            handlerSlot(kProgressListMouseDown, [this] { BtListeMouseDown(); }));
     connect(list_, &QTableWidget::currentCellChanged, this,
-            [this](int row, int column, int previousRow, int) {
+            handlerSlot(kProgressSelectCell, [this](int row, int column, int previousRow, int) {
                 // Only the value column is typed into; a click on a name goes to its value.
                 if (row >= 0 && column == 0) list_->setCurrentCell(row, 1);
                 if (row != previousRow) BtListeSelectCell(row);
-            });
-    connect(pickerButton_, &QPushButton::clicked, this, &ValueEntryPanel::E12EinClick);
-    connect(confirm_, &QPushButton::clicked, this, [this] { BauteilOkayClick(); });
-    connect(&picker_, &E12Picker::cellClicked, this, &ValueEntryPanel::pickerCellClicked);
+            }));
+    connect(pickerButton_, &QPushButton::clicked, this,
+            handlerSlot(kProgressPickerButton, [this](bool) { E12EinClick(); }));
+    connect(confirm_, &QPushButton::clicked, this,
+            handlerSlot(kProgressConfirm, [this](bool) { BauteilOkayClick(); }));
+    connect(&picker_, &E12Picker::cellClicked, this,
+            handlerSlot(kProgressPickerCell, [this](E12Kind kind, int column, int row, double value) {
+                pickerCellClicked(kind, column, row, value);
+            }));
 }
 
 void ValueEntryPanel::rebuildList() {
