@@ -35,6 +35,7 @@ ModeSwitch startNewNetwork(Workspace& ws) {
     ws.symbols.clear();
     ws.currentFile = untitledNetworkPath(ws);
     ws.directVoltage = false;
+    ws.valuesConfirmed = false;
     ws.savedLines.clear();
     return ws.modes.newNetwork();
 }

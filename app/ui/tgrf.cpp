@@ -25,6 +25,9 @@
 
 #include "analysis/schematic_check.h"
 #include "analysis/topology.h"
+#include "analysis/ui/e12_picker.h"
+#include "analysis/ui/results_panel.h"
+#include "analysis/ui/value_entry_panel.h"
 #include "app/failure_report.h"
 #include "app/hint_lines.h"
 #include "app/progress.h"
@@ -214,11 +217,20 @@ Tgrf::Tgrf(Workspace& workspace, QWidget* parent) : QMainWindow(parent), ws_(wor
     connect(tafel1_->schbcheck(), &QToolButton::clicked, this, &Tgrf::SchaltbildCheck1Click);
     // The drawing tools of mode 1 fill the tool bars of `tafel1`.
     editor_ = new EditorController(bild1_, ws_, tafel1_->mausPal1(), tafel1_->mausPalSenk(), this);
-    connect(editor_, &EditorController::drawingChanged, this, &Tgrf::drawingEdited);
-    connect(editor_, &EditorController::drawingPressed, this, &Tgrf::drawingPressed);
+    connect(editor_, &EditorController::drawingChanged, this,
+            guardedSlot([this] { drawingEdited(); }));
+    connect(editor_, &EditorController::drawingPressed, this,
+            guardedSlot([this] { drawingPressed(); }));
     connect(editor_, &EditorController::newNetworkRequested, this, &Tgrf::NeuesNetzwerk1Click);
-    connect(this, &Tgrf::drawingToolResetRequested, editor_, &EditorController::resetTool);
-    connect(bild1_, &DrawingView::edited, this, &Tgrf::drawingEdited);
+    connect(this, &Tgrf::drawingToolResetRequested, editor_,
+            guardedSlot([this] { editor_->resetTool(); }));
+    connect(bild1_, &DrawingView::edited, this, guardedSlot([this] { drawingEdited(); }));
+    // After the editor, which takes the presses of mode 1.
+    connect(bild1_, &DrawingView::pressed, this,
+            handlerSlot(progress::kMouseDown,
+                        [this](QPoint pixel, Qt::MouseButton) { drawingPressedForPanels(pixel); }));
+
+    buildValuePanels();
 
     updateCaption();
     updateRecentControls();
@@ -386,6 +398,39 @@ QWidget* Tgrf::buildModeBar() {
     }
     row->addStretch(1);
     return wkmodpan_;
+}
+
+void Tgrf::buildValuePanels() {
+    picker_ = new E12Picker(content_);
+    valueEntry_ = new ValueEntryPanel(ws_, *bild1_, *picker_);
+    tafel2_->sideLayout()->addWidget(valueEntry_, 1);
+    results_ = new ResultsPanel(ws_, *bild1_);
+    // Until the display-digits setting is read from the settings file.
+    results_->setDisplayDigits(5);
+    tafel3_->cardLayout()->addWidget(results_, 1);
+
+    const auto enable = guardedSlot([this](int level, int mode) { enableModes(level, mode); });
+    connect(valueEntry_, &ValueEntryPanel::modesRequested, this, enable);
+    connect(results_, &ResultsPanel::modesRequested, this, enable);
+    connect(valueEntry_, &ValueEntryPanel::resultModesWithdrawn, this,
+            guardedSlot([this] { enableModes(kModeComponents, ws_.modes.workingMode()); }));
+    connect(valueEntry_, &ValueEntryPanel::valuesConfirmed, results_,
+            guardedSlot([this] { results_->calculateAfterConfirmation(); }));
+
+    connect(this, &Tgrf::analysisSucceeded, valueEntry_, guardedSlot([this] {
+                valueEntry_->rebuildList();
+                results_->networkAnalysed();
+            }));
+    connect(this, &Tgrf::valueListRebuildRequested, valueEntry_,
+            guardedSlot([this] { valueEntry_->rebuildList(); }));
+    connect(this, &Tgrf::componentMarksRemovalRequested, valueEntry_,
+            guardedSlot([this] { valueEntry_->removeComponentMark(); }));
+    connect(this, &Tgrf::calculationRequested, results_,
+            guardedSlot([this] { results_->calculate(); }));
+    connect(this, &Tgrf::graphicModeLeft, results_,
+            guardedSlot([this] { results_->reformatInputFields(); }));
+    connect(this, &Tgrf::workspaceReplaced, results_,
+            guardedSlot([this] { results_->showInputFields(); }));
 }
 
 void Tgrf::buildScreenWarning(QWidget* content, ScreenSize screen) {
@@ -568,7 +613,7 @@ void Tgrf::applyModeSwitch(const ModeSwitch& change) {
     updateModeControls();
     if (!change.happened) return;
 
-    hideNamedControls({"awlist", "swpan2"});
+    picker_->close();
     if (change.layoutDrawingArea) {
         hideNamedControls({"Mauspal2", "sw9", "ngueltpan", "Pfeilpan", "REck", "darlinie",
                            "ortlinie", "Quadrat", "yblock", "GruppeOben", "OrtScroll"});
@@ -590,9 +635,14 @@ void Tgrf::applyModeSwitch(const ModeSwitch& change) {
     if (change.removeComponentMarks) emit componentMarksRemovalRequested();
     if (change.rebuildValueList) emit valueListRebuildRequested();
     if (change.calculate) emit calculationRequested();
+    if (change.redrawMarks) {
+        results_->redrawMarks();
+        valueEntry_->drawingRepainted();
+    }
     if (change.enterGraphic) {
         bild1_->image() = blankDrawingImage();
         bild1_->imageChanged();
+        drawingRepainted();
         if (tafel4_->curveAvailable()) {
             emit graphicModeEntered();
         } else {
@@ -633,11 +683,24 @@ void Tgrf::drawingPressed() {
     updateModeControls();
 }
 
+void Tgrf::drawingPressedForPanels(QPoint pixel) {
+    if (ws_.modes.workingMode() == kModeComponents)
+        valueEntry_->drawingPressed(pixel);
+    else if (ws_.modes.workingMode() == kModeSingleFrequency)
+        results_->drawingPressed(pixel);
+}
+
 void Tgrf::repaintDrawing() {
     if (ws_.guardCode == guard::kClosing) return;
     (void)rebuildSymbolList(ws_.grid, ws_.symbols);
     paintDrawing(ws_.symbols, ws_.grid, bild1_->image(), GlyphStyle{ws_.directVoltage, false});
     bild1_->imageChanged();
+    drawingRepainted();
+}
+
+void Tgrf::drawingRepainted() {
+    valueEntry_->drawingRepainted();
+    results_->drawingRepainted();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -727,6 +790,7 @@ void Tgrf::NeuesNetzwerk1Click() {
 }
 
 bool Tgrf::settleUnsavedWork() {
+    results_->acceptPendingInputs();
     const std::optional<std::string> question = unsavedWorkQuestion(ws_);
     if (!question) return true;
     if (!dialogs().question(this, qText(*question), kQuestionOffset)) return true;
@@ -783,6 +847,8 @@ void Tgrf::SpSpeichern1Click() {
 }
 
 bool Tgrf::saveNetwork(bool askAlways) {
+    progressCode = progress::kSave;
+    results_->acceptPendingInputs();
     progressCode = progress::kSave;
     if (ws_.modes.workingMode() == kModeDrawing && ws_.modes.reachedMode() == 1) repaintDrawing();
     LineList lines = currentNetworkLines(ws_);
@@ -889,6 +955,9 @@ void Tgrf::AnalysClick() {
             return;
         }
         dialogs().information(this, qText(analysisStatusMessage(ws_.network)));
+        // The new network's values are confirmed (and summed per branch) before they count.
+        ws_.valuesConfirmed = false;
+        ws_.modes.setValuesUnchanged(false);
         emit analysisSucceeded();
         enableModes(2, 2);
     });

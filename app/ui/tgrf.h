@@ -25,15 +25,18 @@ class QToolButton;
 namespace volmira {
 
 class DrawingView;
+class E12Picker;
 class EditorController;
 class HintImage;
 class ModePanel;
+class ResultsPanel;
 class StatusPanel;
 class Tafel1;
 class Tafel2;
 class Tafel3;
 class Tafel4;
 class Ttitform;
+class ValueEntryPanel;
 struct Workspace;
 
 // What the timer `Zeitgeber` does on its tick.
@@ -71,6 +74,9 @@ class Tgrf : public QMainWindow {
     Tafel2* tafel2() const { return tafel2_; }
     Tafel3* tafel3() const { return tafel3_; }
     Tafel4* tafel4() const { return tafel4_; }
+    ValueEntryPanel* valueEntryPanel() const { return valueEntry_; }
+    ResultsPanel* resultsPanel() const { return results_; }
+    E12Picker* e12Picker() const { return picker_; }
     StatusPanel* statusPanel() const { return status_; }
     QTimer* zeitgeber() const { return zeitgeber_; }
     Ttitform* titleWindow() const { return title_; }
@@ -153,12 +159,17 @@ class Tgrf : public QMainWindow {
     QWidget* buildTopBar();
     QWidget* buildModeBar();
     void buildScreenWarning(QWidget* content, ScreenSize screen);
+    void buildValuePanels();
     void applyModeSwitch(const ModeSwitch& change);
     void updateModeControls();
     void hideNamedControls(std::initializer_list<const char*> names);
     ModePanel* panelOfMode(int mode) const;
     void drawingEdited();
     void drawingPressed();
+    // A press on `Bild1` in component entry or single-frequency mode.
+    void drawingPressedForPanels(QPoint pixel);
+    // The drawing image was painted anew: the panels' marks are gone from it.
+    void drawingRepainted();
     void updateCaption();
     void updateRecentControls();
     // Unsaved work: asks and saves on "Yes". False when the user wanted to save and that
@@ -192,6 +203,9 @@ class Tgrf : public QMainWindow {
     QScrollArea* bild1Rahmen_ = nullptr;
     DrawingView* bild1_ = nullptr;
     EditorController* editor_ = nullptr;
+    E12Picker* picker_ = nullptr;
+    ValueEntryPanel* valueEntry_ = nullptr;
+    ResultsPanel* results_ = nullptr;
     HintImage* prhbild_ = nullptr;
 
     QFrame* hw800pan_ = nullptr;
