@@ -1,6 +1,8 @@
 #include "analysis/ui/e12_picker.h"
 
+#include <QFontMetrics>
 #include <QLabel>
+#include <algorithm>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -13,6 +15,7 @@ const QColor kNavy(0, 0, 128);
 // Room below the last row for the descenders of its text.
 constexpr int kTableHeight = e12_layout::kImageHeight + 5;
 constexpr int kTableTop = 38;
+constexpr int kSmallestFontPixels = 9;
 
 QString qText(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -20,14 +23,30 @@ QString qText(std::string_view text) {
 
 }  // namespace
 
+QFont e12TableFont(E12Kind kind) {
+    using namespace e12_layout;
+    // The texts start 12 pixels into their 70-pixel cells; the longest ("10,0 mOhm") must end
+    // before the next column's line, whatever the metrics of the font standing in for Arial.
+    const int room = kCellWidth - (textX(1) - separatorX(1)) - 2;
+    QFont font(qText(kFontFamily));
+    for (int pixels = kFontPixels; pixels >= kSmallestFontPixels; --pixels) {
+        font.setPixelSize(pixels);
+        const QFontMetrics metrics(font);
+        int widest = 0;
+        for (int c = 1; c <= kE12Columns; ++c)
+            for (int r = 1; r <= kE12Rows; ++r)
+                widest = std::max(widest, metrics.horizontalAdvance(qText(e12Cell(kind, c, r).text)));
+        if (widest <= room) break;
+    }
+    return font;
+}
+
 QImage drawE12Table(E12Kind kind, const E12Selection& selection) {
     using namespace e12_layout;
     QImage image(kImageWidth, kTableHeight, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
-    QFont font(qText(kFontFamily));
-    font.setPixelSize(kFontPixels);
-    painter.setFont(font);
+    painter.setFont(e12TableFont(kind));
     const int ascent = painter.fontMetrics().ascent();
     for (int c = 1; c <= kE12Columns; ++c) {
         for (int r = 1; r <= kE12Rows; ++r) {
@@ -165,6 +184,16 @@ void E12Picker::open(E12Kind kind) {
     shadow_->raise();
     panel_->show();
     panel_->raise();
+    emit opened();
+}
+
+void E12Picker::fitInto(const QRect& area) {
+    const QRect both = panel_->geometry().united(shadow_->geometry());
+    const int dx = std::max(std::min(0, area.right() - both.right()), area.left() - both.left());
+    const int dy = std::max(std::min(0, area.bottom() - both.bottom()), area.top() - both.top());
+    if (dx == 0 && dy == 0) return;
+    panel_->move(panel_->pos() + QPoint(dx, dy));
+    placeShadow();
 }
 
 void E12Picker::setPosition(QPoint position) {

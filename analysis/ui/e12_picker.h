@@ -3,6 +3,7 @@
 // the buttons `WerAbb` and `WerOK`, and the shadow panel `swpan2` beside it. It shows one table
 // kind and reports clicked cells; what a click means (a value for the current component, or one
 // of the parameter values) is decided by whoever listens.
+#include <QFont>
 #include <QFrame>
 #include <QImage>
 #include <QPoint>
@@ -15,8 +16,11 @@ class QPushButton;
 
 namespace volmira {
 
-// The table as the picker shows it: white, Arial 14 px, cells 70 x 17, column lines, and the
-// cells of picked values white on navy.
+// Arial of 14 pixels, smaller where the longest text of the table would not fit its cell.
+QFont e12TableFont(E12Kind kind);
+
+// The table as the picker shows it: white, Arial, cells 70 x 17, column lines, and the cells of
+// picked values white on navy.
 QImage drawE12Table(E12Kind kind, const E12Selection& selection);
 
 // `awbild`: shows the table image and reports presses in image pixels.
@@ -87,6 +91,9 @@ public:
 
     // E12EinClick: shows the panel and its shadow at the picker position with the table of `kind`.
     void open(E12Kind kind);
+    // Moves the open panel with its shadow up or left as far as needed to lie inside `area` (the
+    // visible part of the host), as long as it fits; the picker position stays as it is.
+    void fitInto(const QRect& area);
     // Draws the table again (another kind, or after the selection changed).
     void showTable(E12Kind kind);
     // WerAbbClick: hides the panel and its shadow.
@@ -95,6 +102,7 @@ public:
 signals:
     // awbildMouseDown on a cell (clicks beside the cells are ignored).
     void cellClicked(E12Kind kind, int column, int row, double value);
+    void opened();    // E12EinClick, after the panel is shown
     void accepted();  // WerOK
     void closed();    // WerAbb, after the panel is hidden
 

@@ -402,6 +402,10 @@ QWidget* Tgrf::buildModeBar() {
 
 void Tgrf::buildValuePanels() {
     picker_ = new E12Picker(content_);
+    // In a window smaller than its content the table would open below the visible part.
+    connect(picker_, &E12Picker::opened, this, guardedSlot([this] {
+                picker_->fitInto(QRect(-content_->pos(), formScroll_->viewport()->size()));
+            }));
     valueEntry_ = new ValueEntryPanel(ws_, *bild1_, *picker_);
     tafel2_->sideLayout()->addWidget(valueEntry_, 1);
     results_ = new ResultsPanel(ws_, *bild1_);

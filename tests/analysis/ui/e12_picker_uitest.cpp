@@ -40,6 +40,23 @@ private slots:
         QVERIFY(!anyDarkPixel(image, QRect(L::textX(5) - 10, L::textY(3), 8, 14)));
     }
 
+    // No text runs into the next column: beside every line up to the next text stays white.
+    void textsStayInTheirCells() {
+        for (E12Kind kind : {E12Kind::Resistor, E12Kind::Capacitor, E12Kind::Inductor}) {
+            const QImage image = drawE12Table(kind, E12Selection());
+            for (int c = 2; c <= 8; ++c) {
+                const int line = L::separatorX(c);
+                QVERIFY2(!anyDarkPixel(image, QRect(line - 1, 0, 1, image.height())),
+                         qPrintable(QString("kind %1 column %2").arg(int(kind)).arg(c)));
+                QVERIFY2(!anyDarkPixel(image, QRect(line + 1, 0, L::textX(c) - line - 1,
+                                                    image.height())),
+                         qPrintable(QString("kind %1 column %2").arg(int(kind)).arg(c)));
+            }
+            QVERIFY(e12TableFont(kind).pixelSize() >= 9);
+        }
+        QCOMPARE(e12TableFont(E12Kind::Capacitor).family(), QString("Arial"));
+    }
+
     void pickedCellsAreWhiteOnNavy() {
         E12Selection selection;
         QCOMPARE(selection.toggle(e12Cell(E12Kind::Capacitor, 4, 5).value), PickResult::Taken);
@@ -104,6 +121,24 @@ private slots:
         QVERIFY(picker.panel()->isHidden());
         QVERIFY(picker.shadow()->isHidden());
         QCOMPARE(closed.count(), 1);
+    }
+
+    // A host area too small for the opening position: the panel moves up, the position stays.
+    void fitsIntoTheVisibleArea() {
+        QWidget host;
+        host.resize(900, 700);
+        E12Picker picker(&host);
+        picker.open(E12Kind::Resistor);
+        picker.fitInto(QRect(0, 50, 900, 550));
+        QCOMPARE(picker.panel()->pos(), QPoint(180, 600 - 287 - 10));
+        QCOMPARE(picker.shadow()->geometry().bottom(), 599);
+        QCOMPARE(picker.position(), QPoint(180, 370));
+        // Where it fits, it stays; an area too small keeps the top left corner in view.
+        picker.open(E12Kind::Resistor);
+        picker.fitInto(QRect(0, 0, 900, 700));
+        QCOMPARE(picker.panel()->pos(), QPoint(180, 370));
+        picker.fitInto(QRect(200, 100, 300, 200));
+        QCOMPARE(picker.panel()->pos(), QPoint(200, 100));
     }
 
     void dragHandleMovesPanelShadowAndNextOpening() {
