@@ -4,8 +4,11 @@
 // the withdrawal of the results by a drawing change, and the fields saved into and loaded from
 // the network file.
 #include <QAction>
+#include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTest>
 #include <QToolButton>
 #include <stdexcept>
@@ -16,6 +19,7 @@
 #include "analysis/ui/results_panel.h"
 #include "analysis/ui/value_entry_panel.h"
 #include "app/progress.h"
+#include "app/window_rules.h"
 #include "app/ui/main_window_fixture.h"
 #include "app/ui/tafel2.h"
 #include "app/ui/tafel3.h"
@@ -441,6 +445,77 @@ class TgrfCalculationTest : public QObject {
             QCOMPARE(f.ws().frequency, 2500.0);
             QCOMPARE(f.find<QLineEdit>("Elfeld1")->text(), QString("928,48 uA"));
         }
+    }
+
+    // Modes 2 and 3 with an example at the small and the large layout: every text fits its
+    // control. The pictures go to VOLMIRA_SCREENSHOTS when that is set.
+    void modesTwoAndThreeRender_data() {
+        QTest::addColumn<int>("width");
+        QTest::newRow("800") << 800;
+        QTest::newRow("1280") << 1280;
+    }
+    void modesTwoAndThreeRender() {
+        QFETCH(int, width);
+        const ScreenSize screen = width < 1000 ? ScreenSize{800, 600} : ScreenSize{1280, 1024};
+        Calculation f;
+        f.w().startupInitialisation(f.folder.path(), screen);
+        f.w().placeForScreen(screen);
+        f.w().setWindowState(Qt::WindowNoState);
+        const WindowGeometry g = shownGeometry(screen, startupGeometry(screen));
+        f.w().resize(g.width, g.height);
+        f.find("hw800pan")->hide();
+        f.openExample("Tp1kHz.nwb");
+        f.analyse();
+        const QString folder = qEnvironmentVariable("VOLMIRA_SCREENSHOTS");
+        auto shoot = [&](const char* name) {
+            QCoreApplication::processEvents();
+            const QImage shot = f.w().grab().toImage();
+            QCOMPARE(shot.size(), QSize(g.width, g.height));
+            if (!folder.isEmpty())
+                shot.save(QDir(folder).filePath(QString("h10-%1-%2.png").arg(name).arg(width)));
+        };
+        auto inside = [](QWidget* child, QWidget* parent) {
+            const QRect r(child->mapTo(parent, QPoint(0, 0)), child->size());
+            return parent->rect().contains(r);
+        };
+
+        f.list()->setCurrentCell(0, 1);
+        QTest::mouseClick(f.find<QPushButton>("E12Ein"), Qt::LeftButton);
+        shoot("mode2");
+        QWidget* side = f.w().tafel2()->sidePanel();
+        for (const char* name : {"BtListe", "E12Ein", "BtOK"})
+            QVERIFY2(inside(f.find(name), side), name);
+        QCOMPARE(f.list()->height(), 2 * 19 + 5);
+        for (const char* name : {"E12Ein", "BtOK"}) {
+            auto* button = f.find<QPushButton>(name);
+            QVERIFY2(button->fontMetrics().horizontalAdvance(button->text()) < button->width() - 8,
+                     name);
+        }
+        QVERIFY(f.find("awlist")->isVisible());
+        // Scrolled into the window when the window is smaller than its content.
+        QWidget* viewport = f.find<QScrollArea>("FormScroll")->viewport();
+        QVERIFY(inside(f.find("awlist"), viewport));
+        QVERIFY(inside(f.list(), viewport));
+
+        f.confirm();
+        shoot("mode3");
+        QWidget* card = f.w().tafel3()->card();
+        for (int slot = 0; slot <= 10; ++slot) {
+            auto* field = f.find<QLineEdit>(qPrintable(QString("Elfeld%1").arg(slot)));
+            QVERIFY(inside(field, card));
+            QVERIFY2(field->fontMetrics().horizontalAdvance(field->text()) <
+                         field->contentsRect().width() - 4,
+                     qPrintable(field->text()));
+        }
+        for (QLabel* label : card->findChildren<QLabel*>()) {
+            QVERIFY2(inside(label, card), qPrintable(label->text()));
+            QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->width(),
+                     qPrintable(label->text()));
+        }
+        for (const char* name : {"FqEinzel", "SpEingabe"}) QVERIFY2(inside(f.find(name), card), name);
+        // The drawing shows beside the results.
+        QVERIFY(test::inkPixels(f.w().bild1()->grab().toImage()) > 100);
+        QVERIFY(f.w().bild1Rahmen()->width() > 400);
     }
 
     // No exception may cross a signal emission: handlers of the panels and of the editor report
