@@ -30,14 +30,17 @@ TEST(Workspace, NewNetworkIsUntitledAndKeepsTheOldDrawingForUndo) {
 
     adoptLoadedNetwork(ws, loaded(test::seriesLoopLines()), "/data/loop.nwb");
     const SchematicGrid drawn = ws.grid;
-    ws.modes.enable(2, 2);
+    ws.modes.enable(4, 3);
     ws.modes.chooseButton(2);
+    ws.valuesConfirmed = true;
 
     const ModeSwitch s = startNewNetwork(ws);
     EXPECT_TRUE(s.happened);
     EXPECT_EQ(ws.modes.workingMode(), 1);
     EXPECT_EQ(ws.modes.reachedMode(), 1);
     EXPECT_FALSE(ws.modes.selectable(2));
+    // Fields typed later calculate nothing until the new network's values are confirmed.
+    EXPECT_FALSE(ws.valuesConfirmed);
     EXPECT_TRUE(ws.grid.empty());
     EXPECT_TRUE(ws.symbols.empty());
     EXPECT_EQ(ws.undoCopy, drawn);
