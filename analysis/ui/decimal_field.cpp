@@ -5,7 +5,9 @@
 
 namespace volmira {
 
-void DecimalFieldFilter::watch(QLineEdit* field) { field->installEventFilter(this); }
+void DecimalFieldFilter::watch(QLineEdit* field) {
+    field->installEventFilter(this);
+}
 
 bool DecimalFieldFilter::eventFilter(QObject* watched, QEvent* event) {
     auto* field = qobject_cast<QLineEdit*>(watched);

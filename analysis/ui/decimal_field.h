@@ -9,15 +9,15 @@ namespace volmira {
 
 class DecimalFieldFilter : public QObject {
     Q_OBJECT
-public:
+  public:
     using QObject::QObject;
     // Watches the field; `accepted` reports it.
     void watch(QLineEdit* field);
 
-signals:
+  signals:
     void accepted(QLineEdit* field);
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 };
 

@@ -2,10 +2,10 @@
 
 #include <QFontMetrics>
 #include <QLabel>
-#include <algorithm>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <algorithm>
 
 namespace volmira {
 
@@ -35,7 +35,8 @@ QFont e12TableFont(E12Kind kind) {
         int widest = 0;
         for (int c = 1; c <= kE12Columns; ++c)
             for (int r = 1; r <= kE12Rows; ++r)
-                widest = std::max(widest, metrics.horizontalAdvance(qText(e12Cell(kind, c, r).text)));
+                widest =
+                    std::max(widest, metrics.horizontalAdvance(qText(e12Cell(kind, c, r).text)));
         if (widest <= room) break;
     }
     return font;
@@ -134,8 +135,9 @@ E12Picker::E12Picker(QWidget* host) : QObject(host) {
     label_ = new QLabel(panel_);
     label_->setObjectName("werlab");
     label_->setWordWrap(true);
-    label_->setText(QStringLiteral("Sie können aus der Liste durch Anklicken auswählen, oder "
-                                   "beliebige Werte unten direkt manuell eingeben"));
+    label_->setText(
+        QStringLiteral("Sie können aus der Liste durch Anklicken auswählen, oder "
+                       "beliebige Werte unten direkt manuell eingeben"));
     label_->setGeometry(11, 12, e12_layout::kImageWidth, 26);
 
     table_ = new E12TableView(panel_);
@@ -156,7 +158,8 @@ E12Picker::E12Picker(QWidget* host) : QObject(host) {
     connect(table_, &E12TableView::pressed, this, [this](QPoint pixel) {
         const auto cell = e12CellAt(pixel.x(), pixel.y());
         if (!cell) return;
-        emit cellClicked(kind_, cell->column, cell->row, e12Cell(kind_, cell->column, cell->row).value);
+        emit cellClicked(kind_, cell->column, cell->row,
+                         e12Cell(kind_, cell->column, cell->row).value);
     });
     connect(cancel_, &QPushButton::clicked, this, &E12Picker::close);
     connect(accept_, &QPushButton::clicked, this, &E12Picker::accepted);
@@ -174,7 +177,9 @@ E12Picker::E12Picker(QWidget* host) : QObject(host) {
     });
 }
 
-bool E12Picker::isOpen() const { return !panel_->isHidden(); }
+bool E12Picker::isOpen() const {
+    return !panel_->isHidden();
+}
 
 void E12Picker::open(E12Kind kind) {
     panel_->move(position_);
@@ -215,7 +220,8 @@ void E12Picker::close() {
 }
 
 void E12Picker::placeShadow() {
-    shadow_->setGeometry(QRect(panel_->pos() + QPoint(kShadowOffset, kShadowOffset), panel_->size()));
+    shadow_->setGeometry(
+        QRect(panel_->pos() + QPoint(kShadowOffset, kShadowOffset), panel_->size()));
 }
 
 }  // namespace volmira

@@ -26,45 +26,45 @@ QImage drawE12Table(E12Kind kind, const E12Selection& selection);
 // `awbild`: shows the table image and reports presses in image pixels.
 class E12TableView : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit E12TableView(QWidget* parent = nullptr);
     void setImage(const QImage& image);
     const QImage& image() const { return image_; }
 
-signals:
+  signals:
     void pressed(QPoint pixel);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
-private:
+  private:
     QImage image_;
 };
 
 // `ziehgriff`: the handle by which the picker is dragged; reports pointer moves in global pixels.
 class DragHandle : public QFrame {
     Q_OBJECT
-public:
+  public:
     explicit DragHandle(QWidget* parent = nullptr);
 
-signals:
+  signals:
     void dragStarted(QPoint globalPosition);
     void dragMoved(QPoint globalPosition);
     void dragEnded();
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
-private:
+  private:
     bool dragging_ = false;
 };
 
 class E12Picker : public QObject {
     Q_OBJECT
-public:
+  public:
     // `awlist` and `swpan2` become children of `host` (the window area the picker floats over).
     explicit E12Picker(QWidget* host);
 
@@ -72,11 +72,11 @@ public:
     static constexpr QSize kPanelSize{583, 287};
     static constexpr int kShadowOffset = 10;
 
-    QFrame* panel() const { return panel_; }        // awlist
-    QFrame* shadow() const { return shadow_; }      // swpan2
-    E12TableView* table() const { return table_; }  // awbild
-    QLabel* label() const { return label_; }        // werlab
-    DragHandle* handle() const { return handle_; }  // ziehgriff
+    QFrame* panel() const { return panel_; }               // awlist
+    QFrame* shadow() const { return shadow_; }             // swpan2
+    E12TableView* table() const { return table_; }         // awbild
+    QLabel* label() const { return label_; }               // werlab
+    DragHandle* handle() const { return handle_; }         // ziehgriff
     QPushButton* acceptButton() const { return accept_; }  // WerOK, parameter mode only
     QPushButton* cancelButton() const { return cancel_; }  // WerAbb
 
@@ -99,14 +99,14 @@ public:
     // WerAbbClick: hides the panel and its shadow.
     void close();
 
-signals:
+  signals:
     // awbildMouseDown on a cell (clicks beside the cells are ignored).
     void cellClicked(E12Kind kind, int column, int row, double value);
     void opened();    // E12EinClick, after the panel is shown
     void accepted();  // WerOK
     void closed();    // WerAbb, after the panel is hidden
 
-private:
+  private:
     void placeShadow();
 
     QFrame* panel_;

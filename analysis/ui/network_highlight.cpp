@@ -13,7 +13,9 @@ constexpr int kCell = 9;
 const QColor kHighlight(0, 255, 255);
 
 // Top-left pixel of a cell in the drawing image.
-QPoint cellOrigin(int column, int row) { return {(column - 1) * kCell - 2, (row - 1) * kCell - 2}; }
+QPoint cellOrigin(int column, int row) {
+    return {(column - 1) * kCell - 2, (row - 1) * kCell - 2};
+}
 
 void xorRects(QImage& image, const std::vector<QRect>& rects) {
     QPainter painter(&image);
@@ -29,11 +31,20 @@ std::vector<QPoint> branchCells(const Branch& branch) {
     cells.push_back(cell);
     for (char step : branch.path) {
         switch (step) {
-            case '0': cell.ry() -= 1; break;
-            case '1': cell.rx() += 1; break;
-            case '2': cell.rx() -= 1; break;
-            case '3': cell.ry() += 1; break;
-            default: continue;
+            case '0':
+                cell.ry() -= 1;
+                break;
+            case '1':
+                cell.rx() += 1;
+                break;
+            case '2':
+                cell.rx() -= 1;
+                break;
+            case '3':
+                cell.ry() += 1;
+                break;
+            default:
+                continue;
         }
         if (!SchematicGrid::inside(cell.x(), cell.y())) break;
         if (std::find(cells.begin(), cells.end(), cell) == cells.end()) cells.push_back(cell);
@@ -43,7 +54,8 @@ std::vector<QPoint> branchCells(const Branch& branch) {
 
 void xorBranchPath(QImage& image, const Branch& branch) {
     std::vector<QRect> boxes;
-    for (QPoint cell : branchCells(branch)) boxes.emplace_back(cellOrigin(cell.x(), cell.y()), QSize(kCell, kCell));
+    for (QPoint cell : branchCells(branch))
+        boxes.emplace_back(cellOrigin(cell.x(), cell.y()), QSize(kCell, kCell));
     xorRects(image, boxes);
 }
 

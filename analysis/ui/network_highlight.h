@@ -20,7 +20,7 @@ void xorBranchPath(QImage& image, const Branch& branch);
 void xorComponentFrame(QImage& image, const Component& component);
 
 class NetworkHighlight {
-public:
+  public:
     // Moves the branch mark to `branch` (0: none). Branch numbers outside the network draw nothing.
     void showBranch(QImage& image, const Network& network, int branch);
     // Moves the component mark to `component` (0: none; only 1..80 are drawn).
@@ -30,7 +30,7 @@ public:
     // The image was repainted from the drawing, so no mark is on it any more.
     void forget() { branch_ = component_ = 0; }
 
-private:
+  private:
     int branch_ = 0;
     int component_ = 0;
 };

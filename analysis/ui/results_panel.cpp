@@ -31,18 +31,20 @@ constexpr double kDefaultFrequency = 1000.0;
 // Captions of the result fields; the two without a graphic-mode name get their own.
 QString captionOf(ElectricalQuantity q) {
     switch (q) {
-    case ElectricalQuantity::Resistance: return QStringLiteral("Widerstand R");
-    case ElectricalQuantity::Reactance: return QStringLiteral("Blindwiderstand X");
-    default: {
-        const std::string_view name = quantityCaption(q);
-        return QString::fromUtf8(name.data(), qsizetype(name.size()));
-    }
+        case ElectricalQuantity::Resistance:
+            return QStringLiteral("Widerstand R");
+        case ElectricalQuantity::Reactance:
+            return QStringLiteral("Blindwiderstand X");
+        default: {
+            const std::string_view name = quantityCaption(q);
+            return QString::fromUtf8(name.data(), qsizetype(name.size()));
+        }
     }
 }
 
 // The fields in groups: voltage and current with gain and phases, the impedance, the powers.
-constexpr std::array<std::array<int, 5>, 3> kGroups = {{{0, 1, 3, 6, 10}, {2, 7, 8, -1, -1},
-                                                         {4, 5, 9, -1, -1}}};
+constexpr std::array<std::array<int, 5>, 3> kGroups = {
+    {{0, 1, 3, 6, 10}, {2, 7, 8, -1, -1}, {4, 5, 9, -1, -1}}};
 
 QString qText(std::string_view text) {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
@@ -51,10 +53,7 @@ QString qText(std::string_view text) {
 }  // namespace
 
 ResultsPanel::ResultsPanel(Workspace& workspace, DrawingView& drawing, QWidget* parent)
-    : QWidget(parent),
-      ws_(workspace),
-      drawing_(drawing),
-      solver_(std::make_unique<AcSolver>()) {
+    : QWidget(parent), ws_(workspace), drawing_(drawing), solver_(std::make_unique<AcSolver>()) {
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(6, 6, 6, 6);
     grid->setHorizontalSpacing(6);
@@ -163,7 +162,9 @@ void ResultsPanel::drawingPressed(QPoint pixel) {
     showSelected();
 }
 
-void ResultsPanel::drawingRepainted() { highlight_.forget(); }
+void ResultsPanel::drawingRepainted() {
+    highlight_.forget();
+}
 
 void ResultsPanel::showInputFields() {
     frequency_->setText(QString::fromStdString(ws_.fields.fqEinzel));
@@ -275,6 +276,8 @@ bool ResultsPanel::graphicModeActive() const {
     return ws_.modes.workingMode() == kModeGraphic;
 }
 
-void ResultsPanel::showMessage(const QString& text) { dialogs().information(window(), text); }
+void ResultsPanel::showMessage(const QString& text) {
+    dialogs().information(window(), text);
+}
 
 }  // namespace volmira

@@ -22,7 +22,7 @@ struct Workspace;
 
 class ResultsPanel : public QWidget {
     Q_OBJECT
-public:
+  public:
     ResultsPanel(Workspace& workspace, DrawingView& drawing, QWidget* parent = nullptr);
     ~ResultsPanel() override;
 
@@ -42,7 +42,7 @@ public:
     // The display-digits setting (0 = as many as there are, shown with 9).
     void setDisplayDigits(int digits) { displayDigits_ = digits; }
 
-public slots:
+  public slots:
     // After an analysis: `Gleichspg` only for networks without capacitors and inductors; the
     // old branch mark belongs to the old network.
     void networkAnalysed();
@@ -70,11 +70,11 @@ public slots:
     void ParFeldExit(QLineEdit* field);
     void GleichSpgClick();
 
-signals:
+  signals:
     // Enable the modes up to `level` and switch to `mode` (the DC button asks for (3, 3)).
     void modesRequested(int level, int mode);
 
-private:
+  private:
     // The user typed a text into the field that the workspace does not hold yet.
     bool fieldPending(const QLineEdit* field) const;
     void acceptFrequency(bool calculateAfterwards);

@@ -39,7 +39,9 @@ bool isStoreKey(int key) {
            key == Qt::Key_Down;
 }
 
-QString qText(const std::string& text) { return QString::fromStdString(text); }
+QString qText(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
 }  // namespace
 
@@ -148,10 +150,11 @@ ValueEntryPanel::ValueEntryPanel(Workspace& workspace, DrawingView& drawing, E12
             handlerSlot(kProgressPickerButton, [this](bool) { E12EinClick(); }));
     connect(confirm_, &QPushButton::clicked, this,
             handlerSlot(kProgressConfirm, [this](bool) { BauteilOkayClick(); }));
-    connect(&picker_, &E12Picker::cellClicked, this,
-            handlerSlot(kProgressPickerCell, [this](E12Kind kind, int column, int row, double value) {
-                pickerCellClicked(kind, column, row, value);
-            }));
+    connect(
+        &picker_, &E12Picker::cellClicked, this,
+        handlerSlot(kProgressPickerCell, [this](E12Kind kind, int column, int row, double value) {
+            pickerCellClicked(kind, column, row, value);
+        }));
 }
 
 void ValueEntryPanel::rebuildList() {
@@ -183,11 +186,15 @@ bool ValueEntryPanel::storeRow(int row) {
     if (component.value != oldValue || component.valueText != oldText)
         ws_.modes.setValuesUnchanged(false);
     switch (result) {
-    case StoreResult::Unchanged: return true;
-    case StoreResult::Stored: cell->setText(qText(component.valueText)); return true;
-    case StoreResult::NotANumber:
-        showMessage(unconvertibleValueMessage(component.name, cell->text().trimmed().toStdString()));
-        return false;
+        case StoreResult::Unchanged:
+            return true;
+        case StoreResult::Stored:
+            cell->setText(qText(component.valueText));
+            return true;
+        case StoreResult::NotANumber:
+            showMessage(
+                unconvertibleValueMessage(component.name, cell->text().trimmed().toStdString()));
+            return false;
     }
     return true;
 }
@@ -201,9 +208,13 @@ void ValueEntryPanel::highlightComponent(int component) {
     }
 }
 
-void ValueEntryPanel::removeComponentMark() { highlightComponent(0); }
+void ValueEntryPanel::removeComponentMark() {
+    highlightComponent(0);
+}
 
-void ValueEntryPanel::drawingRepainted() { highlight_.forget(); }
+void ValueEntryPanel::drawingRepainted() {
+    highlight_.forget();
+}
 
 void ValueEntryPanel::drawingPressed(QPoint pixel) {
     list_->commitOpenEditor();
@@ -278,8 +289,7 @@ bool ValueEntryPanel::BauteilOkayClick() {
     sumBranchValues(ws_.network);
     const bool graphic = ws_.modes.workingMode() == kModeGraphic;
     ws_.confirmed.count = std::min(ws_.network.componentCount, kMaxComponents);
-    std::copy_n(ws_.network.components.begin(), ws_.confirmed.count,
-                ws_.confirmed.records.begin());
+    std::copy_n(ws_.network.components.begin(), ws_.confirmed.count, ws_.confirmed.records.begin());
     ws_.modes.setValuesUnchanged(true);
     const bool wasConfirmed = ws_.valuesConfirmed;
     ws_.valuesConfirmed = true;
@@ -291,7 +301,9 @@ bool ValueEntryPanel::BauteilOkayClick() {
     return true;
 }
 
-void ValueEntryPanel::resizeEvent(QResizeEvent*) { layoutChildren(); }
+void ValueEntryPanel::resizeEvent(QResizeEvent*) {
+    layoutChildren();
+}
 
 void ValueEntryPanel::layoutChildren() {
     const int width = std::max(0, this->width() - 2 * kMargin);

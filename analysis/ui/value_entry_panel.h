@@ -21,39 +21,39 @@ struct Workspace;
 // the edit and are reported, so that the row is stored.
 class ValueEditDelegate : public QStyledItemDelegate {
     Q_OBJECT
-public:
+  public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
-signals:
+  signals:
     // Every key pressed in the editor, after the "." was turned into ",".
     void keyDown(int key);
 
-protected:
+  protected:
     bool eventFilter(QObject* editor, QEvent* event) override;
 };
 
 // `BtListe`: two columns, the component's name and its value text, one row per component.
 class ValueList : public QTableWidget {
     Q_OBJECT
-public:
+  public:
     static constexpr int kRowHeight = 19;
 
     explicit ValueList(QWidget* parent = nullptr);
     // Ends an open cell edit, keeping what was typed.
     void commitOpenEditor();
 
-signals:
+  signals:
     void keyDown(int key);  // a key pressed on the list itself (no editor open)
     void pressed();         // a mouse press on the list, before the current cell moves
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 };
 
 class ValueEntryPanel : public QWidget {
     Q_OBJECT
-public:
+  public:
     // The drawing `Bild1` carries the component mark; the picker is shared with the parameter
     // mode, which listens to it on its own.
     ValueEntryPanel(Workspace& workspace, DrawingView& drawing, E12Picker& picker,
@@ -66,7 +66,7 @@ public:
     // The red frame that flashes over a cell filled from the picker.
     QFrame* flashFrame() const { return flash_; }
 
-public slots:
+  public slots:
     // Fills `BtListe` from the network's components (after an analysis, on entering mode 2).
     void rebuildList();
     // Reads the row's value text into its component (1-based: row + 1), writes the stored text
@@ -93,7 +93,7 @@ public slots:
     // "Bauteileingabe OK": false when the values were refused.
     bool BauteilOkayClick();
 
-signals:
+  signals:
     // Enable the modes up to `level` and switch to `mode` ((4, 3) after the confirmation).
     void modesRequested(int level, int mode);
     // Values were edited while the graphic mode is active: modes 3 and 4 stay unavailable until
@@ -102,10 +102,10 @@ signals:
     // The values are confirmed and summed per branch; the first calculation is due.
     void valuesConfirmed();
 
-protected:
+  protected:
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     void layoutChildren();
     int currentComponent() const;
     void flashCell(int row);

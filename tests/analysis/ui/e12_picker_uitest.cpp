@@ -29,11 +29,12 @@ bool anyDarkPixel(const QImage& image, QRect area) {
 
 class E12PickerTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void tableIsWhiteWithColumnLinesAndText() {
         const QImage image = drawE12Table(E12Kind::Resistor, E12Selection());
         QCOMPARE(image.size(), QSize(560, 220));
-        for (int c = 1; c <= 8; ++c) QCOMPARE(image.pixelColor(L::separatorX(c), 100), QColor(Qt::black));
+        for (int c = 1; c <= 8; ++c)
+            QCOMPARE(image.pixelColor(L::separatorX(c), 100), QColor(Qt::black));
         QCOMPARE(image.pixelColor(35, 5), QColor(Qt::white));
         // Text of cell (5, 3) "1,5 kOhm" starts at x = 292 with its top at y = 47.
         QVERIFY(anyDarkPixel(image, QRect(L::textX(5), L::textY(3), 50, 14)));
@@ -48,8 +49,8 @@ private slots:
                 const int line = L::separatorX(c);
                 QVERIFY2(!anyDarkPixel(image, QRect(line - 1, 0, 1, image.height())),
                          qPrintable(QString("kind %1 column %2").arg(int(kind)).arg(c)));
-                QVERIFY2(!anyDarkPixel(image, QRect(line + 1, 0, L::textX(c) - line - 1,
-                                                    image.height())),
+                QVERIFY2(!anyDarkPixel(image,
+                                       QRect(line + 1, 0, L::textX(c) - line - 1, image.height())),
                          qPrintable(QString("kind %1 column %2").arg(int(kind)).arg(c)));
             }
             QVERIFY(e12TableFont(kind).pixelSize() >= 9);

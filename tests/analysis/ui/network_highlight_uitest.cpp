@@ -26,7 +26,7 @@ Branch lBranch() {
 
 class NetworkHighlightTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void branchCellsFollowThePath() {
         const auto cells = branchCells(lBranch());
         const std::vector<QPoint> expected{{10, 5}, {11, 5}, {12, 5}, {12, 6}, {12, 7}};
@@ -54,8 +54,8 @@ private slots:
         // Cell (12, 6) spans pixels 97..105 x 43..51: cyan over white gives red.
         QCOMPARE(image.pixelColor(97, 43), QColor(255, 0, 0));
         QCOMPARE(image.pixelColor(105, 51), QColor(255, 0, 0));
-        QCOMPARE(image.pixelColor(106, 51), QColor(Qt::white));   // right of the path
-        QCOMPARE(image.pixelColor(96, 52), QColor(Qt::white));    // cell (11, 7) is not on it
+        QCOMPARE(image.pixelColor(106, 51), QColor(Qt::white));  // right of the path
+        QCOMPARE(image.pixelColor(96, 52), QColor(Qt::white));   // cell (11, 7) is not on it
         xorBranchPath(image, lBranch());
         QCOMPARE(image, before);
     }

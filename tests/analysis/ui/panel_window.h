@@ -22,7 +22,9 @@
 namespace volmira::test {
 
 // The middle pixel of a grid cell in the drawing image.
-inline QPoint cellCentre(int column, int row) { return {(column - 1) * 9 + 2, (row - 1) * 9 + 2}; }
+inline QPoint cellCentre(int column, int row) {
+    return {(column - 1) * 9 + 2, (row - 1) * 9 + 2};
+}
 
 // The component with this name ("R 1"), 0 when there is none.
 inline int componentNumber(const Network& network, std::string_view name) {

@@ -7,7 +7,7 @@
 namespace volmira::test {
 
 class RecordingDialogs : public Dialogs {
-public:
+  public:
     // Installs a recorder as the program's dialogs; the seam owns it.
     static RecordingDialogs& install() {
         auto* recorder = new RecordingDialogs;

@@ -21,7 +21,9 @@ namespace {
 const QColor kMarkOnWhite(255, 0, 0);  // cyan exclusive-or white
 
 // A pixel near the top-left corner of a cell, where no glyph draws.
-QPoint quietPixel(int column, int row) { return {(column - 1) * 9 - 1, (row - 1) * 9 - 1}; }
+QPoint quietPixel(int column, int row) {
+    return {(column - 1) * 9 - 1, (row - 1) * 9 - 1};
+}
 
 // The low-pass with a resistor where the capacitor was: a divider of "R 1" and "R 2".
 SchematicGrid resistorDivider() {
@@ -124,15 +126,15 @@ class ResultsTest : public QObject {
         confirm();
     }
 
-private slots:
+  private slots:
     void cleanup() { window.reset(); }
 
     void fieldsHaveTheirNamesAndCaptions() {
         build(test::rcLowPass());
-        const QStringList captions{"Spannung",       "Strom",        "S-Widerstand",
-                                   "Verstärkung",    "Scheinleistung", "Wirkleistung",
-                                   "Phase U / Ue",   "Widerstand R", "Blindwiderstand X",
-                                   "Blindleistung",  "Phase I / Ue"};
+        const QStringList captions{"Spannung",      "Strom",          "S-Widerstand",
+                                   "Verstärkung",   "Scheinleistung", "Wirkleistung",
+                                   "Phase U / Ue",  "Widerstand R",   "Blindwiderstand X",
+                                   "Blindleistung", "Phase I / Ue"};
         for (int slot = 0; slot < kQuantityCount; ++slot) {
             auto* field = host->findChild<QLineEdit*>(QStringLiteral("Elfeld%1").arg(slot));
             QVERIFY(field);
@@ -140,7 +142,8 @@ private slots:
             QCOMPARE(results->caption(slot)->text(), captions[slot]);
         }
         QCOMPARE(host->findChild<QLineEdit*>("FqEinzel")->text(), QStringLiteral("1 kHz"));
-        QCOMPARE(host->findChild<QLineEdit*>("FqEinzel")->toolTip(), QStringLiteral("Frequenzeingabe"));
+        QCOMPARE(host->findChild<QLineEdit*>("FqEinzel")->toolTip(),
+                 QStringLiteral("Frequenzeingabe"));
         QCOMPARE(host->findChild<QLineEdit*>("SpEingabe")->text(), QStringLiteral("1 V"));
         QVERIFY(results->dcButton()->isHidden());  // the low-pass has a capacitor
     }
@@ -162,8 +165,8 @@ private slots:
         clickComponent("R 1");
         QCOMPARE(results->selectedBranch(), branchOf("R 1"));
         QCOMPARE(fieldTexts(*results),
-                 (QStringList{"707,11 mV", "707,11 uA", "1 kOhm", "-3,0103 dB", "500 uVA",
-                              "500 uW", "45 °", "1 kOhm", "0 Ohm", "0", "45 °"}));
+                 (QStringList{"707,11 mV", "707,11 uA", "1 kOhm", "-3,0103 dB", "500 uVA", "500 uW",
+                              "45 °", "1 kOhm", "0 Ohm", "0", "45 °"}));
         QCOMPARE(results->solveCount(), 1);  // clicks read the table, they do not solve
     }
 
@@ -221,8 +224,7 @@ private slots:
         // wRC = 1.5: |I| = 832,05 uA leading by 33,69 degrees; the capacitor takes 554,7 mV.
         QCOMPARE(fieldTexts(*results),
                  (QStringList{"554,7 mV", "832,05 uA", "666,67 Ohm", "-5,1188 dB", "461,54 uVA",
-                              "0", "-56,31 °", "0 Ohm", "-666,67 Ohm", "-461,54 uvar",
-                              "33,69 °"}));
+                              "0", "-56,31 °", "0 Ohm", "-666,67 Ohm", "-461,54 uvar", "33,69 °"}));
         // Leaving the field after Enter changes nothing and solves nothing.
         results->voltageField()->setFocus();
         QCOMPARE(results->solveCount(), 2);
@@ -239,10 +241,14 @@ private slots:
     void refusedFrequenciesKeepThePreviousOne_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("message");
-        QTest::newRow("zero with C") << "0" << "Frequenz ´0 Hz´ bei C/L-Bauteilen nicht erlaubt";
-        QTest::newRow("zero with unit") << "0 Hz" << "Frequenz ´0 Hz´ bei C/L-Bauteilen nicht erlaubt";
-        QTest::newRow("negative") << "-50" << "Negative Frequenz ist nicht erlaubt";
-        QTest::newRow("no number") << "1,2,3" << "Ungültige Frequenz ´1,2,3´";
+        QTest::newRow("zero with C") << "0"
+                                     << "Frequenz ´0 Hz´ bei C/L-Bauteilen nicht erlaubt";
+        QTest::newRow("zero with unit") << "0 Hz"
+                                        << "Frequenz ´0 Hz´ bei C/L-Bauteilen nicht erlaubt";
+        QTest::newRow("negative") << "-50"
+                                  << "Negative Frequenz ist nicht erlaubt";
+        QTest::newRow("no number") << "1,2,3"
+                                   << "Ungültige Frequenz ´1,2,3´";
     }
     void refusedFrequenciesKeepThePreviousOne() {
         QFETCH(QString, typed);
@@ -327,8 +333,7 @@ private slots:
         setValue("R 1", "1k");
         setValue("C 1", "1u");
         confirm();
-        QCOMPARE(dialogs->messages,
-                 QStringList{"Frequenz ´0 Hz´ bei C/L-Bauteilen nicht erlaubt"});
+        QCOMPARE(dialogs->messages, QStringList{"Frequenz ´0 Hz´ bei C/L-Bauteilen nicht erlaubt"});
         QCOMPARE(ws->frequency, 1000.0);
         QVERIFY(!ws->directVoltage);
         QCOMPARE(results->frequencyField()->text(), QStringLiteral("1 kHz"));
@@ -339,8 +344,8 @@ private slots:
         build(shortedSource());
         setValue("R 1", "100");
         confirm();
-        QCOMPARE(dialogs->messages.count(QString::fromUtf8(kSolverFailureMessage.data(),
-                                                           qsizetype(kSolverFailureMessage.size()))),
+        QCOMPARE(dialogs->messages.count(QString::fromUtf8(
+                     kSolverFailureMessage.data(), qsizetype(kSolverFailureMessage.size()))),
                  1);
         QCOMPARE(dialogs->messages.size(), 1);
         QCOMPARE(results->solveCount(), 1);

@@ -30,7 +30,9 @@ void typeText(ValueList* list, const QString& text) {
     for (QChar ch : text) QTest::keyClick(keyTarget(list), ch.toLatin1());
 }
 
-void pressKey(ValueList* list, Qt::Key key) { QTest::keyClick(keyTarget(list), key); }
+void pressKey(ValueList* list, Qt::Key key) {
+    QTest::keyClick(keyTarget(list), key);
+}
 
 }  // namespace
 
@@ -59,7 +61,7 @@ class ValueEntryTest : public QObject {
                           : QRect((c.column - 2) * 9 - 2, (c.row - 1) * 9 - 2, 27, 9);
     }
 
-private slots:
+  private slots:
     void init() {
         window = std::make_unique<test::PanelWindow>();
         ws = window->ws.get();
@@ -108,14 +110,30 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<double>("value");
-        QTest::newRow("full stop becomes comma") << "R 1" << "4.7k" << "4,7 kOhm" << 4700.0;
-        QTest::newRow("full stop first") << "R 1" << ".5k" << "500 Ohm" << 500.0;
-        QTest::newRow("unit typed") << "R 1" << "2,2 kOhm" << "2,2 kOhm" << 2200.0;
-        QTest::newRow("exponent") << "R 1" << "1e3" << "1 kOhm" << 1000.0;
-        QTest::newRow("seven digits") << "R 1" << "1,23456789k" << "1,234568 kOhm" << 1234.56789;
-        QTest::newRow("milli ohm") << "R 1" << "10mOhm" << "10 mOhm" << 0.01;
-        QTest::newRow("capacitor") << "C 1" << "0.1u" << "100 nF" << 1e-7;
-        QTest::newRow("digits after prefix") << "C 1" << "4n7" << "4 nF" << 4e-9;
+        QTest::newRow("full stop becomes comma") << "R 1"
+                                                 << "4.7k"
+                                                 << "4,7 kOhm" << 4700.0;
+        QTest::newRow("full stop first") << "R 1"
+                                         << ".5k"
+                                         << "500 Ohm" << 500.0;
+        QTest::newRow("unit typed") << "R 1"
+                                    << "2,2 kOhm"
+                                    << "2,2 kOhm" << 2200.0;
+        QTest::newRow("exponent") << "R 1"
+                                  << "1e3"
+                                  << "1 kOhm" << 1000.0;
+        QTest::newRow("seven digits") << "R 1"
+                                      << "1,23456789k"
+                                      << "1,234568 kOhm" << 1234.56789;
+        QTest::newRow("milli ohm") << "R 1"
+                                   << "10mOhm"
+                                   << "10 mOhm" << 0.01;
+        QTest::newRow("capacitor") << "C 1"
+                                   << "0.1u"
+                                   << "100 nF" << 1e-7;
+        QTest::newRow("digits after prefix") << "C 1"
+                                             << "4n7"
+                                             << "4 nF" << 4e-9;
     }
     void enterStoresTheValueWithSevenDigits() {
         QFETCH(QString, name);

@@ -19,10 +19,10 @@
 #include "analysis/ui/results_panel.h"
 #include "analysis/ui/value_entry_panel.h"
 #include "app/progress.h"
-#include "app/window_rules.h"
 #include "app/ui/main_window_fixture.h"
 #include "app/ui/tafel2.h"
 #include "app/ui/tafel3.h"
+#include "app/window_rules.h"
 #include "schematic/network_file.h"
 #include "schematic/ui/drawing_view.h"
 #include "support/test_drawings.h"
@@ -34,8 +34,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const QString kAnalysed("Analyse erfolgreich durchgeführt\n\n3 Knoten  und \n"
-                        "1 unabhängige Maschen vorhanden");
+const QString kAnalysed(
+    "Analyse erfolgreich durchgeführt\n\n3 Knoten  und \n"
+    "1 unabhängige Maschen vorhanden");
 const QString kZeroFrequency("Frequenz ´0 Hz´ bei C/L-Bauteilen nicht erlaubt");
 
 // The middle pixel of a grid cell in the drawing image.
@@ -209,9 +210,9 @@ class TgrfCalculationTest : public QObject {
         QCOMPARE(f.results()->selectedBranch(), 1);
         QCOMPARE(f.frequency()->text(), QString("1 kHz"));
         QCOMPARE(f.find<QLineEdit>("SpEingabe")->text(), QString("1 V"));
-        QCOMPARE(fieldTexts(f), (QStringList{"707,11 mV", "707,11 uA", "1 kOhm", "-3,0103 dB",
-                                             "500 uVA", "500 uW", "45 °", "1 kOhm", "0 Ohm", "0",
-                                             "45 °"}));
+        QCOMPARE(fieldTexts(f),
+                 (QStringList{"707,11 mV", "707,11 uA", "1 kOhm", "-3,0103 dB", "500 uVA", "500 uW",
+                              "45 °", "1 kOhm", "0 Ohm", "0", "45 °"}));
         QCOMPARE(f.results()->solveCount(), 1);
     }
 
@@ -225,9 +226,9 @@ class TgrfCalculationTest : public QObject {
         f.click(c1.column, c1.row);
         QCOMPARE(f.results()->selectedBranch(), int(c1.branch));
         QCOMPARE(f.results()->markedBranch(), int(c1.branch));
-        QCOMPARE(fieldTexts(f), (QStringList{"707,11 mV", "707,11 uA", "1 kOhm", "-3,0103 dB",
-                                             "500 uVA", "0", "-45 °", "0 Ohm", "-1 kOhm",
-                                             "-500 uvar", "45 °"}));
+        QCOMPARE(fieldTexts(f),
+                 (QStringList{"707,11 mV", "707,11 uA", "1 kOhm", "-3,0103 dB", "500 uVA", "0",
+                              "-45 °", "0 Ohm", "-1 kOhm", "-500 uvar", "45 °"}));
         // A wire cell of the capacitor's branch selects it as well.
         f.click(1, 1);  // an empty cell keeps the selection
         QCOMPARE(f.results()->selectedBranch(), int(c1.branch));
@@ -512,7 +513,8 @@ class TgrfCalculationTest : public QObject {
             QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->width(),
                      qPrintable(label->text()));
         }
-        for (const char* name : {"FqEinzel", "SpEingabe"}) QVERIFY2(inside(f.find(name), card), name);
+        for (const char* name : {"FqEinzel", "SpEingabe"})
+            QVERIFY2(inside(f.find(name), card), name);
         // The drawing shows beside the results.
         QVERIFY(test::inkPixels(f.w().bild1()->grab().toImage()) > 100);
         QVERIFY(f.w().bild1Rahmen()->width() > 400);
