@@ -2,6 +2,7 @@
 // `Tafel2`, the component entry: the value list and its buttons in the side panel, the drawing
 // beside it (clicking a component selects its row).
 #include "app/ui/mode_panel.h"
+#include "app/ui/tafel3.h"
 
 class QVBoxLayout;
 
@@ -10,7 +11,8 @@ namespace volmira {
 class Tafel2 : public ModePanel {
     Q_OBJECT
   public:
-    static constexpr int kSideWidth = 260;
+    // As wide as the results column, so that the drawing stays in place between modes 2 and 3.
+    static constexpr int kSideWidth = Tafel3::kSideWidth;
 
     explicit Tafel2(QWidget* parent = nullptr);
 

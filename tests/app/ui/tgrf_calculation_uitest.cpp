@@ -498,8 +498,10 @@ class TgrfCalculationTest : public QObject {
         QVERIFY(inside(f.find("awlist"), viewport));
         QVERIFY(inside(f.list(), viewport));
 
+        const QPoint drawingInModeTwo = f.w().bild1Rahmen()->mapTo(&f.w(), QPoint(0, 0));
         f.confirm();
         shoot("mode3");
+        QCOMPARE(f.w().bild1Rahmen()->mapTo(&f.w(), QPoint(0, 0)), drawingInModeTwo);
         QWidget* card = f.w().tafel3()->card();
         for (int slot = 0; slot <= 10; ++slot) {
             auto* field = f.find<QLineEdit>(qPrintable(QString("Elfeld%1").arg(slot)));
