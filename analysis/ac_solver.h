@@ -1,7 +1,7 @@
 #pragma once
 // The AC solver: branch currents of an analysed network at one frequency by the branch-current
-// equations (current law, op-amp rows, voltage law around the meshes) and complex Gauss-Jordan
-// elimination. Fixed-size storage; a solve allocates nothing.
+// equations (current law, op-amp rows, voltage law around the meshes) and complex Gaussian
+// elimination. Fixed-size storage; a solve and a sweep point allocate nothing.
 #include <array>
 #include <complex>
 #include <cstdint>
@@ -39,56 +39,63 @@ struct SolveStatus {
     bool failed() const { return noResult || zeroPivots > 0 || undefinedCurrents > 0; }
 };
 
+// How the solver works. The current-law and op-amp rows do not depend on the frequency: they are
+// reduced among themselves once, so that each of them gives one "tree" current as a real
+// combination of the remaining "chord" currents (one per mesh). Put into the mesh rows, that
+// leaves M equations in the M chord currents whose matrix is A_R + j(w A_L - A_C / w), the three
+// real matrices collected once from the branches' R, L and 1/C. Each frequency then costs one
+// complex elimination of that M x M system and the back-substitution of the tree currents.
+// Pivots below kPivotThreshold are replaced by the first later column of their row that reaches
+// it, else the first later row; the order of rows and columns that this search arrives at for
+// the system's lasting zeros is found once, so that points search only where a value is tiny at
+// their frequency. A pivot that stays 0 is counted and skipped, and the currents it leaves
+// undefined are given as 0.
 class AcSolver {
 public:
     // One complete solve at frequency f (Hz, may be 0 for networks without capacitors) and
     // source voltage ue (V, phase 0). Also writes every branch's reactance X into the network.
     SolveStatus solve(Network& network, double frequency, double voltage, BranchCurrents& out);
 
-    // The sweep form: the incidence rows are built and reduced once by prepareSweep; each point
-    // then builds and reduces only the mesh rows. Gives the same currents as solve(). Takes a
-    // copy of the branch sums: prepare again after a component value changed.
+    // The sweep form: prepareSweep does the frequency-independent work once; each point then
+    // solves the mesh system at its frequency. Gives exactly the currents of solve(), which runs
+    // the same two steps. Takes a copy of the branch sums: prepare again after a component value
+    // changed.
     void prepareSweep(const Network& network);
     SolveStatus solveSweepPoint(double frequency, double voltage, BranchCurrents& out);
 
 private:
-    // Per row: the variables, the right-hand side and zeros, so that row operations can run in
-    // groups of four past the right-hand side.
-    static constexpr int kStride = kMaxBranches + 6;
     static constexpr int kMaxIncidenceRows = kMaxKclRows + kMaxOpAmps;
-    using Plane = std::array<double, kMaxBranches * kStride>;
-
-    // A non-zero entry of a sparse real row.
-    struct Entry {
-        std::uint8_t column;
-        double value;
-    };
-    struct MeshTerm {
-        std::uint8_t branch;
-        std::int8_t sign;
-    };
+    // Row strides in doubles, multiples of four so that row operations run in aligned groups of
+    // four columns.
+    static constexpr int kIncidenceStride = (kMaxBranches + 3) & ~3;
+    static constexpr int kMaxMeshStride = (kMaxMeshes + 1 + 3) & ~3;
+    using IncidencePlane = std::array<double, kMaxIncidenceRows * kIncidenceStride>;
+    using MeshPlane = std::array<double, kMaxMeshes * kMaxMeshStride>;
 
     bool loadNetwork(const Network& network);
     bool reactances(double frequency, BranchCurrents& out) const;
-    void clearRows(int first, int last);
-    void buildIncidenceRows();
-    // Gauss-Jordan over the pivots firstPivot..lastPivot-1 on the rows firstRow..lastRow-1; the
-    // pivot rows are not scaled, so row i ends as d_i * I_i = r_i.
-    void eliminate(int firstPivot, int lastPivot, int firstRow, int lastRow, SolveStatus& status);
-    // Clears column k of the rows firstRow..lastRow-1 with the non-zero pivot A[k][k].
-    void clearColumn(int k, int firstRow, int lastRow);
-    // Gauss-Jordan among the current-law and op-amp rows; rows that come out empty are dropped.
-    // True when the independent rows and the meshes make a square system.
-    bool reduceIncidence();
-    void findReplacementPivot(int k, int lastRow);
-    void swapColumns(int a, int b);
-    void swapRows(int a, int b);
-    void currentsFromDiagonal(int firstColumn, SolveStatus& status, BranchCurrents& out) const;
-    void applyReferenceDirections(BranchCurrents& out) const;
-    void prepareIncidenceEntries();
+    bool prepare(const Network& network);
 
-    double& re(int row, int column) { return re_[row * kStride + column]; }
-    double& im(int row, int column) { return im_[row * kStride + column]; }
+    // The incidence rows, reduced among themselves by real Gauss-Jordan; rows that come out
+    // empty are dropped. True when the independent rows and the meshes make a square system.
+    bool reduceIncidence();
+    void findIncidencePivot(int k, int rows);
+    void swapIncidenceColumns(int a, int b);
+    void swapIncidenceRows(int a, int b);
+    void prepareTreeRows();
+
+    // The mesh system in the chord currents.
+    void collectMeshMatrices();
+    void orderMeshSystem();
+    void buildMeshSystem(double omega, double voltage);
+    void eliminateMeshSystem(SolveStatus& status);
+    void eliminateBelow(int k, int firstRow, int lastRow, std::complex<double> inv);
+    void findMeshPivot(int k);
+    void swapMeshColumns(int a, int b);
+    void swapMeshRows(int a, int b);
+    void backSubstitute(SolveStatus& status);
+
+    double& incidence(int row, int column) { return incidence_[row * kIncidenceStride + column]; }
 
     // The network's counts and branch data, copied so a sweep needs no network.
     int branchCount_ = 0;
@@ -96,7 +103,6 @@ private:
     int opAmpCount_ = 0;
     int meshCount_ = 0;
     int incidenceCount_ = 0;  // K + P, then the independent ones among them
-    int rowCount_ = 0;        // rows in use: b, or K + P when that is more
     std::array<double, kMaxBranches> resistance_{};
     std::array<double, kMaxBranches> inductance_{};
     std::array<double, kMaxBranches> capacitance_{};
@@ -105,26 +111,41 @@ private:
     std::array<SignRow, kMaxOpAmps> opAmpRows_{};
     std::array<SignRow, kMaxMeshes> meshRows_{};
 
-    // The equation store: row r, column c at r * kStride + c; column b is the right-hand side.
-    alignas(64) Plane re_{};
-    alignas(64) Plane im_{};
-    // Which branch (0-based) stands in each column after column swaps.
+    // Incidence rows while they are reduced, and which branch stands in each column.
+    alignas(64) IncidencePlane incidence_{};
     std::array<std::uint8_t, kMaxBranches> columnBranch_{};
 
-    // Sweep form, fixed by prepareSweep.
+    // Fixed by prepare.
     bool prepared_ = false;
+    bool loaded_ = false;
     bool preparedNoResult_ = false;
-    std::array<std::uint8_t, kMaxBranches> preparedColumnBranch_{};
-    // Per incidence row after its reduction: the variable it determines (d * I + sum of
-    // entry * I(entry column) = 0), 1 / d and the non-zero entries in the mesh columns.
-    std::array<std::uint8_t, kMaxIncidenceRows> incidenceBranch_{};
-    std::array<double, kMaxIncidenceRows> incidenceInverse_{};
-    std::array<std::uint8_t, kMaxIncidenceRows> incidenceEntryCount_{};
-    std::array<std::array<Entry, kMaxBranches>, kMaxIncidenceRows> incidenceEntries_{};
-    // Position of every branch's column after the incidence reduction.
-    std::array<std::uint8_t, kMaxBranches> preparedColumnOf_{};
-    std::array<std::uint8_t, kMaxMeshes> meshTermCount_{};
-    std::array<std::array<MeshTerm, kMaxBranches>, kMaxMeshes> meshTerms_{};
+    bool anyInductance_ = false;
+    bool anyCapacitance_ = false;
+    int meshStride_ = 4;
+    // Tree row k: its branch and the coefficients of I(tree) = sum of t * I(chord branch).
+    std::array<std::uint8_t, kMaxIncidenceRows> treeBranch_{};
+    std::array<std::uint8_t, kMaxIncidenceRows> treeTermCount_{};
+    std::array<std::array<double, kMaxMeshes>, kMaxIncidenceRows> treeCoefficient_{};
+    std::array<std::array<std::uint8_t, kMaxMeshes>, kMaxIncidenceRows> treeChord_{};
+    // Chord branch per column of the mesh system, and the three real matrices (right-hand side
+    // column and padding 0).
+    std::array<std::uint8_t, kMaxMeshes> preparedChordBranch_{};
+    alignas(64) MeshPlane meshR_{};
+    alignas(64) MeshPlane meshL_{};
+    alignas(64) MeshPlane meshInverseC_{};
+
+    // The mesh system of one frequency while it is eliminated.
+    alignas(64) MeshPlane re_{};
+    alignas(64) MeshPlane im_{};
+    std::array<std::uint8_t, kMaxMeshes> chordBranch_{};
+    std::array<double, kMaxMeshes> pivotInverseRe_{};
+    std::array<double, kMaxMeshes> pivotInverseIm_{};
+    // Per pivot row: the groups of four columns right of the pivot that hold a non-zero entry.
+    std::array<std::uint32_t, kMaxMeshes> pivotGroups_{};
+    alignas(64) std::array<double, kMaxMeshStride> solutionRe_{};
+    alignas(64) std::array<double, kMaxMeshStride> solutionIm_{};
+    std::array<double, kMaxBranches> currentRe_{};
+    std::array<double, kMaxBranches> currentIm_{};
 };
 
 // The trial solve of the analysis: solves the network with reproducible pseudo-random real

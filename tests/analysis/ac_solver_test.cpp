@@ -472,5 +472,176 @@ TEST(AcSolver, SweepFormReportsWhatTheCompleteSolveReports) {
     EXPECT_FALSE(ok.failed());
 }
 
+// How far currents miss the network's own equations, against the size of their terms: the
+// current-law and op-amp rows against the largest current, each mesh row against its |Z| times
+// the largest current and Ue. A sound elimination keeps this at rounding level even where the
+// system is nearly singular and the currents themselves are uncertain.
+double equationResidual(const Network& network, double f, double ue, const BranchCurrents& out) {
+    const int b = network.branchCount;
+    std::vector<Complex> current(b);
+    double largest = 0;
+    for (int j = 0; j < b; ++j) {
+        current[j] = network.branches[j].reversed ? -out.current[j] : out.current[j];
+        largest = std::max(largest, std::abs(current[j]));
+    }
+    double worst = 0;
+    auto currentLaw = [&](const SignRow& row) {
+        Complex sum = 0;
+        for (int j = 0; j < b; ++j) sum += double(row[j]) * current[j];
+        worst = std::max(worst, std::abs(sum) / largest);
+    };
+    for (int r = 0; r < network.kclCount; ++r) currentLaw(network.kclRows[r]);
+    for (int r = 0; r < network.opAmpCount; ++r) currentLaw(network.opAmpRows[r]);
+    const double w = omegaOf(f);
+    for (int m = 0; m < network.meshCount; ++m) {
+        Complex sum = 0;
+        double impedance = 0;
+        for (int j = 0; j < b; ++j) {
+            const Branch& branch = network.branches[j];
+            const Complex z(branch.R, w * branch.L - (branch.C != 0 ? 1 / (w * branch.C) : 0));
+            sum += double(network.meshRows[m][j]) * z * current[j];
+            impedance += std::abs(double(network.meshRows[m][j]) * z);
+        }
+        worst = std::max(worst, std::abs(sum - ue) / (impedance * largest + ue));
+    }
+    return worst;
+}
+
+// Networks whose LC branches (no resistance) all resonate at one frequency: there their
+// reactances cancel to rounding noise, and so do entries of the mesh system that are sound at
+// every other frequency. The pivot search then swaps columns and rows at that point only.
+HandNetwork resonantNetwork(std::mt19937& random, double L, double C) {
+    const int nodes = 8 + static_cast<int>(random() % 17);
+    auto branch = [&](int from, int to) {
+        HandBranch b{from, to};
+        switch (random() % 3) {
+        case 0:
+            b.L = L, b.C = C;
+            break;
+        case 1:
+            b.R = 10 + random() % 1000;
+            break;
+        default:
+            b.R = 10 + random() % 100, b.C = 1e-7 * (1 + random() % 10);
+        }
+        return b;
+    };
+    std::vector<HandBranch> branches{{1, 2}, {1, 3}};
+    for (int v = 4; v <= nodes; ++v) branches.push_back(branch(2 + random() % (v - 2), v));
+    branches.push_back(branch(2, 3));
+    for (int extra = nodes / 2 + 2; extra > 0; --extra) {
+        const int a = 2 + random() % (nodes - 1), b = 2 + random() % (nodes - 1);
+        if (a != b) branches.push_back(branch(std::min(a, b), std::max(a, b)));
+    }
+    return test::completeNetwork(nodes, branches);
+}
+
+// Where the pivot search of a point reorders the mesh system, the point must still solve the
+// network's equations, and give what the complete solve gives.
+TEST(AcSolver, PivotReplacementsAtOnePointKeepTheEquations) {
+    {
+        SCOPED_TRACE("inductors as good as wires at 0.1 uHz: late column swaps");
+        // At this frequency the inductors' entries fall below the pivot threshold, and the
+        // point swaps columns after pivot rows above have taken entries in both columns.
+        Network network = test::toNetwork(test::completeNetwork(
+            12, {{1, 2},          {1, 3},          {3, 4, 535},     {4, 5, 0, 0.009},
+                 {4, 6, 14, 0.07}, {2, 7, 0, 0.008}, {5, 8, 0, 0.004}, {6, 9, 53, 0.05},
+                 {4, 10, 238},     {8, 11, 0, 0.01}, {3, 12, 0, 0.008}, {2, 3, 820},
+                 {2, 11, 31, 0.09}, {4, 12, 0, 0.01}, {4, 11, 466},    {9, 12, 737},
+                 {2, 10, 0, 0.004}, {2, 10, 194},    {2, 4, 628},      {2, 9, 79, 0.01}}));
+        auto sweep = std::make_unique<AcSolver>();
+        sweep->prepareSweep(network);
+        for (double f : {1e-7, 1000.0}) {
+            SCOPED_TRACE(f);
+            BranchCurrents point;
+            ASSERT_FALSE(sweep->solveSweepPoint(f, 1, point).failed());
+            EXPECT_LE(equationResidual(network, f, 1, point), 1e-12);
+        }
+    }
+    // Networks with resonant branches at their resonance: whatever the search does there, the
+    // sweep form does what the complete solve does.
+    const double L = 1e-3, C = 1e-6;
+    const double resonance = 1 / (2 * kPi * std::sqrt(L * C));
+    std::mt19937 random(5);
+    for (int trial = 0; trial < 100; ++trial) {
+        SCOPED_TRACE(trial);
+        Network network = test::toNetwork(resonantNetwork(random, L, C));
+        auto sweep = std::make_unique<AcSolver>();
+        sweep->prepareSweep(network);
+        for (double f : {resonance, 0.5 * resonance}) {
+            SCOPED_TRACE(f);
+            BranchCurrents point;
+            const SolveStatus status = sweep->solveSweepPoint(f, 1, point);
+            Solved full = solveOnce(network, f, 1);
+            EXPECT_EQ(status.zeroPivots, full.status.zeroPivots);
+            EXPECT_EQ(status.undefinedCurrents, full.status.undefinedCurrents);
+            for (int k = 0; k < network.branchCount; ++k)
+                EXPECT_EQ(point.current[k], full.currents->current[k]) << "branch " << k + 1;
+        }
+    }
+}
+
+// A point depends on nothing but its frequency: not on the points solved before it, whatever
+// pivot replacements they needed.
+TEST(AcSolver, SweepPointsDoNotDependOnTheirOrder) {
+    const double L = 1e-3, C = 1e-6;
+    const double resonance = 1 / (2 * kPi * std::sqrt(L * C));
+    const std::vector<double> frequencies{20, resonance, 700, resonance * (1 + 1e-9), 2e4, 1e5};
+    std::mt19937 random(11);
+    std::vector<Network> networks{test::toNetwork(test::rcLadder(30, 1e3, 1e-7)),
+                                  test::toNetwork(test::invertingAmplifier(1e3, 1e4, 1e3))};
+    for (int n = 0; n < 20; ++n) networks.push_back(test::toNetwork(resonantNetwork(random, L, C)));
+    for (const Network& network : networks) {
+        auto forward = std::make_unique<AcSolver>();
+        auto backward = std::make_unique<AcSolver>();
+        forward->prepareSweep(network);
+        backward->prepareSweep(network);
+        std::vector<BranchCurrents> ahead(frequencies.size());
+        for (std::size_t i = 0; i < frequencies.size(); ++i)
+            forward->solveSweepPoint(frequencies[i], 1, ahead[i]);
+        for (std::size_t i = frequencies.size(); i-- > 0;) {
+            SCOPED_TRACE(frequencies[i]);
+            BranchCurrents back;
+            backward->solveSweepPoint(frequencies[i], 1, back);
+            for (int k = 0; k < network.branchCount; ++k)
+                EXPECT_EQ(back.current[k], ahead[i].current[k]) << "branch " << k + 1;
+        }
+    }
+}
+
+// At f = 0 a network without capacitors is a resistor network, in the sweep form as well.
+TEST(AcSolver, SweepFormAtZeroFrequency) {
+    const double R1 = 1000, R2 = 2200;
+    Network divider = test::toNetwork(
+        test::completeNetwork(4, {{1, 2}, {1, 3}, {2, 4, R1, 1e-3}, {4, 3, R2}}));
+    auto sweep = std::make_unique<AcSolver>();
+    sweep->prepareSweep(divider);
+    BranchCurrents point;
+    ASSERT_FALSE(sweep->solveSweepPoint(0, 3.0, point).failed());
+    expectNear(point.current[3] * R2, 3.0 * R2 / (R1 + R2), 1e-12);
+    EXPECT_EQ(point.reactance[2], 0.0);
+    Solved full = solveOnce(divider, 0, 3.0);
+    for (int k = 0; k < divider.branchCount; ++k)
+        EXPECT_EQ(point.current[k], full.currents->current[k]) << "branch " << k + 1;
+}
+
+// As many branches as a network can have: 70, with 34 meshes, against nodal analysis.
+TEST(AcSolver, SeventyBranchLadderAgreesWithNodalAnalysis) {
+    const HandNetwork ladder = test::rcLadder(34, 470, 220e-9);
+    Network network = test::toNetwork(ladder);
+    ASSERT_EQ(network.branchCount, kMaxBranches);
+    auto sweep = std::make_unique<AcSolver>();
+    sweep->prepareSweep(network);
+    for (double f : {20.0, 150.0, 1000.0}) {
+        SCOPED_TRACE(f);
+        BranchCurrents point;
+        ASSERT_FALSE(sweep->solveSweepPoint(f, 1, point).failed());
+        const std::vector<Complex> expected = nodalCurrents(ladder, f, 1);
+        const double scale = largestCurrent(point, network.branchCount);
+        for (int k = 0; k < network.branchCount; ++k)
+            expectNear(point.current[k], expected[k], 1e-9, 1e-12 * scale);
+    }
+}
+
 }  // namespace
 }  // namespace volmira
