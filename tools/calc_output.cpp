@@ -1,7 +1,8 @@
 #include "tools/calc_output.h"
 
 #include <array>
-#include <cstdio>
+#include <charconv>
+#include <cstring>
 
 #include "analysis/spice_export.h"
 #include "analysis/topology.h"
@@ -48,17 +49,41 @@ std::string componentNames(const Network& network, int branch, std::string_view 
     return names.empty() && !withoutBlank ? "Leitung" : names;
 }
 
+// The longest CSV number: sign, 17 digits, point, "e-308".
+constexpr std::size_t kCsvNumberSize = 24;
+
+// Writes csvNumber(value) at `at` and gives the end; room for kCsvNumberSize characters.
+// to_chars prints exactly what printf's "%.16e" prints, without its cost.
+char* putCsvNumber(char* at, double value) {
+    if (value == kMinusInfinity) {
+        std::memcpy(at, "-inf", 4);
+        return at + 4;
+    }
+    return std::to_chars(at, at + kCsvNumberSize, value, std::chars_format::scientific, 16).ptr;
+}
+
+// The eleven quantities, each after a comma.
+char* putCsvQuantities(char* at, const BranchQuantities& quantities) {
+    for (int slot = 0; slot < kQuantityCount; ++slot) {
+        *at++ = ',';
+        at = putCsvNumber(at, quantities.value[slot]);
+    }
+    return at;
+}
+
+// Room for a row of numbers: a point or branch number, the frequency, the quantities.
+using CsvLine = std::array<char, 16 + (kQuantityCount + 1) * (kCsvNumberSize + 1) + 1>;
+
 void writeCsvQuantities(std::ostream& out, const BranchQuantities& quantities) {
-    for (int slot = 0; slot < kQuantityCount; ++slot) out << ',' << csvNumber(quantities.value[slot]);
+    CsvLine line;
+    out.write(line.data(), putCsvQuantities(line.data(), quantities) - line.data());
 }
 
 }  // namespace
 
 std::string csvNumber(double value) {
-    if (value == kMinusInfinity) return "-inf";
-    char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "%.16e", value);
-    return buffer;
+    char buffer[kCsvNumberSize];
+    return std::string(buffer, putCsvNumber(buffer, value));
 }
 
 void writeBranches(std::ostream& out, const Network& network, const AllBranchTable& table,
@@ -107,9 +132,13 @@ void writeSweepHeader(std::ostream& out, const Network& network, int branch, boo
 void writeSweepRow(std::ostream& out, int point, double frequency,
                    const BranchQuantities& quantities, bool csv) {
     if (csv) {
-        out << point << ',' << csvNumber(frequency);
-        writeCsvQuantities(out, quantities);
-        out << '\n';
+        // One write per row: the sweep prints hundreds of them.
+        CsvLine line;
+        char* at = std::to_chars(line.data(), line.data() + 16, point).ptr;
+        *at++ = ',';
+        at = putCsvQuantities(putCsvNumber(at, frequency), quantities);
+        *at++ = '\n';
+        out.write(line.data(), at - line.data());
         return;
     }
     out << padded(std::to_string(point), 7) << padded(formatValue(kUnitHertz, 8, frequency), 16);
