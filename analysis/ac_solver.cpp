@@ -50,6 +50,16 @@ void combineRows(double* __restrict d, const double* __restrict x, double a,
     }
 }
 
+// d = a * x over `count` entries, count a multiple of four.
+void scaleRow(double* __restrict d, const double* __restrict x, double a, int count) {
+    for (int c = 0; c < count; c += 4) {
+        d[c] = a * x[c];
+        d[c + 1] = a * x[c + 1];
+        d[c + 2] = a * x[c + 2];
+        d[c + 3] = a * x[c + 3];
+    }
+}
+
 // d += q * s + q2 * s2, in that order, for complex entries as in addScaledRow. The rows start
 // at a group of four in rows of a multiple of four, 32-byte aligned.
 void addScaledRows(double* __restrict dr, double* __restrict di, const double* __restrict sr,
@@ -386,10 +396,12 @@ void AcSolver::buildMeshSystem(double omega, double voltage) {
     const int m = meshCount_;
     const int count = m * meshStride_;
     std::copy_n(meshR_.begin(), count, re_.begin());
-    if (anyCapacitance_) {
+    if (anyInductance_ && anyCapacitance_) {
         combineRows(im_.data(), meshL_.data(), omega, meshInverseC_.data(), -1 / omega, count);
-    } else if (anyInductance_) {
-        combineRows(im_.data(), meshL_.data(), omega, meshInverseC_.data(), 0.0, count);
+    } else if (anyInductance_ || anyCapacitance_) {
+        const MeshPlane& plane = anyInductance_ ? meshL_ : meshInverseC_;
+        const double factor = anyInductance_ ? omega : -1 / omega;
+        scaleRow(im_.data(), plane.data(), factor, count);
     } else {
         std::fill_n(im_.begin(), count, 0.0);
     }
