@@ -6,10 +6,10 @@
 namespace volmira {
 
 DrawingView::DrawingView(QWidget* parent)
-    : QWidget(parent), image_(kImageWidth, kImageHeight, QImage::Format_RGB32) {
+    : QWidget(parent), image_(kDrawingWidthPixels, kDrawingHeightPixels, QImage::Format_RGB32) {
     setObjectName("Bild1");
     image_.fill(Qt::white);
-    setFixedSize(kImageWidth, kImageHeight);
+    setFixedSize(kDrawingWidthPixels, kDrawingHeightPixels);
     setMouseTracking(true);
 }
 

@@ -5,16 +5,14 @@
 #include <QImage>
 #include <QWidget>
 
+#include "schematic/grid.h"
+
 namespace volmira {
 
 class DrawingView : public QWidget {
     Q_OBJECT
   public:
     explicit DrawingView(QWidget* parent = nullptr);
-
-    // 100 x 80 cells of 9 pixels; pixel (0, 0) lies two pixels into the first cell.
-    static constexpr int kImageWidth = 100 * 9 - 2;
-    static constexpr int kImageHeight = 80 * 9 - 2;
 
     QImage& image() { return image_; }
     const QImage& image() const { return image_; }

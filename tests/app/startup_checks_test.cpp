@@ -15,11 +15,6 @@ void writeFile(const fs::path& path, const std::string& content) {
     std::ofstream(path, std::ios::binary) << content;
 }
 
-std::string readFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 TEST(StartupChecks, WritableFolderWithBothFiles) {
     test::TempFolder folder;
     writeFile(folder.path() / kMacroFileName, "macro\r\n");
@@ -29,8 +24,8 @@ TEST(StartupChecks, WritableFolderWithBothFiles) {
     EXPECT_FALSE(access.macroFileUnavailable);
     EXPECT_FALSE(access.settingsFileUnavailable);
     // The checks leave the files as they were and no test file behind.
-    EXPECT_EQ(readFile(folder.path() / kMacroFileName), "macro\r\n");
-    EXPECT_EQ(readFile(folder.path() / kSettingsFileName), "settings\r\n");
+    EXPECT_EQ(test::readFileBytes(folder.path() / kMacroFileName), "macro\r\n");
+    EXPECT_EQ(test::readFileBytes(folder.path() / kSettingsFileName), "settings\r\n");
     EXPECT_FALSE(fs::exists(folder.path() / kWriteTestFileName));
 }
 
