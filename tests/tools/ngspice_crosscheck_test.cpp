@@ -22,6 +22,9 @@ struct CrossCheckCase {
     std::function<SchematicGrid()> draw;  // empty for a shipped example
 };
 
+// Test listings show the network's name, not the bytes of the case.
+void PrintTo(const CrossCheckCase& c, std::ostream* out) { *out << c.name; }
+
 // Relative magnitude error and phase difference (degrees) allowed. The op-amps' gain of 1e9
 // stands for an infinite one, which moves currents by about 1e-9 of their size.
 constexpr double kMagnitudeTolerance = 1e-6;
