@@ -522,25 +522,7 @@ TEST(TopologyOpAmpTest, WithoutGroundTheSourceReturnNodeIsTheReference) {
 // --- Counts hold for every drawing that analyses -----------------------------------------------
 
 TEST(TopologyTest, EveryAnalysedDrawingHasOneRowPerBranch) {
-    const std::vector<std::pair<const char*, SchematicGrid>> drawings = {
-        {"loop", test::seriesRlcLoop()},
-        {"low-pass", test::rcLowPass()},
-        {"single ground", test::rcLowPassSingleGround()},
-        {"bridge", test::wheatstoneBridge()},
-        {"ladder 1", test::rcLadder(1)},
-        {"ladder 2", test::rcLadder(2)},
-        {"ladder 23", test::rcLadder(23)},
-        {"ladder 34", test::rcLadder(34)},
-        {"inverting", test::invertingAmplifier()},
-        {"non-inverting", test::nonInvertingAmplifier()},
-        {"active low-pass", test::activeLowPass()},
-        {"two stages", test::twoInvertingStages()},
-        {"left-pointing", test::leftPointingInvertingAmplifier()},
-        {"source resistor", test::invertingAmplifierWithSourceResistor()},
-        {"parallel pairs", test::parallelPairs(6)},
-        {"chain", test::resistorChain(80)},
-    };
-    for (const auto& [name, grid] : drawings) {
+    for (const auto& [name, grid] : test::analysableDrawings()) {
         SCOPED_TRACE(name);
         const Analysed a = analyse(grid);
         ASSERT_EQ(a.error, 0) << drawingText(grid);

@@ -426,4 +426,26 @@ SchematicGrid junctionGrid(int columns, int rows) {
     return s.grid();
 }
 
+std::vector<std::pair<const char*, SchematicGrid>> analysableDrawings() {
+    return {
+        {"loop", seriesRlcLoop()},
+        {"low-pass", rcLowPass()},
+        {"single ground", rcLowPassSingleGround()},
+        {"bridge", wheatstoneBridge()},
+        {"ladder 1", rcLadder(1)},
+        {"ladder 2", rcLadder(2)},
+        {"ladder 23", rcLadder(23)},
+        {"ladder 34", rcLadder(34)},
+        {"inverting", invertingAmplifier()},
+        {"non-inverting", nonInvertingAmplifier()},
+        {"active low-pass", activeLowPass()},
+        {"two stages", twoInvertingStages()},
+        {"left-pointing", leftPointingInvertingAmplifier()},
+        {"source resistor", invertingAmplifierWithSourceResistor()},
+        {"parallel pairs", parallelPairs(6)},
+        {"chain", resistorChain(80)},
+    };
+}
+
 }  // namespace volmira::test
+

@@ -3,6 +3,8 @@
 // Each builder documents its layout with a sketch of the cells and the names the analysis gives
 // to its components, so tests can set values by name.
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "schematic/grid.h"
 
@@ -231,5 +233,9 @@ SchematicGrid groundedComb(int teeth);
 // A dense grid of wire-only branches: `columns` x `rows` junctions two cells apart, the
 // source joining its top-left and bottom-left nodes; one resistor on the right edge.
 SchematicGrid junctionGrid(int columns, int rows);
+
+// Every builder above that analyses, with a short name each: ladders of several lengths, the
+// op-amp circuits in both directions, the wire-only stress drawings within the limits.
+std::vector<std::pair<const char*, SchematicGrid>> analysableDrawings();
 
 }  // namespace volmira::test
