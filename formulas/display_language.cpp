@@ -80,7 +80,7 @@ std::optional<std::size_t> readText(std::string_view s, std::size_t pos, Origin 
     const std::optional<std::string_view> text = r.textUntil('#');
     if (!text) return std::nullopt;
     items.texts.push_back({std::string(*text), *x + o.x, *y + o.y,
-                           kHeights[static_cast<std::size_t>(*kind)], *kind != 2, false});
+                           kHeights[static_cast<std::size_t>(*kind)], *kind != 2});
     return r.position();
 }
 
@@ -97,8 +97,7 @@ std::optional<std::size_t> readGreek(std::string_view s, std::size_t pos, Origin
     if (!y || !r.separator()) return std::nullopt;
     const std::optional<char> letter = r.character();
     if (!letter) return std::nullopt;
-    items.texts.push_back(
-        {symbolFontToUnicode(*letter), *x + o.x, *y + o.y, *height, *bold == 1, true});
+    items.texts.push_back({symbolFontToUnicode(*letter), *x + o.x, *y + o.y, *height, *bold == 1});
     return r.position();
 }
 
@@ -109,7 +108,7 @@ std::optional<std::size_t> readDot(std::string_view s, std::size_t pos, Origin o
     if (!x || !r.separator()) return std::nullopt;
     const std::optional<int> y = r.number();
     if (!y) return std::nullopt;
-    items.texts.push_back({".", *x + o.x, *y + o.y, 20, true, false});
+    items.texts.push_back({".", *x + o.x, *y + o.y, 20, true});
     return r.position();
 }
 

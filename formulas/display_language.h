@@ -21,7 +21,6 @@ struct DisplayText {
     int y = 0;
     int height = 0;
     bool bold = false;
-    bool symbolFont = false;  // a Greek letter
 };
 
 struct DisplayLine {

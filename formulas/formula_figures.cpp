@@ -79,10 +79,10 @@ class FigureBuilder {
 
     // "ω = 2π f" under the circuit, for the variants that take the angular frequency.
     void omegaNote() {
-        label(150, 203, "014w");
-        label(166, 205, "010 = 2");
-        label(204, 203, "014p");
-        label(216, 205, "010 f");
+        label(150, 205, "014w");
+        label(166, 207, "010= 2");
+        label(190, 205, "014p");
+        label(203, 207, "010 f");
     }
 
     // Two parts one after the other between the terminals; `total` names the whole.
@@ -99,12 +99,12 @@ class FigureBuilder {
         label(185, 152, "010" + total);
     }
 
-    // Two parts side by side between the terminals, `first` above.
+    // Two parts side by side between the terminals, `first` above; no measure without `total`.
     void parallel(Part first, Part second, std::string firstName, std::string secondName,
                   std::string total) {
-        constexpr int y = 105;
-        constexpr int top = 65;
-        constexpr int bottom = 145;
+        constexpr int y = 98;
+        constexpr int top = 60;
+        constexpr int bottom = 136;
         leads(y, 120, 280);
         for (int x : {120, 280}) line(x, top, x, bottom);
         for (int at : {top, bottom}) {
@@ -114,8 +114,9 @@ class FigureBuilder {
         }
         label(232, top - 26, "010" + firstName);
         label(232, bottom + 10, "010" + secondName);
-        span(kLeft, kRight, 188);
-        label(185, 160 + 35, "010" + total);
+        if (total.empty()) return;
+        span(kLeft, kRight, 174);
+        label(185, 180, "010" + total);
     }
 
     void single(Part kind, std::string name, std::string total) {
@@ -136,14 +137,13 @@ class FigureBuilder {
     // "ε0 = 8,86 x 10^-12 As/Vm" or "µ0 = 1,256 x 10^-6 Vs/Am" along the bottom.
     void constantLine(char greek, std::string value, int exponentX, std::string exponent) {
         label(20, 196, std::string("014") + greek);
-        label(31, 206, "0000");
+        label(30, 206, "0100");
         label(45, 199, "010" + value);
-        label(exponentX, 192, "000" + exponent);
+        label(exponentX, 191, "010" + exponent);
     }
 };
 
 void conductor(FigureBuilder& b, int variant) {
-    b.leads(105, 80, 340);
     b.box(80, 90, 260, 30, false);
     b.box(74, 88, 12, 34, false);
     b.span(80, 340, 68);
@@ -165,7 +165,7 @@ void plateCapacitor(FigureBuilder& b) {
     b.label(155, 95, "121A");
     b.span(174, 230, 172);
     b.label(196, 150, "111d");
-    b.constantLine('e', "= 8,86 x 10     As/Vm", 121, "-12");
+    b.constantLine('e', "= 8,86 x 10      As/Vm", 122, "-12");
 }
 
 void chargedCapacitor(FigureBuilder& b) {
@@ -187,13 +187,13 @@ void coil(FigureBuilder& b) {
     b.label(185, 34, "111  l  ");
     b.crossSection(96);
     b.label(150, 140, "010N Windungen");
-    b.constantLine('m', "= 1,256 x 10    Vs/Am", 130, "-6");
+    b.constantLine('m', "= 1,256 x 10    Vs/Am", 131, "-6");
 }
 
 // The RL and RC circuits of the fourth page and the resonant circuit.
 void rclCircuit(FigureBuilder& b, const FormulaKey& key) {
     if (key.formula == 5) {
-        b.parallel(Part::Inductor, Part::Capacitor, "L", "C", "f");
+        b.parallel(Part::Inductor, Part::Capacitor, "L", "C", "");
         return;
     }
     const bool inductive = key.formula <= 2;

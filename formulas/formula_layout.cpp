@@ -31,6 +31,7 @@ constexpr int kFractionGap = 1;    // between the bar and numerator or denominat
 constexpr int kFractionSpace = 4;  // beside numerator and denominator
 constexpr int kRootLead = 10;      // the root sign's width before its body
 constexpr int kRootTail = 3;
+constexpr int kRootRise = 3;  // the bar above its body
 
 int textWidth(std::string_view text, int height) {
     int thousandths = 0;
@@ -41,9 +42,32 @@ int textWidth(std::string_view text, int height) {
     return (thousandths * height + 999) / 1000;
 }
 
-// Greek letters are drawn from a Unicode font whose letters run wider than Arial's.
-int greekWidth() {
-    return kMainHeight * 9 / 10;
+// Bold Arial's Greek letters, by the Symbol-font letter that stands for them.
+int greekWidth(char letter) {
+    int thousandths = 700;
+    switch (letter) {
+        case 'w':
+            thousandths = 844;
+            break;
+        case 'p':
+            thousandths = 765;
+            break;
+        case 'e':
+            thousandths = 474;
+            break;
+        case 'm':
+            thousandths = 576;
+            break;
+        case 'r':
+            thousandths = 618;
+            break;
+        case 'g':
+            thousandths = 556;
+            break;
+        default:
+            break;
+    }
+    return (thousandths * kMainHeight + 999) / 1000;
 }
 
 struct Node {
@@ -146,7 +170,7 @@ void measure(Node& node) {
             node.above = node.below = kHalfLine;
             break;
         case Node::Kind::Greek:
-            node.width = greekWidth();
+            node.width = greekWidth(node.text.empty() ? ' ' : node.text[0]);
             node.above = node.below = kHalfLine;
             break;
         case Node::Kind::Index:
@@ -173,7 +197,7 @@ void measure(Node& node) {
         case Node::Kind::Root: {
             const Node& body = node.children[0];
             node.width = kRootLead + body.width + kRootTail;
-            node.above = body.above + 2;
+            node.above = body.above + kRootRise + 1;
             node.below = body.below;
             break;
         }
@@ -224,8 +248,8 @@ void emit(const Node& node, int x, int axis, std::string& out) {
         case Node::Kind::Root: {
             const Node& body = node.children[0];
             emit(body, x + kRootLead, axis, out);
-            out += "WRZ2-" + field(x + kRootLead - 1) + "-" + field(axis - body.above) + "-" +
-                   field(x + kRootLead + body.width + 1) + "-" + field(axis + body.below - 2);
+            out += "WRZ2-" + field(x + kRootLead - 1) + "-" + field(axis - body.above - kRootRise) +
+                   "-" + field(x + kRootLead + body.width + 1) + "-" + field(axis + body.below - 2);
             break;
         }
     }

@@ -12,10 +12,10 @@ namespace {
 
 const QColor kOlive(0x80, 0x80, 0x00);
 
-// The Symbol and Wingdings letters arrive as Unicode, so any font with Greek and arrows serves.
-QFont textFont(bool symbols, int height, bool bold) {
-    QFont font;
-    font.setFamilies(symbols ? QStringList{"DejaVu Sans", "Arial"} : QStringList{"Arial"});
+// The Symbol and Wingdings letters arrive as Unicode: Arial has the Greek ones, and the font
+// fallback finds the arrow.
+QFont textFont(int height, bool bold) {
+    QFont font("Arial");
     font.setPixelSize(height);
     font.setBold(bold);
     return font;
@@ -44,7 +44,7 @@ QImage drawFormulaDisplay(std::string_view display) {
     const DisplayItems items = readFormulaDisplay(display);
     painter.setPen(Qt::black);
     for (const DisplayText& text : items.texts) {
-        painter.setFont(textFont(text.symbolFont, text.height, text.bold));
+        painter.setFont(textFont(text.height, text.bold));
         drawTextAt(painter, text.x, text.y, QString::fromStdString(text.text));
     }
     for (const DisplayLine& line : items.lines) {
@@ -69,7 +69,7 @@ QImage drawCircuitFigure(const CircuitFigure& figure) {
     painter.setRenderHint(QPainter::TextAntialiasing);
     for (const FigureLabel& label : figure.labels) {
         const FigureLabelStyle style = readFigureLabel(label.text);
-        painter.setFont(textFont(style.font != FigureFont::Arial, style.height, style.bold));
+        painter.setFont(textFont(style.height, style.bold));
         painter.setPen(style.colour == FigureColour::Olive   ? kOlive
                        : style.colour == FigureColour::White ? QColor(Qt::white)
                                                              : QColor(Qt::black));

@@ -71,7 +71,6 @@ TEST(DisplayLanguage, ReadsEachKindOfItem) {
     EXPECT_EQ(items.texts[0].y, -6);
     EXPECT_FALSE(items.texts[0].bold);
     EXPECT_EQ(items.texts[1].text, "\xCF\x89");
-    EXPECT_TRUE(items.texts[1].symbolFont);
     EXPECT_FALSE(items.texts[1].bold);
     ASSERT_EQ(items.lines.size(), 6u);
     EXPECT_EQ(items.lines[0].width, 2);

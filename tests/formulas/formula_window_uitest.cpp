@@ -78,6 +78,19 @@ class FormulaWindowTest : public QObject {
         QCOMPARE(child<QLabel>("gro2")->text(), QString("Frequenz f"));
     }
 
+    // The entry point of the main window's menu: one window per parent, shown again.
+    void openingTwiceShowsTheSameWindow() {
+        QWidget parent;
+        openFormulaCollection(&parent);
+        auto* window = parent.findChild<Tformel*>();
+        QVERIFY(window && window->isVisible());
+        window->hide();
+        openFormulaCollection(&parent);
+        QCOMPARE(parent.findChildren<Tformel*>().size(), 1);
+        QVERIFY(window->isVisible());
+        QCOMPARE(window->windowTitle(), QString("Elektrotechnische Formelsammlung"));
+    }
+
   private:
     template <typename T>
     T* child(const char* name) {
