@@ -216,26 +216,21 @@ FigureLabelStyle readFigureLabel(std::string_view label) {
     switch (label[2]) {
         case '1':
             style.height = 18;
+            style.text = text;
             break;
         case '3':
-            style.font = FigureFont::Wingdings;
+            // The one Wingdings sign of the figures: "ð" (0xF0), the right arrow.
             style.height = 30;
+            style.text = text == "ð" ? "⇨" : std::string(text);
             break;
         case '4':
-            style.font = FigureFont::Symbol;
             style.height = 18;
+            for (char c : text) style.text += symbolFontToUnicode(c);
             break;
         default:
             style.height = 15;
+            style.text = text;
             break;
-    }
-    if (style.font == FigureFont::Symbol) {
-        for (char c : text) style.text += symbolFontToUnicode(c);
-    } else if (style.font == FigureFont::Wingdings) {
-        // The one Wingdings sign of the figures: "ð" (0xF0), the right arrow.
-        style.text = text == "ð" ? "⇨" : std::string(text);
-    } else {
-        style.text = text;
     }
     return style;
 }

@@ -42,16 +42,14 @@ DisplayItems readFormulaDisplay(std::string_view display);
 // stay as they are.
 std::string symbolFontToUnicode(char letter);
 
-enum class FigureFont { Arial, Wingdings, Symbol };
 enum class FigureColour { Black, Olive, White };
 
 // A figure label "DDDtext": bold unless the first digit is "0"; colour by the second digit (0
 // black, 1 olive, 2 white); font by the third (0 Arial 15, 1 Arial 18, 3 Wingdings 30, 4 Symbol
-// 18). The text comes back in Unicode.
+// 18). The text comes back in Unicode, so that one font with Greek letters and arrows draws all.
 struct FigureLabelStyle {
     bool bold = false;
     FigureColour colour = FigureColour::Black;
-    FigureFont font = FigureFont::Arial;
     int height = 15;
     std::string text;
 };

@@ -110,13 +110,6 @@ const FormulaVariant* findVariant(int page, int formula, int variant) {
 
 }  // namespace
 
-std::optional<FormulaKey> FormulaKey::fromCode(int code) {
-    const FormulaKey key{code / 1000, code / 100 % 10, code / 10 % 10, code % 10};
-    const FormulaVariant* variant = findVariant(key.page, key.formula, key.variant);
-    if (!variant || key.sought < 1 || key.sought > variant->quantityCount) return std::nullopt;
-    return key;
-}
-
 std::string_view formulaPageTitle(int page) {
     return kPageTitles.at(page - 1);
 }

@@ -2,7 +2,6 @@
 // The formulas of the collection: pages, formulas and variants, the quantities of each with their
 // labels, unit codes and input captions, and the FormulaKey that selects what is shown and solved.
 #include <array>
-#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -20,8 +19,6 @@ struct FormulaKey {
     int sought = 1;
 
     int code() const { return page * 1000 + formula * 100 + variant * 10 + sought; }
-    // Nothing for a code that names no formula variant or a quantity it does not have.
-    static std::optional<FormulaKey> fromCode(int code);
     bool operator==(const FormulaKey&) const = default;
 };
 
