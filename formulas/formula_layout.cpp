@@ -197,7 +197,7 @@ void measure(Node& node) {
         case Node::Kind::Root: {
             const Node& body = node.children[0];
             node.width = kRootLead + body.width + kRootTail;
-            node.above = body.above + kRootRise + 1;
+            node.above = body.above + kRootRise + 3;  // clear of a fraction bar above
             node.below = body.below;
             break;
         }
