@@ -26,7 +26,7 @@ struct CopyJob {
     std::string targetFolder;  // ends with "/"
     std::vector<std::string> files;
     std::uint64_t total = 0;  // the sum of totalSize()
-    int barSpan = 0;  // pixels the bar grows over the whole copy
+    int barSpan = 0;          // pixels the bar grows over the whole copy
 };
 
 // The sum of the sizes of the files that can be opened; the others count 0.

@@ -19,9 +19,9 @@ struct Shortcut {
 
 struct InstallDescription {
     std::string productName;
-    std::string targetFolder;  // the default, set by FOLDER
+    std::string targetFolder;        // the default, set by FOLDER
     std::vector<std::string> files;  // relative to the medium and to the target folder, in order
-    std::string group;  // the Start-menu group
+    std::string group;               // the Start-menu group
     std::vector<Shortcut> shortcuts;
 };
 

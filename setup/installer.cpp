@@ -48,13 +48,12 @@ InstallResult runInstaller(const InstallerSystem& system, InstallerUi& ui) {
     }
     ui.showBackground(d->productName);
 
-    const std::string proposal =
-        d->targetFolder.empty() ? d->targetFolder : withTrailingSeparator(d->targetFolder);
-    CopyJob job{system.sourceFolder, proposal, d->files,
+    CopyJob job{system.sourceFolder,
+                d->targetFolder.empty() ? "" : withTrailingSeparator(d->targetFolder), d->files,
                 totalSize(d->files, system.sourceFolder), 0};
     if (job.total > 0) {
         const std::optional<std::string> folder =
-            chooseTargetFolder(d->productName, proposal, job.total, system.freeSpace, ui);
+            chooseTargetFolder(d->productName, d->targetFolder, job.total, system.freeSpace, ui);
         if (!folder) return InstallResult::Ended;
         job.targetFolder = *folder;
     }

@@ -2,7 +2,9 @@
 
 namespace setup {
 
-std::string windowTitle(const std::string& product) { return product + " - Setup"; }
+std::string windowTitle(const std::string& product) {
+    return product + " - Setup";
+}
 
 std::string copyErrorText(const std::string& file) {
     return "Fehler beim Kopieren von " + file + "!";
@@ -28,9 +30,13 @@ std::string uninstallText(const std::string& product, const std::string& targetF
            "entfernen";
 }
 
-std::string sourceFileText(const std::string& file) { return "Quelldatei: " + file; }
+std::string sourceFileText(const std::string& file) {
+    return "Quelldatei: " + file;
+}
 
-std::string targetFileText(const std::string& target) { return "Zieldatei: " + target; }
+std::string targetFileText(const std::string& target) {
+    return "Zieldatei: " + target;
+}
 
 std::string completedText(const std::string& product) {
     return product + " ist nun vollständig installiert.";

@@ -26,8 +26,8 @@ std::string programFilesFolder(const Environment& env) {
 std::filesystem::path programsMenuFolder(const Environment& env) {
     // A relative XDG_DATA_HOME is invalid and ignored.
     const bool own = !env.dataHome.empty() && env.dataHome.front() == '/';
-    const std::filesystem::path data =
-        own ? std::filesystem::path(env.dataHome) : std::filesystem::path(env.home) / ".local/share";
+    const std::filesystem::path data = own ? std::filesystem::path(env.dataHome)
+                                           : std::filesystem::path(env.home) / ".local/share";
     return data / "applications";
 }
 

@@ -9,8 +9,8 @@
 namespace setup {
 
 struct Environment {
-    std::string home;         // $HOME
-    std::string dataHome;     // $XDG_DATA_HOME, empty when unset
+    std::string home;            // $HOME
+    std::string dataHome;        // $XDG_DATA_HOME, empty when unset
     bool administrator = false;  // run as root
 };
 

@@ -11,7 +11,7 @@ namespace setup {
 
 BackgroundWindow::BackgroundWindow(const QString& product)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
-      title_(QString::fromStdString(windowTitle(product.toStdString()))) {
+      title_(QString::fromStdString(setup::windowTitle(product.toStdString()))) {
     setObjectName("SetupWnd");
     setWindowTitle(title_);
     setWindowIcon(setupIcon());

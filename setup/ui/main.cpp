@@ -1,5 +1,4 @@
 #include <QApplication>
-#include <QFont>
 #include <filesystem>
 
 #include "installer.h"
@@ -8,7 +7,6 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QFont::insertSubstitution("MS Sans Serif", "Liberation Sans");
     const setup::Environment env = setup::currentEnvironment();
     const setup::InstallerSystem system{std::filesystem::current_path(),
                                         setup::programFilesFolder(env),

@@ -17,9 +17,13 @@ ProgressFrame::ProgressFrame() {
     setFixedHeight(22);
 }
 
-QRect ProgressFrame::barArea() const { return contentsRect().adjusted(2, 2, -2, -2); }
+QRect ProgressFrame::barArea() const {
+    return contentsRect().adjusted(2, 2, -2, -2);
+}
 
-int ProgressFrame::span() const { return std::max(0, barArea().width() - 4); }
+int ProgressFrame::span() const {
+    return std::max(0, barArea().width() - 4);
+}
 
 void ProgressFrame::setEdge(int edge) {
     edge_ = edge;
@@ -34,8 +38,7 @@ void ProgressFrame::paintEvent(QPaintEvent* event) {
                palette().color(QPalette::Highlight));
 }
 
-ProgressDialog::ProgressDialog(const QString& product, const QString& targetFolder,
-                               QWidget* parent)
+ProgressDialog::ProgressDialog(const QString& product, const QString& targetFolder, QWidget* parent)
     : SetupDialog(product, 288, 191, parent) {
     setObjectName("Dialog103");
     const std::string name = product.toStdString();

@@ -1,5 +1,6 @@
 #include "ui/prompts.h"
 
+#include <QAbstractButton>
 #include <QDialog>
 #include <QMessageBox>
 #include <memory>
@@ -58,7 +59,9 @@ std::unique_ptr<Prompts>& installed() {
 
 }  // namespace
 
-Prompts& prompts() { return *installed(); }
+Prompts& prompts() {
+    return *installed();
+}
 
 void installPrompts(Prompts* replacement) {
     installed().reset(replacement ? replacement : new StandardPrompts);

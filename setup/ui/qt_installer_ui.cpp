@@ -10,7 +10,9 @@
 namespace setup {
 namespace {
 
-QString text(const std::string& utf8) { return QString::fromStdString(utf8); }
+QString text(const std::string& utf8) {
+    return QString::fromStdString(utf8);
+}
 
 }  // namespace
 
@@ -39,8 +41,8 @@ bool QtInstallerUi::retryAfterSpaceShortage() {
 }
 
 int QtInstallerUi::showProgress(const std::string& product, const std::string& targetFolder) {
-    progress_ = std::make_unique<ProgressDialog>(text(product), text(targetFolder),
-                                                 background_.get());
+    progress_ =
+        std::make_unique<ProgressDialog>(text(product), text(targetFolder), background_.get());
     progress_->show();
     QCoreApplication::processEvents();
     return progress_->bar().span();

@@ -17,11 +17,11 @@ constexpr double kPixelsPerUnitY = 1.625;
 
 }  // namespace
 
-SetupDialog::SetupDialog(const QString& product, int widthUnits, int heightUnits,
-                         QWidget* parent)
+SetupDialog::SetupDialog(const QString& product, int widthUnits, int heightUnits, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint) {
-    setWindowTitle(QString::fromStdString(windowTitle(product.toStdString())));
+    setWindowTitle(QString::fromStdString(setup::windowTitle(product.toStdString())));
     setWindowIcon(setupIcon());
+    QFont::insertSubstitution("MS Sans Serif", "Liberation Sans");
     setFont(QFont("MS Sans Serif", 8));
     setFixedSize(qRound(widthUnits * kPixelsPerUnitX), qRound(heightUnits * kPixelsPerUnitY));
 

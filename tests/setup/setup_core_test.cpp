@@ -10,6 +10,7 @@
 #include "desktop_entry.h"
 #include "install_description.h"
 #include "installer.h"
+#include "next_answer.h"
 #include "path_rules.h"
 #include "platform/system_folders.h"
 #include "texts.h"
@@ -66,11 +67,11 @@ class ScriptedUi : public InstallerUi {
     std::optional<std::string> askTargetFolder(const std::string&,
                                                const std::string& proposal) override {
         proposals.push_back(proposal);
-        return pop(folders, std::optional<std::string>());
+        return test::nextAnswer(folders, std::optional<std::string>());
     }
     bool retryAfterSpaceShortage() override {
         ++spaceWarnings;
-        return pop(retries, false);
+        return test::nextAnswer(retries, false);
     }
     int showProgress(const std::string&, const std::string&) override { return 100; }
     void fileStarted(const std::string& source, const std::string&) override {
@@ -83,18 +84,9 @@ class ScriptedUi : public InstallerUi {
     CopyErrorChoice copyError(const std::string& file) override {
         copyErrors.push_back(file);
         if (onCopyError) onCopyError(file);
-        return pop(choices, CopyErrorChoice::Abort);
+        return test::nextAnswer(choices, CopyErrorChoice::Abort);
     }
     void showCompletion(const std::string&, const std::string&) override { completed = true; }
-
-  private:
-    template <class T>
-    static T pop(std::deque<T>& queue, T fallback) {
-        if (queue.empty()) return fallback;
-        T value = queue.front();
-        queue.pop_front();
-        return value;
-    }
 };
 
 }  // namespace
@@ -156,10 +148,12 @@ TEST(TargetFolder, AsksAgainWhileSpaceIsShortAndCreatesTheFolder) {
 
     ScriptedUi cancelling;  // Cancel at the warning
     cancelling.folders = {first};
-    EXPECT_FALSE(chooseTargetFolder("V", "/p", 100, [](auto&) { return 0; }, cancelling));
+    EXPECT_FALSE(chooseTargetFolder(
+        "V", "/p", 100, [](auto&) { return 0; }, cancelling));
     ScriptedUi unknown;  // space that cannot be known lets the installation go on
     unknown.folders = {first};
-    EXPECT_TRUE(chooseTargetFolder("V", "/p", 100, [](auto&) { return std::nullopt; }, unknown));
+    EXPECT_TRUE(chooseTargetFolder(
+        "V", "/p", 100, [](auto&) { return std::nullopt; }, unknown));
 }
 
 TEST(CopyFiles, CopiesByteIdenticalAndAsksForAMissingFile) {
@@ -171,8 +165,11 @@ TEST(CopyFiles, CopiesByteIdenticalAndAsksForAMissingFile) {
     fs::permissions(medium / "prog", fs::perms::owner_all);
     writeFile(medium / "sub" / "net.nwb", "R 1\r\n");
 
-    CopyJob job{medium, (temp.path() / "target").string() + "/", {"prog", "missing", "sub/net.nwb"},
-                0, 100};
+    CopyJob job{medium,
+                (temp.path() / "target").string() + "/",
+                {"prog", "missing", "sub/net.nwb"},
+                0,
+                100};
     job.total = totalSize(job.files, medium);
     EXPECT_EQ(job.total, 3005u);
     fs::create_directories(job.targetFolder);
@@ -224,8 +221,8 @@ TEST(DesktopEntry, QuotesTheProgramAndEscapesValues) {
 
 TEST(Installer, EndsWithTheRightMessageOrCompletesAnEmptyDescription) {
     TempFolder temp;
-    const InstallerSystem system{temp.path(), (temp.path() / "opt").string(),
-                                 temp.path() / "menu", [](auto&) { return std::nullopt; }};
+    const InstallerSystem system{temp.path(), (temp.path() / "opt").string(), temp.path() / "menu",
+                                 [](auto&) { return std::nullopt; }};
     ScriptedUi missing;
     EXPECT_EQ(runInstaller(system, missing), InstallResult::Ended);
     EXPECT_EQ(missing.failures, std::vector<std::string>{kDescriptionMissing});

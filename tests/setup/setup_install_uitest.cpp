@@ -14,6 +14,7 @@
 #include <map>
 
 #include "installer.h"
+#include "next_answer.h"
 #include "platform/system_folders.h"
 #include "texts.h"
 #include "ui/prompts.h"
@@ -37,7 +38,7 @@ class ScriptedPrompts : public Prompts {
     void error(QWidget*, const QString& text) override { shown << text; }
     bool confirmCancel(QWidget*) override {
         shown << QString::fromUtf8(kConfirmCancel);
-        return pop(cancelAnswers, false);
+        return test::nextAnswer(cancelAnswers, false);
     }
     bool spaceShort(QWidget*) override {
         shown << QString::fromUtf8(kSpaceShort);
@@ -46,7 +47,7 @@ class ScriptedPrompts : public Prompts {
     CopyErrorChoice copyError(QWidget* parent, const QString& text) override {
         shown << text;
         if (duringCopyError) duringCopyError(parent);
-        return pop(copyChoices, CopyErrorChoice::Abort);
+        return test::nextAnswer(copyChoices, CopyErrorChoice::Abort);
     }
     int run(QDialog& dialog) override {
         dialog.show();
@@ -54,18 +55,11 @@ class ScriptedPrompts : public Prompts {
         dialog.hide();
         return dialog.result();
     }
-
-  private:
-    template <class T>
-    static T pop(std::deque<T>& queue, T fallback) {
-        if (queue.empty()) return fallback;
-        T value = queue.front();
-        queue.pop_front();
-        return value;
-    }
 };
 
-QString labelText(QWidget& w, const char* id) { return w.findChild<QLabel*>(id)->text(); }
+QString labelText(QWidget& w, const char* id) {
+    return w.findChild<QLabel*>(id)->text();
+}
 
 void click(QWidget& w, const char* id) {
     QTest::mouseClick(w.findChild<QPushButton*>(id), Qt::LeftButton);
@@ -104,8 +98,10 @@ class SetupInstallTest : public QObject {
     QTemporaryDir home_;
     ScriptedPrompts* prompts_ = nullptr;
 
+    // As an ordinary user, whoever runs the test.
     InstallerSystem system(const fs::path& medium) {
-        const Environment env = currentEnvironment();
+        Environment env = currentEnvironment();
+        env.administrator = false;
         return {medium, programFilesFolder(env), programsMenuFolder(env), availableSpace};
     }
     fs::path home() const { return home_.path().toStdString(); }
@@ -130,7 +126,9 @@ class SetupInstallTest : public QObject {
                   "// Test\r\nappname=Testprodukt\r\nFOLDER=Testprodukt\r\nFILE=prog\r\n"
                   "FILE=fehlt\r\nFILE=data/net.nwb\r\nPRGGROUP=Testgruppe\r\n"
                   "SHORTCUT=Test Programm, prog\r\nSHORTCUT=Netz,data/net.nwb\r\n");
-        const std::string target = (home() / "Meine Programme" / "neu").string();
+        const QString target =
+            QString::fromStdString((home() / "Meine Programme" / "neu").string());
+        const fs::path installed = target.toStdString();
 
         QString proposal;
         prompts_->scripts["Dialog102"] = [&](QDialog& d) {
@@ -141,7 +139,7 @@ class SetupInstallTest : public QObject {
             auto* edit = d.findChild<QLineEdit*>("id1006");
             proposal = edit->text();
             keepPicture(d, "dialog102");
-            edit->setText(QString::fromStdString(target));
+            edit->setText(target);
             click(d, "id1");
         };
         prompts_->copyChoices = {CopyErrorChoice::Ignore};
@@ -160,19 +158,19 @@ class SetupInstallTest : public QObject {
 
         QtInstallerUi ui;
         QCOMPARE(runInstaller(system(medium), ui), InstallResult::Completed);
-        QCOMPARE(proposal.toStdString(), (home() / ".local/opt/Testprodukt/").string());
+        QCOMPARE(proposal, QString::fromStdString((home() / ".local/opt/Testprodukt").string()));
         QCOMPARE(prompts_->shown, QStringList{"Fehler beim Kopieren von fehlt!"});
         QCOMPARE(completed, "Testprodukt ist nun vollständig installiert.");
-        QVERIFY(contents(target + "/prog") == program);
-        QVERIFY(contents(target + "/data/net.nwb") == "R 1\r\n");
-        QVERIFY(!fs::exists(target + "/fehlt"));
-        QVERIFY(fs::status(target + "/prog").permissions() == fs::perms::owner_all);
+        QVERIFY(contents(installed / "prog") == program);
+        QVERIFY(contents(installed / "data/net.nwb") == "R 1\r\n");
+        QVERIFY(!fs::exists(installed / "fehlt"));
+        QVERIFY(fs::status(installed / "prog").permissions() == fs::perms::owner_all);
 
         const fs::path group = home() / ".local/share/applications/Testgruppe";
         for (const char* name : {"Test Programm.desktop", "Netz.desktop"})
             QCOMPARE(validationErrors(group / name), QString());
         QVERIFY(contents(group / "Test Programm.desktop")
-                    .contains("Exec=\"" + QByteArray::fromStdString(target) + "/prog\"\n"));
+                    .contains("Exec=\"" + target.toUtf8() + "/prog\"\n"));
 
         ui.background()->resize(1024, 768);
         keepPicture(*ui.background(), "background");
@@ -187,9 +185,9 @@ class SetupInstallTest : public QObject {
         QCOMPARE(prompts_->shown, QStringList());
 
         const fs::path target = home() / ".local/opt/Volmira";
-        for (const char* name : {"volmira", "Volmi300.gdt", "makrosb.mkr", "Tp1kHz.nwb",
-                                 "Volmira.nwb", "Wienrob.nwb", "RCL.nwb", "Bandfilter.nwb",
-                                 "DEMO.NWB"}) {
+        for (const char* name :
+             {"volmira", "Volmi300.gdt", "makrosb.mkr", "Tp1kHz.nwb", "Volmira.nwb", "Wienrob.nwb",
+              "RCL.nwb", "Bandfilter.nwb", "DEMO.NWB"}) {
             QVERIFY2(contents(target / name) == contents(medium / name), name);
         }
         QVERIFY((fs::status(target / "volmira").permissions() & fs::perms::owner_exec) !=
