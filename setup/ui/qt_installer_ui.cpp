@@ -1,6 +1,8 @@
 #include "ui/qt_installer_ui.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
 
 #include "texts.h"
 #include "ui/completion_dialog.h"
@@ -26,6 +28,8 @@ void QtInstallerUi::fail(const std::string& message) {
 void QtInstallerUi::showBackground(const std::string& product) {
     background_ = std::make_unique<BackgroundWindow>(text(product));
     connect(background_.get(), &BackgroundWindow::closed, this, &QtInstallerUi::end);
+    // Covers the screen even where no window manager honours the full-screen request.
+    background_->setGeometry(QGuiApplication::primaryScreen()->geometry());
     background_->showFullScreen();
 }
 
