@@ -1,7 +1,6 @@
 #pragma once
 // The installation description "data.stp": what to install, where by default, and which
 // Start-menu entries to make.
-#include <filesystem>
 #include <istream>
 #include <optional>
 #include <string>

@@ -26,7 +26,7 @@ class StandardPrompts : public Prompts {
     }
 
     bool spaceShort(QWidget* parent) override {
-        QMessageBox box(QMessageBox::Warning, kMessageCaption, QString::fromUtf8(kSpaceShort),
+        QMessageBox box(QMessageBox::NoIcon, kMessageCaption, QString::fromUtf8(kSpaceShort),
                         QMessageBox::Ok | QMessageBox::Cancel, parent);
         translate(box, QMessageBox::Cancel, "Abbrechen");
         return box.exec() == QMessageBox::Ok;

@@ -192,7 +192,7 @@ TEST(CopyFiles, CopiesByteIdenticalAndAsksForAMissingFile) {
     EXPECT_EQ(ui.edges.back(), 100);
 }
 
-TEST(CopyFiles, AbortAndStopLeaveNoPartialFile) {
+TEST(CopyFiles, AbortStopAndFailedRenameLeaveNoPartialFile) {
     TempFolder temp;
     writeFile(temp.path() / "m" / "prog", std::string(1000, 'x'));
     const std::string target = (temp.path() / "t").string() + "/";
@@ -208,6 +208,13 @@ TEST(CopyFiles, AbortAndStopLeaveNoPartialFile) {
     stopping.stopAtEdge = 50;
     EXPECT_EQ(copyFiles(job, stopping), CopyOutcome::Cancelled);
     EXPECT_TRUE(fs::is_empty(target));
+
+    writeFile(fs::path(target) / "prog" / "in the way", "");  // the copy cannot be renamed
+    ScriptedUi blocked;
+    blocked.choices = {CopyErrorChoice::Ignore, CopyErrorChoice::Ignore};
+    EXPECT_EQ(copyFiles(job, blocked), CopyOutcome::Done);
+    EXPECT_EQ(blocked.copyErrors, (std::vector<std::string>{"missing", "prog"}));
+    EXPECT_FALSE(fs::exists(fs::path(target) / "prog.part"));
 }
 
 TEST(DesktopEntry, QuotesTheProgramAndEscapesValues) {
