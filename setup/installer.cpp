@@ -27,7 +27,9 @@ std::optional<std::string> chooseTargetFolder(const std::string& product, std::s
     for (;;) {
         const std::optional<std::string> chosen = ui.askTargetFolder(product, proposal);
         if (!chosen) return std::nullopt;
-        proposal = withTrailingSeparator(*chosen);
+        // Relative to where setup was started; the Start-menu entries need the whole path.
+        proposal = withTrailingSeparator(
+            chosen->empty() ? *chosen : std::filesystem::absolute(*chosen).string());
         createFolderChain(proposal);
         const std::optional<std::uint64_t> free = freeSpace(proposal);
         if (!free || *free >= total) return proposal;

@@ -150,10 +150,14 @@ TEST(TargetFolder, AsksAgainWhileSpaceIsShortAndCreatesTheFolder) {
     cancelling.folders = {first};
     EXPECT_FALSE(chooseTargetFolder(
         "V", "/p", 100, [](auto&) { return 0; }, cancelling));
-    ScriptedUi unknown;  // space that cannot be known lets the installation go on
-    unknown.folders = {first};
-    EXPECT_TRUE(chooseTargetFolder(
-        "V", "/p", 100, [](auto&) { return std::nullopt; }, unknown));
+    // Space that cannot be known lets the installation go on; a relative folder is made whole.
+    ScriptedUi unknown;
+    unknown.folders = {"setup-test-relative"};
+    const fs::path relative = fs::current_path() / "setup-test-relative/";
+    EXPECT_EQ(chooseTargetFolder(
+                  "V", "/p", 100, [](auto&) { return std::nullopt; }, unknown),
+              relative.string());
+    fs::remove(relative);
 }
 
 TEST(CopyFiles, CopiesByteIdenticalAndAsksForAMissingFile) {
