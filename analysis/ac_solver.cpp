@@ -190,9 +190,9 @@ bool AcSolver::loadNetwork(const Network& network) {
 
 // Branches without impedance (bare wire) that close a loop among themselves carry a current that
 // no equation fixes: a forest of them is grown, and each further wire that would close a loop in
-// it gets a fixed current of 0. The source's two half-branches stay out of the forest, so a wire
-// loop through the source remains what it is, a short circuit; so do the op-amps' input wires,
-// whose current their own rows fix.
+// it gets a fixed current of 0, as does every component that bare wire bridges. The source's two
+// half-branches stay out of the forest, so a wire loop through the source remains what it is, a
+// short circuit; so do the op-amps' input wires, whose current their own rows fix.
 void AcSolver::findWireLoops(const Network& network) {
     std::array<std::uint8_t, kMaxNumberedNodes + 2> parent;
     for (std::size_t n = 0; n < parent.size(); ++n) parent[n] = static_cast<std::uint8_t>(n);
@@ -221,6 +221,14 @@ void AcSolver::findWireLoops(const Network& network) {
             wireRowBranch_[wireRowCount_++] = static_cast<std::uint8_t>(j);
         else
             parent[a] = static_cast<std::uint8_t>(b);
+    }
+    // A component whose two ends bare wire joins carries nothing either; left to the voltage
+    // law, its current would come out of sums of far larger terms.
+    for (int j = 2; j < branchCount_; ++j) {
+        const Branch& branch = network.branches[j];
+        if (!isWire(j) && !opAmpInput[j] && branch.startNode < nodeCount &&
+            branch.endNode < nodeCount && root(branch.startNode) == root(branch.endNode))
+            wireRowBranch_[wireRowCount_++] = static_cast<std::uint8_t>(j);
     }
     shortCircuit_ = branchCount_ >= 2 && isWire(0) && isWire(1) &&
                     network.branches[0].endNode < nodeCount &&

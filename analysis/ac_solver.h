@@ -61,7 +61,8 @@ struct SolveStatus {
 // reduced among themselves once, so that each of them gives one "tree" current as a real
 // combination of the remaining "chord" currents. Loops of bare wire that avoid the source carry
 // a current that no equation fixes and that concerns no component: one wire of each such loop
-// gets a fixed current of 0, a further row of that reduction. Put into the mesh rows, that leaves
+// gets a fixed current of 0, a further row of that reduction; so does a component bridged by
+// bare wire. Put into the mesh rows, that leaves
 // M equations in the chord currents whose matrix is A_R + j(w A_L - A_C / w), the three real
 // matrices collected once from the branches' R, L and 1/C. Each frequency then scales every mesh
 // row to a largest entry near 1, factors the system by elimination with partial pivoting,
@@ -130,7 +131,7 @@ class AcSolver {
     std::array<SignRow, kMaxKclRows> kclRows_{};
     std::array<SignRow, kMaxOpAmps> opAmpRows_{};
     std::array<SignRow, kMaxMeshes> meshRows_{};
-    std::array<std::uint8_t, kMaxBranches> wireRowBranch_{};  // wires with a fixed current 0
+    std::array<std::uint8_t, kMaxBranches> wireRowBranch_{};  // branches with a fixed current 0
 
     // Incidence rows while they are reduced, and which branch stands in each column.
     alignas(64) IncidencePlane incidence_{};

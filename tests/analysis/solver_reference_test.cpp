@@ -68,7 +68,8 @@ std::string shortText(std::complex<double> value) {
 }
 
 struct Tally {
-    int cases = 0, points = 0, agreed = 0, flagged = 0, needlesslyFlagged = 0, shorted = 0;
+    int cases = 0, points = 0, agreed = 0, flagged = 0, needlesslyFlagged = 0, shorted = 0,
+        undecided = 0;
 };
 
 // The program's currents against the reference at one frequency.
@@ -86,16 +87,23 @@ void compare(const Network& network, const BranchCurrents& currents, const Solve
     for (int k = 0; k < network.branchCount; ++k)
         largest = std::max(largest, std::abs(reference.current[k]));
     std::string wrong;
+    bool undecided = false;
     for (int k = 0; k < network.branchCount; ++k) {
         const Branch& branch = network.branches[k];
         if (branch.R == 0 && branch.L == 0 && branch.C == 0) continue;
         const auto expected = branch.reversed ? -reference.current[k] : reference.current[k];
         const double error = std::abs(currents.current[k] - expected);
-        if (error > 1e-6 * std::abs(expected) && error > 1e-8 * largest)
-            wrong += " branch " + std::to_string(k + 1) + ": " + shortText(currents.current[k]) +
-                     " A, exact " + shortText(expected) + " A;";
+        if (error <= 1e-6 * std::abs(expected) || error <= 1e-8 * largest) continue;
+        // Beyond the reference's own precision nothing is decided.
+        if (error <= reference.uncertainty[k]) {
+            undecided = true;
+            continue;
+        }
+        wrong += " branch " + std::to_string(k + 1) + ": " + shortText(currents.current[k]) +
+                 " A, exact " + shortText(expected) + " A;";
     }
     const bool warned = !status.message().empty();
+    tally.undecided += undecided && wrong.empty();
     if (wrong.empty()) {
         ++tally.agreed;
         tally.needlesslyFlagged += warned;
@@ -165,10 +173,10 @@ TEST(SolverReference, RandomDrawingsAgreeOrAreFlagged) {
         }
     }
     std::printf(
-        "%d drawings, %d points: %d agree (%d of them flagged needlessly), %d wrong and "
-        "flagged, %d short circuits\n",
-        tally.cases, tally.points, tally.agreed, tally.needlesslyFlagged, tally.flagged,
-        tally.shorted);
+        "%d drawings, %d points: %d agree (%d of them flagged needlessly, %d beyond the "
+        "reference's precision), %d wrong and flagged, %d short circuits\n",
+        tally.cases, tally.points, tally.agreed, tally.needlesslyFlagged, tally.undecided,
+        tally.flagged, tally.shorted);
     EXPECT_GT(tally.cases, seeds / 2);
     // The message is the exception, not the rule.
     EXPECT_LT(tally.flagged + tally.needlesslyFlagged, tally.points / 10);
@@ -177,19 +185,7 @@ TEST(SolverReference, RandomDrawingsAgreeOrAreFlagged) {
 // Several ground marks on one return rail close loops of bare wire: they carry nothing and are
 // no short circuit.
 TEST(SolverReference, GroundMarksOnTheReturnRail) {
-    LatticePlan divider;
-    divider.columns = 2;
-    divider.right[0][0] = divider.right[0][1] = true;
-    divider.rightPart[0][0] = test::code::resistor;
-    divider.down[1][0] = true;
-    divider.downPart[1][0] = test::code::verticalResistor;
-    divider.ground[0][1] = divider.ground[1][1] = true;
-    LatticePlan ladder = test::resistorGrid(7, 2);
-    for (int i = 0; i < 6; ++i) ladder.rightPart[i][1] = 0;
-    ladder.downPart[0][0] = 0;
-    ladder.down[0][0] = false;
-    ladder.ground[1][1] = ladder.ground[4][1] = ladder.ground[6][1] = true;
-    for (const LatticePlan& plan : {divider, ladder}) {
+    for (const LatticePlan& plan : {test::groundedRailLadder(1), test::groundedRailLadder(8)}) {
         const SchematicGrid grid = test::drawLattice(plan);
         SCOPED_TRACE(test::drawingText(grid));
         auto network = std::make_unique<Network>();

@@ -119,6 +119,21 @@ LatticePlan randomLadder(std::mt19937& random) {
     return plan;
 }
 
+LatticePlan groundedRailLadder(int sections) {
+    LatticePlan plan;
+    plan.columns = sections + 1;
+    const int kinds[] = {1, 2, 3};
+    for (int i = 0; i < sections; ++i) {
+        plan.right[i][0] = plan.right[i][1] = true;
+        plan.rightPart[i][0] = kinds[i % 2];
+        plan.down[i + 1][0] = true;
+        plan.downPart[i + 1][0] = (sections == 1 ? 1 : kinds[i % 3]) + 6;
+    }
+    plan.ground[0][1] = plan.ground[sections][1] = true;
+    if (sections >= 3) plan.ground[sections / 2][1] = true;
+    return plan;
+}
+
 LatticePlan resistorGrid(int columns, int rows) {
     LatticePlan plan;
     plan.columns = columns;

@@ -33,6 +33,11 @@ LatticePlan randomLattice(std::mt19937& random);
 // rail, which carries no, one or several ground marks.
 LatticePlan randomLadder(std::mt19937& random);
 
+// A ladder of 1..22 sections whose bare return rail carries a ground mark at its start, its end
+// and, from three sections on, in its middle: loops of bare wire through ground. One section is
+// a voltage divider of two resistors; longer ladders take R, L and C in turn.
+LatticePlan groundedRailLadder(int sections);
+
 // A grid of columns x rows points with a resistor on every edge.
 LatticePlan resistorGrid(int columns, int rows);
 

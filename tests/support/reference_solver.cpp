@@ -148,7 +148,16 @@ ReferenceCurrents referenceCurrents(const Network& network, double frequency, do
         stamp(column, at(opAmp.nonInvertingNode), Cx{1, 0});
         stamp(column, at(opAmp.invertingNode), Cx{-1, 0});
     }
+    // One refinement step: its correction also estimates the reference's own error.
+    const std::vector<std::vector<Cx>> system = a;
+    const std::vector<Cx> right = x;
     if (!solveDense(a, x)) return out;
+    std::vector<Cx> correction = right;
+    for (int i = 0; i < unknowns; ++i)
+        for (int c = 0; c < unknowns; ++c) correction[i] = correction[i] - system[i][c] * x[c];
+    a = system;
+    if (!solveDense(a, correction)) return out;
+    for (int i = 0; i < unknowns; ++i) x[i] = x[i] + correction[i];
 
     auto potential = [&](int node) { return at(node) < 0 ? Cx{} : x[at(node)]; };
     for (int k = 0; k < b; ++k) {
@@ -156,6 +165,11 @@ ReferenceCurrents referenceCurrents(const Network& network, double frequency, do
         const auto [from, to] = ends(k);
         const Cx i = admittance[k] * (potential(from) - potential(to));
         out.current[k] = {static_cast<double>(i.re), static_cast<double>(i.im)};
+        const auto error = [&](int node) {
+            return at(node) < 0 ? Quad(0) : size(correction[at(node)]);
+        };
+        out.uncertainty[k] =
+            static_cast<double>(Quad(10) * size(admittance[k]) * (error(from) + error(to)));
     }
     out.solved = true;
     return out;

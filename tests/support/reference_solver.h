@@ -16,6 +16,9 @@ struct ReferenceCurrents {
     // Current of branch k at index k - 1 from its start node to its end node (reversed flags
     // not applied); bare-wire branches are left 0.
     std::array<std::complex<double>, kMaxBranches> current{};
+    // How far each current may be off, from the correction of one refinement step: where
+    // admittances span thirty decades even 113 bits lose digits.
+    std::array<double, kMaxBranches> uncertainty{};
 };
 
 // The branches' R, L and C must hold their sums already.
