@@ -75,6 +75,9 @@ std::complex<double> reciprocal(double pr, double pi) {
 
 constexpr std::uint8_t kNoColumn = 0xFF;
 
+// A pivot in place is kept when it reaches this share of the largest entry of its column.
+constexpr double kPivotShare = 0.1;
+
 // The pivot search for a pivot (k, k) below the threshold: the first later column of row k that
 // reaches it, else the first later row of column k. A pivot that is exactly 0 when neither
 // exists takes the largest entry of its row, else of its column: it still divides. Column
@@ -355,6 +358,7 @@ void AcSolver::collectMeshMatrices() {
     // has it. The source lies between branches 1 and 2: a mesh through it gives Ue on the right.
     for (int i = 0; i < m; ++i) {
         const SignRow& signs = meshRows_[m - 1 - i];
+        meshOfRow_[i] = static_cast<std::uint8_t>(m - 1 - i);
         meshSource_[i] = signs[0];
         double* rowR = &meshR_[i * stride];
         double* rowL = &meshL_[i * stride];
@@ -383,12 +387,87 @@ void AcSolver::collectMeshMatrices() {
     }
 }
 
+// Orders the rows and columns of the mesh system once, on a real stand-in (R + g X at a
+// frequency that weighs the parts alike; g keeps R and X from cancelling by chance), with the
+// pivots in place wherever they are not tiny: many entries of a mesh system cancel to 0 at
+// every frequency (sums of resistances of overlapping meshes), and in this order they stay 0
+// in the triangle, which each point then skips. The pivoting of each point starts from here.
+void AcSolver::orderMeshSystem() {
+    const int m = meshCount_;
+    const int columns = chordCount_;
+    const int s = meshStride_;
+    const int count = m * s;
+    auto largest = [count](const MeshPlane& plane) {
+        double size = 0;
+        for (int at = 0; at < count; ++at) size = std::max(size, std::abs(plane[at]));
+        return size;
+    };
+    const double sizeR = largest(meshR_);
+    const double sizeL = largest(meshL_);
+    const double sizeC = largest(meshInverseC_);
+    double omega = 1;
+    if (sizeL > 0 && sizeC > 0) {
+        omega = std::sqrt(sizeC / sizeL);  // wL = 1/(wC)
+    } else if (sizeR > 0 && sizeC > 0) {
+        omega = sizeC / sizeR;  // R = 1/(wC)
+    } else if (sizeR > 0 && sizeL > 0) {
+        omega = sizeR / sizeL;  // R = wL
+    }
+    constexpr double g = 0.7548776662466927;
+    MeshPlane& standIn = upperRe_;
+    combineRows(standIn.data(), meshL_.data(), g * omega, meshInverseC_.data(), -g / omega, count);
+    addScaledRealRow(standIn.data(), meshR_.data(), 1.0, count);
+
+    std::array<std::uint8_t, kMaxMeshes> rowOrder;
+    std::array<std::uint8_t, kMaxMeshes> columnOrder;
+    for (int i = 0; i < m; ++i) rowOrder[i] = columnOrder[i] = static_cast<std::uint8_t>(i);
+    for (int k = 0; k < columns; ++k) {
+        if (std::abs(standIn[k * s + k]) < kPivotThreshold) {
+            findPivot(
+                k, columns, m, [&](int r, int c) { return std::abs(standIn[r * s + c]); },
+                [&](int a, int b) {
+                    for (int i = 0; i < m; ++i) std::swap(standIn[i * s + a], standIn[i * s + b]);
+                    std::swap(columnOrder[a], columnOrder[b]);
+                },
+                [&](int a, int b) {
+                    std::swap_ranges(&standIn[a * s], &standIn[(a + 1) * s], &standIn[b * s]);
+                    std::swap(rowOrder[a], rowOrder[b]);
+                });
+        }
+        const double pivot = standIn[k * s + k];
+        if (pivot == 0) continue;
+        const int first = (k + 1) & ~3;
+        for (int i = k + 1; i < m; ++i) {
+            const double a = standIn[i * s + k];
+            if (a != 0)
+                addScaledRealRow(&standIn[i * s + first], &standIn[k * s + first], -a / pivot,
+                                 s - first);
+        }
+    }
+
+    const std::array<std::uint8_t, kMaxMeshes> chords = chordBranch_;
+    for (int c = 0; c < columns; ++c) chordBranch_[c] = chords[columnOrder[c]];
+    const std::array<std::int8_t, kMaxMeshes> sources = meshSource_;
+    const std::array<std::uint8_t, kMaxMeshes> meshes = meshOfRow_;
+    for (int i = 0; i < m; ++i) {
+        meshSource_[i] = sources[rowOrder[i]];
+        meshOfRow_[i] = meshes[rowOrder[i]];
+    }
+    for (MeshPlane* plane : {&meshR_, &meshL_, &meshInverseC_}) {
+        std::copy_n(plane->begin(), count, upperIm_.begin());
+        for (int i = 0; i < m; ++i)
+            for (int c = 0; c < columns; ++c)
+                (*plane)[i * s + c] = upperIm_[rowOrder[i] * s + columnOrder[c]];
+    }
+}
+
 bool AcSolver::prepare(const Network& network) {
     loaded_ = loadNetwork(network);
     if (!loaded_ || !reduceIncidence()) return false;
     meshStride_ = std::max(4, (chordCount_ + 3) & ~3);
     prepareTreeRows();
     collectMeshMatrices();
+    orderMeshSystem();
     return true;
 }
 
@@ -444,6 +523,10 @@ void AcSolver::factorMeshSystem(SolveStatus& status) {
             const double entry = magnitude1(upperRe_[i * s + k], upperIm_[i * s + k]);
             if (entry > size) size = entry, best = i;
         }
+        // The row in place keeps the pivot when it comes near the largest: the order of the
+        // meshes keeps the triangle sparse, and the refinement takes care of what a smaller
+        // pivot costs.
+        if (magnitude1(upperRe_[k * s + k], upperIm_[k * s + k]) >= kPivotShare * size) best = k;
         pivotRow_[k] = static_cast<std::uint8_t>(best);
         zeroPivot_[k] = !(size > 0) || !std::isfinite(size);
         for (int i = k + 1; i < rows; ++i) lowerRe_[i * s + k] = lowerIm_[i * s + k] = 0;
@@ -546,7 +629,7 @@ void AcSolver::residual() {
     }
     const int m = meshCount_;
     for (int i = 0; i < m; ++i) {
-        const SignRow& signs = meshRows_[m - 1 - i];
+        const SignRow& signs = meshRows_[meshOfRow_[i]];
         Extended sumR = static_cast<Extended>(meshSource_[i]) * voltage_, sumI = 0;
         for (int j = 0; j < branchCount_; ++j) {
             if (signs[j] == 0) continue;

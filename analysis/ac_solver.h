@@ -106,6 +106,7 @@ class AcSolver {
 
     // The mesh system in the chord currents.
     void collectMeshMatrices();
+    void orderMeshSystem();
     void buildMeshSystem(double omega, double voltage);
     void factorMeshSystem(SolveStatus& status);
     void solveFactored(MeshVector& re, MeshVector& im) const;
@@ -153,6 +154,7 @@ class AcSolver {
     // three real matrices (padding columns 0).
     std::array<std::uint8_t, kMaxMeshes> chordBranch_{};
     std::array<std::int8_t, kMaxMeshes> meshSource_{};
+    std::array<std::uint8_t, kMaxMeshes> meshOfRow_{};  // the mesh each row stands for
     alignas(64) MeshPlane meshR_{};
     alignas(64) MeshPlane meshL_{};
     alignas(64) MeshPlane meshInverseC_{};

@@ -82,11 +82,13 @@ void JunctionGrid6x6(benchmark::State& state) {
 }
 BENCHMARK(JunctionGrid6x6);
 
-// The largest grid of resistors inside 70 branches: 6 x 6 points, 60 resistors.
-void ResistorGrid6x6(benchmark::State& state) {
-    analyseDrawing(state, test::drawLattice(test::resistorGrid(6, 6)), 0);
+// Grids of resistors: the largest square inside 70 branches, 6 x 6 points, and the grid with the
+// most branches, 10 x 4 points (66 resistors).
+void ResistorGrid(benchmark::State& state) {
+    const auto columns = static_cast<int>(state.range(0)), rows = static_cast<int>(state.range(1));
+    analyseDrawing(state, test::drawLattice(test::resistorGrid(columns, rows)), 0);
 }
-BENCHMARK(ResistorGrid6x6);
+BENCHMARK(ResistorGrid)->Args({6, 6})->Args({10, 4});
 
 }  // namespace
 }  // namespace volmira

@@ -214,17 +214,20 @@ TEST(SolverReference, SourceShortedByBareWireKeepsTheShortCircuitMessage) {
     EXPECT_EQ(AcSolver().solve(*network, 50, 1, *currents).message(), kSolverFailureMessage);
 }
 
-// Grids of resistors up to the largest inside the limits (70 branches) all analyse.
+// Grids of resistors, up to the largest inside the limits (70 branches), all analyse.
 TEST(SolverReference, ResistorGridsUpToTheLimits) {
     std::mt19937 random(7);
-    for (int columns = 2; columns <= 7; ++columns) {
-        for (int rows = 2; rows <= 7; ++rows) {
-            const int resistors = (columns - 1) * rows + columns * (rows - 1);
-            if (resistors + 2 > kMaxBranches) continue;
+    int largest = 0;
+    for (int columns = 2; columns <= 12; ++columns) {
+        for (int rows = 2; rows <= 8; ++rows) {
+            // The three corners away from the source join two resistors into one branch.
+            const int branches = (columns - 1) * rows + columns * (rows - 1) - 3 + 2;
+            if (branches > kMaxBranches || columns * rows > kMaxNumberedNodes) continue;
             SCOPED_TRACE(std::to_string(columns) + " x " + std::to_string(rows));
             const SchematicGrid grid = test::drawLattice(test::resistorGrid(columns, rows));
             auto network = std::make_unique<Network>();
             ASSERT_EQ(analyseNetwork(grid, {}, *network).errorCode, 0);
+            largest = std::max(largest, network->branchCount);
             randomValues(random, *network);
             auto currents = std::make_unique<BranchCurrents>();
             const SolveStatus status = AcSolver().solve(*network, 1e3, 1, *currents);
@@ -233,6 +236,7 @@ TEST(SolverReference, ResistorGridsUpToTheLimits) {
             EXPECT_EQ(tally.points, 1);
         }
     }
+    EXPECT_GE(largest, 68);
 }
 
 }  // namespace
