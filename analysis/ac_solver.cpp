@@ -186,6 +186,19 @@ bool AcSolver::loadNetwork(const Network& network) {
     std::copy_n(network.kclRows.begin(), k, kclRows_.begin());
     std::copy_n(network.opAmpRows.begin(), p, opAmpRows_.begin());
     std::copy_n(network.meshRows.begin(), m, meshRows_.begin());
+    for (int mesh = 0; mesh < m; ++mesh) {
+        int count = 0;
+        for (int j = 0; j < b; ++j) {
+            if (meshRows_[mesh][j] == 0) continue;
+            meshTermBranch_[mesh][count] = static_cast<std::uint8_t>(j);
+            meshTermSign_[mesh][count] = meshRows_[mesh][j];
+            ++count;
+        }
+        meshTermCount_[mesh] = static_cast<std::uint8_t>(count);
+    }
+    for (int j = 0; j < b; ++j)
+        inverseCapacitance_[j] =
+            capacitance_[j] != 0 ? 1 / static_cast<long double>(capacitance_[j]) : 0;
     findWireLoops(network);
     incidenceCount_ = k + p + wireRowCount_;
     return true;
@@ -559,8 +572,8 @@ void AcSolver::factorMeshSystem(SolveStatus& status) {
             runs.forEach([&](int first, int count) {
                 addScaledRow(rr + first, ri + first, pr + first, pi + first, -lr, -li, count);
             });
-            // Left of the diagonal the triangle stays exactly 0.
-            for (int c = k & ~3; c <= k; ++c) rr[c] = ri[c] = 0;
+            // Left of the diagonal the triangle stays exactly 0 (the pivot row is 0 there).
+            rr[k] = ri[k] = 0;
         }
     }
 }
@@ -621,22 +634,29 @@ void AcSolver::residual() {
         currentR[treeBranch_[k]] = sumR;
         currentI[treeBranch_[k]] = sumI;
     }
+    // Each branch's voltage once; every mesh row then only adds them up.
     const Extended omega = static_cast<Extended>(omega_);
-    std::array<Extended, kMaxBranches> reactance;
+    const Extended inverseOmega = omega != 0 ? 1 / omega : 0;
+    std::array<Extended, kMaxBranches> voltageR, voltageI;
     for (int j = 0; j < branchCount_; ++j) {
-        reactance[j] = omega * inductance_[j];
-        if (capacitance_[j] != 0) reactance[j] -= 1 / (omega * capacitance_[j]);
+        const Extended r = resistance_[j];
+        const Extended x = omega * inductance_[j] - inverseCapacitance_[j] * inverseOmega;
+        voltageR[j] = r * currentR[j] - x * currentI[j];
+        voltageI[j] = r * currentI[j] + x * currentR[j];
     }
     const int m = meshCount_;
     for (int i = 0; i < m; ++i) {
-        const SignRow& signs = meshRows_[meshOfRow_[i]];
+        const int mesh = meshOfRow_[i];
         Extended sumR = static_cast<Extended>(meshSource_[i]) * voltage_, sumI = 0;
-        for (int j = 0; j < branchCount_; ++j) {
-            if (signs[j] == 0) continue;
-            const Extended r = signs[j] * static_cast<Extended>(resistance_[j]);
-            const Extended x = signs[j] * reactance[j];
-            sumR -= r * currentR[j] - x * currentI[j];
-            sumI -= r * currentI[j] + x * currentR[j];
+        for (int t = 0; t < meshTermCount_[mesh]; ++t) {
+            const int j = meshTermBranch_[mesh][t];
+            if (meshTermSign_[mesh][t] > 0) {
+                sumR -= voltageR[j];
+                sumI -= voltageI[j];
+            } else {
+                sumR += voltageR[j];
+                sumI += voltageI[j];
+            }
         }
         correctionRe_[i] = static_cast<double>(sumR * rowScale_[i]);
         correctionIm_[i] = static_cast<double>(sumI * rowScale_[i]);

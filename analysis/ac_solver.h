@@ -132,6 +132,11 @@ class AcSolver {
     std::array<SignRow, kMaxKclRows> kclRows_{};
     std::array<SignRow, kMaxOpAmps> opAmpRows_{};
     std::array<SignRow, kMaxMeshes> meshRows_{};
+    // The branches of each mesh with their signs, and 1/C, for the residual.
+    std::array<std::uint8_t, kMaxMeshes> meshTermCount_{};
+    std::array<std::array<std::uint8_t, kMaxBranches>, kMaxMeshes> meshTermBranch_{};
+    std::array<SignRow, kMaxMeshes> meshTermSign_{};
+    std::array<long double, kMaxBranches> inverseCapacitance_{};
     std::array<std::uint8_t, kMaxBranches> wireRowBranch_{};  // branches with a fixed current 0
 
     // Incidence rows while they are reduced, and which branch stands in each column.
