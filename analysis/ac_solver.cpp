@@ -302,9 +302,22 @@ bool AcSolver::reduceIncidence() {
     }
     for (int c = 0; c < b; ++c) columnBranch_[c] = static_cast<std::uint8_t>(c);
 
+    // How many meshes run through each branch. A branch in many meshes is best a chord, a
+    // variable of the mesh system: as a tree branch its current, a sum of chord currents, would
+    // fill every row of those meshes.
+    std::array<std::uint8_t, kMaxBranches> meshUse{};
+    for (int m = 0; m < meshCount_; ++m)
+        for (int t = 0; t < meshTermCount_[m]; ++t) ++meshUse[meshTermBranch_[m][t]];
+
     const int end = (b + 3) & ~3;
     int k = 0;
     while (k < rows && k < b) {
+        int tree = -1;
+        for (int c = k; c < b; ++c) {
+            if (std::abs(incidence(k, c)) < kPivotThreshold) continue;
+            if (tree < 0 || meshUse[columnBranch_[c]] < meshUse[columnBranch_[tree]]) tree = c;
+        }
+        if (tree > k) swapIncidenceColumns(k, tree);
         if (std::abs(incidence(k, k)) < kPivotThreshold) findIncidencePivot(k, rows);
         const double pivot = incidence(k, k);
         if (pivot == 0) {
