@@ -59,15 +59,17 @@ struct SolveStatus {
 
 // How the solver works. The current-law and op-amp rows do not depend on the frequency: they are
 // reduced among themselves once, so that each of them gives one "tree" current as a real
-// combination of the remaining "chord" currents. Loops of bare wire that avoid the source carry
-// a current that no equation fixes and that concerns no component: one wire of each such loop
-// gets a fixed current of 0, a further row of that reduction; so does a component bridged by
-// bare wire. Put into the mesh rows, that leaves
-// M equations in the chord currents whose matrix is A_R + j(w A_L - A_C / w), the three real
-// matrices collected once from the branches' R, L and 1/C. Each frequency then scales every mesh
-// row to a largest entry near 1, factors the system by elimination with partial pivoting,
-// solves, refines the solution against the residual taken in extended precision, and estimates
-// from the last correction how many digits each current holds.
+// combination of the remaining "chord" currents (the branches in most meshes become chords, so
+// that the sums stay short). Loops of bare wire that avoid the source carry a current that no
+// equation fixes and that concerns no component: one wire of each such loop gets a fixed current
+// of 0, a further row of that reduction; so does a component bridged by bare wire. Put into the
+// mesh rows, that leaves M equations in the chord currents whose matrix is
+// A_R + j(w A_L - A_C / w), the three real matrices collected once from the branches' R, L and
+// 1/C. Each frequency then scales every mesh row to a largest entry near 1, factors the system
+// by elimination with partial pivoting (a pivot in place is kept down to a tenth of its column's
+// largest entry), solves, refines the solution once or more against the residual of every mesh
+// equation over the branches in extended precision, and estimates from the last correction how
+// many digits each current holds.
 class AcSolver {
   public:
     // One complete solve at frequency f (Hz, may be 0 for networks without capacitors) and

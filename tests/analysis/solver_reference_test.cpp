@@ -203,17 +203,6 @@ TEST(SolverReference, GroundMarksOnTheReturnRail) {
     }
 }
 
-TEST(SolverReference, SourceShortedByBareWireKeepsTheShortCircuitMessage) {
-    LatticePlan plan = test::resistorGrid(2, 2);
-    plan.downPart[0][0] = 0;  // bare wire across the source
-    auto network = std::make_unique<Network>();
-    ASSERT_TRUE(analyseNetwork(test::drawLattice(plan), {}, *network).ok());
-    for (int k = 1; k <= network->componentCount; ++k) network->component(k).value = 100;
-    sumBranchValues(*network);
-    auto currents = std::make_unique<BranchCurrents>();
-    EXPECT_EQ(AcSolver().solve(*network, 50, 1, *currents).message(), kSolverFailureMessage);
-}
-
 // Grids of resistors, up to the largest inside the limits (70 branches), all analyse.
 TEST(SolverReference, ResistorGridsUpToTheLimits) {
     std::mt19937 random(7);
