@@ -195,7 +195,8 @@ TEST(SolverReference, GroundMarksOnTheReturnRail) {
             network->component(k).value = everyday[k % std::size(everyday)];
         sumBranchValues(*network);
         auto currents = std::make_unique<BranchCurrents>();
-        const SolveStatus status = AcSolver().solve(*network, 100, 230, *currents);
+        const SolveStatus status =
+            std::make_unique<AcSolver>()->solve(*network, 100, 230, *currents);
         EXPECT_EQ(status.message(), "");
         Tally tally;
         compare(*network, *currents, status, 100, 230, tally);
@@ -219,7 +220,8 @@ TEST(SolverReference, ResistorGridsUpToTheLimits) {
             largest = std::max(largest, network->branchCount);
             randomValues(random, *network);
             auto currents = std::make_unique<BranchCurrents>();
-            const SolveStatus status = AcSolver().solve(*network, 1e3, 1, *currents);
+            const SolveStatus status =
+                std::make_unique<AcSolver>()->solve(*network, 1e3, 1, *currents);
             Tally tally;
             compare(*network, *currents, status, 1e3, 1, tally);
             EXPECT_EQ(tally.points, 1);
