@@ -24,6 +24,12 @@ inline int selectorSlot(int button) {
     return static_cast<int>(quantityForSelector(button));
 }
 
+// Whether button n (1..9) may be shown as a locus plot: current, voltage, gain, apparent power
+// and impedance.
+inline bool locusAllowed(int button) {
+    return button == 1 || button == 2 || button == 3 || button == 5 || button == 8;
+}
+
 // Cells [curve 1..5][slot][point 0..898], all NotComputed at first.
 template <int Slots>
 class PointTable {

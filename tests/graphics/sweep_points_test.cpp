@@ -6,6 +6,7 @@
 
 #include "graphics/readout.h"
 #include "graphics/sweep_checks.h"
+#include "graphics/sweep_window.h"
 
 namespace volmira {
 namespace {
@@ -60,6 +61,24 @@ TEST(Sweep, PointsAtOrBelowZeroHertzStayUnsolved) {
     EXPECT_TRUE(isComputed(plot->curves.at(1, 0, 224)));
     EXPECT_EQ(plot->computedCount, solver.solves);
     EXPECT_EQ(solver.solves, 896 - 224 + 1);
+}
+
+TEST(Sweep, ScrollingIntoUnsolvedPointsCallsForANewSweep) {
+    auto plot = std::make_unique<PlotState>();
+    SweepRange range = DeriveBounds(20, 20000, false);
+    CountingSolver solver;
+    SweepWindow(*plot, {range, true, 1, 1}, solver, kAlways);
+    EXPECT_FALSE(windowHasUnsolved(*plot, range));
+    const BoundTexts texts = windowBoundTexts(range, true, 8);
+    EXPECT_EQ(texts.fqVon, "20 Hz");
+    EXPECT_EQ(texts.fqBis, "20 kHz");
+    scrollWindow(range, 225);
+    EXPECT_EQ(range.lastPoint, 673);
+    EXPECT_TRUE(windowHasUnsolved(*plot, range));
+    // The window never leaves the store.
+    scrollWindow(range, 950);
+    EXPECT_EQ(range.firstPoint, 450);
+    EXPECT_EQ(range.lastPoint, 898);
 }
 
 TEST(Readout, ValuesOfAColumn) {
