@@ -94,13 +94,13 @@ void paintYAxis(QPainter& painter, const CurvePlotModel& model) {
         const int row = curveRowOfLabel(label);
         painter.drawLine(width - kTickLength, row, width - 1, row);
         const QString text = QString::fromStdString(label.text);
-        painter.drawText(width - 5 - metrics.horizontalAdvance(text) - 1,
+        painter.drawText(width - 5 - metrics.horizontalAdvance(text),
                          row + (metrics.ascent() - metrics.descent()) / 2, text);
     }
     font.setBold(true);
     painter.setFont(font);
     const QString title = QString::fromStdString(model.yTitle);
-    painter.drawText(width - 5 - QFontMetrics(font).horizontalAdvance(title) - 1,
+    painter.drawText(width - 5 - QFontMetrics(font).horizontalAdvance(title),
                      model.rows.bottom + kFrequencyTickGap + kTickLength + metrics.ascent(), title);
     painter.restore();
 }
