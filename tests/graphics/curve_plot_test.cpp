@@ -101,8 +101,6 @@ TEST(CurvePlot, NothingIsDrawnWithoutARange) {
     EXPECT_EQ(plot->scale(4).span, 0);
     EXPECT_TRUE(model.curves.empty());
     EXPECT_TRUE(model.yLabels.empty());
-    EXPECT_EQ(model.yTitle, "\xC2\xB0");
-    EXPECT_EQ(model.yAxisWidth, kMinYAxisWidth);
 }
 
 TEST(YScaling, MarkerChoosesASubRangeAndAus1RestoresIt) {

@@ -14,18 +14,6 @@ std::map<std::string, int> byText(const FrequencyLabels& labels) {
     return out;
 }
 
-TEST(FrequencyAxis, MultiplierThresholds) {
-    EXPECT_TRUE(decadeMultiplierShown(1, 0));
-    EXPECT_FALSE(decadeMultiplierShown(2, 105));
-    EXPECT_TRUE(decadeMultiplierShown(5, 105.1));
-    EXPECT_FALSE(decadeMultiplierShown(3, 150));
-    EXPECT_TRUE(decadeMultiplierShown(3, 151));
-    EXPECT_FALSE(decadeMultiplierShown(4, 270));
-    EXPECT_TRUE(decadeMultiplierShown(4, 271));
-    EXPECT_FALSE(decadeMultiplierShown(9, 570));
-    EXPECT_TRUE(decadeMultiplierShown(6, 571));
-}
-
 TEST(FrequencyAxis, DecadeLabelsOfTheDefaultRange) {
     // Six decades over 896 columns: 149 columns each, so 1, 2 and 5 but not 3.
     const auto labels = byText(frequencyAxisLabels(DeriveBounds(20, 20000, false), true, {}));

@@ -47,25 +47,6 @@ class CurvePlotPainterTest : public QObject {
         QCOMPARE(axis.pixel(axis.width() - 1, 339), kBlack);  // tick of " 0"
         QCOMPARE(axis.pixel(axis.width() - 1, 100), kWhite);
     }
-
-    void largeViewDrawsWiderCurvesAndGridLines() {
-        auto plot = std::make_unique<PlotState>();
-        const SweepRange range = DeriveBounds(20, 20000, true);
-        for (int point = 1; point <= 896; ++point) plot->curves.at(1, 1, point) = 1;
-        plot->scale(1).minSeen = plot->scale(1).maxSeen = 1;
-        const CurvePlotModel model = DrawCurvePlot(*plot, {range, true, 1, 1}, plotTextWidth());
-        const QImage image = renderCurvePlot(model);
-        QCOMPARE(image.height(), 620);
-        const int top = 6 - 1 + 7;  // 590 - 584 - 1 + 7
-        int black = 0;              // the pen is two pixels wide
-        for (int row = top - 2; row <= top + 2; ++row) black += image.pixel(450, row) == kBlack;
-        QCOMPARE(black, 2);
-        // A dotted silver line at the column of the first label, white between the dots.
-        const int column = model.frequencyLabels.begin()[0].position;
-        int silver = 0;
-        for (int row = 50; row < 60; ++row) silver += image.pixel(column, row) == 0xFFC0C0C0;
-        QVERIFY(silver >= 3 && silver <= 7);
-    }
 };
 
 }  // namespace volmira
