@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "editor_grid_text.h"
+#include "support/test_drawings.h"
 
 namespace volmira {
 namespace {
