@@ -201,12 +201,6 @@ TEST_F(EditorTest, ALineEndingUpwardOnANodeMarkMakesATJunction) {
     line({{8, 15}, {8, 10}});
     EXPECT_EQ(grid.at(8, 10), 'C');
     EXPECT_EQ(area(grid, 8, 11, 1, 5), "2\n2\n2\n2\n2\n");
-
-    // Ending one cell short of the mark joins it as well.
-    drawRows(grid, 20, 10, {"111H1111"});
-    line({{23, 15}, {23, 11}});
-    EXPECT_EQ(grid.at(23, 10), 'C');
-    EXPECT_EQ(grid.at(23, 11), '2');
 }
 
 TEST_F(EditorTest, ARightClickOnTheLastJointEndsTheLineThere) {

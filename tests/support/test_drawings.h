@@ -1,8 +1,8 @@
 #pragma once
-// Every drawing the tests use, in one place. Fixed drawings are written as text rows, one
-// string per grid row, blank for an empty cell; drawings that grow with a parameter are stamped
-// from catalogue patterns by a Sketch. Where tests set values by name, the comment gives the
-// names the analysis hands out.
+// The drawings the tests use (the shipped examples are in example_networks.h beside this file).
+// Fixed drawings are written as text rows, one string per grid row, blank for an empty cell;
+// drawings that grow with a parameter are stamped from catalogue patterns by a Sketch. Where
+// tests set values by name, the comment gives the names the analysis hands out.
 #include <initializer_list>
 #include <string>
 #include <string_view>
