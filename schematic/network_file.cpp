@@ -6,7 +6,9 @@ namespace volmira {
 
 namespace {
 
-bool isComponentCode(int code) { return (code >= 1 && code <= 3) || (code >= 7 && code <= 9); }
+bool isComponentCode(int code) {
+    return (code >= 1 && code <= 3) || (code >= 7 && code <= 9);
+}
 
 bool storable(const StoredComponent& c) {
     return SchematicGrid::inside(c.column, c.row) && isComponentCode(c.code);
@@ -29,7 +31,7 @@ struct FileProblem {
 };
 
 class NetworkParser {
-public:
+  public:
     NetworkParser(const LineList& lines, std::string_view fileName)
         : lines_(lines), fileName_(fileName) {}
 
@@ -70,20 +72,29 @@ public:
         net.fields.fqEinzel = line(at + 1, "die Frequenz");
         net.fields.fqVon = line(at + 2, "die Startfrequenz");
         net.fields.fqBis = line(at + 3, "die Endfrequenz");
+        // A record count one too small would otherwise pass the last record off as the fields.
+        if (at + 4 < lines_.size())
+            fail(at + 4,
+                 "Nach der Endfrequenz folgen weitere Zeilen; die Datei passt nicht zu "
+                 "ihrer Anzahl der Bauteile.");
 
-        for (const PlacedSymbol& s : entries) stamp(net.grid, s.code, s.column, s.row);
-        if (!rebuildSymbolList(net.grid, net.symbols))
+        SchematicGrid stamped;
+        for (const PlacedSymbol& s : entries) stamp(stamped, s.code, s.column, s.row);
+        if (!rebuildSymbolList(stamped, net.symbols))
             fail(endMark, "Die Zeichnung ergibt mehr als " + std::to_string(kMaxPlacedSymbols) +
                               " Symbole.");
+        // Cells that form no symbol (a lone "J" of an overwritten amplifier) are neither drawn
+        // nor saved; the grid holds what the list holds, so that saving gives back this drawing.
+        restamp(net.symbols, net.grid);
         net.lines = lines_;
         return net;
     }
 
-private:
+  private:
     [[noreturn]] void fail(std::size_t index, const std::string& problem) const {
-        throw FileProblem{"Die Netzwerkdatei " + std::string(fileName_) +
-                          " kann nicht geladen werden.\nZeile " + std::to_string(index + 1) +
-                          ": " + problem};
+        throw FileProblem{"Die Netzwerkdatei " + messageText(fileName_) +
+                          " kann nicht geladen werden.\nZeile " + std::to_string(index + 1) + ": " +
+                          problem};
     }
 
     const std::string& line(std::size_t index, std::string_view expected) const {
@@ -96,8 +107,8 @@ private:
         const std::string& text = line(index, what);
         const std::optional<int> value = parseInteger(text);
         if (!value)
-            fail(index, "\"" + text + "\" ist keine ganze Zahl (erwartet wird " + std::string(what) +
-                            ").");
+            fail(index, "\"" + messageText(text, kQuotedTextLimit) +
+                            "\" ist keine ganze Zahl (erwartet wird " + std::string(what) + ").");
         if (*value < low || *value > high) {
             std::string subject(what);
             subject[0] = static_cast<char>(subject[0] - 'a' + 'A');
@@ -173,8 +184,8 @@ NetworkSaveResult saveNetworkFile(const std::filesystem::path& path, const LineL
     return result;
 }
 
-std::optional<std::string> unsavedChangesQuestion(const SymbolList& symbols, const LineList& working,
-                                                  const LineList& saved) {
+std::optional<std::string> unsavedChangesQuestion(const SymbolList& symbols,
+                                                  const LineList& working, const LineList& saved) {
     if (symbols.empty()) return std::nullopt;
     if (working.size() != saved.size()) return std::string(kAskSaveDrawing);
     const std::size_t count = working.size();
@@ -188,6 +199,8 @@ std::optional<std::string> unsavedChangesQuestion(const SymbolList& symbols, con
     return std::nullopt;
 }
 
-bool isUntitledNetwork(std::string_view path) { return path.ends_with(kUntitledNetworkName); }
+bool isUntitledNetwork(std::string_view path) {
+    return path.ends_with(kUntitledNetworkName);
+}
 
 }  // namespace volmira

@@ -1,9 +1,10 @@
+#include "schematic/network_file.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <set>
 
-#include "schematic/network_file.h"
 #include "schematic/art_drawings.h"
 #include "support/test_support.h"
 
@@ -11,7 +12,6 @@ namespace volmira {
 namespace {
 
 namespace fs = std::filesystem;
-
 
 const InputFields kFields{"1 V", "1 kHz", "20 Hz", "20 kHz"};
 
@@ -33,8 +33,8 @@ TEST(NetworkFile, LinesHoldSymbolsEndMarkRecordsAndFields) {
     SchematicGrid grid;
     stamp(grid, 1, 10, 20);
     rebuildSymbolList(grid, symbols);
-    const LineList lines = buildNetworkLines(symbols, std::vector<StoredComponent>{{20, 11, 1, "1k"}},
-                                             kFields);
+    const LineList lines =
+        buildNetworkLines(symbols, std::vector<StoredComponent>{{20, 11, 1, "1k"}}, kFields);
     EXPECT_EQ(lines, (LineList{"10", "20", "1", "0", "1", "20", "11", "1", "1k", "1 V", "1 kHz",
                                "20 Hz", "20 kHz"}));
 }
@@ -63,13 +63,15 @@ TEST(NetworkFile, RoundTripIsByteForByte) {
     EXPECT_EQ(net.lines, lines);
 
     const fs::path second = folder.path() / "Kopie.nwb";
-    ASSERT_TRUE(saveNetworkFile(second, buildNetworkLines(net.symbols, net.components, net.fields)).ok());
+    ASSERT_TRUE(
+        saveNetworkFile(second, buildNetworkLines(net.symbols, net.components, net.fields)).ok());
     EXPECT_EQ(test::readFileBytes(second), test::readFileBytes(first));
     EXPECT_NE(test::readFileBytes(first).find("100 nF \xB5\r\n"), std::string::npos);
 }
 
 TEST(NetworkFile, RealDrawingsComeBackAsTheyWereDrawn) {
-    const SchematicGrid drawings[] = {test::art::rcLowPass(), test::art::bridge(), test::art::invertingAmplifier()};
+    const SchematicGrid drawings[] = {test::art::rcLowPass(), test::art::bridge(),
+                                      test::art::invertingAmplifier()};
     for (const SchematicGrid& grid : drawings) {
         const SymbolList symbols = recognised(grid);
         const NetworkLoadResult loaded =
@@ -97,18 +99,34 @@ TEST(NetworkFile, LoadingStampsInFileOrderAndRecognisesAgain) {
 
 TEST(NetworkFile, ValueTextsAreCutToFourteenCharacters) {
     const NetworkLoadResult loaded = parseNetworkLines(
-        {"10", "10", "1", "0", "1", "10", "11", "1", "äöüäöüäöüäöüäöü123", "", "", "", ""}, "x.nwb");
+        {"10", "10", "1", "0", "1", "10", "11", "1", "äöüäöüäöüäöüäöü123", "", "", "", ""},
+        "x.nwb");
     ASSERT_TRUE(loaded.ok()) << loaded.error;
     EXPECT_EQ(loaded.network->components[0].valueText, "äöüäöüäöüäöüäö");
 }
 
-TEST(NetworkFile, LinesAfterTheFieldsAreIgnored) {
-    LineList lines = buildNetworkLines(SymbolList{}, {}, kFields);
-    lines.push_back("");
-    lines.push_back("Notiz");
-    const NetworkLoadResult loaded = parseNetworkLines(lines, "x.nwb");
+TEST(NetworkFile, CellsThatFormNoSymbolAreDroppedSoSavingGivesTheSameGrid) {
+    // An eraser over the amplifier's "#" leaves its "J" and "<" without a symbol.
+    const NetworkLoadResult loaded =
+        parseNetworkLines({"10", "10", "25", "13", "12", "36", "0", "0", "", "", "", ""}, "x.nwb");
     ASSERT_TRUE(loaded.ok()) << loaded.error;
-    EXPECT_EQ(loaded.network->fields, kFields);
+    const LoadedNetwork& net = *loaded.network;
+    EXPECT_EQ(net.grid.at(14, 12), kEmptyCell);
+    EXPECT_EQ(net.grid.at(13, 13), kEmptyCell);
+    const NetworkLoadResult again =
+        parseNetworkLines(buildNetworkLines(net.symbols, net.components, net.fields), "x.nwb");
+    ASSERT_TRUE(again.ok()) << again.error;
+    EXPECT_EQ(again.network->grid, net.grid);
+}
+
+TEST(NetworkFile, AHugeLineIsQuotedShortly) {
+    LineList lines = buildNetworkLines(SymbolList{}, {}, kFields);
+    lines[0] = std::string(10'000'000, '7') + "x";
+    const NetworkLoadResult loaded = parseNetworkLines(lines, "x.nwb");
+    EXPECT_LT(loaded.error.size(), 300u);
+    EXPECT_NE(
+        loaded.error.find("\"" + std::string(kQuotedTextLimit, '7') + "…\" ist keine ganze Zahl"),
+        std::string::npos);
 }
 
 TEST(NetworkFile, RecordsThatCanBelongToNoComponentAreNotWritten) {
@@ -116,7 +134,8 @@ TEST(NetworkFile, RecordsThatCanBelongToNoComponentAreNotWritten) {
     const std::vector<StoredComponent> records{
         {3, 0, 1, "1k"}, {81, 5, 2, "1m"}, {3, 7, 4, "?"}, {3, 7, 1, "4,7k"}};
     const LineList lines = buildNetworkLines(SymbolList{}, records, kFields);
-    EXPECT_EQ(lines, (LineList{"0", "1", "3", "7", "1", "4,7k", "1 V", "1 kHz", "20 Hz", "20 kHz"}));
+    EXPECT_EQ(lines,
+              (LineList{"0", "1", "3", "7", "1", "4,7k", "1 V", "1 kHz", "20 Hz", "20 kHz"}));
     EXPECT_TRUE(parseNetworkLines(lines, "x.nwb").ok());
 }
 
@@ -148,6 +167,8 @@ TEST(NetworkFile, EveryFileInTheMalformedCorpusIsRefusedNamingItsLine) {
         {"record-code-4.nwb", 12, "Der Code 4 bezeichnet kein Bauteil"},
         {"record-value-missing.nwb", 9, "erwartet wird der Wert eines Bauteils"},
         {"fields-missing.nwb", 12, "erwartet wird die Startfrequenz"},
+        {"count-one-short.nwb", 17, "Nach der Endfrequenz folgen weitere Zeilen"},
+        {"escape-sequence.nwb", 1, "\"\\x1B]0;gehackt\\x07\\x1B[2J\\x1B[HAnalyse"},
     };
     const fs::path corpus = test::sourceDir() / "tests" / "data" / "malformed";
     std::set<std::string> covered;
@@ -163,6 +184,7 @@ TEST(NetworkFile, EveryFileInTheMalformedCorpusIsRefusedNamingItsLine) {
         EXPECT_NE(result.error.find("Zeile " + std::to_string(c.line) + ": "), std::string::npos)
             << result.error;
         EXPECT_NE(result.error.find(c.problem), std::string::npos) << result.error;
+        EXPECT_EQ(result.error.find('\x1B'), std::string::npos);
     }
     for (const auto& entry : fs::directory_iterator(corpus))
         EXPECT_TRUE(covered.count(entry.path().filename().string()))
@@ -171,10 +193,11 @@ TEST(NetworkFile, EveryFileInTheMalformedCorpusIsRefusedNamingItsLine) {
 
 TEST(NetworkFile, FailedLoadLeavesTheCallersNetworkAsItWas) {
     const Drawing d;
-    LoadedNetwork current = *parseNetworkLines(buildNetworkLines(d.symbols, d.components, kFields),
-                                               "a.nwb").network;
+    LoadedNetwork current =
+        *parseNetworkLines(buildNetworkLines(d.symbols, d.components, kFields), "a.nwb").network;
     const LineList before = current.lines;
-    const NetworkLoadResult bad = loadNetworkFile(test::sourceDir() / "tests/data/malformed/code-55.nwb");
+    const NetworkLoadResult bad =
+        loadNetworkFile(test::sourceDir() / "tests/data/malformed/code-55.nwb");
     if (bad.ok()) current = *bad.network;
     EXPECT_FALSE(bad.ok());
     EXPECT_EQ(current.lines, before);
@@ -240,7 +263,8 @@ TEST(NetworkFile, ChangeQuestionDependsOnTheFirstDifferingLine) {
     const LineList saved = buildNetworkLines(d.symbols, d.components, kFields);
     const auto ask = [&](const SymbolList& symbols, const std::vector<StoredComponent>& components,
                          const InputFields& fields) {
-        return unsavedChangesQuestion(symbols, buildNetworkLines(symbols, components, fields), saved);
+        return unsavedChangesQuestion(symbols, buildNetworkLines(symbols, components, fields),
+                                      saved);
     };
     EXPECT_EQ(ask(d.symbols, d.components, kFields), std::nullopt);
 
