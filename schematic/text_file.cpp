@@ -164,13 +164,14 @@ int writeAll(int fd, std::string_view bytes) {
     return 0;
 }
 
-// Gives the new file the old one's owner (where the system allows) and permission bits, before
-// any content reaches it; the owner first, as changing it clears set-id bits.
-int takeIdentity(int fd, const struct stat& old) {
-    const bool foreign = old.st_uid != ::geteuid() || old.st_gid != ::getegid();
-    // Only the superuser may give a file away; anyone else's copy stays their own.
-    if (foreign && ::fchown(fd, old.st_uid, old.st_gid) != 0 && errno != EPERM) return errno;
-    return ::fchmod(fd, old.st_mode & 07777) == 0 ? 0 : errno;
+// Gives the new file the old one's owner and permission bits, as far as the system allows,
+// before any content reaches it; the owner first, as changing it clears set-id bits. Only the
+// superuser may give a file away, and some file systems keep fixed bits: a copy that cannot
+// take them stays the saver's own and private, never more open than the temporary file.
+void takeIdentity(int fd, const struct stat& old) {
+    const bool sameOwner = old.st_uid == ::geteuid() && old.st_gid == ::getegid();
+    [[maybe_unused]] const bool owned = sameOwner || ::fchown(fd, old.st_uid, old.st_gid) == 0;
+    ::fchmod(fd, old.st_mode & 07777);
 }
 
 }  // namespace
@@ -257,9 +258,10 @@ TextWriteResult writeTextLines(const std::filesystem::path& path, const LineList
         return failed(error);
     };
     const int fd = temporary.handle.get();
-    if (const int error = exists ? takeIdentity(fd, old) : 0) return discard(error);
+    if (exists) takeIdentity(fd, old);
     if (const int error = writeAll(fd, joinTextLines(lines))) return discard(error);
-    if (::fsync(fd) != 0) return discard(errno);
+    // EINVAL: a file system that has nothing to flush.
+    if (::fsync(fd) != 0 && errno != EINVAL) return discard(errno);
     if (const int error = temporary.handle.close()) return discard(error);
     if (::rename(temporary.path.c_str(), target.c_str()) != 0) return discard(errno);
     syncFolder(folder);
