@@ -42,9 +42,10 @@ LineList splitTextLines(std::string_view latin1);
 // The bytes of a file: every line followed by CR LF.
 std::string joinTextLines(const LineList& lines);
 
-// Replaces the file (through a symbolic link: the file it points to) and keeps its permission
-// bits and, where allowed, its owner. A file without write permission is refused, as is a
-// folder in which no new file can be made. On failure the target is left as it was.
+// Replaces the file (through a symbolic link: the file it points to; a further hard link keeps
+// the old content) and keeps its owner and permission bits as far as the system allows. A file
+// without write permission is refused, as is a folder in which no new file can be made; the
+// message then names the folder. On failure the target is left as it was.
 TextWriteResult writeTextLines(const std::filesystem::path& path, const LineList& lines);
 // The same with the temporary names drawn from `names`.
 TextWriteResult writeTextLines(const std::filesystem::path& path, const LineList& lines,
