@@ -6,9 +6,7 @@ namespace volmira {
 
 namespace {
 
-bool isComponentCode(int code) {
-    return (code >= 1 && code <= 3) || (code >= 7 && code <= 9);
-}
+bool isComponentCode(int code) { return (code >= 1 && code <= 3) || (code >= 7 && code <= 9); }
 
 bool storable(const StoredComponent& c) {
     return SchematicGrid::inside(c.column, c.row) && isComponentCode(c.code);
@@ -31,7 +29,7 @@ struct FileProblem {
 };
 
 class NetworkParser {
-  public:
+public:
     NetworkParser(const LineList& lines, std::string_view fileName)
         : lines_(lines), fileName_(fileName) {}
 
@@ -90,7 +88,7 @@ class NetworkParser {
         return net;
     }
 
-  private:
+private:
     [[noreturn]] void fail(std::size_t index, const std::string& problem) const {
         throw FileProblem{"Die Netzwerkdatei " + messageText(fileName_) +
                           " kann nicht geladen werden.\nZeile " + std::to_string(index + 1) + ": " +
@@ -184,8 +182,8 @@ NetworkSaveResult saveNetworkFile(const std::filesystem::path& path, const LineL
     return result;
 }
 
-std::optional<std::string> unsavedChangesQuestion(const SymbolList& symbols,
-                                                  const LineList& working, const LineList& saved) {
+std::optional<std::string> unsavedChangesQuestion(const SymbolList& symbols, const LineList& working,
+                                                  const LineList& saved) {
     if (symbols.empty()) return std::nullopt;
     if (working.size() != saved.size()) return std::string(kAskSaveDrawing);
     const std::size_t count = working.size();
@@ -199,8 +197,6 @@ std::optional<std::string> unsavedChangesQuestion(const SymbolList& symbols,
     return std::nullopt;
 }
 
-bool isUntitledNetwork(std::string_view path) {
-    return path.ends_with(kUntitledNetworkName);
-}
+bool isUntitledNetwork(std::string_view path) { return path.ends_with(kUntitledNetworkName); }
 
 }  // namespace volmira

@@ -56,9 +56,10 @@ bool writeSweepSeries(std::ostream& out, Network& network, int branch, const Swe
     for (std::size_t i = 0; i < points.point.size(); ++i) {
         const SolveStatus status = solver.solveSweepPoint(points.frequency[i], voltage, currents);
         clean = clean && !status.failed();
-        const BranchQuantities quantities = deriveQuantities(
-            currentPolar(currents.current[static_cast<std::size_t>(branch - 1)]), resistance,
-            currents.reactance[static_cast<std::size_t>(branch - 1)], voltage);
+        const BranchQuantities quantities =
+            deriveQuantities(currentPolar(currents.current[static_cast<std::size_t>(branch - 1)]),
+                             resistance, currents.reactance[static_cast<std::size_t>(branch - 1)],
+                             voltage);
         writeSweepRow(out, points.point[i], points.frequency[i], quantities, csv);
     }
     return clean;
