@@ -24,6 +24,9 @@ std::optional<int> parseInteger(std::string_view text) {
 }
 
 // Thrown inside the parser only, turned into the result's message.
+// Overlapping symbols settle within a few rounds of painting and recognising.
+constexpr int kSettleRounds = 8;
+
 struct FileProblem {
     std::string text;
 };
@@ -78,17 +81,38 @@ public:
 
         SchematicGrid stamped;
         for (const PlacedSymbol& s : entries) stamp(stamped, s.code, s.column, s.row);
-        if (!rebuildSymbolList(stamped, net.symbols))
-            fail(endMark, "Die Zeichnung ergibt mehr als " + std::to_string(kMaxPlacedSymbols) +
-                              " Symbole.");
-        // Cells that form no symbol (a lone "J" of an overwritten amplifier) are neither drawn
-        // nor saved; the grid holds what the list holds, so that saving gives back this drawing.
-        restamp(net.symbols, net.grid);
+        recognise(stamped, net.symbols, endMark);
+        settle(net, endMark);
         net.lines = lines_;
         return net;
     }
 
 private:
+  // Cells that form no symbol (a lone "J" of an overwritten amplifier) are neither drawn nor
+  // saved, and a symbol whose pattern a later one overlaps may not be found again in the
+  // painted grid. So the grid becomes what the list paints, recognised again until the list
+  // describes its own grid: then saving and loading give back this very drawing.
+  void settle(LoadedNetwork& net, std::size_t endMark) const {
+      for (int round = 0; round < kSettleRounds; ++round) {
+          net.grid.clear();
+          restamp(net.symbols, net.grid);
+          SchematicGrid painted = net.grid;
+          SymbolList again;
+          recognise(painted, again, endMark);
+          if (again == net.symbols) return;
+          net.symbols = again;
+      }
+      fail(endMark,
+           "Die Zeichnung enthält sich überdeckende Symbole, die sich nicht "
+           "eindeutig darstellen lassen.");
+  }
+
+  void recognise(SchematicGrid& grid, SymbolList& list, std::size_t endMark) const {
+      if (!rebuildSymbolList(grid, list))
+          fail(endMark,
+               "Die Zeichnung ergibt mehr als " + std::to_string(kMaxPlacedSymbols) + " Symbole.");
+  }
+
     [[noreturn]] void fail(std::size_t index, const std::string& problem) const {
         throw FileProblem{"Die Netzwerkdatei " + messageText(fileName_) +
                           " kann nicht geladen werden.\nZeile " + std::to_string(index + 1) + ": " +
