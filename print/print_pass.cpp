@@ -7,11 +7,10 @@ namespace volmira {
 
 namespace {
 
-void appendTextOps(std::vector<PageOp>& ops, const PageRect& r, const PrintElement& e,
-                   PassTarget target) {
-    // The printer's text comes out smaller than its nominal height; a third more matches the
-    // preview.
-    const int height = target == PassTarget::Printer ? roundEven(e.fieldA * 1.33) : e.fieldA;
+void appendTextOps(std::vector<PageOp>& ops, const PageRect& r, const PrintElement& e) {
+    // The cell height a third above the text height gives the width the element was sized for;
+    // the preview uses it too, so that it shows the text as printed.
+    const int height = roundEven(e.fieldA * 1.33);
     PageOp op = textOp(r.x, -r.top, e.text, height, e.textStyle);
     op.fitWidth = e.fieldB * 10;
     op.textElement = true;
@@ -95,7 +94,7 @@ PrintPass buildPrintPass(const PrintDocument& document, const PassInputs& inputs
                 appendSchematicOps(pass.ops, r, s.rect.width, inputs);
                 break;
             case ElementKind::Text:
-                appendTextOps(pass.ops, r, s.element, target);
+                appendTextOps(pass.ops, r, s.element);
                 break;
             case ElementKind::ComponentList:
                 appendListOps(pass.ops, r, s, inputs.components);

@@ -98,8 +98,8 @@ TEST(PrintPass, ListNamesAndTextHeights) {
     const auto textHeight = [&](PassTarget target) {
         return buildPrintPass(doc, {d.symbols, d.components, false}, target).ops.at(0).fontHeight;
     };
-    EXPECT_EQ(textHeight(PassTarget::Preview), 60);
-    EXPECT_EQ(textHeight(PassTarget::Printer), 80);  // 60 x 1.33
+    EXPECT_EQ(textHeight(PassTarget::Preview), 80);  // 60 x 1.33
+    EXPECT_EQ(textHeight(PassTarget::Printer), 80);
 }
 
 }  // namespace
