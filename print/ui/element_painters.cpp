@@ -2,7 +2,9 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QPolygonF>
 #include <algorithm>
+#include <cmath>
 
 #include "graphics/ui/curve_plot_painter.h"
 #include "print/ui/text_measure.h"
@@ -31,6 +33,58 @@ void paintCurveElement(QPainter& painter, const QRectF& rect, const CurvePlotMod
     paintYAxis(painter, model);
     painter.translate(model.yAxisWidth, 0);
     paintCurvePlot(painter, model);
+    painter.restore();
+}
+
+void paintLocusElement(QPainter& painter, const QRectF& rect, const PlotState& plot, int button,
+                       const QString& title) {
+    const int slot = selectorSlot(button);
+    if (slot >= kPhaseCellCount) return;  // only slots with a stored phase have a locus
+    QPolygonF points;
+    double left = 0, right = 0, top = 0, bottom = 0;  // the origin always belongs to the view
+    for (int point = 0; point < kStorePoints; ++point) {
+        const double v = plot.curves.at(1, slot, point);
+        const double phase = plot.phases.at(1, slot, point);
+        if (!isComputed(v) || !isComputed(phase)) continue;
+        const QPointF p(v * std::cos(phase), -v * std::sin(phase));  // imaginary part upward
+        points << p;
+        left = std::min(left, p.x());
+        right = std::max(right, p.x());
+        top = std::min(top, p.y());
+        bottom = std::max(bottom, p.y());
+    }
+    const QRectF extent(QPointF(left, top), QPointF(right, bottom));
+    const int labelHeight = curveLabelHeight(rect.width());
+    const QRectF area = rect.adjusted(labelHeight, labelHeight * 1.5, -labelHeight, -labelHeight);
+    painter.save();
+    painter.setClipRect(rect);
+    painter.setFont(pageFont(labelHeight));
+    painter.setPen(Qt::black);
+    painter.drawText(QRectF(rect.left(), rect.top(), rect.width(), labelHeight * 1.3),
+                     Qt::AlignLeft | Qt::AlignTop, title);
+    if (points.isEmpty() || extent.width() + extent.height() <= 0) {
+        painter.restore();
+        return;
+    }
+    const double scale = std::min(area.width() / std::max(extent.width(), 1e-300),
+                                  area.height() / std::max(extent.height(), 1e-300));
+    const QPointF offset(
+        area.left() + (area.width() - extent.width() * scale) / 2 - extent.left() * scale,
+        area.top() + (area.height() - extent.height() * scale) / 2 - extent.top() * scale);
+    const auto place = [&](QPointF p) { return p * scale + offset; };
+    painter.setPen(QPen(Qt::gray, 1));
+    painter.drawLine(QPointF(area.left(), offset.y()), QPointF(area.right(), offset.y()));
+    painter.drawLine(QPointF(offset.x(), area.top()), QPointF(offset.x(), area.bottom()));
+    painter.drawText(
+        QRectF(area.right() - labelHeight * 2, offset.y(), labelHeight * 2, labelHeight * 1.3),
+        Qt::AlignRight | Qt::AlignTop, QStringLiteral("Re"));
+    painter.drawText(
+        QRectF(offset.x() + labelHeight / 3.0, area.top(), labelHeight * 2, labelHeight * 1.3),
+        Qt::AlignLeft | Qt::AlignTop, QStringLiteral("Im"));
+    QPolygonF placed;
+    for (const QPointF& p : points) placed << place(p);
+    painter.setPen(QPen(Qt::black, 2));
+    painter.drawPolyline(placed);
     painter.restore();
 }
 

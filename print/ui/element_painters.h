@@ -18,6 +18,11 @@ int curveLabelHeight(double rectWidth);
 void paintCurveElement(QPainter& painter, const QRectF& rect, const CurvePlotModel& model,
                        const QString& title);
 
+// The locus of quantity button `button` (curve 1): each solved point at its magnitude and phase
+// in the complex plane, both axes at one scale, crossing at the origin.
+void paintLocusElement(QPainter& painter, const QRectF& rect, const PlotState& plot, int button,
+                       const QString& title);
+
 void paintTableElement(QPainter& painter, const QRectF& rect, const FrequencyTable& table);
 
 }  // namespace volmira

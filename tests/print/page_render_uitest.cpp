@@ -53,7 +53,7 @@ class PageRenderTest : public QObject {
 
   private:
     struct Layout {
-        int schematic, text, list, curve, table;
+        int schematic, text, list, curve, locus, table;
     };
     Layout compose(PrintDocument& doc, Orientation orientation);
     ElementPainter elementPainter(const PrintDocument& doc);
@@ -125,8 +125,12 @@ PageRenderTest::Layout PageRenderTest::compose(PrintDocument& doc, Orientation o
     doc.moveTo(l.list, landscape ? 110 : 3, landscape ? 14 : 82);
     l.curve =
         doc.insertCurve(ElementKind::Curve, selectorSlot(kCurveButton), "10 Hz", "100 kHz").slot;
-    doc.resizeTo(l.curve, landscape ? 105 : 120);
+    doc.resizeTo(l.curve, landscape ? 105 : 90);
     doc.moveTo(l.curve, 3, landscape ? 75 : 100);
+    l.locus =
+        doc.insertCurve(ElementKind::Locus, selectorSlot(kCurveButton), "10 Hz", "100 kHz").slot;
+    doc.resizeTo(l.locus, landscape ? 55 : 52);
+    doc.moveTo(l.locus, landscape ? 112 : 95, landscape ? 108 : 100);
     l.table = doc.insertTable(3, 3, 13, 9, false, "Strom").slot;
     doc.moveTo(l.table, landscape ? 112 : 3, landscape ? 80 : 184);
     return l;
@@ -134,6 +138,11 @@ PageRenderTest::Layout PageRenderTest::compose(PrintDocument& doc, Orientation o
 
 ElementPainter PageRenderTest::elementPainter(const PrintDocument& doc) {
     return [this, &doc](QPainter& painter, const QRectF& rect, int slot, ElementKind kind) {
+        if (kind == ElementKind::Locus) {
+            paintLocusElement(painter, rect, *plot_, kCurveButton,
+                              QStringLiteral("Ortskurve Spannung"));
+            return;
+        }
         if (kind == ElementKind::Table) {
             paintTableElement(painter, rect, table_);
             return;
@@ -210,7 +219,7 @@ void PageRenderTest::everyElementKindOnAPdfPage() {
     const int slack = qRound(3 * kDpi / 25.4);
     QImage rest = page.convertToFormat(QImage::Format_RGB32);
     QPainter eraser(&rest);
-    for (int slot : {l.schematic, l.text, l.list, l.curve, l.table}) {
+    for (int slot : {l.schematic, l.text, l.list, l.curve, l.locus, l.table}) {
         const QRect area = pixels(doc.slot(slot).rect);
         const int dark = darkPixels(page, area);
         QVERIFY2(dark > 50, qPrintable(QStringLiteral("slot %1: %2").arg(slot).arg(dark)));
