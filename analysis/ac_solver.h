@@ -113,6 +113,7 @@ class AcSolver {
     void factorMeshSystem(SolveStatus& status);
     void solveFactored(MeshVector& re, MeshVector& im) const;
     void refine(SolveStatus& status);
+    template <class Number>
     void residual();
     void treeCurrents(SolveStatus& status);
 
