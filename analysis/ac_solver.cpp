@@ -431,7 +431,7 @@ void AcSolver::shortenMeshRows() {
     double* inverse = upperIm_.data();
     for (int i = 0; i < m; ++i) {
         for (int c = 0; c < s; ++c) {
-            a[i * s + c] = c < m ? meshRows_[i][chordBranch_[c]] : 0;
+            a[i * s + c] = c < m ? meshRows_[i][columnBranch_[incidenceCount_ + c]] : 0;
             inverse[i * s + c] = i == c ? 1 : 0;
         }
     }
@@ -559,11 +559,11 @@ bool AcSolver::prepare(const Network& network) {
     if (!loaded_ || !reduceIncidence()) return false;
     meshStride_ = std::max(4, (chordCount_ + 3) & ~3);
     prepareTreeRows();
-    collectMeshMatrices();
     shortenMeshRows();
     if (shortened_) {
         useMeshRows(loopRows_);
     } else {
+        collectMeshMatrices();
         orderMeshSystem();
         preparePattern();
     }
