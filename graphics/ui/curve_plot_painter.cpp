@@ -13,9 +13,26 @@ namespace {
 constexpr int kFrequencyTickGap = 9;
 constexpr int kTickLength = 4;
 
+}  // namespace
+
+QColor silver() {
+    return QColor(0xC0, 0xC0, 0xC0);
+}
+
 QPen gridPen() {
-    return QPen(QColor(0xC0, 0xC0, 0xC0), 1, Qt::DotLine);
-}  // silver
+    return QPen(silver(), 1, Qt::DotLine);
+}
+
+void paintPolyline(QPainter& painter, const std::vector<PlotPoint>& points, const QColor& colour,
+                   int width) {
+    painter.setPen(QPen(colour, width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    QPolygon line;
+    for (const PlotPoint& p : points) line << QPoint(p.x, p.y);
+    if (line.size() == 1) painter.drawPoint(line.front());
+    if (line.size() > 1) painter.drawPolyline(line);
+}
+
+namespace {
 
 void paintFrequencyAxis(QPainter& painter, const CurvePlotModel& model) {
     const QFontMetrics metrics(painter.font());
@@ -68,13 +85,12 @@ void paintCurvePlot(QPainter& painter, const CurvePlotModel& model) {
         }
     }
     paintFrequencyAxis(painter, model);
-    painter.setPen(QPen(Qt::black, model.penWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-    for (const std::vector<PlotPoint>& curve : model.curves) {
-        QPolygon line;
-        for (const PlotPoint& p : curve) line << QPoint(p.x, p.y);
-        if (line.size() == 1) painter.drawPoint(line.front());
-        if (line.size() > 1) painter.drawPolyline(line);
-    }
+    // A family: the other curves in silver first, the selected one over them in black.
+    const auto selected = static_cast<std::size_t>(model.selectedCurve - 1);
+    for (std::size_t k = 0; k < model.curves.size(); ++k)
+        if (k != selected) paintPolyline(painter, model.curves[k], silver(), model.penWidth);
+    if (selected < model.curves.size())
+        paintPolyline(painter, model.curves[selected], Qt::black, model.penWidth);
     painter.setPen(QPen(Qt::red, 1));
     for (const PlotPoint& p : model.topClips) painter.drawPoint(p.x, p.y);
     for (const PlotPoint& p : model.bottomClips) painter.drawPoint(p.x, p.y);
