@@ -88,12 +88,15 @@ void paintLocusYAxis(QPainter& painter, const LocusPlotModel& model) {
     painter.setFont(font);
     const QFontMetrics metrics(font);
     painter.setPen(Qt::black);
+    // The unit stands at the top; a label that would run into it keeps only its mark.
+    const int titleBottom = metrics.height();
     for (const AxisLabel& label : model.imaginaryLabels) {
         const int row = label.position - 2;
         painter.drawLine(width - kTickLength, row, width - 1, row);
+        const int baseline = row + (metrics.ascent() - metrics.descent()) / 2;
+        if (baseline - metrics.ascent() < titleBottom) continue;
         const QString text = QString::fromStdString(label.text);
-        painter.drawText(width - 5 - kTickLength - metrics.horizontalAdvance(text),
-                         row + (metrics.ascent() - metrics.descent()) / 2, text);
+        painter.drawText(width - 5 - kTickLength - metrics.horizontalAdvance(text), baseline, text);
     }
     font.setBold(true);
     painter.setFont(font);
