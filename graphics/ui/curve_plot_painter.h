@@ -4,8 +4,6 @@
 // so the screen, the print page and test images share it.
 #include <QFont>
 #include <QImage>
-#include <QPen>
-#include <vector>
 
 #include "graphics/curve_plot.h"
 #include "graphics/nice_ticks.h"
@@ -25,13 +23,6 @@ void paintCurvePlot(QPainter& painter, const CurvePlotModel& model);
 void paintYAxis(QPainter& painter, const CurvePlotModel& model);
 
 QImage renderCurvePlot(const CurvePlotModel& model);
-
-// Shared with the locus painter: clSilver, the dotted grid pen, and a polyline (a single point
-// as a dot).
-QColor silver();
-QPen gridPen();
-void paintPolyline(QPainter& painter, const std::vector<PlotPoint>& points, const QColor& colour,
-                   int width);
 QImage renderYAxis(const CurvePlotModel& model);
 
 }  // namespace volmira

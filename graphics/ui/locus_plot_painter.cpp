@@ -2,15 +2,14 @@
 
 #include <QFontMetrics>
 #include <QPainter>
-#include <algorithm>
 
 #include "graphics/ui/curve_plot_painter.h"
+#include "graphics/ui/plot_paint_tools.h"
 
 namespace volmira {
 
 namespace {
 
-constexpr int kTickLength = 4;
 constexpr int kQuadratSize = 5;
 const QColor kAxisColour(0x80, 0x80, 0x80);  // the axes stay behind the curves
 
@@ -18,22 +17,9 @@ void paintAxes(QPainter& painter, const LocusPlotModel& model) {
     painter.setPen(QPen(kAxisColour, 1));
     painter.drawLine(0, model.origin.y, model.width - 1, model.origin.y);
     painter.drawLine(model.origin.x, 0, model.origin.x, model.realLabelRow - 1);
-    const QFont font = locusRealLabelFont();
-    painter.setFont(font);
-    const QFontMetrics metrics(font);
-    for (const AxisLabel& label : model.realLabels) {
-        if (model.gridLines) {
-            painter.setPen(gridPen());
-            painter.drawLine(label.position, 0, label.position, model.realLabelRow - 1);
-        }
-        painter.setPen(Qt::black);
-        painter.drawLine(label.position, model.realLabelRow, label.position,
-                         model.realLabelRow + kTickLength - 1);
-        const QString text = QString::fromStdString(label.text);
-        const int width = metrics.horizontalAdvance(text);
-        const int left = std::clamp(label.position - width / 2, 0, model.width - width);
-        painter.drawText(left, model.realLabelRow + kTickLength + metrics.ascent(), text);
-    }
+    painter.setFont(locusRealLabelFont());
+    paintXLabels(painter, model.realLabels, model.realLabelRow, model.width,
+                 model.gridLines ? std::optional<int>(0) : std::nullopt);
     if (model.gridLines) {
         painter.setPen(gridPen());
         for (const AxisLabel& label : model.imaginaryLabels)
@@ -44,16 +30,11 @@ void paintAxes(QPainter& painter, const LocusPlotModel& model) {
 }  // namespace
 
 QFont locusRealLabelFont() {
-    QFont font("Arial");
-    font.setPixelSize(14);
-    return font;
+    return arialFont(14);
 }
 
 TextWidth locusRealTextWidth() {
-    return [metrics = QFontMetrics(locusRealLabelFont())](std::string_view text) {
-        return metrics.horizontalAdvance(
-            QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-    };
+    return textWidthOf(locusRealLabelFont());
 }
 
 void paintLocusPlot(QPainter& painter, const LocusPlotModel& model) {
@@ -84,41 +65,30 @@ void paintLocusYAxis(QPainter& painter, const LocusPlotModel& model) {
     painter.setRenderHint(QPainter::Antialiasing, false);
     const int width = model.yAxisWidth;
     painter.fillRect(QRect(0, 0, width, model.height), Qt::white);
-    QFont font = plotLabelFont();
-    painter.setFont(font);
-    const QFontMetrics metrics(font);
+    painter.setFont(plotLabelFont());
+    const QFontMetrics metrics(painter.font());
     painter.setPen(Qt::black);
     // The unit stands at the top; a label that would run into it keeps only its mark.
     const int titleBottom = metrics.height();
     for (const AxisLabel& label : model.imaginaryLabels) {
         const int row = label.position - 2;
-        painter.drawLine(width - kTickLength, row, width - 1, row);
-        const int baseline = row + (metrics.ascent() - metrics.descent()) / 2;
-        if (baseline - metrics.ascent() < titleBottom) continue;
-        const QString text = QString::fromStdString(label.text);
-        painter.drawText(width - 5 - kTickLength - metrics.horizontalAdvance(text), baseline, text);
+        const bool clear = row - metrics.ascent() / 2 >= titleBottom;
+        paintYLabel(painter, metrics, width, row, clear ? label.text : std::string());
     }
-    font.setBold(true);
-    painter.setFont(font);
-    const QString title = QString::fromStdString(model.yTitle);
-    painter.drawText(width - 5 - QFontMetrics(font).horizontalAdvance(title), metrics.ascent(),
-                     title);
+    paintYTitle(painter, width, metrics.ascent(), model.yTitle);
     painter.restore();
 }
 
 QImage renderLocusPlot(const LocusPlotModel& model) {
-    QImage image(model.width, model.height, QImage::Format_RGB32);
-    QPainter painter(&image);
-    paintLocusPlot(painter, model);
-    paintLocusPointer(painter, model.pointer);
-    return image;
+    return renderImage(model.width, model.height, [&](QPainter& painter) {
+        paintLocusPlot(painter, model);
+        paintLocusPointer(painter, model.pointer);
+    });
 }
 
 QImage renderLocusYAxis(const LocusPlotModel& model) {
-    QImage image(model.yAxisWidth, model.height, QImage::Format_RGB32);
-    QPainter painter(&image);
-    paintLocusYAxis(painter, model);
-    return image;
+    return renderImage(model.yAxisWidth, model.height,
+                       [&](QPainter& painter) { paintLocusYAxis(painter, model); });
 }
 
 }  // namespace volmira

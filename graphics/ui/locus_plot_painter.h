@@ -2,6 +2,7 @@
 // Paints the locus plot's geometry: on Bild1 the axes through the origin, the real-axis ticks
 // and labels, the curves (the selected one black over the silver others) and the red pointer;
 // on ybild the imaginary-axis labels and the unit. On any QPainter.
+#include <QFont>
 #include <QImage>
 
 #include "graphics/locus_plot.h"
