@@ -97,6 +97,11 @@ std::optional<ParameterValues> ParameterMemory::recall(const std::string& compon
     return found->second;
 }
 
+ParameterValues parameterValuesFor(const ParameterMemory& memory, const std::string& componentName,
+                                   E12Kind kind, double value) {
+    return memory.recall(componentName).value_or(initialParameterValues(kind, value));
+}
+
 SweepSettings sweepSettings(std::string_view fqVon, std::string_view fqBis, int paramMode,
                             int paramComponent, const ParameterCaptions& captions) {
     SweepSettings settings{settingsText(fqVon), settingsText(fqBis), paramMode, paramComponent, {}};

@@ -50,6 +50,11 @@ class ParameterMemory {
     std::map<std::string, ParameterValues> sets_;
 };
 
+// The five values when a component is picked: those it had when last used, else the initial
+// choice around its value.
+ParameterValues parameterValuesFor(const ParameterMemory& memory, const std::string& componentName,
+                                   E12Kind kind, double value);
+
 // What the invalidation check compares: the trimmed bound texts, the parameter mode, its
 // component and the five captions, each text cut to 15 characters.
 struct SweepSettings {

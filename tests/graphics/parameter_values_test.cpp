@@ -51,8 +51,10 @@ TEST(ParameterValues, EditedValuesAreSortedWithEmptySlotsLast) {
 TEST(ParameterValues, RememberedPerComponent) {
     ParameterMemory memory;
     memory.remember("R 1", {1, 2, 3, 4, 5});
-    EXPECT_EQ(memory.recall("R 1"), (ParameterValues{1, 2, 3, 4, 5}));
-    EXPECT_FALSE(memory.recall("R 2"));
+    EXPECT_EQ(parameterValuesFor(memory, "R 1", E12Kind::Resistor, 1000),
+              (ParameterValues{1, 2, 3, 4, 5}));
+    EXPECT_EQ(parameterValuesFor(memory, "R 2", E12Kind::Resistor, 1000),
+              initialParameterValues(E12Kind::Resistor, 1000));
 }
 
 TEST(SweepSettings, ACaptionChangedAndChangedBack) {
