@@ -7,10 +7,9 @@
 #include <string>
 #include <string_view>
 
-namespace volmira {
+#include "analysis/not_computed.h"
 
-// The marker of a value that has not been computed (or, in the picker, of a free place).
-inline constexpr double NotComputed = -1.0e275;
+namespace volmira {
 
 // The tables' kinds, numbered by the position of a name's first letter in "RCL".
 enum class E12Kind : int { Resistor = 1, Capacitor = 2, Inductor = 3 };
