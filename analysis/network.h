@@ -5,13 +5,13 @@
 #include <cstdint>
 #include <string>
 
+#include "schematic/component.h"
 #include "schematic/grid.h"
 
 namespace volmira {
 
 inline constexpr int kMaxNumberedNodes = 52;   // plus the merged ground node: 53
 inline constexpr int kMaxBranches = 70;
-inline constexpr int kMaxComponents = 80;      // the component table; error 5 from the 81st on
 inline constexpr int kMaxOpAmps = 10;
 inline constexpr int kMaxMeshes = 60;
 inline constexpr int kMaxKclRows = kMaxNumberedNodes + 1;
@@ -35,20 +35,6 @@ struct Branch {
     double R = 0, L = 0, C = 0, X = 0;
     // 1 when the trial solve found the current flowing against the traced direction.
     bool reversed = false;
-};
-
-enum class ComponentKind : std::uint8_t { Resistor = 1, Inductor = 2, Capacitor = 3 };
-
-struct Component {
-    std::uint8_t row = 0;      // the component letter's cell
-    std::uint8_t column = 0;
-    std::uint8_t code = 0;     // SymbolCode: 1..3 horizontal, 7..9 vertical
-    std::uint8_t branch = 0;   // 1-based
-    std::string name;          // "R 1", "L 2", "C 1"
-    double value = 0;          // SI base unit; 0 = not entered
-    std::string valueText;     // as shown in the value list, at most 14 characters
-
-    ComponentKind kind() const { return static_cast<ComponentKind>(code > 6 ? code - 6 : code); }
 };
 
 // An ideal op-amp: no voltage and no current between its inputs, any output current, which

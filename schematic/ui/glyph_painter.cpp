@@ -157,7 +157,8 @@ void drawParts(GlyphParts& g, int code, GlyphStyle style) {
 }  // namespace
 
 QPoint cellTopLeft(int column, int row) {
-    return {(column - 1) * kPixelsPerCell - 2, (row - 1) * kPixelsPerCell - 2};
+    const GridPixel pixel = cellBoxTopLeft({column, row});
+    return {pixel.x, pixel.y};
 }
 
 QRect symbolBox(int code, int column, int row) {
@@ -168,12 +169,8 @@ QRect symbolBox(int code, int column, int row) {
 }
 
 QPoint cellAtPixel(QPoint pixel) {
-    // Floor division, so pixels left of or above the image give column or row 0 and below.
-    const auto cell = [](int v) {
-        const int shifted = v + 2;
-        return (shifted >= 0 ? shifted / kPixelsPerCell : -((-shifted + kPixelsPerCell - 1) / kPixelsPerCell)) + 1;
-    };
-    return {cell(pixel.x()), cell(pixel.y())};
+    const GridCell cell = cellAtPixel(GridPixel{pixel.x(), pixel.y()});
+    return {cell.column, cell.row};
 }
 
 void drawGlyph(QPainter& painter, int code, QPoint topLeft, GlyphStyle style) {
@@ -210,18 +207,18 @@ void paintEntry(QPainter& painter, const PlacedSymbol& symbol, GlyphStyle style)
 
 }  // namespace
 
-void paintPlacedSymbol(QImage& image, const PlacedSymbol& symbol, GlyphStyle style) {
-    QPainter painter(&image);
-    paintEntry(painter, symbol, style);
+void paintSymbolList(QPainter& painter, const SymbolList& symbols, GlyphStyle style) {
+    painter.fillRect(QRect(0, 0, kDrawingWidthPixels, kDrawingHeightPixels), Qt::white);
+    for (const PlacedSymbol& symbol : symbols) {
+        if (symbol.code == 0) break;
+        paintEntry(painter, symbol, style);
+    }
 }
 
 void paintSymbolList(QImage& image, const SymbolList& symbols, GlyphStyle style) {
     image.fill(Qt::white);
     QPainter painter(&image);
-    for (const PlacedSymbol& symbol : symbols) {
-        if (symbol.code == 0) break;
-        paintEntry(painter, symbol, style);
-    }
+    paintSymbolList(painter, symbols, style);
 }
 
 void paintDrawing(const SymbolList& symbols, SchematicGrid& grid, QImage& image, GlyphStyle style) {

@@ -104,7 +104,7 @@ TEST_F(CalcFiles, RefusedValuesAndAnalysesExitOneWithTheProgramsMessage) {
         {lowPassWith("159,155n", "0"), {}, "Kondensator mit Wert 0!  Dies ist nicht erlaubt!"},
         {kLowPass, {"--at", "0"}, "Frequenz \xC2\xB4" "0 Hz\xC2\xB4 bei C/L-Bauteilen nicht erlaubt"},
         {kLowPass, {"--at", "-1k"}, "Negative Frequenz ist nicht erlaubt"},
-        {kLowPass, {"--at", "1,2,3"}, "keine g\xC3\xBCltige Zahl"},
+        {kLowPass, {"--at", "1,2,3"}, "Ung\xC3\xBCltige Frequenz \xC2\xB4" "1,2,3\xC2\xB4"},
         {kLowPass, {"--volt", "0"}, "Spannung \xC2\xB4" "0 V\xC2\xB4 ist nicht erlaubt"},
         {lowPassWith("10 kHz", "10 Hz"), {"--sweep", "R1"}, "MinFrequenz > MaxFrequenz !"},
         {lowPassWith("100 Hz", "0"), {"--sweep", "R1"}, "Frequenz 0 ist nicht erlaubt"},

@@ -30,7 +30,7 @@ class FailingControl : public QWidget {
   protected:
     void mousePressEvent(QMouseEvent*) override {
         progressCode = code_;
-        window_.showStatus("Bitte warten");
+        window_.statusPanel()->showMessage("Bitte warten");
         QApplication::setOverrideCursor(Qt::WaitCursor);
         throw std::runtime_error("injected");
     }
@@ -108,7 +108,7 @@ class TgrfFailureTest : public QObject {
         FailingControl control(f.w(), 4711);
         control.show();
         f.dialogs.choices.push_back(FailureChoice::Abort);
-        f.dialogs.answers.push_back(false);  // do not save
+        f.dialogs.answers.push_back(Answer::No);  // do not save
         QTest::mouseClick(&control, Qt::LeftButton);
         QTRY_VERIFY(!f.w().isVisible());
         QCOMPARE(f.dialogs.lastText(Kind::Question),

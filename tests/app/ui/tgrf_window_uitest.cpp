@@ -11,6 +11,7 @@
 #include "app/progress.h"
 #include "app/ui/main_window_fixture.h"
 #include "app/ui/status_panel.h"
+#include "app/ui/main_timer.h"
 #include "app/ui/tafel4.h"
 #include "app/ui/title_window.h"
 #include "schematic/ui/drawing_view.h"
@@ -90,7 +91,6 @@ class TgrfWindowTest : public QObject {
         Tgrf window(ws);
         window.startupInitialisation(folder.path(), {1280, 1024});
         QCOMPARE(progressCode, progress::kStartupEnd);
-        QCOMPARE(ws.guardCode, guard::kNone);
         QCOMPARE(window.windowTitle(),
                  "Schaltung: " + QString::fromStdString((folder.path() / "OHNENAME.NWB").string()));
         QVERIFY(!ws.folderAccess.readOnly);
@@ -111,32 +111,32 @@ class TgrfWindowTest : public QObject {
     void titleClosesOnTheFirstTick() {
         MainWindow f;
         f.w().showTitle();
-        Ttitform* title = f.w().titleWindow();
+        auto* title = f.w().findChild<Ttitform*>();
         QVERIFY(title->isVisible());
         QCOMPARE(title->size(), QSize(Ttitform::kWidth, Ttitform::kHeight));
         f.w().startTitleTimer();
-        QCOMPARE(f.w().timerState(), TimerState::ClosingTitle);
-        QCOMPARE(f.w().zeitgeber()->interval(), 800);
-        QVERIFY(f.w().titleOpen());
+        QCOMPARE(f.w().timer()->state(), TimerState::ClosingTitle);
+        QCOMPARE(f.w().timer()->zeitgeber()->interval(), 800);
+        QVERIFY(f.w().timer()->titleOpen());
         const QString folder = qEnvironmentVariable("VOLMIRA_SCREENSHOTS");
         if (!folder.isEmpty()) title->grab().save(QDir(folder).filePath("h5-title.png"));
         QTRY_VERIFY_WITH_TIMEOUT(!title->isVisible(), 3000);
-        QVERIFY(!f.w().titleOpen());
-        QVERIFY(!f.w().zeitgeber()->isActive());
+        QVERIFY(!f.w().timer()->titleOpen());
+        QVERIFY(!f.w().timer()->zeitgeber()->isActive());
     }
 
     void pointerMoveRunsOnce() {
         MainWindow f;
-        f.w().schedulePointerMove(QPoint(33, 44), 5);
-        QCOMPARE(f.w().timerState(), TimerState::PointerMove);
-        QTRY_VERIFY(!f.w().zeitgeber()->isActive());
+        f.w().timer()->schedulePointerMove(QPoint(33, 44), 5);
+        QCOMPARE(f.w().timer()->state(), TimerState::PointerMove);
+        QTRY_VERIFY(!f.w().timer()->zeitgeber()->isActive());
     }
 
     void statusPanelBesideTheMainWindow() {
         MainWindow f;
         f.w().move(50, 60);
         f.w().show();
-        f.w().showStatus(" Netzwerk wird gespeichert\rC:...netz");
+        f.w().statusPanel()->showMessage(" Netzwerk wird gespeichert\rC:...netz");
         StatusPanel* panel = f.w().statusPanel();
         QVERIFY(panel->isVisible());
         QCOMPARE(panel->size(), QSize(227, 111));
@@ -150,7 +150,7 @@ class TgrfWindowTest : public QObject {
         QCOMPARE(label->alignment(), Qt::Alignment(Qt::AlignCenter));
         const QString folder = qEnvironmentVariable("VOLMIRA_SCREENSHOTS");
         if (!folder.isEmpty()) panel->grab().save(QDir(folder).filePath("h5-status.png"));
-        f.w().hideStatus();
+        f.w().statusPanel()->hideMessage();
         QVERIFY(!panel->isVisible());
     }
 
@@ -181,7 +181,7 @@ class TgrfWindowTest : public QObject {
             QCOMPARE(shot.size(), QSize(g.width, g.height));
             if (m < 4) {
                 // The drawing shows in the frame of every mode but the graphic one.
-                const QImage drawing = f.w().bild1()->grab().toImage();
+                const QImage drawing = f.w().drawingView()->grab().toImage();
                 QVERIFY2(test::inkPixels(drawing) > 100, qPrintable(QString::number(m)));
             }
             if (!folder.isEmpty())
