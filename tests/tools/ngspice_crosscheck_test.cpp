@@ -182,19 +182,5 @@ TEST(NgspiceSweepCrossCheck, EveryPointOfTheLogarithmicSweepAgrees) {
     }
 }
 
-// Writes the generated networks into the folder named by VOLMIRA_NETWORK_FOLDER, for the
-// comparison script in bench/; run on purpose.
-TEST(GeneratedNetworkFiles, DISABLED_WriteToFolder) {
-    const char* folder = std::getenv("VOLMIRA_NETWORK_FOLDER");
-    ASSERT_NE(folder, nullptr) << "set VOLMIRA_NETWORK_FOLDER";
-    for (const CrossCheckCase& c : crossCheckCases()) {
-        if (!c.draw) continue;
-        std::string error;
-        EXPECT_TRUE(saveGeneratedNetwork(c.draw(), std::filesystem::path(folder) / (c.name + ".nwb"),
-                                         {"1 V", "1 kHz", "100 Hz", "10 kHz"}, error))
-            << error;
-    }
-}
-
 }  // namespace
 }  // namespace volmira::test
