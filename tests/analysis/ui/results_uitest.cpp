@@ -139,8 +139,8 @@ class ResultsTest : public QObject {
         clickComponent("C 1");
         QCOMPARE(results->selectedBranch(), branchOf("C 1"));
         QCOMPARE(fieldTexts(*results),
-                 (QStringList{"707,11 mV", "707,11 uA", "1 kOhm", "-3,0103 dB", "500 uVA", "0",
-                              "-45 °", "0 Ohm", "-1 kOhm", "-500 uvar", "45 °"}));
+                 (QStringList{"707,11 mV", "707,11 uA", "1 kOhm", "-3,010 dB", "500 uVA", "0",
+                              "-45,00 °", "0 Ohm", "-1 kOhm", "-500 uvar", "45,00 °"}));
         clickComponent("R 1");
         QCOMPARE(results->field(5)->text(), QStringLiteral("500 uW"));
         QCOMPARE(results->solveCount(), 1);  // clicks read the table, they do not solve

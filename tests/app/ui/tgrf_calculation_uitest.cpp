@@ -169,8 +169,8 @@ class TgrfCalculationTest : public QObject {
         // Branch 1 (R 1) of the series loop at 1 kHz and 1 V: R = Xc = 1 kOhm.
         QCOMPARE(f.results()->selectedBranch(), 1);
         QCOMPARE(fieldTexts(f),
-                 (QStringList{"707,11 mV", "707,11 uA", "1 kOhm", "-3,0103 dB", "500 uVA", "500 uW",
-                              "45 °", "1 kOhm", "0 Ohm", "0", "45 °"}));
+                 (QStringList{"707,11 mV", "707,11 uA", "1 kOhm", "-3,010 dB", "500 uVA", "500 uW",
+                              "45,00 °", "1 kOhm", "0 Ohm", "0", "45,00 °"}));
         QCOMPARE(f.results()->solveCount(), 1);
     }
 

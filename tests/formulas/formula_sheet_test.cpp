@@ -1,0 +1,107 @@
+// The formula window's state: choosing formulas, committing fields, computing and failing.
+#include "formulas/formula_sheet.h"
+
+#include <gtest/gtest.h>
+
+namespace volmira {
+namespace {
+
+FormulaSheet sheetAt(int page, int formula, int variant = 1) {
+    FormulaSheet sheet;
+    sheet.selectPage(page);
+    sheet.selectFormula(formula);
+    sheet.selectVariant(variant);
+    return sheet;
+}
+
+TEST(FormulaSheet, SeriesResistorsGiveTheirSum) {
+    FormulaSheet sheet;
+    EXPECT_EQ(sheet.key().code(), 1111);
+    sheet.setField(2, "100");
+    sheet.setField(3, "220");
+    ASSERT_TRUE(sheet.compute(5).done);
+    EXPECT_EQ(sheet.field(1), "320 Ohm");
+    EXPECT_EQ(sheet.field(2), "100 Ohm");
+}
+
+TEST(FormulaSheet, ResonanceIsShownWithTheChosenDigits) {
+    FormulaSheet sheet = sheetAt(4, 5);
+    EXPECT_EQ(sheet.key().code(), 4511);
+    sheet.setField(2, "1u");
+    sheet.setField(3, "1m");
+    ASSERT_TRUE(sheet.compute(displayDigits("5")).done);
+    EXPECT_EQ(sheet.field(1), "5,0329 kHz");
+    EXPECT_EQ(sheet.field(2), "1 uF");
+    EXPECT_EQ(sheet.field(3), "1 mH");
+}
+
+// A failed computation names the problem and leaves every field as it was.
+TEST(FormulaSheet, FailuresKeepTheFields) {
+    FormulaSheet sheet = sheetAt(1, 2);
+    sheet.selectSought(2);
+    sheet.setField(1, "1k");
+    sheet.setField(2, "old");
+    sheet.setField(3, "1k");
+    ComputeOutcome outcome = sheet.compute(5);
+    EXPECT_FALSE(outcome.done);
+    EXPECT_EQ(outcome.message, kFormulaFailureMessage);
+    EXPECT_EQ(sheet.field(1), "1k");
+    EXPECT_EQ(sheet.field(2), "old");
+
+    sheet.setField(3, "abc");
+    outcome = sheet.compute(5);
+    EXPECT_FALSE(outcome.done);
+    EXPECT_NE(outcome.message.find("Widerstand R2"), std::string::npos) << outcome.message;
+}
+
+TEST(FormulaSheet, VariantChangesTheUnitOfTheSecondField) {
+    FormulaSheet sheet = sheetAt(2, 3);
+    sheet.setField(2, "50");
+    ASSERT_TRUE(sheet.commitField(2));
+    EXPECT_EQ(sheet.field(2), "50");  // ω: a plain number
+    sheet.selectVariant(2);
+    EXPECT_EQ(sheet.key().code(), 2321);
+    ASSERT_TRUE(sheet.commitField(2));
+    EXPECT_EQ(sheet.field(2), "50 Hz");
+    EXPECT_EQ(fieldHintText(sheet.variant(), 2), "Werteingabe in Hertz [Hz]");
+}
+
+TEST(FormulaSheet, CommittedFieldsAreFormattedWithEightDigits) {
+    FormulaSheet sheet;
+    sheet.setField(2, "1,23456789k");
+    EXPECT_TRUE(sheet.commitField(2));
+    EXPECT_EQ(sheet.field(2), "1,2345679 kOhm");
+    sheet.setField(3, " ");
+    EXPECT_TRUE(sheet.commitField(3));
+    EXPECT_EQ(sheet.field(3), "");
+    sheet.setField(3, "abc");
+    EXPECT_FALSE(sheet.commitField(3));
+    EXPECT_EQ(sheet.field(3), "abc");
+    EXPECT_EQ(fieldHintText(sheet.variant(), 3), "Werteingabe in Ohm");
+}
+
+// A new formula starts empty with its first quantity sought; another variant keeps the fields.
+TEST(FormulaSheet, ChoosingAFormula) {
+    FormulaSheet sheet = sheetAt(4, 1, 3);
+    sheet.selectSought(4);
+    sheet.setField(2, "10");
+    sheet.selectVariant(1);
+    EXPECT_EQ(sheet.key().code(), 4111);
+    EXPECT_EQ(sheet.field(2), "10");
+    sheet.selectSought(5);  // the formula has three quantities
+    EXPECT_EQ(sheet.key().sought, 1);
+    sheet.selectFormula(2);
+    EXPECT_EQ(sheet.key().code(), 4211);
+    EXPECT_EQ(sheet.field(2), "");
+    sheet.selectPage(3);
+    EXPECT_EQ(sheet.key().code(), 3111);
+}
+
+TEST(FormulaSheet, DisplayDigitsFromTheGenauField) {
+    EXPECT_EQ(displayDigits("3"), 3);
+    EXPECT_EQ(displayDigits("0"), kDefaultDisplayDigits);
+    EXPECT_EQ(displayDigits(""), kDefaultDisplayDigits);
+}
+
+}  // namespace
+}  // namespace volmira
