@@ -9,7 +9,9 @@
 namespace volmira {
 namespace {
 
-double magnitude1(double re, double im) { return std::abs(re) + std::abs(im); }
+double magnitude1(double re, double im) {
+    return std::abs(re) + std::abs(im);
+}
 
 // d += q * s over `count` entries, count a multiple of four: written in groups of four so that
 // the compiler pairs the operations into vector instructions.
@@ -63,9 +65,8 @@ void scaleRow(double* __restrict d, const double* __restrict x, double a, int co
 // d += q * s + q2 * s2, in that order, for complex entries as in addScaledRow. The rows start
 // at a group of four in rows of a multiple of four, 32-byte aligned.
 void addScaledRows(double* __restrict dr, double* __restrict di, const double* __restrict sr,
-                   const double* __restrict si, double qr, double qi,
-                   const double* __restrict s2r, const double* __restrict s2i, double q2r,
-                   double q2i, int count) {
+                   const double* __restrict si, double qr, double qi, const double* __restrict s2r,
+                   const double* __restrict s2i, double q2r, double q2i, int count) {
     dr = static_cast<double*>(__builtin_assume_aligned(dr, 32));
     di = static_cast<double*>(__builtin_assume_aligned(di, 32));
     sr = static_cast<const double*>(__builtin_assume_aligned(sr, 32));
@@ -123,7 +124,7 @@ void findPivot(int k, int columns, int rows, Size size, SwapColumns swapColumns,
 // The pseudo-random trial resistances: a fixed seed, so a drawing always gets the same
 // reference directions.
 class TrialSequence {
-public:
+  public:
     int next() {
         state_ ^= state_ << 13;
         state_ ^= state_ >> 17;
@@ -131,7 +132,7 @@ public:
         return static_cast<int>(state_ % 29999u);
     }
 
-private:
+  private:
     std::uint32_t state_ = 0x2545F491u;
 };
 
@@ -372,8 +373,7 @@ void AcSolver::orderMeshSystem() {
     for (MeshPlane* plane : {&meshR_, &meshL_, &meshInverseC_}) {
         std::copy_n(plane->begin(), count, im_.begin());
         for (int i = 0; i < m; ++i)
-            for (int c = 0; c < m; ++c)
-                (*plane)[i * s + c] = im_[rowOrder[i] * s + columnOrder[c]];
+            for (int c = 0; c < m; ++c) (*plane)[i * s + c] = im_[rowOrder[i] * s + columnOrder[c]];
     }
 }
 

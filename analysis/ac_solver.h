@@ -51,7 +51,7 @@ struct SolveStatus {
 // their frequency. A pivot that stays 0 is counted and skipped, and the currents it leaves
 // undefined are given as 0.
 class AcSolver {
-public:
+  public:
     // One complete solve at frequency f (Hz, may be 0 for networks without capacitors) and
     // source voltage ue (V, phase 0). Also writes every branch's reactance X into the network.
     SolveStatus solve(Network& network, double frequency, double voltage, BranchCurrents& out);
@@ -63,7 +63,7 @@ public:
     void prepareSweep(const Network& network);
     SolveStatus solveSweepPoint(double frequency, double voltage, BranchCurrents& out);
 
-private:
+  private:
     static constexpr int kMaxIncidenceRows = kMaxKclRows + kMaxOpAmps;
     // Row strides in doubles, multiples of four so that row operations run in aligned groups of
     // four columns.

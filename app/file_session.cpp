@@ -29,7 +29,8 @@ SaveRequest saveRequest(const Workspace& ws, bool saveAs, const std::filesystem:
 }
 
 std::filesystem::path dialogFolder(const Workspace& ws, const std::filesystem::path& home) {
-    if (!untitled(ws) && isFolder(ws.currentFile.parent_path())) return ws.currentFile.parent_path();
+    if (!untitled(ws) && isFolder(ws.currentFile.parent_path()))
+        return ws.currentFile.parent_path();
     if (isFolder(ws.lastFolder)) return ws.lastFolder;
     return home;
 }

@@ -40,8 +40,8 @@ struct Workspace {
     RecentFiles recent;
 
     FolderAccess folderAccess;
-    bool autoErrorSearch = true;  // the schematic check runs before each analysis
-    bool closing = false;         // "Programm beenden" chosen: resize handling stops
+    bool autoErrorSearch = true;    // the schematic check runs before each analysis
+    bool closing = false;           // "Programm beenden" chosen: resize handling stops
     bool closingConfirmed = false;  // nothing is painted any more
 
     WorkingModes modes;

@@ -47,7 +47,7 @@ constexpr GridPixel cellBoxTopLeft(GridCell c) {
 }
 
 class SchematicGrid {
-public:
+  public:
     SchematicGrid() { clear(); }
 
     static constexpr bool inside(int column, int row) {
@@ -70,7 +70,7 @@ public:
 
     friend bool operator==(const SchematicGrid&, const SchematicGrid&) = default;
 
-private:
+  private:
     std::array<std::array<char, kGridColumns>, kGridRows> cells_;
 };
 

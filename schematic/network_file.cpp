@@ -6,7 +6,9 @@ namespace volmira {
 
 namespace {
 
-bool isComponentCode(int code) { return (code >= 1 && code <= 3) || (code >= 7 && code <= 9); }
+bool isComponentCode(int code) {
+    return (code >= 1 && code <= 3) || (code >= 7 && code <= 9);
+}
 
 bool storable(const StoredComponent& c) {
     return SchematicGrid::inside(c.column, c.row) && isComponentCode(c.code);
@@ -29,7 +31,7 @@ struct FileProblem {
 };
 
 class NetworkParser {
-public:
+  public:
     NetworkParser(const LineList& lines, std::string_view fileName)
         : lines_(lines), fileName_(fileName) {}
 
@@ -79,11 +81,11 @@ public:
         return net;
     }
 
-private:
+  private:
     [[noreturn]] void fail(std::size_t index, const std::string& problem) const {
         throw FileProblem{"Die Netzwerkdatei " + std::string(fileName_) +
-                          " kann nicht geladen werden.\nZeile " + std::to_string(index + 1) +
-                          ": " + problem};
+                          " kann nicht geladen werden.\nZeile " + std::to_string(index + 1) + ": " +
+                          problem};
     }
 
     const std::string& line(std::size_t index, std::string_view expected) const {
@@ -96,8 +98,8 @@ private:
         const std::string& text = line(index, what);
         const std::optional<int> value = parseInteger(text);
         if (!value)
-            fail(index, "\"" + text + "\" ist keine ganze Zahl (erwartet wird " + std::string(what) +
-                            ").");
+            fail(index, "\"" + text + "\" ist keine ganze Zahl (erwartet wird " +
+                            std::string(what) + ").");
         if (*value < low || *value > high) {
             std::string subject(what);
             subject[0] = static_cast<char>(subject[0] - 'a' + 'A');
@@ -173,8 +175,8 @@ NetworkSaveResult saveNetworkFile(const std::filesystem::path& path, const LineL
     return result;
 }
 
-std::optional<std::string> unsavedChangesQuestion(const SymbolList& symbols, const LineList& working,
-                                                  const LineList& saved) {
+std::optional<std::string> unsavedChangesQuestion(const SymbolList& symbols,
+                                                  const LineList& working, const LineList& saved) {
     if (symbols.empty()) return std::nullopt;
     if (working.size() != saved.size()) return std::string(kAskSaveDrawing);
     const std::size_t count = working.size();
@@ -188,6 +190,8 @@ std::optional<std::string> unsavedChangesQuestion(const SymbolList& symbols, con
     return std::nullopt;
 }
 
-bool isUntitledNetwork(std::string_view path) { return path.ends_with(kUntitledNetworkName); }
+bool isUntitledNetwork(std::string_view path) {
+    return path.ends_with(kUntitledNetworkName);
+}
 
 }  // namespace volmira

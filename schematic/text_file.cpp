@@ -10,7 +10,9 @@ namespace volmira {
 
 namespace {
 
-std::string reasonOf(int error) { return std::generic_category().message(error); }
+std::string reasonOf(int error) {
+    return std::generic_category().message(error);
+}
 
 // The next code point of a UTF-8 text, or -1 for a malformed sequence; `length` gets the bytes
 // consumed (1 for a malformed one, so decoding always moves on).
@@ -92,7 +94,9 @@ std::string utf8Prefix(std::string_view utf8, std::size_t count) {
     return std::string(utf8.substr(0, at));
 }
 
-std::string displayPath(const std::filesystem::path& path) { return path.string(); }
+std::string displayPath(const std::filesystem::path& path) {
+    return path.string();
+}
 
 TextReadResult readTextLines(const std::filesystem::path& path, std::size_t maxBytes) {
     TextReadResult result;
@@ -104,7 +108,8 @@ TextReadResult readTextLines(const std::filesystem::path& path, std::size_t maxB
     }
     std::ifstream in(path, std::ios::binary);
     if (!in) {
-        result.error = "Die Datei " + name + " kann nicht geöffnet werden: " + reasonOf(errno) + ".";
+        result.error =
+            "Die Datei " + name + " kann nicht geöffnet werden: " + reasonOf(errno) + ".";
         return result;
     }
     std::string bytes;

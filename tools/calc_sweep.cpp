@@ -56,9 +56,9 @@ bool writeSweepSeries(std::ostream& out, Calculation& calculation, int branch,
     const auto index = static_cast<std::size_t>(branch - 1);
     const SweepOutcome outcome =
         calculation.sweep(points.frequency, [&](std::size_t i, const BranchCurrents& currents) {
-            const BranchQuantities quantities = deriveQuantities(
-                currentPolar(currents.current[index]), resistance, currents.reactance[index],
-                voltage);
+            const BranchQuantities quantities =
+                deriveQuantities(currentPolar(currents.current[index]), resistance,
+                                 currents.reactance[index], voltage);
             writeSweepRow(out, points.point[i], points.frequency[i], quantities, csv);
             return true;
         });

@@ -23,8 +23,8 @@ int refuse(const Failure& failure) {
 // The voltage and, without a sweep, the frequency: the options' or the file's.
 std::optional<Failure> acceptInputs(const CalcOptions& options, CalcNetwork& calc) {
     Calculation& calculation = calc.calculation;
-    if (auto failure = acceptVoltage(options.voltage.value_or(calc.file.fields.spEingabe),
-                                     calculation))
+    if (auto failure =
+            acceptVoltage(options.voltage.value_or(calc.file.fields.spEingabe), calculation))
         return failure;
     if (options.sweep) return std::nullopt;
     return acceptFrequency(options.frequency.value_or(calc.file.fields.fqEinzel), calculation);
@@ -40,8 +40,8 @@ int calculate(const CalcOptions& options) {
     if (options.sweep) {
         sweepComponent = findComponent(network, options.sweepComponent);
         if (sweepComponent == 0)
-            return refuse({kExitUsage, "no component " + options.sweepComponent + " in " +
-                                           options.file});
+            return refuse(
+                {kExitUsage, "no component " + options.sweepComponent + " in " + options.file});
     }
     if (options.mode == CalcMode::Components) {
         writeComponents(std::cout, network);
@@ -64,8 +64,7 @@ int calculate(const CalcOptions& options) {
         settings.frequency = options.sweep ? 0.0 : calculation.frequency();
         if (sweep) {
             settings.sweep = SpiceSweep{sweep->frequency.front(), sweep->frequency.back(),
-                                        static_cast<int>(sweep->frequency.size()),
-                                        !options.linear};
+                                        static_cast<int>(sweep->frequency.size()), !options.linear};
             settings.printedComponent = sweepComponent;
         }
         std::cout << exportSpiceNetlist(network, settings);

@@ -178,7 +178,8 @@ bool ValueEntryPanel::storeRow(int row) {
     QTableWidgetItem* cell = list_->item(row, 1);
     if (!cell) return true;
     bool changed = false;
-    const StoreResult result = ws_.calculation.storeValue(row + 1, cell->text().toStdString(), changed);
+    const StoreResult result =
+        ws_.calculation.storeValue(row + 1, cell->text().toStdString(), changed);
     if (changed) ws_.modes.setValuesUnchanged(false);
     const Component& component = ws_.calculation.network().component(row + 1);
     switch (result) {
@@ -200,8 +201,9 @@ void ValueEntryPanel::highlightComponent(int component) {
     marked_ = component >= 1 && component <= std::min(network.componentCount, kMaxComponents)
                   ? component
                   : 0;
-    drawing_.setMark(DrawingView::Mark::Component,
-                     marked_ ? componentMarkBoxes(network.component(marked_)) : std::vector<QRect>{});
+    drawing_.setMark(
+        DrawingView::Mark::Component,
+        marked_ ? componentMarkBoxes(network.component(marked_)) : std::vector<QRect>{});
     if (marked_ != 0 && picker_.isOpen() && isVisible()) {
         if (auto kind = e12KindForComponentName(network.component(marked_).name))
             picker_.showTable(*kind);

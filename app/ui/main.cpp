@@ -3,9 +3,9 @@
 #include <QTranslator>
 #include <memory>
 
-#include "platform/failure_handling.h"
 #include "app/ui/tgrf.h"
 #include "app/workspace.h"
+#include "platform/failure_handling.h"
 #include "platform/program_folder.h"
 
 int main(int argc, char** argv) {

@@ -205,7 +205,8 @@ TopBar buildTopBar(Tgrf& window, Workspace& ws) {
         b->setFixedHeight(30);
         b->setMinimumWidth(60);
         b->setMaximumWidth(150);
-        QObject::connect(b, &QToolButton::clicked, &window, [&window, k] { window.NwName1Click(k); });
+        QObject::connect(b, &QToolButton::clicked, &window,
+                         [&window, k] { window.NwName1Click(k); });
         top.recent[std::size_t(k - 1)] = b;
         row->addWidget(b);
     }
@@ -248,8 +249,7 @@ ModeBar buildModeBar(QWidget& window, QObject* pressFilter) {
         auto* labels = new QVBoxLayout;
         labels->setSpacing(0);
         for (int i = 0; i < 2; ++i) {
-            auto* l =
-                new QLabel(i == 0 ? kModes[m - 1].first : kModes[m - 1].second, modes.panel);
+            auto* l = new QLabel(i == 0 ? kModes[m - 1].first : kModes[m - 1].second, modes.panel);
             l->setObjectName(QStringLiteral("lm%1").arg(2 * m - 1 + i));
             l->setProperty("tag", m);
             if (i == 0) l->setFont(strong);

@@ -32,9 +32,9 @@ struct TopBar {
 TopBar buildTopBar(Tgrf& window, Workspace& ws);
 
 struct ModeBar {
-    QFrame* panel = nullptr;                 // `wkmodpan`
-    std::array<QToolButton*, 4> buttons{};   // `wkmod1`..`wkmod4`
-    std::array<QLabel*, 8> labels{};         // `lm1`..`lm8`
+    QFrame* panel = nullptr;                // `wkmodpan`
+    std::array<QToolButton*, 4> buttons{};  // `wkmod1`..`wkmod4`
+    std::array<QLabel*, 8> labels{};        // `lm1`..`lm8`
 };
 // The buttons and labels choose their mode on the press; `pressFilter` receives the presses.
 ModeBar buildModeBar(QWidget& window, QObject* pressFilter);

@@ -67,8 +67,8 @@ constexpr QPoint kFailureOffset(200, 200);
 QRect faultFrame(const SchematicFault& fault) {
     const QPoint cell = cellTopLeft(fault.column, fault.row);
     const QPoint topLeft = cell + QPoint(fault.shiftX, fault.shiftY - 5);
-    const QPoint bottomRight = cell + QPoint(fault.shiftX + 2 * kPixelsPerCell,
-                                             fault.shiftY + kPixelsPerCell + 4);
+    const QPoint bottomRight =
+        cell + QPoint(fault.shiftX + 2 * kPixelsPerCell, fault.shiftY + kPixelsPerCell + 4);
     return QRect(topLeft, bottomRight);
 }
 

@@ -26,7 +26,8 @@ void DrawingView::showSymbols(const SymbolList& symbols, GlyphStyle style) {
 void DrawingView::showGlyphs(std::span<const PlacedSymbol> glyphs, GlyphStyle style) {
     if (glyphs.empty()) return;
     QPainter painter(&image_);
-    for (const PlacedSymbol& g : glyphs) drawGlyph(painter, g.code, cellTopLeft(g.column, g.row), style);
+    for (const PlacedSymbol& g : glyphs)
+        drawGlyph(painter, g.code, cellTopLeft(g.column, g.row), style);
     update();
 }
 

@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdlib>
-#include <new>
 #include <complex>
+#include <cstdlib>
 #include <memory>
+#include <new>
 #include <numbers>
 #include <random>
 #include <vector>
@@ -27,8 +27,12 @@ void* operator new(std::size_t size) {
 // The replacement pair matches; the compiler cannot see that through the replacement.
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wmismatched-new-delete"
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+void operator delete(void* p) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+    std::free(p);
+}
 #pragma GCC diagnostic pop
 
 namespace volmira {
@@ -64,7 +68,9 @@ void expectNear(Complex actual, Complex expected, double relative, double floor 
         << "actual " << actual << " expected " << expected;
 }
 
-double omegaOf(double f) { return 2 * kPi * f; }
+double omegaOf(double f) {
+    return 2 * kPi * f;
+}
 
 TEST(AcSolver, SeriesLoopCurrentIsSourceOverBranchImpedance) {
     struct Case {
@@ -107,8 +113,8 @@ TEST(AcSolver, SeriesLoopCurrentIsSourceOverBranchImpedance) {
 TEST(AcSolver, VoltageDividerAndParallelBranches) {
     // Top 2, ground 3, middle 4: R1 from top to middle, R2 and the series R3-C3 to ground.
     const double R1 = 1000, R2 = 2200, R3 = 470, C3 = 330e-9, f = 800, ue = 1;
-    HandNetwork hand = test::completeNetwork(
-        4, {{1, 2}, {1, 3}, {2, 4, R1}, {4, 3, R2}, {4, 3, R3, 0, C3}});
+    HandNetwork hand =
+        test::completeNetwork(4, {{1, 2}, {1, 3}, {2, 4, R1}, {4, 3, R2}, {4, 3, R3, 0, C3}});
     Solved s = solveOnce(hand, f, ue);
     ASSERT_FALSE(s.status.failed());
     const Complex Z3(R3, -1 / (omegaOf(f) * C3));
@@ -266,7 +272,7 @@ TEST(AcSolver, TrialSolveStaysRealAndFixesReproducibleDirections) {
     EXPECT_FALSE(loop.branch(1).reversed);
     EXPECT_TRUE(loop.branch(2).reversed);  // traced from the source to the bottom terminal
     EXPECT_FALSE(loop.branch(3).reversed);
-    EXPECT_EQ(loop.branch(3).R, 100);      // the real values are back
+    EXPECT_EQ(loop.branch(3).R, 100);  // the real values are back
     EXPECT_EQ(loop.branch(3).L, 1e-3);
     EXPECT_EQ(loop.branch(3).C, 1e-6);
     EXPECT_EQ(loop.branch(3).X, 12.5);
@@ -274,9 +280,16 @@ TEST(AcSolver, TrialSolveStaysRealAndFixesReproducibleDirections) {
     EXPECT_GT(after.I(2).real(), 0);  // with the flag the lead's current reads positive
 
     // Same network, same directions, every time; and with them the trial currents are >= 0.
-    Network bigger = test::toNetwork(test::completeNetwork(
-        6, {{1, 2}, {1, 3}, {2, 4, 10}, {4, 3, 20}, {4, 5, 30}, {5, 3, 40}, {2, 5, 50},
-            {5, 6, 60}, {6, 3, 70}, {4, 6, 80}}));
+    Network bigger = test::toNetwork(test::completeNetwork(6, {{1, 2},
+                                                               {1, 3},
+                                                               {2, 4, 10},
+                                                               {4, 3, 20},
+                                                               {4, 5, 30},
+                                                               {5, 3, 40},
+                                                               {2, 5, 50},
+                                                               {5, 6, 60},
+                                                               {6, 3, 70},
+                                                               {4, 6, 80}}));
     Network again = bigger;
     assignReferenceDirections(bigger);
     assignReferenceDirections(again);
@@ -323,7 +336,9 @@ std::vector<Complex> nodalCurrents(const HandNetwork& hand, double f, double ue)
             for (int c = col; c <= count; ++c) a[r][c] -= q * a[col][c];
         }
     }
-    auto voltage = [&](int v) { return index[v] < 0 ? Complex(0) : a[index[v]][count] / a[index[v]][index[v]]; };
+    auto voltage = [&](int v) {
+        return index[v] < 0 ? Complex(0) : a[index[v]][count] / a[index[v]][index[v]];
+    };
     const Complex source = a[sourceIndex][count] / a[sourceIndex][sourceIndex];
     std::vector<Complex> currents{source, -source};
     for (std::size_t k = 2; k < hand.branches.size(); ++k) {
@@ -391,26 +406,27 @@ TEST(AcSolver, SweepFormGivesTheCompleteSolveForEveryBranch) {
         {"ladder", test::rcLadder(10, 1000, 100e-9)},
         {"inverting amplifier", test::invertingAmplifier(1000, 10000, 2000)},
         {"op-amp input branch last",
-         test::completeNetwork(5, {{1, 2}, {1, 5}, {2, 3, 1e3}, {3, 4, 22e3, 0, 1e-9}, {4, 5, 1e3}, {3, 5}},
-                               {{6}}, {4})},
-        {"dead end last", test::completeNetwork(4, {{1, 2}, {1, 3}, {2, 3, 100, 1e-3}, {3, 4, 50}})},
+         test::completeNetwork(
+             5, {{1, 2}, {1, 5}, {2, 3, 1e3}, {3, 4, 22e3, 0, 1e-9}, {4, 5, 1e3}, {3, 5}}, {{6}},
+             {4})},
+        {"dead end last",
+         test::completeNetwork(4, {{1, 2}, {1, 3}, {2, 3, 100, 1e-3}, {3, 4, 50}})},
         {"random 1", randomNetwork(random)},
         {"random 2", randomNetwork(random)},
         {"random 3", randomNetwork(random)},
     };
     // Two op-amps in cascade, each inverting; wire branches and a capacitor in the second stage.
-    networks.push_back({"two op-amps",
-                        test::completeNetwork(7,
-                                              {{1, 2},
-                                               {1, 3},
-                                               {2, 4, 1e3},
-                                               {4, 3},
-                                               {4, 5, 10e3},
-                                               {5, 6, 2.2e3, 0, 47e-9},
-                                               {6, 3},
-                                               {6, 7, 4.7e3},
-                                               {7, 3, 1e4}},
-                                              {{4}, {7}}, {5, 7})});
+    networks.push_back({"two op-amps", test::completeNetwork(7,
+                                                             {{1, 2},
+                                                              {1, 3},
+                                                              {2, 4, 1e3},
+                                                              {4, 3},
+                                                              {4, 5, 10e3},
+                                                              {5, 6, 2.2e3, 0, 47e-9},
+                                                              {6, 3},
+                                                              {6, 7, 4.7e3},
+                                                              {7, 3, 1e4}},
+                                                             {{4}, {7}}, {5, 7})});
     for (auto& [name, hand] : networks) {
         SCOPED_TRACE(name);
         Network network = test::toNetwork(hand);
@@ -463,7 +479,8 @@ TEST(AcSolver, SweepFormReportsWhatTheCompleteSolveReports) {
     sweep->prepareSweep(test::toNetwork(floating));
     EXPECT_TRUE(sweep->solveSweepPoint(1000, 1, point).noResult);
 
-    sweep->prepareSweep(test::toNetwork(test::completeNetwork(3, {{1, 2}, {1, 3}, {2, 3}, {2, 3, 100}})));
+    sweep->prepareSweep(
+        test::toNetwork(test::completeNetwork(3, {{1, 2}, {1, 3}, {2, 3}, {2, 3, 100}})));
     EXPECT_GT(sweep->solveSweepPoint(1000, 1, point).zeroPivots, 0);
 
     sweep->prepareSweep(test::toNetwork(test::seriesLoop(100, 0, 1e-6)));
@@ -515,14 +532,14 @@ HandNetwork resonantNetwork(std::mt19937& random, double L, double C) {
     auto branch = [&](int from, int to) {
         HandBranch b{from, to};
         switch (random() % 3) {
-        case 0:
-            b.L = L, b.C = C;
-            break;
-        case 1:
-            b.R = 10 + random() % 1000;
-            break;
-        default:
-            b.R = 10 + random() % 100, b.C = 1e-7 * (1 + random() % 10);
+            case 0:
+                b.L = L, b.C = C;
+                break;
+            case 1:
+                b.R = 10 + random() % 1000;
+                break;
+            default:
+                b.R = 10 + random() % 100, b.C = 1e-7 * (1 + random() % 10);
         }
         return b;
     };
@@ -543,12 +560,26 @@ TEST(AcSolver, PivotReplacementsAtOnePointKeepTheEquations) {
         SCOPED_TRACE("inductors as good as wires at 0.1 uHz: late column swaps");
         // At this frequency the inductors' entries fall below the pivot threshold, and the
         // point swaps columns after pivot rows above have taken entries in both columns.
-        Network network = test::toNetwork(test::completeNetwork(
-            12, {{1, 2},          {1, 3},          {3, 4, 535},     {4, 5, 0, 0.009},
-                 {4, 6, 14, 0.07}, {2, 7, 0, 0.008}, {5, 8, 0, 0.004}, {6, 9, 53, 0.05},
-                 {4, 10, 238},     {8, 11, 0, 0.01}, {3, 12, 0, 0.008}, {2, 3, 820},
-                 {2, 11, 31, 0.09}, {4, 12, 0, 0.01}, {4, 11, 466},    {9, 12, 737},
-                 {2, 10, 0, 0.004}, {2, 10, 194},    {2, 4, 628},      {2, 9, 79, 0.01}}));
+        Network network = test::toNetwork(test::completeNetwork(12, {{1, 2},
+                                                                     {1, 3},
+                                                                     {3, 4, 535},
+                                                                     {4, 5, 0, 0.009},
+                                                                     {4, 6, 14, 0.07},
+                                                                     {2, 7, 0, 0.008},
+                                                                     {5, 8, 0, 0.004},
+                                                                     {6, 9, 53, 0.05},
+                                                                     {4, 10, 238},
+                                                                     {8, 11, 0, 0.01},
+                                                                     {3, 12, 0, 0.008},
+                                                                     {2, 3, 820},
+                                                                     {2, 11, 31, 0.09},
+                                                                     {4, 12, 0, 0.01},
+                                                                     {4, 11, 466},
+                                                                     {9, 12, 737},
+                                                                     {2, 10, 0, 0.004},
+                                                                     {2, 10, 194},
+                                                                     {2, 4, 628},
+                                                                     {2, 9, 79, 0.01}}));
         auto sweep = std::make_unique<AcSolver>();
         sweep->prepareSweep(network);
         for (double f : {1e-7, 1000.0}) {
@@ -612,8 +643,8 @@ TEST(AcSolver, SweepPointsDoNotDependOnTheirOrder) {
 // At f = 0 a network without capacitors is a resistor network, in the sweep form as well.
 TEST(AcSolver, SweepFormAtZeroFrequency) {
     const double R1 = 1000, R2 = 2200;
-    Network divider = test::toNetwork(
-        test::completeNetwork(4, {{1, 2}, {1, 3}, {2, 4, R1, 1e-3}, {4, 3, R2}}));
+    Network divider =
+        test::toNetwork(test::completeNetwork(4, {{1, 2}, {1, 3}, {2, 4, R1, 1e-3}, {4, 3, R2}}));
     auto sweep = std::make_unique<AcSolver>();
     sweep->prepareSweep(divider);
     BranchCurrents point;

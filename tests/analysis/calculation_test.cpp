@@ -70,10 +70,16 @@ TEST(Calculation, FrequencyAndVoltageAcceptance) {
     EXPECT_EQ(calc.frequencyText(), "1,5 kHz");
     const InputAcceptance zero = calc.acceptFrequency("0");
     EXPECT_FALSE(zero.accepted);
-    EXPECT_EQ(zero.message, "Frequenz \xC2\xB4" "0 Hz\xC2\xB4 bei C/L-Bauteilen nicht erlaubt");
+    EXPECT_EQ(zero.message,
+              "Frequenz \xC2\xB4"
+              "0 Hz\xC2\xB4 bei C/L-Bauteilen nicht erlaubt");
     EXPECT_EQ(calc.frequency(), 1500.0);  // the previous one stays
-    EXPECT_EQ(calc.acceptFrequency("1,2,3").message, "Ung\xC3\xBCltige Frequenz \xC2\xB4" "1,2,3\xC2\xB4");
-    EXPECT_EQ(calc.acceptVoltage("abc").message, "Ung\xC3\xBCltige Spannung \xC2\xB4" "abc\xC2\xB4");
+    EXPECT_EQ(calc.acceptFrequency("1,2,3").message,
+              "Ung\xC3\xBCltige Frequenz \xC2\xB4"
+              "1,2,3\xC2\xB4");
+    EXPECT_EQ(calc.acceptVoltage("abc").message,
+              "Ung\xC3\xBCltige Spannung \xC2\xB4"
+              "abc\xC2\xB4");
     EXPECT_FALSE(calc.acceptVoltage("0").accepted);
     EXPECT_TRUE(calc.acceptVoltage("2,5").accepted);
     EXPECT_EQ(calc.voltage(), 2.5);

@@ -1,3 +1,5 @@
+#include "analysis/e12_table.h"
+
 #include <gtest/gtest.h>
 
 #include <bit>
@@ -6,7 +8,6 @@
 #include <optional>
 #include <string>
 
-#include "analysis/e12_table.h"
 #include "analysis/value_text.h"
 
 namespace volmira {
@@ -29,18 +30,35 @@ struct KindExpectation {
 
 const KindExpectation kKinds[] = {
     {E12Kind::Resistor,
-     {{Shape::WithZero, "mOhm"}, {Shape::Tenth, "Ohm"}, {Shape::Plain, "Ohm"},
-      {Shape::Tenfold, "Ohm"}, {Shape::Tenth, "kOhm"}, {Shape::WithZero, "kOhm"},
-      {Shape::Tenfold, "kOhm"}, {Shape::Tenth, "MOhm"}},
+     {{Shape::WithZero, "mOhm"},
+      {Shape::Tenth, "Ohm"},
+      {Shape::Plain, "Ohm"},
+      {Shape::Tenfold, "Ohm"},
+      {Shape::Tenth, "kOhm"},
+      {Shape::WithZero, "kOhm"},
+      {Shape::Tenfold, "kOhm"},
+      {Shape::Tenth, "MOhm"}},
      // The resistor table has no decade from 100 mOhm to 820 mOhm.
      {-3, -1, 0, 1, 2, 3, 4, 5}},
     {E12Kind::Capacitor,
-     {{Shape::Plain, "pF"}, {Shape::Tenfold, "pF"}, {Shape::Tenth, "nF"}, {Shape::Plain, "nF"},
-      {Shape::Tenfold, "nF"}, {Shape::Tenth, "uF"}, {Shape::Plain, "uF"}, {Shape::Tenfold, "uF"}},
+     {{Shape::Plain, "pF"},
+      {Shape::Tenfold, "pF"},
+      {Shape::Tenth, "nF"},
+      {Shape::Plain, "nF"},
+      {Shape::Tenfold, "nF"},
+      {Shape::Tenth, "uF"},
+      {Shape::Plain, "uF"},
+      {Shape::Tenfold, "uF"}},
      {-12, -11, -10, -9, -8, -7, -6, -5}},
     {E12Kind::Inductor,
-     {{Shape::Tenfold, "nH"}, {Shape::Tenth, "uH"}, {Shape::Plain, "uH"}, {Shape::Tenfold, "uH"},
-      {Shape::Tenth, "mH"}, {Shape::Plain, "mH"}, {Shape::Tenfold, "mH"}, {Shape::Tenth, "H"}},
+     {{Shape::Tenfold, "nH"},
+      {Shape::Tenth, "uH"},
+      {Shape::Plain, "uH"},
+      {Shape::Tenfold, "uH"},
+      {Shape::Tenth, "mH"},
+      {Shape::Plain, "mH"},
+      {Shape::Tenfold, "mH"},
+      {Shape::Tenth, "H"}},
      {-8, -7, -6, -5, -4, -3, -2, -1}},
 };
 
@@ -49,12 +67,18 @@ const int kBases[12] = {10, 12, 15, 18, 22, 27, 33, 39, 47, 56, 68, 82};
 std::string expectedText(int base, const Column& column) {
     std::string number;
     switch (column.shape) {
-    case Shape::Tenth:
-        number = std::to_string(base / 10) + "," + std::to_string(base % 10);
-        break;
-    case Shape::WithZero: number = std::to_string(base) + ",0"; break;
-    case Shape::Plain: number = std::to_string(base); break;
-    case Shape::Tenfold: number = std::to_string(base) + "0"; break;
+        case Shape::Tenth:
+            number = std::to_string(base / 10) + "," + std::to_string(base % 10);
+            break;
+        case Shape::WithZero:
+            number = std::to_string(base) + ",0";
+            break;
+        case Shape::Plain:
+            number = std::to_string(base);
+            break;
+        case Shape::Tenfold:
+            number = std::to_string(base) + "0";
+            break;
     }
     return number + " " + column.unit;
 }
@@ -104,17 +128,18 @@ TEST_P(E12ClickTest, MapsToCell) {
     EXPECT_EQ(e12CellAt(c.x, c.y), c.cell) << c.x << ", " << c.y;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Clicks, E12ClickTest,
-    testing::Values(ClickCase{0, 11, E12CellPosition{1, 1}},
-                    ClickCase{69, 27, E12CellPosition{1, 1}},
-                    ClickCase{70, 28, E12CellPosition{2, 2}},
-                    ClickCase{349, 45, E12CellPosition{5, 3}},
-                    ClickCase{559, 214, E12CellPosition{8, 12}},
-                    // Above the first row's cells: still row 1.
-                    ClickCase{100, 0, E12CellPosition{2, 1}},
-                    ClickCase{560, 20, std::nullopt}, ClickCase{10, 215, std::nullopt},
-                    ClickCase{-1, 20, std::nullopt}, ClickCase{20, -1, std::nullopt}));
+INSTANTIATE_TEST_SUITE_P(Clicks, E12ClickTest,
+                         testing::Values(ClickCase{0, 11, E12CellPosition{1, 1}},
+                                         ClickCase{69, 27, E12CellPosition{1, 1}},
+                                         ClickCase{70, 28, E12CellPosition{2, 2}},
+                                         ClickCase{349, 45, E12CellPosition{5, 3}},
+                                         ClickCase{559, 214, E12CellPosition{8, 12}},
+                                         // Above the first row's cells: still row 1.
+                                         ClickCase{100, 0, E12CellPosition{2, 1}},
+                                         ClickCase{560, 20, std::nullopt},
+                                         ClickCase{10, 215, std::nullopt},
+                                         ClickCase{-1, 20, std::nullopt},
+                                         ClickCase{20, -1, std::nullopt}));
 
 TEST(E12Layout, TextLiesInItsClickCell) {
     // Every cell's text starts inside the cell the click mapping gives for it.

@@ -37,33 +37,37 @@ inline SchematicGrid rcLowPass() {
 
 // Resistor and inductor from the top node, resistor across, two capacitors to the bottom node.
 inline SchematicGrid bridge() {
-    return gridFromArt({
-        "31111111C111111114",
-        "2       2        2",
-        "A       x        y",
-        "2       2        2",
-        "2       E111x1111D",
-        "2       2        2",
-        "2       z        z",
-        "2       2        2",
-        "51111111F111111116",
-    }, 5, 10);
+    return gridFromArt(
+        {
+            "31111111C111111114",
+            "2       2        2",
+            "A       x        y",
+            "2       2        2",
+            "2       E111x1111D",
+            "2       2        2",
+            "2       z        z",
+            "2       2        2",
+            "51111111F111111116",
+        },
+        5, 10);
 }
 
 // Inverting amplifier: input resistor, feedback resistor, the lower (non-inverting) input to
 // ground.
 inline SchematicGrid invertingAmplifier() {
-    return gridFromArt({
-        "         3111x1114",
-        "         2       2",
-        "         2       2",
-        " 3111x111F11400  2",
-        " 2        002#J11F111",
-        " A      31116=0",
-        " 2      2 00000",
-        " 2      I",
-        " I",
-    }, 20, 40);
+    return gridFromArt(
+        {
+            "         3111x1114",
+            "         2       2",
+            "         2       2",
+            " 3111x111F11400  2",
+            " 2        002#J11F111",
+            " A      31116=0",
+            " 2      2 00000",
+            " 2      I",
+            " I",
+        },
+        20, 40);
 }
 
 }  // namespace volmira::test::art

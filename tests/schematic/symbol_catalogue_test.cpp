@@ -16,7 +16,8 @@ TEST(SymbolCatalogue, SizesComeFromTheDigitStringsAndMatchEveryPattern) {
         EXPECT_EQ(catalogue.width(code), kSymbolWidths[code] - '0');
         const auto& pattern = catalogue[code].pattern;
         if (!pattern.empty()) {
-            EXPECT_EQ(static_cast<int>(pattern.size()), catalogue.height(code) * catalogue.width(code));
+            EXPECT_EQ(static_cast<int>(pattern.size()),
+                      catalogue.height(code) * catalogue.width(code));
         }
     }
 }
@@ -71,8 +72,8 @@ TEST(SymbolCatalogue, PatternsUseOnlyTheCellVocabulary) {
 
 TEST(SymbolCatalogue, WireRunsAndSingleCells) {
     const SymbolCatalogue& c = SymbolCatalogue::instance();
-    const std::pair<int, std::string_view> runs[] = {{29, "11"},   {30, "111"}, {31, "1111"},
-                                                     {32, "11111111"}, {33, "22"}, {34, "2222"},
+    const std::pair<int, std::string_view> runs[] = {{29, "11"},       {30, "111"}, {31, "1111"},
+                                                     {32, "11111111"}, {33, "22"},  {34, "2222"},
                                                      {35, "22222222"}};
     for (const auto& [code, pattern] : runs) EXPECT_EQ(c[code].pattern, pattern) << code;
     for (int code = 33; code <= 35; ++code) EXPECT_EQ(c.width(code), 1);

@@ -448,4 +448,3 @@ std::vector<std::pair<const char*, SchematicGrid>> analysableDrawings() {
 }
 
 }  // namespace volmira::test
-

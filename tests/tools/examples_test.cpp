@@ -17,7 +17,9 @@
 namespace volmira::test {
 namespace {
 
-std::filesystem::path examplePath(const std::string& name) { return sourceDir() / "examples" / name; }
+std::filesystem::path examplePath(const std::string& name) {
+    return sourceDir() / "examples" / name;
+}
 
 // The CSV rows of `volmira-calc --csv` (or of another listing), header included.
 std::vector<std::vector<std::string>> calcRows(const std::vector<std::string>& arguments) {
@@ -46,8 +48,8 @@ TEST_P(ExampleNetworks, PassesTheCheckAnalysesAndSolvesOverItsRange) {
     const ExampleNetwork& example = GetParam();
     const std::string file = examplePath(example.fileName).string();
     const SchematicFault fault = checkSchematic(example.draw().grid());
-    EXPECT_FALSE(fault.found) << "fault at column " << fault.column << ", row " << fault.row
-                              << "\n" << drawingText(example.draw().grid());
+    EXPECT_FALSE(fault.found) << "fault at column " << fault.column << ", row " << fault.row << "\n"
+                              << drawingText(example.draw().grid());
 
     // Every component drawn carries a value from the file.
     const auto components = calcRows({file, "--components"});
@@ -57,7 +59,8 @@ TEST_P(ExampleNetworks, PassesTheCheckAnalysesAndSolvesOverItsRange) {
 
     // Analysis, values and solve are clean at the file's frequency and at both ends of its range
     // (exit status 0 also says the solver met no zero pivot).
-    for (const std::string& f : {example.fields.fqVon, example.fields.fqEinzel, example.fields.fqBis}) {
+    for (const std::string& f :
+         {example.fields.fqVon, example.fields.fqEinzel, example.fields.fqBis}) {
         const auto branches = calcRows({file, "--csv", "--at", f});
         EXPECT_GT(branches.size(), 2u) << f;
     }
@@ -73,12 +76,13 @@ INSTANTIATE_TEST_SUITE_P(Shipped, ExampleNetworks, ::testing::ValuesIn(exampleNe
                          });
 
 // A column of the branch row that holds `component`.
-double branchValue(const std::vector<std::vector<std::string>>& branches, const std::string& component,
-                   const std::string& column) {
+double branchValue(const std::vector<std::vector<std::string>>& branches,
+                   const std::string& component, const std::string& column) {
     const auto& header = branches.at(0);
     const auto at = std::find(header.begin(), header.end(), column) - header.begin();
     for (std::size_t i = 1; i < branches.size(); ++i)
-        if (branches[i][1] == component) return std::stod(branches[i][static_cast<std::size_t>(at)]);
+        if (branches[i][1] == component)
+            return std::stod(branches[i][static_cast<std::size_t>(at)]);
     ADD_FAILURE() << "no branch holding just " << component;
     return 0;
 }

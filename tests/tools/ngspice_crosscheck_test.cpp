@@ -23,7 +23,9 @@ struct CrossCheckCase {
 };
 
 // Test listings show the network's name, not the bytes of the case.
-void PrintTo(const CrossCheckCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const CrossCheckCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 // Relative magnitude error and phase difference (degrees) allowed. The op-amps' gain of 1e9
 // stands for an infinite one, which moves currents by about 1e-9 of their size.
@@ -56,14 +58,15 @@ std::vector<CrossCheckCase> crossCheckCases() {
 }
 
 class NgspiceCrossCheck : public ::testing::TestWithParam<CrossCheckCase> {
-protected:
+  protected:
     // The network file of the case: the shipped example, or the drawing saved with values.
     std::string networkFile() {
         const CrossCheckCase& c = GetParam();
         if (!c.draw) return (sourceDir() / "examples" / c.name).string();
         const auto path = folder_.path() / (c.name + ".nwb");
         std::string error;
-        EXPECT_TRUE(saveGeneratedNetwork(c.draw(), path, {"1 V", "1 kHz", "100 Hz", "10 kHz"}, error))
+        EXPECT_TRUE(
+            saveGeneratedNetwork(c.draw(), path, {"1 V", "1 kHz", "100 Hz", "10 kHz"}, error))
             << error;
         return path.string();
     }
@@ -81,7 +84,8 @@ TEST_P(NgspiceCrossCheck, EveryComponentCurrentAgreesInMagnitudeAndPhase) {
     // Networks of resistors only are also calculated at 0 Hz: ngspice's operating point.
     std::vector<std::string> frequencies(std::begin(kFrequencies), std::end(kFrequencies));
     bool resistorsOnly = true;
-    for (std::size_t i = 1; i < componentRows.size(); ++i) resistorsOnly &= componentRows[i][0] == 'R';
+    for (std::size_t i = 1; i < componentRows.size(); ++i)
+        resistorsOnly &= componentRows[i][0] == 'R';
     if (resistorsOnly) frequencies.push_back("0");
 
     for (const std::string& frequency : frequencies) {
@@ -112,7 +116,8 @@ TEST_P(NgspiceCrossCheck, EveryComponentCurrentAgreesInMagnitudeAndPhase) {
             const auto fields = splitFields(componentRows[i]);
             ASSERT_EQ(fields.size(), 6u);
             std::string name = fields[0];
-            for (char& ch : name) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+            for (char& ch : name)
+                ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
             ASSERT_TRUE(theirs.count(name)) << "ngspice printed no current of " << fields[0] << "\n"
                                             << netlist.out;
             const std::complex<double> a = ours.at(fields[4]);
@@ -145,7 +150,8 @@ std::vector<SweepRow> parseNgspiceSweep(const std::string& output) {
     std::vector<SweepRow> rows;
     for (const std::string& line : splitLines(output)) {
         const auto fields = splitFields(line, '\t');
-        if (fields.size() < 4 || fields[0].empty() || !std::isdigit(static_cast<unsigned char>(fields[0][0])))
+        if (fields.size() < 4 || fields[0].empty() ||
+            !std::isdigit(static_cast<unsigned char>(fields[0][0])))
             continue;
         rows.push_back({std::stod(fields[1]), {std::stod(fields[2]), std::stod(fields[3])}});
     }
@@ -176,7 +182,8 @@ TEST(NgspiceSweepCrossCheck, EveryPointOfTheLogarithmicSweepAgrees) {
         ASSERT_EQ(fields.size(), 13u);
         // ngspice multiplies its step up point by point; the product drifts by about 1e-11 a point.
         EXPECT_NEAR(theirs[i].frequency / std::stod(fields[1]), 1, 1e-7) << "point " << i;
-        const std::complex<double> a = std::polar(std::stod(fields[3]), std::stod(fields[12]) * M_PI / 180);
+        const std::complex<double> a =
+            std::polar(std::stod(fields[3]), std::stod(fields[12]) * M_PI / 180);
         const std::complex<double> b = theirs[i].current;
         EXPECT_LT(std::abs(b - a) / std::abs(a), kMagnitudeTolerance) << "point " << i;
     }

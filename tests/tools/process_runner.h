@@ -17,7 +17,7 @@
 namespace volmira::test {
 
 struct ProcessResult {
-    int exitCode = -1;     // -1: the program could not be started or did not exit normally
+    int exitCode = -1;  // -1: the program could not be started or did not exit normally
     bool started = false;
     std::string out;
     std::string err;
@@ -31,7 +31,8 @@ inline std::string readWholeFile(const std::filesystem::path& path) {
 }
 
 // `program` is looked up in PATH when it holds no slash.
-inline ProcessResult runProcess(const std::string& program, const std::vector<std::string>& arguments) {
+inline ProcessResult runProcess(const std::string& program,
+                                const std::vector<std::string>& arguments) {
     TempFolder folder;
     const std::string outPath = (folder.path() / "out").string();
     const std::string errPath = (folder.path() / "err").string();
@@ -48,7 +49,8 @@ inline ProcessResult runProcess(const std::string& program, const std::vector<st
     argv.push_back(nullptr);
     ProcessResult result;
     pid_t pid = 0;
-    const int spawned = posix_spawnp(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
+    const int spawned =
+        posix_spawnp(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     if (spawned != 0) return result;
     int status = 0;

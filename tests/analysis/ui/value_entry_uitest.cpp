@@ -57,9 +57,8 @@ class ValueEntryTest : public QObject {
     QRect componentBox(int k) const {
         const Component& c = network().component(k);
         const GridPixel corner = c.code > 6 ? cellBoxTopLeft({c.column, c.row - 1})
-                                        : cellBoxTopLeft({c.column - 1, c.row});
-        return c.code > 6 ? QRect(corner.x, corner.y, 9, 27)
-                          : QRect(corner.x, corner.y, 27, 9);
+                                            : cellBoxTopLeft({c.column - 1, c.row});
+        return c.code > 6 ? QRect(corner.x, corner.y, 9, 27) : QRect(corner.x, corner.y, 27, 9);
     }
 
   private slots:
@@ -132,8 +131,7 @@ class ValueEntryTest : public QObject {
     void confirmationKeepsTheValuesAndAsksForMode3() {
         editRow(r1, "1k");
         QTest::mouseClick(panel->confirmButton(), Qt::LeftButton);  // C 1 is still 0
-        QCOMPARE(window->messages(),
-                 QStringList{QString::fromUtf8(kZeroCapacitorMessage.data())});
+        QCOMPARE(window->messages(), QStringList{QString::fromUtf8(kZeroCapacitorMessage.data())});
         QCOMPARE(list->currentRow(), c1 - 1);
         editRow(c1, "159,155n");
         list->setCurrentCell(c1 - 1, 1);

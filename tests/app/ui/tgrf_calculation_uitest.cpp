@@ -334,8 +334,8 @@ class TgrfCalculationTest : public QObject {
                          field->contentsRect().width() - 4,
                      qPrintable(field->text()));
         for (QLabel* label : card->findChildren<QLabel*>())
-            QVERIFY2(inside(label, card) && label->fontMetrics().horizontalAdvance(label->text()) <=
-                                                label->width(),
+            QVERIFY2(inside(label, card) &&
+                         label->fontMetrics().horizontalAdvance(label->text()) <= label->width(),
                      qPrintable(label->text()));
         QVERIFY(test::inkPixels(f.w().drawingView()->grab().toImage()) > 100);
     }

@@ -84,11 +84,12 @@ class TgrfModesTest : public QObject {
         QVERIFY(f.w().statusPanel()->isHidden());
 
         f.find<QAction>("Mod2")->trigger();
-        f.w().enableModes(4, 3);  // as the confirmation of the values does
+        f.w().enableModes(4, 3);             // as the confirmation of the values does
         f.find<QAction>("Mod2")->trigger();  // the menu narrows to the mode it chose
         QCOMPARE(selectable(f), (QList<bool>{true, true, false, false}));
         f.w().enableModes(4, 3);
-        QTest::mouseClick(f.find<QLabel>("lm3"), Qt::LeftButton);  // a label chooses like its button
+        QTest::mouseClick(f.find<QLabel>("lm3"),
+                          Qt::LeftButton);  // a label chooses like its button
         QCOMPARE(f.ws().modes.workingMode(), 2);
         QCOMPARE(selectable(f), (QList<bool>{true, true, true, true}));
         QTest::keyClick(&f.w(), Qt::Key_F8);
@@ -142,8 +143,10 @@ class TgrfModesTest : public QObject {
         for (int m : {1, 2, 3, 4}) {
             f.w().enableModes(4, m);
             const QImage& image = hints->image();
-            QVERIFY2(test::inkPixels(image, QRect(5, 3, 300, 12)) > 20, qPrintable(QString::number(m)));
-            QVERIFY2(test::inkPixels(image, QRect(5, 18, 300, 12)) > 20, qPrintable(QString::number(m)));
+            QVERIFY2(test::inkPixels(image, QRect(5, 3, 300, 12)) > 20,
+                     qPrintable(QString::number(m)));
+            QVERIFY2(test::inkPixels(image, QRect(5, 18, 300, 12)) > 20,
+                     qPrintable(QString::number(m)));
         }
     }
 

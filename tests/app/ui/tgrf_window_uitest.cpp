@@ -9,9 +9,9 @@
 #include <QTimer>
 
 #include "app/progress.h"
+#include "app/ui/main_timer.h"
 #include "app/ui/main_window_fixture.h"
 #include "app/ui/status_panel.h"
-#include "app/ui/main_timer.h"
 #include "app/ui/tafel4.h"
 #include "app/ui/title_window.h"
 #include "schematic/ui/drawing_view.h"

@@ -277,7 +277,8 @@ void EditorUiTest::sideBarUndoesMovesAndAsksForANewNetwork() {
     // The image follows: the resistor body stands one cell further right and down.
     const QPoint body = cellTopLeft(21, 21) + QPoint(6, 1);
     QCOMPARE(panel.view->drawing().pixelColor(body), QColor(Qt::black));
-    QCOMPARE(panel.view->drawing().pixelColor(cellTopLeft(20, 20) + QPoint(6, 1)), QColor(Qt::white));
+    QCOMPARE(panel.view->drawing().pixelColor(cellTopLeft(20, 20) + QPoint(6, 1)),
+             QColor(Qt::white));
     QTest::mouseClick(arrows, Qt::LeftButton, {}, QPoint(2, 2));  // between the arrows: nothing
     QCOMPARE(panel.area(21, 21, 3, 1), std::string("1x1\n"));
 
