@@ -306,6 +306,11 @@ std::string formatValue(int unitCode, int digits, double value, bool compact) {
     }
 }
 
+std::string_view unitText(int unitCode) {
+    if (unitCode < 0 || unitCode >= static_cast<int>(kUnitTexts.size())) return {};
+    return kUnitTexts[static_cast<std::size_t>(unitCode)];
+}
+
 int unitCodeForComponentName(std::string_view name) {
     if (name.empty()) return kUnitNone;
     switch (name.front()) {

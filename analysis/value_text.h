@@ -25,6 +25,9 @@ enum UnitCode : int {
     kUnitNone = 12,
 };
 
+// The text of a unit code ("Hz", "Ohm"); empty for codes without unit.
+std::string_view unitText(int unitCode);
+
 // The gain's marker for minus infinity; shown as "unendlich".
 inline constexpr double kMinusInfinity = -1e38;
 

@@ -77,10 +77,11 @@ int calculate(const CalcOptions& options) {
     } else {
         const SolveStatus status = calculation.solve();
         writeBranches(std::cout, network, calculation.table(), options.csv);
-        if (!status.failed()) return 0;
+        if (status.message().empty()) return 0;
+        // The results are shown as computed, as the program does; the status tells that they
+        // are not to be trusted.
+        return refuse({kExitRefused, std::string(status.message())});
     }
-    // The results are shown as computed, as the program does; the status tells that they are
-    // not to be trusted.
     return refuse({kExitRefused, std::string(kSolverFailureMessage)});
 }
 

@@ -8,7 +8,7 @@
 
 #include "analysis/schematic_check.h"
 #include "analysis/topology.h"
-#include "editor_grid_text.h"
+#include "support/test_drawings.h"
 
 namespace volmira {
 namespace {

@@ -8,7 +8,7 @@
 #include "schematic/network_file.h"
 #include "support/test_drawings.h"
 #include "support/test_support.h"
-#include "tools/example_networks.h"
+#include "support/example_networks.h"
 #include "tools/ngspice_networks.h"
 #include "tools/process_runner.h"
 

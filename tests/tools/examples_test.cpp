@@ -11,7 +11,7 @@
 #include "analysis/schematic_check.h"
 #include "support/test_drawings.h"
 #include "support/test_support.h"
-#include "tools/example_networks.h"
+#include "support/example_networks.h"
 #include "tools/process_runner.h"
 
 namespace volmira::test {

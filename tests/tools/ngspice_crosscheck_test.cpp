@@ -9,8 +9,9 @@
 #include <complex>
 #include <fstream>
 
+#include "support/random_drawings.h"
 #include "support/test_support.h"
-#include "tools/example_networks.h"
+#include "support/example_networks.h"
 #include "tools/ngspice_networks.h"
 #include "tools/process_runner.h"
 
@@ -46,6 +47,12 @@ std::vector<CrossCheckCase> crossCheckCases() {
     cases.push_back({"RcLadder25TwoBands", [] { return rcLadder(25); }});
     cases.push_back({"LoadedRcLadder70Branches", [] { return loadedRcLadder(34); }});
     cases.push_back({"WheatstoneBridgeNoGround", wheatstoneBridge});
+    // Ground marks on a return rail close loops of bare wire, which carry nothing.
+    cases.push_back(
+        {"DividerTwoGroundsOnTheRail", [] { return drawLattice(groundedRailLadder(1)); }});
+    cases.push_back(
+        {"LadderThreeGroundsOnTheRail", [] { return drawLattice(groundedRailLadder(8)); }});
+    cases.push_back({"ResistorGrid6x6", [] { return drawLattice(resistorGrid(6, 6)); }});
     cases.push_back({"HorizontalSourceLoop", horizontalSourceLoop});
     cases.push_back({"TwoCapacitorsInABranch", twoCapacitorsInABranch});
     cases.push_back({"InvertingAmplifier", invertingAmplifier});

@@ -7,7 +7,6 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -22,13 +21,6 @@ struct ProcessResult {
     std::string out;
     std::string err;
 };
-
-inline std::string readWholeFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 // `program` is looked up in PATH when it holds no slash.
 inline ProcessResult runProcess(const std::string& program,
@@ -57,8 +49,8 @@ inline ProcessResult runProcess(const std::string& program,
     if (waitpid(pid, &status, 0) != pid) return result;
     result.started = true;
     if (WIFEXITED(status)) result.exitCode = WEXITSTATUS(status);
-    result.out = readWholeFile(outPath);
-    result.err = readWholeFile(errPath);
+    result.out = readFileBytes(outPath);
+    result.err = readFileBytes(errPath);
     return result;
 }
 
