@@ -479,4 +479,51 @@ LineList seriesLoopLines(const std::string& resistor, const std::string& capacit
     return buildNetworkLines(symbols, records, {"2 V", "5 kHz", "10 Hz", "100 kHz"});
 }
 
+namespace {
+
+char mirroredCell(char c) {
+    switch (c) {
+        case '3':
+            return '4';
+        case '4':
+            return '3';
+        case '5':
+            return '6';
+        case '6':
+            return '5';
+        case 'D':
+            return 'E';
+        case 'E':
+            return 'D';
+        default:
+            return c;
+    }
+}
+
+}  // namespace
+
+SchematicGrid mirrored(const SchematicGrid& grid, int axis) {
+    constexpr int kOpAmpLeftPlusUpper = 27;
+    constexpr int kOpAmpLeftPlusLower = 28;
+    Sketch s;
+    for (int row = 1; row <= kGridRows; ++row)
+        for (int column = 1; column < axis; ++column)
+            s.grid().set(axis - column, row, mirroredCell(grid.at(column, row)));
+    // An op-amp symbol is no cell-by-cell mirror of its counterpart: stamp the counterpart over
+    // the mirrored cells. Both have their body three columns right of their left edge.
+    for (int row = 1; row <= kGridRows; ++row) {
+        for (int column = 1; column < axis; ++column) {
+            if (grid.at(column, row) != '#') continue;
+            const bool right = grid.at(column - 3, row) == kEmptyCell;
+            const char mark = grid.at(right ? column : column - 2, row + 1);
+            const bool upperPlus = mark == '<' || mark == '>';
+            const int code =
+                right ? (upperPlus ? kOpAmpLeftPlusUpper : kOpAmpLeftPlusLower)
+                      : (upperPlus ? code::opAmpRightPlusUpper : code::opAmpRightPlusLower);
+            s.put(code, axis - column - 1, row - 2);
+        }
+    }
+    return s.grid();
+}
+
 }  // namespace volmira::test
