@@ -5,6 +5,7 @@
 
 #include "analysis/input_checks.h"
 #include "analysis/value_text.h"
+#include "schematic/text_file.h"
 
 namespace volmira {
 
@@ -13,8 +14,9 @@ namespace {
 // The input fields show the accepted values with this many significant digits.
 constexpr int kInputDigits = 8;
 
+// A typed text in a message, cut to the length messages quote.
 std::string quoted(std::string_view prefix, std::string_view text) {
-    return std::string(prefix) + " \xC2\xB4" + std::string(text) + "\xC2\xB4";
+    return std::string(prefix) + " \xC2\xB4" + messageText(text, kQuotedTextLimit) + "\xC2\xB4";
 }
 
 std::string_view trimmed(std::string_view text) {
