@@ -5,7 +5,7 @@
 
 #include "schematic/network_file.h"
 #include "support/test_support.h"
-#include "tools/example_networks.h"
+#include "support/example_networks.h"
 #include "tools/process_runner.h"
 
 namespace volmira::test {
