@@ -103,8 +103,7 @@ TEST(Readout, ValuesOfAColumn) {
 
 TEST(SweepChecks, RefusalsNameTheProblem) {
     EXPECT_EQ(sweepBoundMessage(0), "Frequenz 0 ist nicht erlaubt");
-    EXPECT_NE(sweepBoundMessage(-20).find("Negative"), std::string_view::npos);
-    EXPECT_TRUE(sweepBoundMessage(20).empty());
+    EXPECT_TRUE(sweepBoundMessage(20).empty());  // other bounds as the frequency input
     EXPECT_EQ(sweepStartMessage(3, 0, 20, 2e4), kNoGainMessage);
     EXPECT_EQ(sweepStartMessage(6, 0, 20, 2e4), kNoGainMessage);
     EXPECT_TRUE(sweepStartMessage(1, 0, 20, 2e4).empty());
