@@ -67,6 +67,21 @@ void expectNear(Complex actual, Complex expected, double relative, double floor 
         << "actual " << actual << " expected " << expected;
 }
 
+// A loop of two resistors beside the circuit, touching nothing: its current is free.
+HandNetwork floatingLoop() {
+    HandNetwork hand;
+    hand.nodes = 5;
+    hand.branches = {{1, 2}, {1, 3}, {2, 3, 100}, {4, 5, 10}, {4, 5, 20}};
+    hand.currentLawNodes = {2, 3, 4, 5};
+    hand.meshes = {{1, 3, -2}};
+    return hand;
+}
+
+// A wire from the top terminal to the bottom one, beside a resistor.
+HandNetwork shortedSource() {
+    return test::completeNetwork(3, {{1, 2}, {1, 3}, {2, 3}, {2, 3, 100}});
+}
+
 // A current-law or op-amp row whose only entry stands in the last column is a sound equation;
 // it used to be taken for a system without solution.
 TEST(AcSolver, RowWithItsOnlyEntryInTheLastColumnIsSolved) {
@@ -121,9 +136,7 @@ TEST(AcSolver, RepeatedAndEmptyCurrentLawRowsAreDropped) {
 }
 
 TEST(AcSolver, ShortCircuitAcrossTheSourceGivesTheFailureMessage) {
-    // A wire from the top terminal to the bottom one, beside a resistor.
-    HandNetwork hand = test::completeNetwork(3, {{1, 2}, {1, 3}, {2, 3}, {2, 3, 100}});
-    Solved s = solveOnce(hand, 1000, 1);
+    Solved s = solveOnce(shortedSource(), 1000, 1);
     EXPECT_TRUE(s.status.shortCircuit);
     EXPECT_EQ(s.status.message(), kSolverFailureMessage);
     for (int k = 1; k <= 4; ++k) {
@@ -154,13 +167,7 @@ TEST(AcSolver, LostDigitsGiveTheImprecisionMessage) {
 }
 
 TEST(AcSolver, UndeterminedCurrentsGiveNoResult) {
-    // A loop of two resistors beside the circuit, touching nothing: its current is free.
-    HandNetwork hand;
-    hand.nodes = 5;
-    hand.branches = {{1, 2}, {1, 3}, {2, 3, 100}, {4, 5, 10}, {4, 5, 20}};
-    hand.currentLawNodes = {2, 3, 4, 5};
-    hand.meshes = {{1, 3, -2}};
-    Solved s = solveOnce(hand, 1000, 1);
+    Solved s = solveOnce(floatingLoop(), 1000, 1);
     EXPECT_TRUE(s.status.noResult);
     EXPECT_TRUE(s.status.failed());
     for (int k = 1; k <= 5; ++k) EXPECT_EQ(s.I(k), Complex(0, 0));
@@ -295,16 +302,10 @@ TEST(AcSolver, SweepFormReportsWhatTheCompleteSolveReports) {
     BranchCurrents point;
     EXPECT_TRUE(sweep->solveSweepPoint(1000, 1, point).noResult);  // not prepared
 
-    HandNetwork floating;
-    floating.nodes = 5;
-    floating.branches = {{1, 2}, {1, 3}, {2, 3, 100}, {4, 5, 10}, {4, 5, 20}};
-    floating.currentLawNodes = {2, 3, 4, 5};
-    floating.meshes = {{1, 3, -2}};
-    sweep->prepareSweep(test::toNetwork(floating));
+    sweep->prepareSweep(test::toNetwork(floatingLoop()));
     EXPECT_TRUE(sweep->solveSweepPoint(1000, 1, point).noResult);
 
-    sweep->prepareSweep(
-        test::toNetwork(test::completeNetwork(3, {{1, 2}, {1, 3}, {2, 3}, {2, 3, 100}})));
+    sweep->prepareSweep(test::toNetwork(shortedSource()));
     EXPECT_GT(sweep->solveSweepPoint(1000, 1, point).zeroPivots, 0);
 
     sweep->prepareSweep(test::toNetwork(test::seriesLoop(100, 0, 1e-6)));
