@@ -89,7 +89,7 @@ TEST(Readout, ValuesOfAColumn) {
     ASSERT_TRUE(solved);
     EXPECT_EQ(solved->frequency, "20 Hz");
     EXPECT_EQ(solved->value, "20 A");
-    EXPECT_EQ(solved->phase, "45 \xC2\xB0");
+    EXPECT_EQ(solved->phase, "45,000 \xC2\xB0");  // phases: fixed decimals
     // Slots beyond the phase cells show 0; an unsolved column its frequency only.
     EXPECT_EQ(readoutAt({*plot, range, true, 1, 6, 8}, 672)->phase, "0 \xC2\xB0");
     const auto unsolved = readoutAt(source, 100);
