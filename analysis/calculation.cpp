@@ -170,7 +170,8 @@ SweepOutcome Calculation::sweep(std::span<const double> frequencies, const Point
     solver_->prepareSweep(*network_);
     for (double frequency : frequencies) {
         const SolveStatus status = solver_->solveSweepPoint(frequency, voltage_, *currents_);
-        outcome.clean = outcome.clean && !status.failed();
+        outcome.failed = outcome.failed || status.failed();
+        outcome.imprecise = outcome.imprecise || status.imprecise;
         if (!pointDone(outcome.pointsDone++, *currents_)) {
             outcome.stopped = true;
             break;

@@ -37,8 +37,15 @@ inline constexpr double kDefaultVoltage = 1.0;
 
 struct SweepOutcome {
     std::size_t pointsDone = 0;
-    bool stopped = false;  // the callback asked to stop
-    bool clean = true;     // no point met the solver's failure
+    bool stopped = false;    // the callback asked to stop
+    bool failed = false;     // some point met the solver's failure
+    bool imprecise = false;  // some point is not good to six digits
+
+    // What to tell the user after the sweep, the failure before the imprecision; empty when
+    // every point is sound.
+    std::string_view message() const {
+        return SolveStatus{.shortCircuit = failed, .imprecise = imprecise}.message();
+    }
 };
 
 class Calculation {

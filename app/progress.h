@@ -34,6 +34,7 @@ inline constexpr std::int32_t kStartupCaption = 877;
 inline constexpr std::int32_t kStartupCatalogue = 879;
 inline constexpr std::int32_t kStartupEnd = 881;
 inline constexpr std::int32_t kCalculator = 995;
+inline constexpr std::int32_t kFormulaCollection = 996;
 }  // namespace progress
 
 }  // namespace volmira

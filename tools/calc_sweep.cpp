@@ -46,8 +46,8 @@ std::optional<Failure> sweepPoints(const InputFields& fields, bool logarithmic, 
     return std::nullopt;
 }
 
-bool writeSweepSeries(std::ostream& out, Calculation& calculation, int branch,
-                      const SweepPoints& points, bool csv) {
+std::string_view writeSweepSeries(std::ostream& out, Calculation& calculation, int branch,
+                                  const SweepPoints& points, bool csv) {
     const Network& network = calculation.network();
     writeSweepHeader(out, network, branch, csv);
     const double resistance = network.branch(branch).R;
@@ -61,7 +61,7 @@ bool writeSweepSeries(std::ostream& out, Calculation& calculation, int branch,
             writeSweepRow(out, points.point[i], points.frequency[i], quantities, csv);
             return true;
         });
-    return outcome.clean;
+    return outcome.message();
 }
 
 }  // namespace volmira::calc

@@ -3,6 +3,7 @@
 // graphic mode derives them, and the quantities of one branch at each point.
 #include <optional>
 #include <ostream>
+#include <string_view>
 #include <vector>
 
 #include "analysis/calculation.h"
@@ -22,8 +23,8 @@ struct SweepPoints {
 std::optional<Failure> sweepPoints(const InputFields& fields, bool logarithmic, SweepPoints& out);
 
 // Sweeps the engine's network at its accepted voltage and writes one row per point for
-// `branch`. Gives false when a point met a zero pivot.
-bool writeSweepSeries(std::ostream& out, Calculation& calculation, int branch,
-                      const SweepPoints& points, bool csv);
+// `branch`. Gives the solver's message when a point met a failure or lost digits, else empty.
+std::string_view writeSweepSeries(std::ostream& out, Calculation& calculation, int branch,
+                                  const SweepPoints& points, bool csv);
 
 }  // namespace volmira::calc

@@ -71,18 +71,18 @@ int calculate(const CalcOptions& options) {
         return 0;
     }
 
+    // The results are shown as computed, as the program does; the message tells that they are
+    // not to be trusted.
+    std::string_view message;
     if (sweep) {
         const int branch = network.component(sweepComponent).branch;
-        if (writeSweepSeries(std::cout, calculation, branch, *sweep, options.csv)) return 0;
+        message = writeSweepSeries(std::cout, calculation, branch, *sweep, options.csv);
     } else {
-        const SolveStatus status = calculation.solve();
+        message = calculation.solve().message();
         writeBranches(std::cout, network, calculation.table(), options.csv);
-        if (status.message().empty()) return 0;
-        // The results are shown as computed, as the program does; the status tells that they
-        // are not to be trusted.
-        return refuse({kExitRefused, std::string(status.message())});
     }
-    return refuse({kExitRefused, std::string(kSolverFailureMessage)});
+    if (message.empty()) return 0;
+    return refuse({kExitRefused, std::string(message)});
 }
 
 }  // namespace

@@ -134,7 +134,8 @@ void ResultsPanel::calculate() {
     redrawMarks();
     showSelected();
     QApplication::restoreOverrideCursor();
-    if (status.failed()) dialogs().error(window(), qText(kSolverFailureMessage));
+    if (const std::string_view text = status.message(); !text.empty())
+        dialogs().error(window(), qText(text));
 }
 
 void ResultsPanel::drawingPressed(QPoint pixel) {

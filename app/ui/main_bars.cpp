@@ -121,6 +121,8 @@ MainMenus buildMainMenus(Tgrf& window, EditorController& editor) {
                      &QAction::triggered, &window, &Tgrf::SpSpeichern1Click);
     QObject::connect(addEntry(file, "NetwerkDateilschen1", "Netzwerk (Datei) löschen"),
                      &QAction::triggered, &window, &Tgrf::NetwerkDateilschen1Click);
+    // Recent files show their name and folder; the tooltip holds the whole path.
+    file->setToolTipsVisible(true);
     menus.recentSeparator = file->addSeparator();
     for (int k = 1; k <= 5; ++k) {
         QAction* a = file->addAction(QString());
@@ -156,6 +158,11 @@ MainMenus buildMainMenus(Tgrf& window, EditorController& editor) {
         QObject::connect(a, &QAction::triggered, &window, [&window, m] { window.ModWahl(m); });
         menus.modes[std::size_t(m - 1)] = a;
     }
+
+    QMenu* extras = bar->addMenu("E&xtras");
+    extras->setObjectName("Extras");
+    QObject::connect(addEntry(extras, "FSammel", "Formelsammlung"), &QAction::triggered, &window,
+                     &Tgrf::FSammelClick);
 
     QAction* calculator = bar->addAction("Rechner");
     calculator->setObjectName("Rechner");

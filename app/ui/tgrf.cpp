@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStyle>
 #include <QThread>
 #include <QTimer>
 #include <QToolButton>
@@ -34,6 +35,7 @@
 #include "app/ui/tafel4.h"
 #include "app/ui/title_window.h"
 #include "app/workspace.h"
+#include "formulas/ui/formula_window.h"
 #include "platform/calculator.h"
 #include "platform/dialogs.h"
 #include "platform/failure_handling.h"
@@ -260,10 +262,24 @@ ScreenSize Tgrf::currentScreenSize() {
     return {screen->size().width(), screen->size().height()};
 }
 
-void Tgrf::placeForScreen(ScreenSize screen) {
+ScreenArea Tgrf::availableArea() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) return {};
+    const QRect area = screen->availableGeometry();
+    return {area.x(), area.y(), area.width(), area.height()};
+}
+
+int Tgrf::frameExtraHeight() const {
+    // Before the window is shown the frame is not known yet: a title bar's height stands in.
+    const int known = frameGeometry().height() - height();
+    return known > 0 ? known : style()->pixelMetric(QStyle::PM_TitleBarHeight) + 8;
+}
+
+void Tgrf::placeForScreen(ScreenSize screen, ScreenArea area) {
     screenWarningText_->setText(qText(screenWarningText(screen)));
     screenWarning_->setVisible(screenWarningNeeded(screen));
-    const WindowGeometry g = shownGeometry(screen, startupGeometry(screen));
+    const WindowGeometry g = fittedGeometry(shownGeometry(screen, startupGeometry(screen)), area,
+                                            frameGeometry().width() - width(), frameExtraHeight());
     setWindowState(windowState() & ~Qt::WindowMaximized);
     resize(g.width, g.height);
     move(g.left, g.top);
@@ -272,7 +288,7 @@ void Tgrf::placeForScreen(ScreenSize screen) {
 }
 
 void Tgrf::showPlaced() {
-    placeForScreen(currentScreenSize());
+    placeForScreen(currentScreenSize(), availableArea());
     show();
 }
 
@@ -416,6 +432,7 @@ void Tgrf::updateRecentControls() {
         button->setToolTip(qText(ws_.recent.pathOfSlot(k)));
         QAction* entry = menus_.recent[std::size_t(k - 1)];
         entry->setText(caption);
+        entry->setToolTip(qText(ws_.recent.pathOfSlot(k)));
         entry->setVisible(!caption.isEmpty());
         any = any || !caption.isEmpty();
     }
@@ -537,6 +554,8 @@ bool Tgrf::writeNetworkFile(const std::filesystem::path& path, const LineList& l
     status_->hideMessage();
     if (result.ok()) return true;
     progressCode = progress::kSave;
+    // The reason (read-only file, a folder that takes no files) first, then the usual report.
+    if (!result.detail.empty()) dialogs().error(this, qText(result.detail));
     reportFailure();
     return false;
 }
@@ -615,6 +634,13 @@ void Tgrf::RechnerClick() {
             calculator_();
         else
             bringUpCalculator();
+    });
+}
+
+void Tgrf::FSammelClick() {
+    runHandler(progress::kFormulaCollection, [this] {
+        openFormulaCollection(
+            this, [](QWidget* parent, const QString& text) { dialogs().error(parent, text); });
     });
 }
 

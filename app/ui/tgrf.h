@@ -48,9 +48,11 @@ class Tgrf : public QMainWindow {
     void startupInitialisation(const std::filesystem::path& programFolder, ScreenSize screen);
     void startTitleTimer();
     void showPlaced();
-    // Size, place and warn for a screen of this size (the window is not shown).
-    void placeForScreen(ScreenSize screen);
+    // Size, place and warn for a screen of this size (the window is not shown), kept inside
+    // `area` (the screen without its panels) where one is given.
+    void placeForScreen(ScreenSize screen, ScreenArea area = {});
     static ScreenSize currentScreenSize();
+    static ScreenArea availableArea();
     // The network named on the command line, checked as the open dialog's choice would be; a
     // refused file leaves the new network.
     void openFromCommandLine(const std::filesystem::path& path);
@@ -96,6 +98,7 @@ class Tgrf : public QMainWindow {
     bool Schaltbildcheck();
     void SchaltbildCheck1Click();
     void RechnerClick();
+    void FSammelClick();
     void ZeitgeberTimer();
     // The failure report: message by ProgressCode, "Abbruch" or "Ignorieren".
     void MyExcept();
@@ -106,6 +109,7 @@ class Tgrf : public QMainWindow {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    int frameExtraHeight() const;
     void buildScreenWarning(QWidget* content, ScreenSize screen);
     void buildValuePanels();
     void applyModeSwitch(const ModeSwitch& change);

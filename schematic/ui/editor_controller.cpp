@@ -4,7 +4,9 @@
 #include <QToolButton>
 
 #include "app/progress.h"
+#include "platform/dialogs.h"
 #include "platform/failure_handling.h"
+#include "platform/qt_text.h"
 #include "schematic/ui/drawing_view.h"
 #include "schematic/ui/editor_side_bar.h"
 #include "schematic/ui/glyph_painter.h"
@@ -94,6 +96,7 @@ void EditorController::paint(const DrawingChanges& changes) {
     else
         view_->showGlyphs(changes.glyphs, style());
     if (changes.changed) emit drawingChanged();
+    if (!changes.hint.empty()) dialogs().information(view_->window(), qText(changes.hint));
 }
 
 void EditorController::showPreviews() {

@@ -114,7 +114,7 @@ TEST(Calculation, SweepGivesTheSolvesPointsAndStopsWhenAsked) {
     });
     EXPECT_EQ(all.pointsDone, 3u);
     EXPECT_FALSE(all.stopped);
-    EXPECT_TRUE(all.clean);
+    EXPECT_TRUE(all.message().empty());
     // Each point is the single-frequency solve at that frequency.
     const char* texts[] = {"100", "1k", "10k"};
     for (std::size_t i = 0; i < frequencies.size(); ++i) {

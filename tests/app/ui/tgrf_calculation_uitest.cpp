@@ -10,6 +10,8 @@
 #include <QScrollArea>
 #include <QTest>
 #include <QToolButton>
+#include <cmath>
+#include <map>
 #include <stdexcept>
 
 #include "analysis/ui/network_highlight.h"
@@ -20,6 +22,8 @@
 #include "schematic/network_file.h"
 #include "schematic/ui/drawing_view.h"
 #include "schematic/ui/glyph_painter.h"
+#include "support/random_drawings.h"
+#include "support/reference_solver.h"
 #include "support/test_drawings.h"
 
 using namespace volmira;
@@ -172,6 +176,34 @@ class TgrfCalculationTest : public QObject {
                  (QStringList{"707,11 mV", "707,11 uA", "1 kOhm", "-3,010 dB", "500 uVA", "500 uW",
                               "45,00 °", "1 kOhm", "0 Ohm", "0", "45,00 °"}));
         QCOMPARE(f.results()->solveCount(), 1);
+    }
+
+    // Ground marks at both ends and in the middle of one rail: loops of bare wire through ground
+    // that carry nothing and raise no message.
+    void threeGroundMarksOnOneRailGiveTheReferenceCurrents() {
+        CalculationWindow f;
+        f.openDrawing(test::drawLattice(test::groundedRailLadder(3)));
+        f.analyse();
+        QCOMPARE(f.ws().modes.workingMode(), 2);
+        const std::map<char, QString> values{{'R', "4,7k"}, {'L', "10m"}, {'C', "220n"}};
+        for (int k = 1; k <= f.network().componentCount; ++k) {
+            const std::string name = f.network().component(k).name;
+            f.typeValue(name, values.at(name[0]));
+        }
+        f.confirm();
+        QCOMPARE(f.ws().modes.workingMode(), 3);
+        QCOMPARE(f.dialogs.count(Kind::Error), 0);
+        const test::ReferenceCurrents exact = test::referenceCurrents(f.network(), 1000, 1);
+        QVERIFY(exact.solved);
+        const AllBranchTable& table = f.ws().calculation.table();
+        for (int k = 1; k <= f.network().componentCount; ++k) {
+            const auto b = std::size_t(f.network().component(k).branch - 1);
+            const double expected = std::abs(exact.current[b]);
+            QVERIFY2(std::abs(table.current[b].magnitude - expected) <= 1e-9 * expected,
+                     f.network().component(k).name.c_str());
+        }
+        if (const QString folder = qEnvironmentVariable("VOLMIRA_SCREENSHOTS"); !folder.isEmpty())
+            f.w().grab().save(folder + "/three-ground-marks.png");
     }
 
     void modePanelsTakeThePressesAndTheirMarksGoWithTheMode() {

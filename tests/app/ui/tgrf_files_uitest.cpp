@@ -57,6 +57,7 @@ class TgrfFilesTest : public QObject {
         QCOMPARE(f.find<QToolButton>("NwName1")->text(),
                  QString::fromStdString(recentFileCaption(path.string())));
         QVERIFY(f.find<QAction>("nwbn1")->isVisible());
+        QCOMPARE(f.find<QAction>("nwbn1")->toolTip(), q(path));
         QVERIFY(!f.find<QAction>("nwbn2")->isVisible());
 
         const QImage before = f.w().drawingView()->picture();
@@ -146,6 +147,7 @@ class TgrfFilesTest : public QObject {
         f.dialogs.fileNames.push_back(q(f.folder.path() / "fehlt" / "x.nwb"));
         f.find<QAction>("SpSpeichern1")->trigger();
         QCOMPARE(f.dialogs.lastText(Kind::Failure), QString::fromStdString(failureReportText(191)));
+        QVERIFY(f.dialogs.lastText(Kind::Error).contains("fehlt"));
         QCOMPARE(f.w().windowTitle(), "Schaltung: " + q(loop));
         QCOMPARE(f.ws().savedLines, saved);
         QVERIFY(f.w().statusPanel()->isHidden());

@@ -148,6 +148,10 @@ class TgrfModesTest : public QObject {
             QVERIFY2(test::inkPixels(image, QRect(5, 18, 300, 12)) > 20,
                      qPrintable(QString::number(m)));
         }
+        // Too narrow for its lines: cut, and whole in the tooltip.
+        hints->resize(200, HintImage::kHeight);
+        hints->showLines(hintLines(4));
+        QVERIFY(hints->toolTip().startsWith(QString::fromStdString(hintLines(4).first)));
     }
 
     void drawingChangesWithdrawTheAnalysis() {

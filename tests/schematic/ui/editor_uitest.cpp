@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "analysis/topology.h"
+#include "app/ui/scripted_dialogs.h"
 #include "app/workspace.h"
 #include "schematic/editor_geometry.h"
 #include "schematic/ui/drawing_view.h"
@@ -17,6 +18,7 @@
 #include "schematic/ui/editor_side_bar.h"
 #include "schematic/ui/glyph_painter.h"
 #include "schematic/ui/symbol_toolbar.h"
+#include "schematic/wire_tools.h"
 
 namespace volmira {
 
@@ -24,6 +26,7 @@ namespace {
 
 // The mode-1 panel as the main window lays it out: toolbar above, side bar left of the drawing.
 struct DrawingPanel {
+    test::ScriptedDialogs& dialogs = test::ScriptedDialogs::install();
     std::unique_ptr<Workspace> ws = std::make_unique<Workspace>();
     std::unique_ptr<QWidget> window = std::make_unique<QWidget>();
     QFrame* toolbarFrame = new QFrame(window.get());
@@ -105,6 +108,7 @@ class EditorUiTest : public QObject {
     void rightClickSwitchesTheFormOfTheSymbol();
     void sideBarUndoesMovesAndAsksForANewNetwork();
     void otherModesOnlyShowTheHandOverClickableCells();
+    void aLineStopsBeforeAComponentAndSaysWhy();
 };
 
 void EditorUiTest::toolbarAndSideBarCarryTheirNamesHintsAndTags() {
@@ -323,6 +327,17 @@ void EditorUiTest::otherModesOnlyShowTheHandOverClickableCells() {
     QCOMPARE(panel.view->cursor().shape(), Qt::PointingHandCursor);
     panel.move(DrawingPanel::pixelOf(30, 30));
     QCOMPARE(panel.view->cursor().shape(), Qt::ArrowCursor);
+}
+
+void EditorUiTest::aLineStopsBeforeAComponentAndSaysWhy() {
+    DrawingPanel panel;
+    QTest::mouseClick(panel.sym(4), Qt::LeftButton);
+    panel.placeSymbol(1, 15, 10);
+    QTest::mouseClick(panel.sym(15), Qt::LeftButton);
+    panel.line({{16, 5}, {16, 15}});
+    QCOMPARE(panel.area(15, 10, 3, 1), std::string("1x1\n"));
+    QCOMPARE(panel.dialogs.lastText(test::ScriptedDialogs::Kind::Information),
+             QString::fromUtf8(kLineStopsAtComponent.data(), int(kLineStopsAtComponent.size())));
 }
 
 }  // namespace volmira
