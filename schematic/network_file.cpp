@@ -6,7 +6,9 @@ namespace volmira {
 
 namespace {
 
-bool isComponentCode(int code) { return (code >= 1 && code <= 3) || (code >= 7 && code <= 9); }
+bool isComponentCode(int code) {
+    return (code >= 1 && code <= 3) || (code >= 7 && code <= 9);
+}
 
 bool storable(const StoredComponent& c) {
     return SchematicGrid::inside(c.column, c.row) && isComponentCode(c.code);
@@ -32,7 +34,7 @@ struct FileProblem {
 };
 
 class NetworkParser {
-public:
+  public:
     NetworkParser(const LineList& lines, std::string_view fileName)
         : lines_(lines), fileName_(fileName) {}
 
@@ -87,31 +89,31 @@ public:
         return net;
     }
 
-private:
-  // Cells that form no symbol (a lone "J" of an overwritten amplifier) are neither drawn nor
-  // saved, and a symbol whose pattern a later one overlaps may not be found again in the
-  // painted grid. So the grid becomes what the list paints, recognised again until the list
-  // describes its own grid: then saving and loading give back this very drawing.
-  void settle(LoadedNetwork& net, std::size_t endMark) const {
-      for (int round = 0; round < kSettleRounds; ++round) {
-          net.grid.clear();
-          restamp(net.symbols, net.grid);
-          SchematicGrid painted = net.grid;
-          SymbolList again;
-          recognise(painted, again, endMark);
-          if (again == net.symbols) return;
-          net.symbols = again;
-      }
-      fail(endMark,
-           "Die Zeichnung enthält sich überdeckende Symbole, die sich nicht "
-           "eindeutig darstellen lassen.");
-  }
+  private:
+    // Cells that form no symbol (a lone "J" of an overwritten amplifier) are neither drawn nor
+    // saved, and a symbol whose pattern a later one overlaps may not be found again in the
+    // painted grid. So the grid becomes what the list paints, recognised again until the list
+    // describes its own grid: then saving and loading give back this very drawing.
+    void settle(LoadedNetwork& net, std::size_t endMark) const {
+        for (int round = 0; round < kSettleRounds; ++round) {
+            net.grid.clear();
+            restamp(net.symbols, net.grid);
+            SchematicGrid painted = net.grid;
+            SymbolList again;
+            recognise(painted, again, endMark);
+            if (again == net.symbols) return;
+            net.symbols = again;
+        }
+        fail(endMark,
+             "Die Zeichnung enthält sich überdeckende Symbole, die sich nicht "
+             "eindeutig darstellen lassen.");
+    }
 
-  void recognise(SchematicGrid& grid, SymbolList& list, std::size_t endMark) const {
-      if (!rebuildSymbolList(grid, list))
-          fail(endMark,
-               "Die Zeichnung ergibt mehr als " + std::to_string(kMaxPlacedSymbols) + " Symbole.");
-  }
+    void recognise(SchematicGrid& grid, SymbolList& list, std::size_t endMark) const {
+        if (!rebuildSymbolList(grid, list))
+            fail(endMark, "Die Zeichnung ergibt mehr als " + std::to_string(kMaxPlacedSymbols) +
+                              " Symbole.");
+    }
 
     [[noreturn]] void fail(std::size_t index, const std::string& problem) const {
         throw FileProblem{"Die Netzwerkdatei " + messageText(fileName_) +
@@ -206,8 +208,8 @@ NetworkSaveResult saveNetworkFile(const std::filesystem::path& path, const LineL
     return result;
 }
 
-std::optional<std::string> unsavedChangesQuestion(const SymbolList& symbols, const LineList& working,
-                                                  const LineList& saved) {
+std::optional<std::string> unsavedChangesQuestion(const SymbolList& symbols,
+                                                  const LineList& working, const LineList& saved) {
     if (symbols.empty()) return std::nullopt;
     if (working.size() != saved.size()) return std::string(kAskSaveDrawing);
     const std::size_t count = working.size();
@@ -221,6 +223,8 @@ std::optional<std::string> unsavedChangesQuestion(const SymbolList& symbols, con
     return std::nullopt;
 }
 
-bool isUntitledNetwork(std::string_view path) { return path.ends_with(kUntitledNetworkName); }
+bool isUntitledNetwork(std::string_view path) {
+    return path.ends_with(kUntitledNetworkName);
+}
 
 }  // namespace volmira

@@ -90,7 +90,9 @@ std::string utf8Prefix(std::string_view utf8, std::size_t count) {
     return std::string(utf8.substr(0, at));
 }
 
-std::string displayPath(const std::filesystem::path& path) { return path.string(); }
+std::string displayPath(const std::filesystem::path& path) {
+    return path.string();
+}
 
 std::string messageText(std::string_view utf8, std::size_t limit) {
     static constexpr char kHex[] = "0123456789ABCDEF";

@@ -46,7 +46,8 @@ int inUnprivilegedChild(const std::function<bool()>& body) {
 
 std::vector<std::string> entriesOf(const fs::path& folder) {
     std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename());
+    for (const auto& entry : fs::directory_iterator(folder))
+        names.push_back(entry.path().filename());
     std::sort(names.begin(), names.end());
     return names;
 }
@@ -55,14 +56,18 @@ TEST(TextFile, WritesLatin1WithCrLfAfterEveryLine) {
     test::TempFolder folder;
     const fs::path file = folder.path() / "a.txt";
     ASSERT_TRUE(writeTextLines(file, {"Spannung 1 V", "47 µF", "Größe", ""}).ok());
-    EXPECT_EQ(test::readFileBytes(file), "Spannung 1 V\r\n47 \xB5" "F\r\nGr\xF6\xDF" "e\r\n\r\n");
+    EXPECT_EQ(test::readFileBytes(file),
+              "Spannung 1 V\r\n47 \xB5"
+              "F\r\nGr\xF6\xDF"
+              "e\r\n\r\n");
 }
 
 TEST(TextFile, CharactersOutsideLatin1AndLineBreaksBecomeQuestionMarks) {
     test::TempFolder folder;
     const fs::path file = folder.path() / "a.txt";
     const std::string malformed = "a\xC3(b\xFF";  // cut sequence, byte never valid in UTF-8
-    ASSERT_TRUE(writeTextLines(file, {"5 €", "zwei\nZeilen\r", malformed, "\xF0\x9F\x94\x8C"}).ok());
+    ASSERT_TRUE(
+        writeTextLines(file, {"5 €", "zwei\nZeilen\r", malformed, "\xF0\x9F\x94\x8C"}).ok());
     EXPECT_EQ(test::readFileBytes(file), "5 ?\r\nzwei?Zeilen?\r\na?(b?\r\n?\r\n");
     // The line count on disk is the count written.
     EXPECT_EQ(readTextLines(file).lines.size(), 4u);
@@ -80,9 +85,11 @@ TEST(TextFile, ReadsCrLfLfAndLoneCrAndConvertsLatin1ToUtf8) {
         {"\r\n", {""}},
         {"eins\r\nzwei\r\n", {"eins", "zwei"}},
         {"eins\nzwei\n", {"eins", "zwei"}},
-        {"eins\nzwei", {"eins", "zwei"}},          // no line break at the end
+        {"eins\nzwei", {"eins", "zwei"}},  // no line break at the end
         {"eins\rzwei\r\n\r\ndrei", {"eins", "zwei", "", "drei"}},
-        {"47 \xB5" "F\r\n\xC4", {"47 µF", "Ä"}},
+        {"47 \xB5"
+         "F\r\n\xC4",
+         {"47 µF", "Ä"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.bytes));

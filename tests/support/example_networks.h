@@ -16,7 +16,7 @@ namespace volmira::test {
 
 // A drawing with the values of its components.
 class ExampleDrawing {
-public:
+  public:
     ExampleDrawing& put(int code, int column, int row) {
         sketch_.put(code, column, row);
         return *this;
@@ -40,8 +40,8 @@ public:
     ExampleDrawing& component(int code, int column, int row, std::string valueText) {
         put(code, column, row);
         const bool vertical = code > 6;
-        values_.push_back({vertical ? row + 1 : row, vertical ? column : column + 1, code,
-                           std::move(valueText)});
+        values_.push_back(
+            {vertical ? row + 1 : row, vertical ? column : column + 1, code, std::move(valueText)});
         return *this;
     }
     // The vertical source: its "A" lies at (column + 1, row + 1).
@@ -60,7 +60,7 @@ public:
         return buildNetworkLines(symbols, values_, fields);
     }
 
-private:
+  private:
     Sketch sketch_;
     std::vector<StoredComponent> values_;
 };

@@ -6,9 +6,9 @@
 #include <regex>
 
 #include "schematic/network_file.h"
+#include "support/example_networks.h"
 #include "support/test_drawings.h"
 #include "support/test_support.h"
-#include "support/example_networks.h"
 #include "tools/ngspice_networks.h"
 #include "tools/process_runner.h"
 

@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "analysis/schematic_check.h"
+#include "support/example_networks.h"
 #include "support/test_drawings.h"
 #include "support/test_support.h"
-#include "support/example_networks.h"
 #include "tools/process_runner.h"
 
 namespace volmira::test {

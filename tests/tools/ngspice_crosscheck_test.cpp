@@ -9,9 +9,9 @@
 #include <complex>
 #include <fstream>
 
+#include "support/example_networks.h"
 #include "support/random_drawings.h"
 #include "support/test_support.h"
-#include "support/example_networks.h"
 #include "tools/ngspice_networks.h"
 #include "tools/process_runner.h"
 
