@@ -249,7 +249,8 @@ void Tgrf::startupInitialisation(const std::filesystem::path& programFolder, Scr
 }
 
 void Tgrf::openFromCommandLine(const std::filesystem::path& path) {
-    runHandler(progress::kOpen, [&] { loadNetwork(path); });
+    // Made absolute: the caption and the recent files must still name it from another folder.
+    runHandler(progress::kOpen, [&] { loadNetwork(std::filesystem::absolute(path)); });
 }
 
 void Tgrf::startTitleTimer() {

@@ -74,7 +74,10 @@ class TgrfFilesTest : public QObject {
     void commandLineOpensTheFileOrKeepsTheNewNetwork() {
         MainWindow f;
         const fs::path path = f.writeNetwork("loop.nwb", test::seriesLoopLines());
-        f.w().openFromCommandLine(path);
+        const QString before = QDir::currentPath();
+        QDir::setCurrent(q(f.folder.path()));
+        f.w().openFromCommandLine("loop.nwb");  // named from the folder it was started in
+        QDir::setCurrent(before);
         QCOMPARE(f.w().windowTitle(), "Schaltung: " + q(path));
         QCOMPARE(f.ws().calculation.network().componentCount, 2);
 
