@@ -37,6 +37,27 @@ struct Branch {
     bool reversed = false;
 };
 
+// One step of a branch's walk: '0' up, '1' right, '2' left, '3' down; false (nothing moved) for
+// any other character.
+inline bool stepAlongPath(char step, int& column, int& row) {
+    switch (step) {
+        case '0':
+            --row;
+            return true;
+        case '1':
+            ++column;
+            return true;
+        case '2':
+            --column;
+            return true;
+        case '3':
+            ++row;
+            return true;
+        default:
+            return false;
+    }
+}
+
 // An ideal op-amp: no voltage and no current between its inputs, any output current, which
 // returns through the reference node (ground, or without ground marks the source's return node).
 struct OpAmp {

@@ -73,22 +73,7 @@ void walkBranch(const Network& network, int branchNumber, std::vector<BranchItem
     int row = branch.startRow;
     items.clear();
     for (char step : branch.path) {
-        switch (step) {
-            case '0':
-                --row;
-                break;
-            case '1':
-                ++column;
-                break;
-            case '2':
-                --column;
-                break;
-            case '3':
-                ++row;
-                break;
-            default:
-                break;
-        }
+        stepAlongPath(step, column, row);
         for (int k = 1; k <= network.componentCount; ++k) {
             const Component& c = network.component(k);
             if (c.branch == branchNumber && c.column == column && c.row == row)

@@ -8,26 +8,6 @@ namespace {
 
 constexpr int kCell = kMiniatureCell;
 
-// The cell after one step of a branch walk: 0 up, 1 right, 2 left, 3 down.
-void step(char digit, int& column, int& row) {
-    switch (digit) {
-        case '0':
-            --row;
-            break;
-        case '1':
-            ++column;
-            break;
-        case '2':
-            --column;
-            break;
-        case '3':
-            ++row;
-            break;
-        default:
-            break;
-    }
-}
-
 void add(std::vector<MiniatureItem>& out, MiniatureShape shape, int x1, int y1, int x2, int y2) {
     out.push_back({shape, {{x1, y1}, {x2, y2}}});
 }
@@ -38,7 +18,7 @@ void addBranchLine(std::vector<MiniatureItem>& out, const Branch& branch) {
     int column = branch.startColumn, row = branch.startRow;
     for (char digit : branch.path) {
         line.points.push_back({kCell * column, kCell * row});
-        step(digit, column, row);
+        stepAlongPath(digit, column, row);
     }
     if (line.points.size() > 1) out.push_back(std::move(line));
 }
@@ -115,7 +95,7 @@ std::vector<PlotPoint> branchHighlightBoxes(const Network& network, int branch) 
     int column = b.startColumn, row = b.startRow;
     for (char digit : b.path) {
         boxes.push_back({kCell * column - 2, kCell * row - 2});
-        step(digit, column, row);
+        stepAlongPath(digit, column, row);
     }
     return boxes;
 }

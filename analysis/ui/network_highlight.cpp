@@ -19,26 +19,12 @@ QPoint cellOrigin(int column, int row) {
 
 std::vector<QPoint> branchCells(const Branch& branch) {
     std::vector<QPoint> cells;
-    QPoint cell(branch.startColumn, branch.startRow);
-    cells.push_back(cell);
+    int column = branch.startColumn, row = branch.startRow;
+    cells.emplace_back(column, row);
     for (char step : branch.path) {
-        switch (step) {
-            case '0':
-                cell.ry() -= 1;
-                break;
-            case '1':
-                cell.rx() += 1;
-                break;
-            case '2':
-                cell.rx() -= 1;
-                break;
-            case '3':
-                cell.ry() += 1;
-                break;
-            default:
-                continue;
-        }
-        if (!SchematicGrid::inside(cell.x(), cell.y())) break;
+        if (!stepAlongPath(step, column, row)) continue;
+        const QPoint cell(column, row);
+        if (!SchematicGrid::inside(column, row)) break;
         if (std::find(cells.begin(), cells.end(), cell) == cells.end()) cells.push_back(cell);
     }
     return cells;
