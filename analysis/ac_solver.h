@@ -11,16 +11,24 @@
 
 namespace volmira {
 
-// Shown once after a solve that met a zero pivot or gave no result.
+// Shown once after a solve that met a short circuit, a zero pivot or gave no result.
 inline constexpr std::string_view kSolverFailureMessage =
     "Es ist ein Fehler aufgetreten !\n\n"
     "In der Schaltung ist möglicherweise ein Kurzschluss oder es wurde versucht,\n"
     "einen Stromzweig mit extrem hoher bzw. niedriger Impedanz zu berechnen\n\n"
     "Die ausgegebenen Ergebnisse sind nicht korrekt !!";
 
+// Shown after a solve whose currents cannot be trusted to six digits.
+inline constexpr std::string_view kImpreciseResultMessage =
+    "Die Ergebnisse sind bei dieser Frequenz ungenau (Genauigkeit unter 6 Stellen).";
+
 inline constexpr double kTwoPi = 6.283185307179586;
-// A pivot whose |Re| + |Im| is below this is replaced by a larger entry of its row or column.
+// A pivot of the current-law rows whose |Re| + |Im| is below this is replaced by a larger entry
+// of its row or column.
 inline constexpr double kPivotThreshold = 1e-7;
+// A current is trusted when its estimated error is below this share of its size, or of a
+// hundredth of the largest current.
+inline constexpr double kTrustedPrecision = 1e-6;
 
 struct BranchCurrents {
     // Current of branch k at index k - 1, reference direction already applied (reversed flag).
@@ -31,27 +39,39 @@ struct BranchCurrents {
 };
 
 struct SolveStatus {
-    int zeroPivots = 0;         // pivots that stayed zero after the replacement search
+    int zeroPivots = 0;         // pivots that came out exactly 0
     int undefinedCurrents = 0;  // branches whose current came out undefined (given as 0)
     bool noResult = false;      // the system has no unique solution; currents are all 0
+    bool shortCircuit = false;  // bare wire joins the source's two terminals
+    bool imprecise = false;     // some current is not good to six digits
 
-    // The failure message is due.
-    bool failed() const { return noResult || zeroPivots > 0 || undefinedCurrents > 0; }
+    // The short-circuit message is due.
+    bool failed() const {
+        return noResult || shortCircuit || zeroPivots > 0 || undefinedCurrents > 0;
+    }
+    // What to tell the user after this solve; empty when the results are sound.
+    std::string_view message() const {
+        if (failed()) return kSolverFailureMessage;
+        if (imprecise) return kImpreciseResultMessage;
+        return {};
+    }
 };
 
 // How the solver works. The current-law and op-amp rows do not depend on the frequency: they are
 // reduced among themselves once, so that each of them gives one "tree" current as a real
-// combination of the remaining "chord" currents (one per mesh). Put into the mesh rows, that
-// leaves M equations in the M chord currents whose matrix is A_R + j(w A_L - A_C / w), the three
-// real matrices collected once from the branches' R, L and 1/C. Each frequency then costs one
-// complex elimination of that M x M system and the back-substitution of the tree currents.
-// Pivots below kPivotThreshold are replaced by the first later column of their row that reaches
-// it, else the first later row; the order of rows and columns that this search arrives at for
-// the system's lasting zeros is found once, so that points search only where a value is tiny at
-// their frequency. A pivot that stays 0 is counted and skipped, and the currents it leaves
-// undefined are given as 0.
+// combination of the remaining "chord" currents (the branches in most meshes become chords, so
+// that the sums stay short). Loops of bare wire that avoid the source carry a current that no
+// equation fixes and that concerns no component: one wire of each such loop gets a fixed current
+// of 0, a further row of that reduction; so does a component bridged by bare wire. Put into the
+// mesh rows, that leaves M equations in the chord currents whose matrix is
+// A_R + j(w A_L - A_C / w), the three real matrices collected once from the branches' R, L and
+// 1/C. Each frequency then scales every mesh row to a largest entry near 1, factors the system
+// by elimination with partial pivoting (a pivot in place is kept down to a tenth of its column's
+// largest entry), solves, refines the solution once or more against the residual of every mesh
+// equation over the branches in extended precision, and estimates from the last correction how
+// many digits each current holds.
 class AcSolver {
-public:
+  public:
     // One complete solve at frequency f (Hz, may be 0 for networks without capacitors) and
     // source voltage ue (V, phase 0). Also writes every branch's reactance X into the network.
     SolveStatus solve(Network& network, double frequency, double voltage, BranchCurrents& out);
@@ -63,21 +83,23 @@ public:
     void prepareSweep(const Network& network);
     SolveStatus solveSweepPoint(double frequency, double voltage, BranchCurrents& out);
 
-private:
-    static constexpr int kMaxIncidenceRows = kMaxKclRows + kMaxOpAmps;
+  private:
+    static constexpr int kMaxIncidenceRows = kMaxKclRows + kMaxOpAmps + kMaxBranches;
     // Row strides in doubles, multiples of four so that row operations run in aligned groups of
     // four columns.
     static constexpr int kIncidenceStride = (kMaxBranches + 3) & ~3;
-    static constexpr int kMaxMeshStride = (kMaxMeshes + 1 + 3) & ~3;
+    static constexpr int kMaxMeshStride = (kMaxMeshes + 3) & ~3;
     using IncidencePlane = std::array<double, kMaxIncidenceRows * kIncidenceStride>;
     using MeshPlane = std::array<double, kMaxMeshes * kMaxMeshStride>;
+    using MeshVector = std::array<double, kMaxMeshStride>;
 
     bool loadNetwork(const Network& network);
+    void findWireLoops(const Network& network);
     bool reactances(double frequency, BranchCurrents& out) const;
     bool prepare(const Network& network);
 
     // The incidence rows, reduced among themselves by real Gauss-Jordan; rows that come out
-    // empty are dropped. True when the independent rows and the meshes make a square system.
+    // empty are dropped. True when the mesh rows suffice for the remaining chord currents.
     bool reduceIncidence();
     void findIncidencePivot(int k, int rows);
     void swapIncidenceColumns(int a, int b);
@@ -88,12 +110,11 @@ private:
     void collectMeshMatrices();
     void orderMeshSystem();
     void buildMeshSystem(double omega, double voltage);
-    void eliminateMeshSystem(SolveStatus& status);
-    void eliminateBelow(int k, int firstRow, int lastRow, std::complex<double> inv);
-    void findMeshPivot(int k);
-    void swapMeshColumns(int a, int b);
-    void swapMeshRows(int a, int b);
-    void backSubstitute(SolveStatus& status);
+    void factorMeshSystem(SolveStatus& status);
+    void solveFactored(MeshVector& re, MeshVector& im) const;
+    void refine(SolveStatus& status);
+    void residual();
+    void treeCurrents(SolveStatus& status);
 
     double& incidence(int row, int column) { return incidence_[row * kIncidenceStride + column]; }
 
@@ -102,7 +123,10 @@ private:
     int kclCount_ = 0;
     int opAmpCount_ = 0;
     int meshCount_ = 0;
-    int incidenceCount_ = 0;  // K + P, then the independent ones among them
+    int wireRowCount_ = 0;
+    int incidenceCount_ = 0;  // K + P + wire rows, then the independent ones among them
+    int chordCount_ = 0;
+    bool shortCircuit_ = false;
     std::array<double, kMaxBranches> resistance_{};
     std::array<double, kMaxBranches> inductance_{};
     std::array<double, kMaxBranches> capacitance_{};
@@ -110,6 +134,12 @@ private:
     std::array<SignRow, kMaxKclRows> kclRows_{};
     std::array<SignRow, kMaxOpAmps> opAmpRows_{};
     std::array<SignRow, kMaxMeshes> meshRows_{};
+    // The branches of each mesh with their signs, and 1/C, for the residual.
+    std::array<std::uint8_t, kMaxMeshes> meshTermCount_{};
+    std::array<std::array<std::uint8_t, kMaxBranches>, kMaxMeshes> meshTermBranch_{};
+    std::array<SignRow, kMaxMeshes> meshTermSign_{};
+    std::array<long double, kMaxBranches> inverseCapacitance_{};
+    std::array<std::uint8_t, kMaxBranches> wireRowBranch_{};  // branches with a fixed current 0
 
     // Incidence rows while they are reduced, and which branch stands in each column.
     alignas(64) IncidencePlane incidence_{};
@@ -127,25 +157,41 @@ private:
     std::array<std::uint8_t, kMaxIncidenceRows> treeTermCount_{};
     std::array<std::array<double, kMaxMeshes>, kMaxIncidenceRows> treeCoefficient_{};
     std::array<std::array<std::uint8_t, kMaxMeshes>, kMaxIncidenceRows> treeChord_{};
-    // Chord branch per column of the mesh system, and the three real matrices (right-hand side
-    // column and padding 0).
-    std::array<std::uint8_t, kMaxMeshes> preparedChordBranch_{};
+    // Chord branch per column of the mesh system, the source's sign in each mesh row, and the
+    // three real matrices (padding columns 0).
+    std::array<std::uint8_t, kMaxMeshes> chordBranch_{};
+    std::array<std::int8_t, kMaxMeshes> meshSource_{};
+    std::array<std::uint8_t, kMaxMeshes> meshOfRow_{};  // the mesh each row stands for
     alignas(64) MeshPlane meshR_{};
     alignas(64) MeshPlane meshL_{};
     alignas(64) MeshPlane meshInverseC_{};
 
-    // The mesh system of one frequency while it is eliminated.
-    alignas(64) MeshPlane re_{};
-    alignas(64) MeshPlane im_{};
-    std::array<std::uint8_t, kMaxMeshes> chordBranch_{};
+    // The scaled mesh system of one frequency and its row scales; its factors: the upper
+    // triangle in place of the system, the multipliers apart, the pivot row of each step.
+    double omega_ = 0;
+    double voltage_ = 0;
+    std::array<double, kMaxMeshes> rowScale_{};
+    alignas(64) MeshVector rightRe_{};
+    alignas(64) MeshVector rightIm_{};
+    alignas(64) MeshPlane upperRe_{};
+    alignas(64) MeshPlane upperIm_{};
+    alignas(64) MeshPlane lowerRe_{};
+    alignas(64) MeshPlane lowerIm_{};
+    std::array<std::uint8_t, kMaxMeshes> pivotRow_{};
+    std::array<bool, kMaxMeshes> zeroPivot_{};
     std::array<double, kMaxMeshes> pivotInverseRe_{};
     std::array<double, kMaxMeshes> pivotInverseIm_{};
     // Per pivot row: the groups of four columns right of the pivot that hold a non-zero entry.
     std::array<std::uint32_t, kMaxMeshes> pivotGroups_{};
-    alignas(64) std::array<double, kMaxMeshStride> solutionRe_{};
-    alignas(64) std::array<double, kMaxMeshStride> solutionIm_{};
+    // The chord currents, the correction of the last refinement and the residual.
+    alignas(64) MeshVector solutionRe_{};
+    alignas(64) MeshVector solutionIm_{};
+    alignas(64) MeshVector correctionRe_{};
+    alignas(64) MeshVector correctionIm_{};
+    std::array<double, kMaxMeshes> chordError_{};
     std::array<double, kMaxBranches> currentRe_{};
     std::array<double, kMaxBranches> currentIm_{};
+    std::array<double, kMaxBranches> currentError_{};
 };
 
 // The trial solve of the analysis: solves the network with reproducible pseudo-random real

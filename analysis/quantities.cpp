@@ -14,18 +14,29 @@ constexpr double kDegreesPerRadian = 180.0 / std::numbers::pi;
 constexpr double kInfinite = 1e38;
 
 constexpr std::array<int, kQuantityCount> kSlotUnits = {
-    kUnitVolt, kUnitAmpere, kUnitOhm, kUnitDecibel, kUnitVoltAmpere, kUnitWatt,
-    kUnitDegree, kUnitOhm, kUnitOhm, kUnitVar, kUnitDegree,
+    kUnitVolt,   kUnitAmpere, kUnitOhm, kUnitDecibel, kUnitVoltAmpere, kUnitWatt,
+    kUnitDegree, kUnitOhm,    kUnitOhm, kUnitVar,     kUnitDegree,
 };
 constexpr std::array<std::string_view, kQuantityCount> kCaptions = {
-    "Spannung", "Strom", "S-Widerstand", "Verstärkung", "Scheinleistung", "Wirkleistung",
-    "Phase U / Ue", "", "", "Blindleistung", "Phase I / Ue",
+    "Spannung",
+    "Strom",
+    "S-Widerstand",
+    "Verstärkung",
+    "Scheinleistung",
+    "Wirkleistung",
+    "Phase U / Ue",
+    "",
+    "",
+    "Blindleistung",
+    "Phase I / Ue",
 };
 // Per button FgGroesse1..9: the slot (7 standing for 10) and the readout unit.
 constexpr std::string_view kSelectorSlots = "103645927";
 constexpr std::string_view kSelectorUnits = "214756537";
 
-double zeroBelow(double value, double limit) { return std::abs(value) < limit ? 0.0 : value; }
+double zeroBelow(double value, double limit) {
+    return std::abs(value) < limit ? 0.0 : value;
+}
 
 // A number that cannot be shown becomes the infinity marker of its sign.
 double finiteOrMarker(double value) {
@@ -35,15 +46,21 @@ double finiteOrMarker(double value) {
     return value;
 }
 
+// A phase brought into (-180, 180]: a sum of phases may leave that range.
+double wrappedDegrees(double degrees) {
+    if (!std::isfinite(degrees)) return degrees;
+    double wrapped = std::fmod(degrees, 360.0);
+    if (wrapped > 180) wrapped -= 360;
+    if (wrapped <= -180) wrapped += 360;
+    return wrapped;
+}
+
 // The phase in degrees of a phasor given as real and imaginary part; a zero phasor has phase 0.
 double phaseDegrees(double re, double im) {
     if (re == 0 && im == 0) return 0;
     if (re == 0) return im < 0 ? -90 : 90;
-    double phase = std::atan(im / re) * kDegreesPerRadian;
-    if (re < 0) phase += 180;
-    if (phase > 180) phase -= 360;
-    if (phase < -180) phase += 360;
-    return phase;
+    const double phase = std::atan(im / re) * kDegreesPerRadian;
+    return wrappedDegrees(re < 0 ? phase + 180 : phase);
 }
 
 std::string fieldText(double value, ElectricalQuantity quantity, int digits) {
@@ -58,7 +75,8 @@ int quantityUnitCode(ElectricalQuantity quantity) {
 }
 
 ElectricalQuantity quantityForSelector(int selector) {
-    const int digit = kSelectorSlots[static_cast<std::size_t>(std::clamp(selector, 1, 9) - 1)] - '0';
+    const int digit =
+        kSelectorSlots[static_cast<std::size_t>(std::clamp(selector, 1, 9) - 1)] - '0';
     return static_cast<ElectricalQuantity>(digit == 7 ? 10 : digit);
 }
 
@@ -82,8 +100,11 @@ BranchQuantities deriveQuantities(CurrentPolar current, double R, double X, doub
     const double phiI = current.phase;
     const double z = std::hypot(R, X);
     // Unlike the current's, the impedance's phase uses the plain arctangent: R is never negative.
-    const double phiZ = R == 0 ? (X == 0 ? 0.0 : X < 0 ? -90.0 : 90.0) : std::atan(X / R) * kDegreesPerRadian;
-    const double phiU = phiI + phiZ;
+    const double phiZ = R == 0 ? (X == 0  ? 0.0
+                                  : X < 0 ? -90.0
+                                          : 90.0)
+                               : std::atan(X / R) * kDegreesPerRadian;
+    const double phiU = wrappedDegrees(phiI + phiZ);
     const double u = i * z;
 
     q[Q::Resistance] = R;
@@ -102,7 +123,8 @@ BranchQuantities deriveQuantities(CurrentPolar current, double R, double X, doub
                      : kMinusInfinity;
     for (double& value : q.value) value = finiteOrMarker(value);
 
-    const std::array<double, kPhaseCellCount> degrees = {phiU, phiI, phiZ, phiU, 2 * phiI + phiZ};
+    const std::array<double, kPhaseCellCount> degrees = {phiU, phiI, phiZ, phiU,
+                                                         wrappedDegrees(2 * phiI + phiZ)};
     for (int c = 0; c < kPhaseCellCount; ++c)
         q.phase[c] = zeroBelow(finiteOrMarker(degrees[c]) * kDegreeFactor, 1e-6);
     return q;

@@ -3,44 +3,54 @@
 #include <array>
 #include <string_view>
 
+#include "schematic/cell_sides.h"
+
 namespace volmira {
 
 namespace {
 
-// Horizontal neighbours where a wire end or a node side meets nothing it connects to, in the
-// order they are looked for.
-constexpr std::array<std::string_view, 8> kOpenPairs = {"10", "01", "1G", "1E",
-                                                        "G1", "D1", "E0", "0D"};
+struct SideMarker {
+    int side;
+    int shiftX;  // pixels; unshifted, the marker spans the cell and its right neighbour
+    int shiftY;
+};
+constexpr std::array<SideMarker, 4> kSideMarkers = {{
+    {kSideUp, -4, -4},
+    {kSideRight, 0, 0},
+    {kSideLeft, -kPixelsPerCell, 0},
+    {kSideDown, -4, 4},
+}};
 
-// Cells above a vertical wire that do not join it from below, and cells below that do not join
-// it from above.
-bool openAbove(char c) {
-    return c == kEmptyCell || c == 'H' || c == 'F';
-}
-bool openBelow(char c) {
-    return c == kEmptyCell || c == 'H' || c == 'C';
+// Cells whose every side must lead somewhere: wires, crossings, corners, node marks, junctions
+// and the op-amp outputs.
+bool isChecked(char c) {
+    return isWireCell(c) || c == 'J' || c == 'K';
 }
 
-constexpr int kMarkerShift = 4;  // pixels: the marker moves to the wire's open end
+bool isNode(char c) {
+    return std::string_view("BCDEFGHJK").find(c) != std::string_view::npos;
+}
+
+// An op-amp body takes the side of a node next to it; other neighbours must connect back.
+bool leadsSomewhere(const SchematicGrid& grid, int column, int row, int side) {
+    const int c = sideColumn(column, side), r = sideRow(row, side);
+    if (!SchematicGrid::inside(c, r)) return false;
+    if (grid.at(c, r) == '#') return isNode(grid.at(column, row));
+    return neighbourConnects(grid, column, row, side);
+}
 
 }  // namespace
 
 SchematicFault checkSchematic(const SchematicGrid& grid) {
-    // The first and the last row are not looked at.
-    for (int row = 2; row <= kGridRows - 1; ++row) {
-        const std::string_view text = grid.rowText(row);
-        for (const std::string_view pair : kOpenPairs) {
-            const std::size_t at = text.find(pair);
-            if (at != std::string_view::npos) return {true, static_cast<int>(at) + 1, row, 0, 0};
-        }
-    }
-    for (int row = 2; row <= kGridRows - 1; ++row) {
+    for (int row = 1; row <= kGridRows; ++row) {
+        if (grid.rowBlank(row)) continue;
         for (int column = 1; column <= kGridColumns; ++column) {
-            if (grid.at(column, row) != '2') continue;
-            if (openAbove(grid.at(column, row - 1)))
-                return {true, column, row, -kMarkerShift, -kMarkerShift};
-            if (openBelow(grid.at(column, row + 1)))
-                return {true, column, row, -kMarkerShift, kMarkerShift};
+            if (!isChecked(grid.at(column, row))) continue;
+            const int sides = cellSides(grid, column, row);
+            for (const SideMarker& m : kSideMarkers) {
+                if ((sides & m.side) && !leadsSomewhere(grid, column, row, m.side))
+                    return {true, column, row, m.shiftX, m.shiftY};
+            }
         }
     }
     return {};

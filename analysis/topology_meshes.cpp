@@ -1,5 +1,6 @@
 // Mesh search: a depth-first enumeration of every loop through the source, then a selection of
-// independent loops, shortest first, until the voltage-law rows complete the system.
+// independent loops, shortest first, until the voltage-law rows complete the system. Where that
+// search runs into its limits, the fundamental loops of a spanning tree take its place.
 #include <cmath>
 #include <memory>
 
@@ -184,6 +185,70 @@ Error selectMeshes(Network& network, int required, MeshSearch& s) {
     return network.meshCount == required ? kOk : kNoUsableResult;
 }
 
+// The loops of a spanning tree grown from the source: one per branch outside the tree, that
+// branch forward and the tree path back. They are independent and as many as a connected drawing
+// has independent loops; those that pass the source give it its sign in their row.
+Error fundamentalLoops(Network& network, int required) {
+    if (required > kMaxMeshes) return kTooManyMeshes;
+    const int b = network.branchCount;
+    std::array<std::int8_t, kMaxNodes + 1> parentStep{};  // the oriented branch towards the root
+    std::array<std::uint8_t, kMaxNodes + 1> depth{};
+    std::array<bool, kMaxNodes + 1> reached{};
+    std::array<bool, kMaxBranches + 1> inTree{};
+    std::array<std::uint8_t, kMaxNodes + 1> queue{};
+    int head = 0, tail = 0;
+    queue[static_cast<std::size_t>(tail++)] = kSourceNode;
+    reached[kSourceNode] = true;
+    while (head < tail) {
+        const int node = queue[static_cast<std::size_t>(head++)];
+        for (int k = 1; k <= b; ++k) {
+            const Branch& branch = network.branch(k);
+            const bool fromStart = branch.startNode == node;
+            if (!fromStart && branch.endNode != node) continue;
+            const int far = fromStart ? branch.endNode : branch.startNode;
+            if (reached[static_cast<std::size_t>(far)]) continue;
+            reached[static_cast<std::size_t>(far)] = true;
+            inTree[static_cast<std::size_t>(k)] = true;
+            // Towards the root: from far back to node.
+            parentStep[static_cast<std::size_t>(far)] =
+                static_cast<std::int8_t>(fromStart ? -k : k);
+            depth[static_cast<std::size_t>(far)] =
+                static_cast<std::uint8_t>(depth[static_cast<std::size_t>(node)] + 1);
+            queue[static_cast<std::size_t>(tail++)] = static_cast<std::uint8_t>(far);
+        }
+    }
+    auto parentOf = [&](int node) {
+        const int step = parentStep[static_cast<std::size_t>(node)];
+        const Branch& branch = network.branch(std::abs(step));
+        return step > 0 ? branch.endNode : branch.startNode;
+    };
+    network.meshCount = 0;
+    for (int k = 1; k <= b; ++k) {
+        if (inTree[static_cast<std::size_t>(k)]) continue;
+        if (network.meshCount == required) return kNoUsableResult;
+        // Branch k from its start u to its end v, then v up to the common ancestor, then down
+        // to u: the steps from u up, each taken the other way round.
+        SignRow& row = network.meshRows[static_cast<std::size_t>(network.meshCount++)];
+        row = {};
+        row[static_cast<std::size_t>(k - 1)] = 1;
+        int u = network.branch(k).startNode, v = network.branch(k).endNode;
+        while (u != v) {
+            if (depth[static_cast<std::size_t>(v)] >= depth[static_cast<std::size_t>(u)]) {
+                const int step = parentStep[static_cast<std::size_t>(v)];
+                row[static_cast<std::size_t>(std::abs(step) - 1)] +=
+                    static_cast<std::int8_t>(step > 0 ? 1 : -1);
+                v = parentOf(v);
+            } else {
+                const int step = parentStep[static_cast<std::size_t>(u)];
+                row[static_cast<std::size_t>(std::abs(step) - 1)] -=
+                    static_cast<std::int8_t>(step > 0 ? 1 : -1);
+                u = parentOf(u);
+            }
+        }
+    }
+    return network.meshCount == required ? kOk : kNoUsableResult;
+}
+
 }  // namespace
 
 Error findMeshes(Network& network, int required) {
@@ -199,10 +264,19 @@ Error findMeshes(Network& network, int required) {
                 static_cast<std::uint8_t>(k);
         }
     }
-    if (const Error error = enumerateLoops(network, *search); error != kOk) return error;
-    // Without a single loop through the source no current flows anywhere.
-    if (required <= 0) return kNoUsableResult;
-    return selectMeshes(network, required, *search);
+    const Error searched = enumerateLoops(network, *search);
+    if (searched != kOk && searched != kFaultyOrTooComplex && searched != kTooComplex)
+        return searched;
+    // Without a single loop through the source no current flows anywhere; a drawing in pieces
+    // or with open ends has no square system (required < 0).
+    if (required <= 0 || (searched == kOk && search->candidateCount == 0)) {
+        return searched == kOk ? kNoUsableResult : searched;
+    }
+    if (searched == kOk) {
+        const Error selected = selectMeshes(network, required, *search);
+        if (selected != kNoUsableResult) return selected;
+    }
+    return fundamentalLoops(network, required);
 }
 
 }  // namespace volmira::topology

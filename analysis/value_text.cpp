@@ -23,9 +23,13 @@ constexpr int kMaxDigits = 17;  // a double carries no more
 constexpr std::string_view kInfinityText = "unendlich";
 constexpr std::string_view kNotANumberText = "---";
 
-bool isBlank(char c) { return static_cast<unsigned char>(c) <= ' '; }
+bool isBlank(char c) {
+    return static_cast<unsigned char>(c) <= ' ';
+}
 
-bool isContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+bool isContinuationByte(char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
 
 std::size_t characterCount(std::string_view text) {
     std::size_t count = 0;
@@ -48,19 +52,30 @@ std::string_view leadingCharacters(std::string_view text, std::size_t count) {
 // The power of ten of a prefix letter; nothing for other characters.
 std::optional<int> prefixPower(char c) {
     switch (c) {
-    case 'p': return -12;
-    case 'n': return -9;
-    case 'u': return -6;
-    case 'm': return -3;
-    case 'k': return 3;
-    case 'M': return 6;
-    case 'G': return 9;
-    case 'T': return 12;
-    default: return std::nullopt;
+        case 'p':
+            return -12;
+        case 'n':
+            return -9;
+        case 'u':
+            return -6;
+        case 'm':
+            return -3;
+        case 'k':
+            return 3;
+        case 'M':
+            return 6;
+        case 'G':
+            return 9;
+        case 'T':
+            return 12;
+        default:
+            return std::nullopt;
     }
 }
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Converts "[sign] digits [, digits] [e|E [sign] digits]" with at least one mantissa digit,
 // times ten to `power`. The power joins the exponent, so that "8,2M" is the double nearest to
@@ -207,6 +222,34 @@ std::string formatEngineering(double magnitude, int digits, bool negative, std::
     return out;
 }
 
+// Gain and phases have a fixed resolution instead of prefixes: "-23,399 dB", "91,16 °". Fewer
+// significant digits give fewer decimals; a value below the resolution is 0.
+bool hasFixedDecimals(int unitCode) {
+    return unitCode == kUnitDecibel || unitCode == kUnitDegree;
+}
+
+int fixedDecimals(int digits) {
+    return std::clamp(digits - 2, 0, 3);
+}
+
+// Empty when the value rounds to zero at the resolution. Magnitudes too large for a field (far
+// beyond any gain or phase) take the exponent form.
+std::string formatFixed(double value, int digits, std::string_view unit, bool compact) {
+    std::array<char, 400> text{};
+    const auto result = std::to_chars(text.data(), text.data() + text.size(), value,
+                                      std::chars_format::fixed, fixedDecimals(digits));
+    std::string out(text.data(), result.ptr);
+    if (out.find_first_not_of("-0.") == std::string::npos) return {};
+    std::replace(out.begin(), out.end(), '.', ',');
+    if (out.size() + 1 + characterCount(unit) > kMaxOutputCharacters) {
+        out = value < 0 ? "-" : "";
+        appendExponentForm(out, roundToDigits(std::abs(value), std::min(digits, 6)));
+    }
+    if (!compact) out += ' ';
+    out += unit;
+    return out;
+}
+
 }  // namespace
 
 std::optional<double> parseValue(std::string_view text) {
@@ -248,6 +291,11 @@ std::string formatValue(int unitCode, int digits, double value, bool compact) {
     if (!plain && value == kMinusInfinity) return std::string(kInfinityText);
     if (std::isinf(value)) return (value < 0 ? "-" : "") + std::string(kInfinityText);
 
+    if (hasFixedDecimals(unitCode)) {
+        const std::string text = formatFixed(value, digits, unit, compact);
+        return text.empty() ? "0 " + std::string(unit) : text;
+    }
+
     const bool negative = value < 0;
     const double magnitude = std::abs(value);
     // Fewer digits rather than a cut text: the value stays right and the unit stays visible.
@@ -258,13 +306,22 @@ std::string formatValue(int unitCode, int digits, double value, bool compact) {
     }
 }
 
+std::string_view unitText(int unitCode) {
+    if (unitCode < 0 || unitCode >= static_cast<int>(kUnitTexts.size())) return {};
+    return kUnitTexts[static_cast<std::size_t>(unitCode)];
+}
+
 int unitCodeForComponentName(std::string_view name) {
     if (name.empty()) return kUnitNone;
     switch (name.front()) {
-    case 'R': return kUnitOhm;
-    case 'C': return kUnitFarad;
-    case 'L': return kUnitHenry;
-    default: return kUnitNone;
+        case 'R':
+            return kUnitOhm;
+        case 'C':
+            return kUnitFarad;
+        case 'L':
+            return kUnitHenry;
+        default:
+            return kUnitNone;
     }
 }
 

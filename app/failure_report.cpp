@@ -5,6 +5,21 @@
 
 namespace volmira {
 
+namespace {
+
+// Names the calculators looked for, as the menu entry cannot start one that is not installed.
+std::string calculatorMessage() {
+    std::string text = "Volmira konnte keinen Rechner starten. Gesucht wurden:\n";
+    for (std::size_t i = 0; i < kCalculatorPrograms.size(); ++i) {
+        if (i > 0) text += i + 1 == kCalculatorPrograms.size() ? " und " : ", ";
+        text += kCalculatorPrograms[i];
+    }
+    text += ".\nKeines dieser Programme ist installiert.";
+    return text;
+}
+
+}  // namespace
+
 std::string_view failureMessage(std::int32_t code) {
     switch (code) {
         case progress::kSolver:
@@ -13,8 +28,10 @@ std::string_view failureMessage(std::int32_t code) {
         case progress::kOpen:
         case progress::kSave:
             return kFileAccessError;
-        case progress::kCalculator:
-            return "Volmira konnte die Datei \"calc.exe\" im\nWindows-Verzeichnis nicht finden!";
+        case progress::kCalculator: {
+            static const std::string calculator = calculatorMessage();
+            return calculator;
+        }
         default:
             return "Beim Programmablauf von Volmira ist ein\n"
                    "nicht näher spezifizierter Fehler aufgetreten";

@@ -15,10 +15,8 @@
 #include <stdexcept>
 
 #include "analysis/ac_solver.h"
-#include "analysis/component_values.h"
-#include "analysis/topology.h"
 #include "graphics/sweep_range.h"
-#include "support/test_drawings.h"
+#include "support/analysed_ladder.h"
 
 namespace volmira {
 namespace {
@@ -183,15 +181,7 @@ private:
     std::array<std::uint8_t, kMaxBranches> columnBranch_{}, prepared_{}, columnOf_{};
 };
 
-std::unique_ptr<Network> analysedLadder(int sections) {
-    auto network = std::make_unique<Network>();
-    if (!analyseNetwork(test::rcLadder(sections), {}, *network).ok())
-        throw std::runtime_error("ladder does not analyse");
-    for (int k = 1; k <= network->componentCount; ++k)
-        network->component(k).value = network->component(k).name.front() == 'R' ? 1000 : 100e-9;
-    sumBranchValues(*network);
-    return network;
-}
+using test::analysedLadder;
 
 const SweepRange kRange = DeriveBounds(20, 20000, false);
 

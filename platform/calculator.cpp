@@ -5,6 +5,8 @@
 #include <QProcess>
 #include <QStandardPaths>
 
+#include "app/failure_report.h"
+
 namespace volmira {
 
 namespace {
@@ -28,14 +30,11 @@ bool activateRunning(const QString& xdotool, const QString& program) {
 
 }  // namespace
 
-QStringList calculatorPrograms() {
-    return {"gnome-calculator", "kcalc", "galculator", "mate-calc", "qalculate-gtk", "xcalc"};
-}
-
 void bringUpCalculator() {
     QStringList installed;
-    for (const QString& program : calculatorPrograms()) {
-        const QString path = QStandardPaths::findExecutable(program);
+    for (const std::string_view program : kCalculatorPrograms) {
+        const QString path = QStandardPaths::findExecutable(
+            QString::fromUtf8(program.data(), static_cast<qsizetype>(program.size())));
         if (!path.isEmpty()) installed << path;
     }
     if (installed.isEmpty()) throw CalculatorError("no calculator program installed");
@@ -45,8 +44,9 @@ void bringUpCalculator() {
         for (const QString& path : installed)
             if (activateRunning(xdotool, QFileInfo(path).fileName())) return;
     }
-    if (!QProcess::startDetached(installed.first(), {}, QDir::homePath()))
-        throw CalculatorError("the calculator could not be started");
+    for (const QString& path : installed)
+        if (QProcess::startDetached(path, {}, QDir::homePath())) return;
+    throw CalculatorError("no calculator could be started");
 }
 
 }  // namespace volmira

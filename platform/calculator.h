@@ -1,7 +1,6 @@
 #pragma once
 // The system's calculator for the menu entry "Rechner": a running one comes to the front, else
 // one is started.
-#include <QStringList>
 #include <stdexcept>
 
 namespace volmira {
@@ -10,11 +9,9 @@ struct CalculatorError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-// Calculator programs looked for, in order of preference.
-QStringList calculatorPrograms();
-
 // Activates a running calculator window (through xdotool, when installed) or starts the first
-// calculator program found. Throws CalculatorError when none is installed or it cannot start.
+// installed program of kCalculatorPrograms that starts. Throws CalculatorError when none is
+// installed or none starts.
 void bringUpCalculator();
 
 }  // namespace volmira

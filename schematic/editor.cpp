@@ -181,18 +181,24 @@ DrawingChanges Editor::placeMacro() {
 }
 
 // A segment runs from its start cell up to the cell before its end: the end cell is either the
-// next segment's start, where the corner joining the two is placed, or, when the line finishes
-// there, the end cell that the end rule joins with what lies at and beyond it. So consecutive
-// segments meet exactly at their corner cells and a finished line reaches the clicked cell. The
-// line's very first cell joins a node mark it starts on (or next to) the way an end does.
+// next segment's start, where the joint of the two is placed, or, when the line finishes there,
+// the end cell that joins what lies at and beyond it. So consecutive segments meet exactly at
+// their joints and a finished line reaches the clicked cell. The line's very first cell joins
+// what it starts on the way an end does. A line never overwrites a component: it is not begun on
+// one and a segment that would reach one ends the line on the cell before it.
 DrawingChanges Editor::linePress(Pixel p, bool finish) {
     DrawingChanges changes;
     if (line_ == LineState::Ein) {
+        const Cell start = cellOfPixel(p);
+        if (!lineMayUse(grid_.at(start.column, start.row))) {
+            changes.hint = kLineStopsAtComponent;
+            return changes;
+        }
         line_ = LineState::Beg;
         undo_ = grid_;
         currentSymbol_ = 0;
         previousStart_ = start_;
-        start_ = cellOfPixel(p);
+        start_ = start;
         direction_ = previousDirection_ = Direction::None;
         return changes;
     }
@@ -200,7 +206,17 @@ DrawingChanges Editor::linePress(Pixel p, bool finish) {
     line_ = LineState::End;
     const Direction d =
         directionToward(start_, p) != Direction::None ? directionToward(start_, p) : direction_;
-    const Cell end = d == Direction::None ? start_ : segmentEnd(start_, p, d);
+    Cell end = d == Direction::None ? start_ : segmentEnd(start_, p, d);
+    for (Cell c = start_; c != end;) {
+        const Cell next = step(c, d);
+        if (!lineMayUse(grid_.at(next.column, next.row))) {
+            end = c;
+            finish = true;
+            changes.hint = kLineStopsAtComponent;
+            break;
+        }
+        c = next;
+    }
     if (end == start_) {
         // Nothing to lay; a right click still ends the line at the last joint.
         line_ = LineState::Beg;
@@ -215,15 +231,13 @@ DrawingChanges Editor::linePress(Pixel p, bool finish) {
     previousStart_ = start_;
     start_ = end;
     const bool firstSegment = previousDirection_ == Direction::None;
-    for (Cell c = previousStart_; c != end; c = step(c, d)) {
-        if (firstSegment && c == previousStart_)
-            joinLineStart(grid_, c, d, changes);
-        else
-            placeWireCell(grid_, c, wireCode(d), changes);
-    }
+    for (Cell c = step(previousStart_, d); c != end; c = step(c, d))
+        placeWireCell(grid_, c, wireCode(d), changes);
+    if (firstSegment)
+        joinLineStart(grid_, previousStart_, d, changes);
+    else
+        joinLineCorner(grid_, previousStart_, previousDirection_, d, changes);
     line_ = LineState::Beg;
-    const int corner = cornerCode(previousDirection_, direction_);
-    if (corner != 0) placeWireCell(grid_, previousStart_, corner, changes);
     previews_.cornerCell = start_;
 
     if (finish) {

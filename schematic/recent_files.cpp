@@ -1,10 +1,7 @@
 #include "schematic/recent_files.h"
 
 #include <algorithm>
-#include <cctype>
 #include <vector>
-
-#include "schematic/text_file.h"
 
 namespace volmira {
 
@@ -32,28 +29,17 @@ const std::string& RecentFiles::pathOfSlot(int slot) const {
     return entries_[static_cast<std::size_t>(kRecentFileCount - slot)];
 }
 
-std::string RecentFiles::captionOfSlot(int slot) const { return recentFileCaption(pathOfSlot(slot)); }
+std::string RecentFiles::captionOfSlot(int slot) const {
+    return recentFileCaption(pathOfSlot(slot));
+}
 
 std::string recentFileCaption(std::string_view path) {
-    std::string caption(path);
-    if (utf8Length(path) >= 17) {
-        const std::size_t separator = path.find_last_of("\\/");
-        const std::string_view name =
-            separator == std::string_view::npos ? path : path.substr(separator + 1);
-        caption = utf8Prefix(path, 3) + "..." + std::string(name);
-    }
-    const std::size_t length = caption.size();
-    if (length >= 3) {
-        std::string last = caption.substr(length - 3);
-        for (char& c : last) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-        if (last == "NWB") {
-            // "NWB" and the character before it, normally the full stop.
-            caption.erase(length - 3);
-            const std::size_t characters = utf8Length(caption);
-            caption = utf8Prefix(caption, characters > 0 ? characters - 1 : 0);
-        }
-    }
-    return caption;
+    constexpr std::string_view kSeparators = "\\/";
+    const std::size_t nameStart = path.find_last_of(kSeparators);
+    if (nameStart == std::string_view::npos || nameStart == 0) return std::string(path);
+    const std::size_t folderStart = path.find_last_of(kSeparators, nameStart - 1);
+    if (folderStart == std::string_view::npos || folderStart == 0) return std::string(path);
+    return "\xE2\x80\xA6" + std::string(path.substr(folderStart));
 }
 
 }  // namespace volmira

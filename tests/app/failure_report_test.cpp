@@ -22,7 +22,10 @@ TEST(FailureReport, MessageByCodeAndSuffixWithTheCode) {
          "Möglicherweise enthält die Schaltung einen Kurzschluß!"},
         {181, "Beim Dateizugriff ist ein Fehler aufgetreten."},
         {191, "Beim Dateizugriff ist ein Fehler aufgetreten."},
-        {995, "Volmira konnte die Datei \"calc.exe\" im\nWindows-Verzeichnis nicht finden!"},
+        {995,
+         "Volmira konnte keinen Rechner starten. Gesucht wurden:\ngnome-calculator, kcalc, "
+         "galculator, mate-calc, qalculate-gtk und xcalc.\nKeines dieser Programme ist "
+         "installiert."},
         {0, general},
         {22, general},
         {24, general},

@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
-#include "editor_grid_text.h"
+#include "analysis/schematic_check.h"
+#include "analysis/topology.h"
+#include "support/test_drawings.h"
 
 namespace volmira {
 namespace {
@@ -195,18 +198,45 @@ TEST_F(EditorTest, AVerticalLineAcrossAHorizontalWireCrossesIt) {
     EXPECT_EQ(grid.at(9, 16), '0');
 }
 
-TEST_F(EditorTest, ALineEndingUpwardOnANodeMarkMakesATJunction) {
-    drawRows(grid, 5, 10, {"111H1111"});
+TEST_F(EditorTest, ALoopClosedOnItsStartIsClosedAndAnalyses) {
     editor.startLine();
-    line({{8, 15}, {8, 10}});
-    EXPECT_EQ(grid.at(8, 10), 'C');
-    EXPECT_EQ(area(grid, 8, 11, 1, 5), "2\n2\n2\n2\n2\n");
+    line({{10, 5}, {20, 5}, {20, 15}, {10, 15}, {10, 5}});
+    EXPECT_EQ(area(grid, 10, 5, 1, 1) + area(grid, 20, 5, 1, 1) + area(grid, 20, 15, 1, 1) +
+                  area(grid, 10, 15, 1, 1),
+              "3\n4\n6\n5\n");
+    EXPECT_FALSE(checkSchematic(grid).found);
 
-    // Ending one cell short of the mark joins it as well.
-    drawRows(grid, 20, 10, {"111H1111"});
-    line({{23, 15}, {23, 11}});
-    EXPECT_EQ(grid.at(23, 10), 'C');
-    EXPECT_EQ(grid.at(23, 11), '2');
+    stamp(grid, 1, 14, 5);  // a resistor in the top wire
+    stamp(grid, 5, 9, 9);   // the source in the left one
+    EXPECT_FALSE(checkSchematic(grid).found);
+    const auto network = std::make_unique<Network>();
+    EXPECT_TRUE(analyseNetwork(grid, {}, *network).ok());
+    EXPECT_EQ(network->componentCount, 1);
+}
+
+TEST_F(EditorTest, ALineEndingOnAWireJoinsIt) {
+    drawRows(grid, 5, 10, {"1111111"});
+    editor.startLine();
+    line({{11, 15}, {11, 10}});  // on the wire's end: a corner
+    line({{8, 15}, {8, 10}});    // on its middle: a T-junction
+    EXPECT_EQ(area(grid, 5, 10, 7, 2), "111C114\n0002002\n");
+}
+
+TEST_F(EditorTest, ALineNeverOverwritesAComponent) {
+    drawRows(grid, 14, 5, {"1x1"});
+    editor.startLine();
+    click(at(10, 5));
+    const DrawingChanges across = click(at(20, 5), MouseButton::Right);
+    // The line stops on the resistor's lead, which it joins straight on.
+    EXPECT_EQ(area(grid, 9, 5, 9, 1), "011111x10\n");
+    EXPECT_EQ(across.hint, kLineStopsAtComponent);
+    EXPECT_EQ(editor.lineState(), LineState::Ein);
+
+    // A line begun on the component's body is refused.
+    const DrawingChanges on = click(at(15, 5));
+    EXPECT_EQ(on.hint, kLineStopsAtComponent);
+    EXPECT_EQ(editor.lineState(), LineState::Ein);
+    EXPECT_EQ(grid.at(15, 5), 'x');
 }
 
 TEST_F(EditorTest, ARightClickOnTheLastJointEndsTheLineThere) {

@@ -102,34 +102,39 @@ TEST(LineCorner, JoinsThePreviousAndTheCurrentDirection) {
     }
 }
 
-TEST(LineEnd, JoinsNodeMarksAndCrossesPlainWires) {
+TEST(LineEnd, JoinsWhatItEndsOnAsTheLiveSidesRequire) {
     using D = Direction;
     struct Case {
         D travel;
-        char end, beyond;
-        char endAfter, beyondAfter;
+        std::vector<std::string> before;  // 3 x 3 around the end cell (21, 21)
+        std::vector<std::string> after;
     } cases[] = {
-        {D::VonUnten, 'H', '0', 'C', '0'},  {D::VonUnten, '0', 'H', '2', 'C'},
-        {D::VonUnten, '0', '0', '2', '0'},  {D::VonUnten, '1', '0', '7', '0'},
-        {D::VonUnten, 'x', '0', 'x', '0'},  {D::VonUnten, 'G', '0', 'G', '0'},
-        {D::VonOben, 'H', '0', 'F', '0'},   {D::VonOben, '0', 'H', '2', 'F'},
-        {D::VonOben, '1', '1', '7', '1'},   {D::VonOben, '2', '0', '2', '0'},
-        {D::VonLinks, 'G', '0', 'D', '0'},  {D::VonLinks, '0', 'G', '1', 'D'},
-        {D::VonLinks, '0', '0', '1', '0'},  {D::VonLinks, '2', '0', '7', '0'},
-        {D::VonRechts, 'G', '0', 'E', '0'}, {D::VonRechts, '0', 'G', '1', 'E'},
-        {D::VonRechts, '2', 'G', '7', 'E'}, {D::VonRechts, 'H', '0', 'H', '0'},
+        // An empty end cell becomes a wire end, one short of a node mark joins the mark.
+        {D::VonUnten, {"000", "000", "000"}, {"000", "020", "000"}},
+        {D::VonUnten, {"1H1", "000", "000"}, {"1C1", "020", "000"}},
+        {D::VonRechts, {"200", "G00", "200"}, {"200", "E10", "200"}},
+        // A wire end becomes a corner, a wire or node mark a T-junction, a corner a T too.
+        {D::VonUnten, {"000", "110", "000"}, {"000", "140", "000"}},
+        {D::VonLinks, {"020", "020", "000"}, {"020", "060", "000"}},
+        {D::VonUnten, {"000", "111", "000"}, {"000", "1C1", "000"}},
+        {D::VonOben, {"000", "1H1", "000"}, {"000", "1F1", "000"}},
+        {D::VonLinks, {"000", "031", "020"}, {"000", "0C1", "020"}},
+        // What connects there already stays; a lone wire cell of the other direction turns.
+        {D::VonRechts, {"000", "0H0", "000"}, {"000", "0H0", "000"}},
+        {D::VonUnten, {"020", "070", "020"}, {"020", "070", "020"}},
+        {D::VonUnten, {"000", "010", "000"}, {"000", "020", "000"}},
+        // Never a component.
+        {D::VonUnten, {"000", "1x1", "000"}, {"000", "1x1", "000"}},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(1, c.end) + c.beyond + " travel " + std::to_string(int(c.travel)));
+        SCOPED_TRACE(c.before[0] + "/" + c.before[1] + "/" + c.before[2] + " travel " +
+                     std::to_string(int(c.travel)));
         SchematicGrid grid;
-        const Cell end{20, 20};
-        const Cell beyond = step(end, c.travel);
-        grid.set(end.column, end.row, c.end);
-        grid.set(beyond.column, beyond.row, c.beyond);
+        drawRows(grid, 20, 20, c.before);
         DrawingChanges changes;
-        joinLineEnd(grid, end, c.travel, changes);
-        EXPECT_EQ(grid.at(end.column, end.row), c.endAfter);
-        EXPECT_EQ(grid.at(beyond.column, beyond.row), c.beyondAfter);
+        joinLineEnd(grid, {21, 21}, c.travel, changes);
+        EXPECT_EQ(area(grid, 20, 20, 3, 3),
+                  c.after[0] + "\n" + c.after[1] + "\n" + c.after[2] + "\n");
     }
 }
 
@@ -142,22 +147,23 @@ TEST(LineEnd, AtTheGridEdgeLooksNoFurther) {
     EXPECT_EQ(grid.at(50, 1), '2');
 }
 
-TEST(LineStart, JoinsANodeMarkBehindOrUnderItLikeAnEnd) {
+TEST(LineStart, JoinsLikeAnEnd) {
     SchematicGrid grid;
     drawRows(grid, 10, 10, {"1H1"});
     DrawingChanges changes;
     // Leaving the cell below the mark downward: the mark behind becomes a T opening downward.
     joinLineStart(grid, {11, 11}, Direction::VonOben, changes);
     EXPECT_EQ(area(grid, 10, 10, 3, 2), "1C1\n020\n");
+}
 
-    drawRows(grid, 30, 10, {"1H1"});
-    joinLineStart(grid, {31, 10}, Direction::VonUnten, changes);
-    EXPECT_EQ(grid.at(31, 10), 'F');
-
-    // Anything else is a plain wire cell with the merge rule.
-    drawRows(grid, 50, 10, {"1"});
-    joinLineStart(grid, {50, 10}, Direction::VonOben, changes);
-    EXPECT_EQ(grid.at(50, 10), '7');
+TEST(LineCorner, IsACornerOnAnEmptyCellAndAJunctionOnAWire) {
+    SchematicGrid grid;
+    DrawingChanges changes;
+    joinLineCorner(grid, {5, 5}, Direction::VonLinks, Direction::VonOben, changes);
+    EXPECT_EQ(grid.at(5, 5), '4');
+    drawRows(grid, 20, 5, {"020", "020", "020"});
+    joinLineCorner(grid, {21, 6}, Direction::VonRechts, Direction::VonRechts, changes);
+    EXPECT_EQ(area(grid, 20, 5, 3, 3), "020\n0B0\n020\n");
 }
 
 TEST(Rectangle, CornersAndEdgesJoinOrCrossWhatTheyMeet) {

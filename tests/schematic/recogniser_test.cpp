@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+#include <map>
 #include <string>
 #include <vector>
 
 #include "schematic/symbol_list.h"
-#include "schematic/art_drawings.h"
 #include "support/test_drawings.h"
 
 namespace volmira {
@@ -37,24 +39,26 @@ std::string describe(const std::vector<Rel>& entries, int column, int row) {
 // recogniser has no symbol for fall apart into their single cells and wire runs (singles
 // first, then horizontal, then vertical runs); erasers and empty codes leave nothing.
 std::vector<Rel> expectedAlone(int code) {
-    switch (code) {
-    case 12: case 36: case 37: case 38: case 52: case 53: case 54: return {};
-    case 13: return {{40, 0, 0}, {4, 1, 0}, {10, 0, 1}};
-    case 14: return {{41, 1, 0}, {4, 0, 0}, {10, 1, 1}};
-    case 15: return {{42, 0, 1}, {4, 1, 1}, {10, 0, 0}};
-    case 16: return {{43, 1, 1}, {4, 0, 1}, {10, 1, 0}};
-    case 17: return {{44, 1, 1}, {4, 0, 1}, {4, 2, 1}, {10, 1, 0}, {10, 1, 2}};
-    case 18: return {{45, 1, 0}, {4, 0, 0}, {4, 2, 0}, {10, 1, 1}};
-    case 19: return {{46, 1, 1}, {4, 0, 1}, {10, 1, 0}, {10, 1, 2}};
-    case 20: return {{47, 0, 1}, {4, 1, 1}, {10, 0, 0}, {10, 0, 2}};
-    case 21: return {{48, 1, 1}, {4, 0, 1}, {4, 2, 1}, {10, 1, 0}};
-    case 22: return {{49, 0, 1}, {10, 0, 0}};
-    case 23: return {{50, 1, 0}, {4, 0, 0}, {4, 2, 0}};
-    case 24: return {{51, 0, 1}, {10, 0, 0}, {10, 0, 2}};
-    case 30: return {{29, 0, 0}, {4, 2, 0}};
-    case 39: return {{11, 1, 1}, {4, 0, 1}, {4, 2, 1}, {10, 1, 0}, {10, 1, 2}};
-    default: return {{code, 0, 0}};
-    }
+    constexpr std::array kNothing = {12, 36, 37, 38, 52, 53, 54};
+    if (std::ranges::find(kNothing, code) != kNothing.end()) return {};
+    static const std::map<int, std::vector<Rel>> kFallingApart = {
+        {13, {{40, 0, 0}, {4, 1, 0}, {10, 0, 1}}},
+        {14, {{41, 1, 0}, {4, 0, 0}, {10, 1, 1}}},
+        {15, {{42, 0, 1}, {4, 1, 1}, {10, 0, 0}}},
+        {16, {{43, 1, 1}, {4, 0, 1}, {10, 1, 0}}},
+        {17, {{44, 1, 1}, {4, 0, 1}, {4, 2, 1}, {10, 1, 0}, {10, 1, 2}}},
+        {18, {{45, 1, 0}, {4, 0, 0}, {4, 2, 0}, {10, 1, 1}}},
+        {19, {{46, 1, 1}, {4, 0, 1}, {10, 1, 0}, {10, 1, 2}}},
+        {20, {{47, 0, 1}, {4, 1, 1}, {10, 0, 0}, {10, 0, 2}}},
+        {21, {{48, 1, 1}, {4, 0, 1}, {4, 2, 1}, {10, 1, 0}}},
+        {22, {{49, 0, 1}, {10, 0, 0}}},
+        {23, {{50, 1, 0}, {4, 0, 0}, {4, 2, 0}}},
+        {24, {{51, 0, 1}, {10, 0, 0}, {10, 0, 2}}},
+        {30, {{29, 0, 0}, {4, 2, 0}}},
+        {39, {{11, 1, 1}, {4, 0, 1}, {4, 2, 1}, {10, 1, 0}, {10, 1, 2}}},
+    };
+    const auto found = kFallingApart.find(code);
+    return found != kFallingApart.end() ? found->second : std::vector<Rel>{{code, 0, 0}};
 }
 
 TEST(Recogniser, EveryCodeStampedAloneComesBackAsTheTableSays) {
@@ -93,16 +97,31 @@ TEST(Recogniser, RunsAreCoveredFromTheirStartByPiecesOfEightFourTwoOne) {
         {7, {{31, 0, 0}, {29, 4, 0}, {4, 6, 0}}},
         {3, {{29, 0, 0}, {4, 2, 0}}},
         {1, {{4, 0, 0}}},
-        {100, {{32, 0, 0}, {32, 8, 0}, {32, 16, 0}, {32, 24, 0}, {32, 32, 0}, {32, 40, 0},
-               {32, 48, 0}, {32, 56, 0}, {32, 64, 0}, {32, 72, 0}, {32, 80, 0}, {32, 88, 0},
-               {31, 96, 0}}},
+        {100,
+         {{32, 0, 0},
+          {32, 8, 0},
+          {32, 16, 0},
+          {32, 24, 0},
+          {32, 32, 0},
+          {32, 40, 0},
+          {32, 48, 0},
+          {32, 56, 0},
+          {32, 64, 0},
+          {32, 72, 0},
+          {32, 80, 0},
+          {32, 88, 0},
+          {31, 96, 0}}},
     };
     const auto vertical = [](int code) {
         switch (code) {
-        case 32: return 35;
-        case 31: return 34;
-        case 29: return 33;
-        default: return 10;
+            case 32:
+                return 35;
+            case 31:
+                return 34;
+            case 29:
+                return 33;
+            default:
+                return 10;
         }
     };
     for (const RunCase& c : cases) {
@@ -133,13 +152,13 @@ TEST(Recogniser, ComponentLetterIsHorizontalWhenAWireLiesBesideIt) {
         int row;
     };
     const Case cases[] = {
-        {"1x1", "0", 1, 9, 10},   // both sides
-        {"1x0", "0", 1, 9, 10},   // only left
-        {"0y1", "0", 2, 9, 10},   // only right
-        {"1z0", "2", 3, 9, 10},   // wire left wins over wires above and below
-        {"0x0", "2", 7, 10, 9},   // none: vertical, top-left one row up
-        {"0z0", "0", 9, 10, 9},   // a bare letter is vertical too
-        {"2y2", "0", 8, 10, 9},   // vertical wires beside it do not count
+        {"1x1", "0", 1, 9, 10},  // both sides
+        {"1x0", "0", 1, 9, 10},  // only left
+        {"0y1", "0", 2, 9, 10},  // only right
+        {"1z0", "2", 3, 9, 10},  // wire left wins over wires above and below
+        {"0x0", "2", 7, 10, 9},  // none: vertical, top-left one row up
+        {"0z0", "0", 9, 10, 9},  // a bare letter is vertical too
+        {"2y2", "0", 8, 10, 9},  // vertical wires beside it do not count
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.cells) + " above " + std::string(c.above));
@@ -259,50 +278,35 @@ TEST(Recogniser, ListOrderIsSourcesAmplifiersComponentsSinglesRunsAcrossRunsDown
         if (code == 4 || (code >= 29 && code <= 32)) return 4;
         return 5;
     };
-    for (int i = 1; i < list.size(); ++i) EXPECT_LE(rank(list[i - 1].code), rank(list[i].code)) << i;
+    for (int i = 1; i < list.size(); ++i)
+        EXPECT_LE(rank(list[i - 1].code), rank(list[i].code)) << i;
 }
 
-TEST(Recogniser, RealDrawingsSurviveRecogniserAndRestampUnchanged) {
+// Real drawings come back from the recogniser and from a restamp of its list unchanged,
+// including a corner, junction or node drawn onto a component's or the source's lead: the
+// recogniser must keep it instead of restamping the plain lead over it.
+TEST(Recogniser, DrawingsSurviveRecogniserAndRestampUnchanged) {
     const std::pair<const char*, SchematicGrid> drawings[] = {
         {"rc low-pass", test::art::rcLowPass()},
         {"bridge", test::art::bridge()},
         {"inverting amplifier", test::art::invertingAmplifier()},
-    };
-    for (const auto& [name, original] : drawings) {
-        SCOPED_TRACE(name);
-        SchematicGrid grid = original;
-        SymbolList first;
-        ASSERT_TRUE(rebuildSymbolList(grid, first));
-        EXPECT_EQ(grid, original);
-        SymbolList second;
-        rebuildSymbolList(grid, second);
-        EXPECT_EQ(describe(second), describe(first));
-        EXPECT_EQ(grid, original);
-        for (const PlacedSymbol& s : first) EXPECT_NE(s.code, 30);
-    }
-}
-
-// A corner, junction or node drawn onto a component's or the source's lead replaces the lead
-// cell; the recogniser must keep it instead of restamping the plain lead over it.
-TEST(Recogniser, CellsDrawnOntoALeadSurviveRecogniserAndRestamp) {
-    const std::pair<const char*, SchematicGrid> drawings[] = {
         {"corner on a capacitor's lower lead", test::rcLowPassSingleGround()},
         {"corner on a resistor's lead", test::art::gridFromArt({
-             "31x4",
-             "2  2",
-             "A  z",
-             "2  2",
-             "2  2",
-             "5116",
-         })},
+                                            "31x4",
+                                            "2  2",
+                                            "A  z",
+                                            "2  2",
+                                            "2  2",
+                                            "5116",
+                                        })},
         {"junction on the source's lead", test::art::gridFromArt({
-             "31x114",
-             "2    2",
-             "A    z",
-             "E1x112",
-             "2    2",
-             "511116",
-         })},
+                                              "31x114",
+                                              "2    2",
+                                              "A    z",
+                                              "E1x112",
+                                              "2    2",
+                                              "511116",
+                                          })},
     };
     for (const auto& [name, original] : drawings) {
         SCOPED_TRACE(name);
@@ -310,6 +314,7 @@ TEST(Recogniser, CellsDrawnOntoALeadSurviveRecogniserAndRestamp) {
         SymbolList list;
         ASSERT_TRUE(rebuildSymbolList(grid, list));
         EXPECT_EQ(grid, original) << test::drawingText(grid);
+        for (const PlacedSymbol& s : list) EXPECT_NE(s.code, 30);
         // Stamping the list in its order, as loading a file does, gives the drawing back.
         SchematicGrid reloaded;
         restamp(list, reloaded);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "schematic/network_file.h"
 #include "schematic/symbol_list.h"
 
 namespace volmira::test {
@@ -24,6 +25,42 @@ Sketch& Sketch::verticalWire(int column, int fromRow, int toRow) {
     return *this;
 }
 
+namespace {
+
+template <typename Rows>
+void writeRows(SchematicGrid& grid, int column, int row, const Rows& rows) {
+    for (std::string_view text : rows) {
+        for (std::size_t i = 0; i < text.size(); ++i)
+            grid.set(column + static_cast<int>(i), row, text[i] == ' ' ? kEmptyCell : text[i]);
+        ++row;
+    }
+}
+
+// Text rows with their first character at (column, row).
+struct At {
+    int column, row;
+    SchematicGrid rows(std::initializer_list<std::string_view> text) const {
+        SchematicGrid grid;
+        writeRows(grid, column, row, text);
+        return grid;
+    }
+};
+
+}  // namespace
+
+void drawRows(SchematicGrid& grid, int column, int row, const std::vector<std::string>& rows) {
+    writeRows(grid, column, row, rows);
+}
+
+std::string area(const SchematicGrid& grid, int column, int row, int width, int height) {
+    std::string out;
+    for (int r = row; r < row + height; ++r) {
+        for (int c = column; c < column + width; ++c) out += grid.at(c, r);
+        out += '\n';
+    }
+    return out;
+}
+
 std::string drawingText(const SchematicGrid& grid) {
     std::string text;
     int lastColumn = 0;
@@ -42,6 +79,96 @@ std::string drawingText(const SchematicGrid& grid) {
     return text;
 }
 
+namespace art {
+
+SchematicGrid gridFromArt(std::initializer_list<std::string_view> rows, int column, int row) {
+    return At{column, row}.rows(rows);
+}
+
+SchematicGrid rcLowPass() {
+    return gridFromArt({
+        "3111x1111C1111",
+        "2        2",
+        "A        z",
+        "2        2",
+        "2        2",
+        "5111C1111F1111",
+        "    2",
+        "    I",
+    });
+}
+
+SchematicGrid bridge() {
+    return At{5, 10}.rows({
+        "31111111C111111114",
+        "2       2        2",
+        "A       x        y",
+        "2       2        2",
+        "2       E111x1111D",
+        "2       2        2",
+        "2       z        z",
+        "2       2        2",
+        "51111111F111111116",
+    });
+}
+
+SchematicGrid invertingAmplifier() {
+    return At{20, 40}.rows({
+        "         3111x1114",
+        "         2       2",
+        "         2       2",
+        " 3111x111F11400  2",
+        " 2        002#J11F111",
+        " A      31116=0",
+        " 2      2 00000",
+        " 2      I",
+        " I",
+    });
+}
+
+}  // namespace art
+
+SchematicGrid seriesRlcLoop() {
+    return At{2, 2}.rows({
+        "31x11y14",
+        "2      2",
+        "A      z",
+        "2      2",
+        "2      2",
+        "51111116",
+    });
+}
+
+SchematicGrid rcLowPass() {
+    return At{2, 2}.rows({
+        "31x114",
+        "2    2",
+        "A    G",
+        "2    2",
+        "2    2",
+        "2    2",
+        "I    z",
+        "     2",
+        "     2",
+        "     I",
+    });
+}
+
+SchematicGrid rcLowPassSingleGround() {
+    return At{2, 2}.rows({
+        "31x114",
+        "2    2",
+        "A    G",
+        "2    2",
+        "2    2",
+        "2    2",
+        "2    z",
+        "51C116",
+        "  2",
+        "  I",
+    });
+}
+
 namespace {
 
 // The vertical source with its upper terminal turning right on `row`: corner at (column, row),
@@ -52,55 +179,7 @@ void groundedSourceTurningRight(Sketch& s, int column, int row) {
         .put(code::ground, column, row + 5);
 }
 
-// The low-pass top rail and output column: "R 1" on row 2 to the corner at column 7, the node
-// mark G on row 4 and the capacitor on rows 7..9.
-void lowPassRailAndCapacitor(Sketch& s) {
-    s.put(code::resistor, 3, 2)
-        .horizontalWire(2, 6, 6)
-        .put(code::cornerDownLeft, 7, 2)
-        .put(code::nodeOnVerticalWire, 7, 3)
-        .verticalWire(7, 6, 6)
-        .put(code::verticalCapacitor, 7, 7);
-}
-
 }  // namespace
-
-SchematicGrid seriesRlcLoop() {
-    Sketch s;
-    s.put(code::cornerDownRight, 2, 2)
-        .put(code::verticalSource, 1, 3)
-        .put(code::cornerUpRight, 2, 7)
-        .put(code::resistor, 3, 2)
-        .put(code::inductor, 6, 2)
-        .put(code::cornerDownLeft, 9, 2)
-        .put(code::verticalCapacitor, 9, 3)
-        .verticalWire(9, 6, 6)
-        .put(code::cornerUpLeft, 9, 7)
-        .horizontalWire(7, 3, 8);
-    return s.grid();
-}
-
-SchematicGrid rcLowPass() {
-    Sketch s;
-    groundedSourceTurningRight(s, 2, 2);
-    lowPassRailAndCapacitor(s);
-    s.put(code::ground, 7, 10);
-    return s.grid();
-}
-
-SchematicGrid rcLowPassSingleGround() {
-    Sketch s;
-    s.put(code::cornerDownRight, 2, 2)
-        .put(code::verticalSource, 1, 3)
-        .verticalWire(2, 7, 8)
-        .put(code::cornerUpRight, 2, 9);
-    lowPassRailAndCapacitor(s);
-    s.put(code::cornerUpLeft, 7, 9)
-        .horizontalWire(9, 3, 6)
-        .put(code::junctionNoUp, 4, 9)
-        .put(code::ground, 4, 10);
-    return s.grid();
-}
 
 SchematicGrid rcLadder(int sections) {
     constexpr int kPerBand = 22;
@@ -145,171 +224,104 @@ SchematicGrid rcLadder(int sections) {
 
 namespace {
 
-// One inverting stage whose input wire starts at (column, row): the input resistor, junction X
-// at column + 6, op-amp 26 with its upper (minus) input on the row, feedback resistor over it on
-// row - 2, output junction `output` at (column + 13, row + 1); the plus input is grounded.
-void invertingStage(Sketch& s, int column, int row, int output) {
-    s.horizontalWire(row, column, column + 5)
-        .put(code::resistor, column + 1, row)
-        .put(code::junctionNoDown, column + 6, row)
-        .put(code::opAmpRightPlusLower, column + 7, row - 1)
-        .verticalWire(column + 6, row - 1, row - 1)
-        .put(code::cornerDownRight, column + 6, row - 2)
-        .horizontalWire(row - 2, column + 7, column + 12)
-        .put(code::resistor, column + 8, row - 2)
-        .put(code::cornerDownLeft, column + 13, row - 2)
-        .verticalWire(column + 13, row - 1, row)
-        .horizontalWire(row + 1, column + 12, column + 12)
-        .put(output, column + 13, row + 1)
-        .put(code::cornerDownRight, column + 6, row + 2)
-        .put(code::ground, column + 6, row + 3);
-}
-
-// A load resistor from an output junction down to ground.
-void loadToGround(Sketch& s, int column, int row) {
-    s.put(code::verticalResistor, column, row + 1).put(code::ground, column, row + 4);
-}
-
-char mirroredCell(char c) {
-    switch (c) {
-        case '3':
-            return '4';
-        case '4':
-            return '3';
-        case '5':
-            return '6';
-        case '6':
-            return '5';
-        case 'D':
-            return 'E';
-        case 'E':
-            return 'D';
-        default:
-            return c;
-    }
+// The inverting amplifier with its feedback wire on `top`.
+SchematicGrid invertingAmplifierFrom(int top) {
+    return At{2, top}.rows({
+        "       311x1114",
+        "       2      2",
+        "311x111F114   2",
+        "2         2#J1D",
+        "A      3116=  2",
+        "2      2      x",
+        "2      I      2",
+        "2             2",
+        "I             I",
+    });
 }
 
 }  // namespace
 
 SchematicGrid invertingAmplifier() {
-    Sketch s;
-    groundedSourceTurningRight(s, 2, 5);
-    invertingStage(s, 3, 5, code::junctionNoRight);
-    loadToGround(s, 16, 6);
-    return s.grid();
+    return invertingAmplifierFrom(3);
 }
 
 SchematicGrid wheatstoneBridge() {
-    Sketch s;
-    s.put(code::cornerDownRight, 2, 2)
-        .put(code::verticalSource, 1, 3)
-        .verticalWire(2, 7, 9)
-        .put(code::cornerUpRight, 2, 10)
-        .horizontalWire(2, 3, 11)
-        .horizontalWire(10, 3, 11)
-        .put(code::junctionNoUp, 8, 2)
-        .put(code::cornerDownLeft, 12, 2)
-        .put(code::verticalResistor, 8, 3)
-        .put(code::verticalResistor, 12, 3)
-        .put(code::junctionNoLeft, 8, 6)
-        .put(code::resistor, 9, 6)
-        .put(code::junctionNoRight, 12, 6)
-        .put(code::verticalResistor, 8, 7)
-        .put(code::verticalResistor, 12, 7)
-        .put(code::junctionNoDown, 8, 10)
-        .put(code::cornerUpLeft, 12, 10);
-    return s.grid();
+    return At{2, 2}.rows({
+        "311111C1114",
+        "2     2   2",
+        "A     x   x",
+        "2     2   2",
+        "2     E1x1D",
+        "2     2   2",
+        "2     x   x",
+        "2     2   2",
+        "511111F1116",
+    });
 }
 
 SchematicGrid nonInvertingAmplifier() {
-    Sketch s;
-    groundedSourceTurningRight(s, 2, 5);
-    s.horizontalWire(5, 3, 11)
-        .put(code::opAmpRightPlusUpper, 12, 4)
-        // Output junction Y and the load.
-        .horizontalWire(6, 17, 19)
-        .put(code::junctionNoUp, 18, 6)
-        .put(code::cornerDownLeft, 20, 6);
-    loadToGround(s, 20, 6);
-    // Minus input: junction X, Rg to ground on the left, Rf from Y below the op-amp.
-    s.put(code::junctionNoUp, 11, 7)
-        .put(code::resistor, 8, 7)
-        .put(code::cornerDownRight, 7, 7)
-        .put(code::ground, 7, 8)
-        .verticalWire(11, 8, 8)
-        .put(code::cornerUpRight, 11, 9)
-        .horizontalWire(9, 12, 17)
-        .put(code::resistor, 13, 9)
-        .put(code::cornerUpLeft, 18, 9)
-        .verticalWire(18, 7, 8);
-    return s.grid();
+    return At{2, 5}.rows({
+        "3111111111114",
+        "2           2#J1C14",
+        "A    31x1C116<  2 2",
+        "2    2   2      2 x",
+        "2    I   511x1116 2",
+        "2                 2",
+        "I                 I",
+    });
 }
 
 SchematicGrid activeLowPass() {
-    Sketch s;
-    groundedSourceTurningRight(s, 2, 7);
-    invertingStage(s, 3, 7, code::junctionNoRight);
-    loadToGround(s, 16, 8);
-    // The feedback's corners become junctions P and Q; the capacitor bridges them from above.
-    s.put(code::junctionNoLeft, 9, 5)
-        .put(code::junctionNoRight, 16, 5)
-        .verticalWire(9, 4, 4)
-        .put(code::cornerDownRight, 9, 3)
-        .horizontalWire(3, 10, 15)
-        .put(code::capacitor, 11, 3)
-        .put(code::cornerDownLeft, 16, 3)
-        .verticalWire(16, 4, 4);
-    return s.grid();
+    SchematicGrid grid = invertingAmplifierFrom(5);
+    drawRows(grid, 9, 3, {"311z1114", "2      2", "E11x111D"});
+    return grid;
 }
 
 SchematicGrid twoInvertingStages() {
-    Sketch s;
-    groundedSourceTurningRight(s, 2, 5);
-    invertingStage(s, 3, 5, code::junctionNoDown);
-    invertingStage(s, 17, 6, code::junctionNoRight);
-    loadToGround(s, 30, 7);
-    return s.grid();
-}
-
-SchematicGrid mirrored(const SchematicGrid& grid, int axis) {
-    Sketch s;
-    for (int row = 1; row <= kGridRows; ++row)
-        for (int column = 1; column < axis; ++column)
-            s.grid().set(axis - column, row, mirroredCell(grid.at(column, row)));
-    // An op-amp symbol is no cell-by-cell mirror of its counterpart: stamp the counterpart over
-    // the mirrored cells. Both have their body three columns right of their left edge.
-    for (int row = 1; row <= kGridRows; ++row) {
-        for (int column = 1; column < axis; ++column) {
-            if (grid.at(column, row) != '#') continue;
-            const bool right = grid.at(column - 3, row) == kEmptyCell;
-            const char mark = grid.at(right ? column : column - 2, row + 1);
-            const bool upperPlus = mark == '<' || mark == '>';
-            const int code =
-                right ? (upperPlus ? code::opAmpLeftPlusUpper : code::opAmpLeftPlusLower)
-                      : (upperPlus ? code::opAmpRightPlusUpper : code::opAmpRightPlusLower);
-            s.put(code, axis - column - 1, row - 2);
-        }
-    }
-    return s.grid();
+    return At{2, 3}.rows({
+        "       311x1114",
+        "       2      2      311x1114",
+        "311x111F114   2      2      2",
+        "2         2#J1F11x111F114   2",
+        "A      3116=            2#J1D",
+        "2      2             3116=  2",
+        "2      I             2      x",
+        "2                    I      2",
+        "I                           2",
+        "                            I",
+    });
 }
 
 SchematicGrid leftPointingInvertingAmplifier() {
-    return mirrored(invertingAmplifier(), 20);
+    return At{4, 3}.rows({
+        "3111x114",
+        "2      2",
+        "2   311F111x114",
+        "E1K 2#        2",
+        "2  ?5114      A",
+        "x      2      2",
+        "2      I      2",
+        "2             2",
+        "I             I",
+    });
 }
 
 SchematicGrid leftPointingNonInvertingAmplifier() {
-    return mirrored(nonInvertingAmplifier(), 24);
+    return At{4, 5}.rows({
+        "      3111111111114",
+        "31C1K 2#          2",
+        "2 2  >511C1x14    A",
+        "x 2      2   2    2",
+        "2 5111x116   I    2",
+        "2                 2",
+        "I                 I",
+    });
 }
 
 SchematicGrid invertingAmplifierWithSourceResistor() {
-    Sketch s;
-    s.put(code::cornerDownRight, 2, 5)
-        .put(code::verticalSource, 1, 6)
-        .put(code::verticalResistor, 2, 10)
-        .put(code::ground, 2, 13);
-    invertingStage(s, 3, 5, code::junctionNoRight);
-    loadToGround(s, 16, 6);
-    return s.grid();
+    SchematicGrid grid = invertingAmplifier();
+    drawRows(grid, 2, 11, {"x", "2", "2", "I"});
+    return grid;
 }
 
 SchematicGrid resistorChain(int resistors) {
@@ -447,5 +459,24 @@ std::vector<std::pair<const char*, SchematicGrid>> analysableDrawings() {
     };
 }
 
-}  // namespace volmira::test
+SchematicGrid seriesLoopGrid() {
+    return At{11, 9}.rows({
+        "31111x114",
+        "2       2",
+        "A       2",
+        "2       z",
+        "2       2",
+        "2       2",
+        "511111116",
+    });
+}
 
+LineList seriesLoopLines(const std::string& resistor, const std::string& capacitor) {
+    SchematicGrid grid = seriesLoopGrid();
+    SymbolList symbols;
+    rebuildSymbolList(grid, symbols);
+    const StoredComponent records[] = {{9, 16, 1, resistor}, {12, 19, 9, capacitor}};
+    return buildNetworkLines(symbols, records, {"2 V", "5 kHz", "10 Hz", "100 kHz"});
+}
+
+}  // namespace volmira::test

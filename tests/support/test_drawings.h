@@ -1,12 +1,16 @@
 #pragma once
-// Drawings built in code by stamping catalogue patterns, the way the editor places symbols.
-// Each builder documents its layout with a sketch of the cells and the names the analysis gives
-// to its components, so tests can set values by name.
+// The drawings the tests use (the shipped examples are in example_networks.h beside this file).
+// Fixed drawings are written as text rows, one string per grid row, blank for an empty cell;
+// drawings that grow with a parameter are stamped from catalogue patterns by a Sketch. Where
+// tests set values by name, the comment gives the names the analysis hands out.
+#include <initializer_list>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
 #include "schematic/grid.h"
+#include "schematic/text_file.h"
 
 namespace volmira::test {
 
@@ -18,17 +22,13 @@ inline constexpr int capacitor = 3;
 inline constexpr int verticalResistor = 7;  // "2x2" top to bottom
 inline constexpr int verticalInductor = 8;
 inline constexpr int verticalCapacitor = 9;
-inline constexpr int verticalSource = 5;         // "2" above "A" above "2", "2"; 3 wide, 4 high
-inline constexpr int horizontalSource = 6;       // "1A11" on the middle of three rows
-inline constexpr int ground = 22;                // "2" above "I"
-inline constexpr int nodeOnHorizontalWire = 23;  // "1H1"
-inline constexpr int nodeOnVerticalWire = 24;    // "2G2" top to bottom
-// Op-amps, 5 x 5: 25/26 point right (inputs on the left), 27/28 point left. The plus input is
-// the upper one for 25 and 27, the lower one for 26 and 28.
+inline constexpr int verticalSource = 5;       // "2" above "A" above "2", "2"; 3 wide, 4 high
+inline constexpr int horizontalSource = 6;     // "1A11" on the middle of three rows
+inline constexpr int ground = 22;              // "2" above "I"
+inline constexpr int nodeOnVerticalWire = 24;  // "2G2" top to bottom
+// Op-amps pointing right, 5 x 5; the plus input is the upper one for 25, the lower for 26.
 inline constexpr int opAmpRightPlusUpper = 25;
 inline constexpr int opAmpRightPlusLower = 26;
-inline constexpr int opAmpLeftPlusUpper = 27;
-inline constexpr int opAmpLeftPlusLower = 28;
 // Single cells.
 inline constexpr int crossing = 11;            // "7"
 inline constexpr int cornerDownRight = 40;     // "3": joins bottom and right
@@ -40,9 +40,7 @@ inline constexpr int junctionNoUp = 45;        // "C": left, right, down
 inline constexpr int junctionNoRight = 46;     // "D": up, down, left
 inline constexpr int junctionNoLeft = 47;      // "E": up, down, right
 inline constexpr int junctionNoDown = 48;      // "F": up, left, right
-inline constexpr int groundCell = 49;          // "I"
 inline constexpr int nodeCellHorizontal = 50;  // "H": left and right
-inline constexpr int nodeCellVertical = 51;    // "G": up and down
 }  // namespace code
 
 // Stamps symbols into a grid.
@@ -60,135 +58,57 @@ class Sketch {
     SchematicGrid grid_;
 };
 
+// Writes text rows into the grid with their first character at (column, row); a blank is an
+// empty cell.
+void drawRows(SchematicGrid& grid, int column, int row, const std::vector<std::string>& rows);
+
+// The cells of a block as text, one line per row.
+std::string area(const SchematicGrid& grid, int column, int row, int width, int height);
+
 // The rows of the drawing that hold anything, one line each, for failure messages.
 std::string drawingText(const SchematicGrid& grid);
 
 // Series loop of source, R, L and C; no junction and no ground mark, so the analysis makes the
 // source terminals nodes 2 and 3. One branch besides the two source halves: "R 1", "L 1", "C 1".
-//
-//     3 1x1 1y1 4
-//     2         2
-//     A         z
-//     2         2
-//     2         2
-//     5 1 1 1 1 6
 SchematicGrid seriesRlcLoop();
 
-// RC low-pass: "R 1" in series from the source's upper terminal to the node mark G, "C 1" from
-// G to ground; the source's lower terminal is grounded as well.
-//
-//     3 1x1 1 4
-//     2       2
-//     A       G     <- output node
-//     2       2
-//     2       2
-//     2       z
-//     I       2
-//             2
-//             I
+// RC low-pass: "R 1" from the source's upper terminal to the node mark G (the output), "C 1"
+// from G to ground; the source's lower terminal is grounded as well.
 SchematicGrid rcLowPass();
 
 // The same low-pass with a bottom rail and one single ground mark hanging below a junction:
 // the branch to the ground mark is a dead end and carries no current.
-//
-//     3 1x1 1 4
-//     2       2
-//     A       G
-//     2       2
-//     2       2
-//     2       z
-//     2       2
-//     5 1 C 1 6
-//         2
-//         I
 SchematicGrid rcLowPassSingleGround();
 
 // RC ladder of `sections` sections (1..66): series resistor, then a shunt capacitor to ground.
 // The source's lower terminal is grounded. Sections run left to right on the first band
 // (22 sections per band), right to left on the second, and so on; within the first band,
 // "R k" and "C k" belong to section k. Branches: 2 * sections + 1 from two sections on.
-//
-//     3 1x1 C 1x1 C ... 1x1 4
-//     2     2     2         2
-//     A     z     z         G   <- output node of the last section
-//     2     2     2         2
-//     2     2     2         2
-//     2     I     I         z
-//     I                     2 ...
 SchematicGrid rcLadder(int sections);
 
 // Inverting amplifier with op-amp code 26 (plus input below): "R 1" (input) from the source to
-// the inverting input's junction X, "R 2" (feedback) from X over the op-amp to the output
-// junction Y, "R 3" (load) from Y to ground; the plus input is grounded. Gain -R2/R1 at Y.
-//
-//     col 2       9          16
-//         .  .  .  .  .  .  .  3  1  1  x  1  1  1  4      row 3
-//         .  .  .  .  .  .  .  2  .  .  .  .  .  .  2
-//         3  1  1  x  1  1  1  F  1  1  4  .  .  .  2      row 5: X = F
-//         2  .  .  .  .  .  .  .  .  .  2  #  J  1  D      row 6: Y = D
-//         A  .  .  .  .  .  .  3  1  1  6  =  .  .  2
-//         2  .  .  .  .  .  .  2  .  .  .  .  .  .  x
-//         2  .  .  .  .  .  .  I  .  .  .  .  .  .  2
-//         2  .  .  .  .  .  .  .  .  .  .  .  .  .  2
-//         I  .  .  .  .  .  .  .  .  .  .  .  .  .  I      row 11
+// the inverting input's junction X (9,5), "R 2" (feedback) from X over the op-amp to the output
+// junction Y (16,6), "R 3" (load) from Y to ground; the plus input is grounded. Gain -R2/R1.
 SchematicGrid invertingAmplifier();
 
 // Wheatstone bridge without ground marks: the source feeds the top node T and returns from the
 // bottom node B; arms T-L "R 2", T-R "R 1", L-B "R 4", R-B "R 5", and the rung L-R "R 3".
-//
-//     col 2         8       12
-//         3 1 1 1 1 1 C 1 1 1 4     <- T
-//         2           2       2
-//         A           x       x
-//         2           2       2
-//         2           E 1 x 1 D     <- L, R
-//         2           2       2
-//         2           x       x
-//         2           2       2
-//         5 1 1 1 1 1 F 1 1 1 6     <- B
 SchematicGrid wheatstoneBridge();
 
 // Non-inverting amplifier, op-amp code 25 (plus input above): the source drives the plus input
 // directly; the minus input's junction X (11,7) has "R 3" (Rg) to ground and "R 2" (Rf) from
 // the output junction Y (18,6), which drives the load "R 1" to ground. Gain 1 + R2/R3 at Y.
-//
-//     row  columns 1..20
-//     5  . 3 1 1 1 1 1 1 1 1 1 1 1 4 . . . . . .
-//     6  . 2 . . . . . . . . . . . 2 # J 1 C 1 4
-//     7  . A . . . . 3 1 x 1 C 1 1 6 < . . 2 . 2
-//     8  . 2 . . . . 2 . . . 2 . . . . . . 2 . x
-//     9  . 2 . . . . I . . . 5 1 1 x 1 1 1 6 . 2
-//    10  . 2 . . . . . . . . . . . . . . . . . 2
-//    11  . I . . . . . . . . . . . . . . . . . I
 SchematicGrid nonInvertingAmplifier();
 
 // Active first-order low-pass: the inverting amplifier with "C 1" (Cf) across the feedback
 // resistor. Input "R 1" to X (9,7), Rf "R 2" from P (9,5) to Q (16,5), load "R 3" from Y (16,8)
 // to ground. Vy / Ue = -(R2 / R1) / (1 + j w R2 C1).
-//
-//     row  columns 1..16
-//     3  . . . . . . . . 3 1 1 z 1 1 1 4
-//     4  . . . . . . . . 2 . . . . . . 2
-//     5  . . . . . . . . E 1 1 x 1 1 1 D
-//     6  . . . . . . . . 2 . . . . . . 2
-//     7  . 3 1 1 x 1 1 1 F 1 1 4 . . . 2
-//     8  . 2 . . . . . . . . . 2 # J 1 D
-//     9  . A . . . . . . 3 1 1 6 = . . 2
-//    10  . 2 . . . . . . 2 . . . . . . x
-//    11  . 2 . . . . . . I . . . . . . 2
-//    12  . 2 . . . . . . . . . . . . . 2
-//    13  . I . . . . . . . . . . . . . I
 SchematicGrid activeLowPass();
 
 // Two inverting stages in a row: input "R 1" and feedback "R 2" of the first stage, then the
 // first stage's output junction feeds the second stage's input "R 3" (feedback "R 4"); load
 // "R 5" from the second output to ground. Gain (R2 / R1) * (R4 / R3), no phase inversion.
 SchematicGrid twoInvertingStages();
-
-// A drawing mirrored left to right about `axis` (column c goes to axis - c; columns from axis
-// on are dropped). Corners and junctions turn with it; op-amps become their counterparts
-// pointing the other way (25 <-> 27, 26 <-> 28).
-SchematicGrid mirrored(const SchematicGrid& grid, int axis);
 
 // The inverting amplifier mirrored: the source on the right, op-amp code 28 pointing left
 // (output "K" on its left side, plus input below). Names as in invertingAmplifier().
@@ -209,25 +129,11 @@ SchematicGrid resistorChain(int resistors);
 
 // A chain of `pairs` wire-only parallel pairs between the source's terminals, closed by one
 // resistor: 2^pairs loops through the source (12 pairs overflow the loop store).
-//
-//     3 1 C 1 C C 1 C ... 1 4
-//     2   2   2 2   2       2
-//     A   5 1 6 5 1 6       x
-//     2                     2
-//     2                     2
-//     5 1 1 1 1 1 1 1 1 1 1 6
 SchematicGrid parallelPairs(int pairs);
 
 // A rail of `teeth` junctions, each with a wire down to a ground mark; the source's lower lead
 // returns to the rail's far end through one resistor, so ground is not where the loops end and
 // every path that reaches it fans out into all the other teeth.
-//
-//     3 1 C 1 C 1 C ... C 1 4
-//     2   2   2   2     2   2
-//     A   I   I   I     I   x
-//     2                     2
-//     2                     2
-//     5 1 1 1 1 1 1 1 1 1 1 6
 SchematicGrid groundedComb(int teeth);
 
 // A dense grid of wire-only branches: `columns` x `rows` junctions two cells apart, the
@@ -237,5 +143,26 @@ SchematicGrid junctionGrid(int columns, int rows);
 // Every builder above that analyses, with a short name each: ladders of several lengths, the
 // op-amp circuits in both directions, the wire-only stress drawings within the limits.
 std::vector<std::pair<const char*, SchematicGrid>> analysableDrawings();
+
+// The main program's small network: the source, a resistor in the top wire and a capacitor in
+// the right wire, one loop without junctions.
+SchematicGrid seriesLoopGrid();
+// The lines a save of it writes, with the two values and 2 V, 5 kHz, 10 Hz .. 100 kHz.
+LineList seriesLoopLines(const std::string& resistor = "1k", const std::string& capacitor = "100n");
+
+// Realistic drawings for the schematic tests, placed away from the grid's corner.
+namespace art {
+
+// The text rows with their first character at (column, row).
+SchematicGrid gridFromArt(std::initializer_list<std::string_view> rows, int column = 3,
+                          int row = 3);
+// Source, series resistor, capacitor to the return wire, ground mark.
+SchematicGrid rcLowPass();
+// Resistor and inductor from the top node, resistor across, two capacitors to the bottom node.
+SchematicGrid bridge();
+// Inverting amplifier: input resistor, feedback resistor, the lower (plus) input to ground.
+SchematicGrid invertingAmplifier();
+
+}  // namespace art
 
 }  // namespace volmira::test

@@ -9,6 +9,7 @@
 #include <complex>
 #include <fstream>
 
+#include "support/random_drawings.h"
 #include "support/test_support.h"
 #include "tools/example_networks.h"
 #include "tools/ngspice_networks.h"
@@ -23,7 +24,9 @@ struct CrossCheckCase {
 };
 
 // Test listings show the network's name, not the bytes of the case.
-void PrintTo(const CrossCheckCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const CrossCheckCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 // Relative magnitude error and phase difference (degrees) allowed. The op-amps' gain of 1e9
 // stands for an infinite one, which moves currents by about 1e-9 of their size.
@@ -44,6 +47,12 @@ std::vector<CrossCheckCase> crossCheckCases() {
     cases.push_back({"RcLadder25TwoBands", [] { return rcLadder(25); }});
     cases.push_back({"LoadedRcLadder70Branches", [] { return loadedRcLadder(34); }});
     cases.push_back({"WheatstoneBridgeNoGround", wheatstoneBridge});
+    // Ground marks on a return rail close loops of bare wire, which carry nothing.
+    cases.push_back(
+        {"DividerTwoGroundsOnTheRail", [] { return drawLattice(groundedRailLadder(1)); }});
+    cases.push_back(
+        {"LadderThreeGroundsOnTheRail", [] { return drawLattice(groundedRailLadder(8)); }});
+    cases.push_back({"ResistorGrid6x6", [] { return drawLattice(resistorGrid(6, 6)); }});
     cases.push_back({"HorizontalSourceLoop", horizontalSourceLoop});
     cases.push_back({"TwoCapacitorsInABranch", twoCapacitorsInABranch});
     cases.push_back({"InvertingAmplifier", invertingAmplifier});
@@ -56,14 +65,15 @@ std::vector<CrossCheckCase> crossCheckCases() {
 }
 
 class NgspiceCrossCheck : public ::testing::TestWithParam<CrossCheckCase> {
-protected:
+  protected:
     // The network file of the case: the shipped example, or the drawing saved with values.
     std::string networkFile() {
         const CrossCheckCase& c = GetParam();
         if (!c.draw) return (sourceDir() / "examples" / c.name).string();
         const auto path = folder_.path() / (c.name + ".nwb");
         std::string error;
-        EXPECT_TRUE(saveGeneratedNetwork(c.draw(), path, {"1 V", "1 kHz", "100 Hz", "10 kHz"}, error))
+        EXPECT_TRUE(
+            saveGeneratedNetwork(c.draw(), path, {"1 V", "1 kHz", "100 Hz", "10 kHz"}, error))
             << error;
         return path.string();
     }
@@ -81,7 +91,8 @@ TEST_P(NgspiceCrossCheck, EveryComponentCurrentAgreesInMagnitudeAndPhase) {
     // Networks of resistors only are also calculated at 0 Hz: ngspice's operating point.
     std::vector<std::string> frequencies(std::begin(kFrequencies), std::end(kFrequencies));
     bool resistorsOnly = true;
-    for (std::size_t i = 1; i < componentRows.size(); ++i) resistorsOnly &= componentRows[i][0] == 'R';
+    for (std::size_t i = 1; i < componentRows.size(); ++i)
+        resistorsOnly &= componentRows[i][0] == 'R';
     if (resistorsOnly) frequencies.push_back("0");
 
     for (const std::string& frequency : frequencies) {
@@ -112,7 +123,8 @@ TEST_P(NgspiceCrossCheck, EveryComponentCurrentAgreesInMagnitudeAndPhase) {
             const auto fields = splitFields(componentRows[i]);
             ASSERT_EQ(fields.size(), 6u);
             std::string name = fields[0];
-            for (char& ch : name) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+            for (char& ch : name)
+                ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
             ASSERT_TRUE(theirs.count(name)) << "ngspice printed no current of " << fields[0] << "\n"
                                             << netlist.out;
             const std::complex<double> a = ours.at(fields[4]);
@@ -145,7 +157,8 @@ std::vector<SweepRow> parseNgspiceSweep(const std::string& output) {
     std::vector<SweepRow> rows;
     for (const std::string& line : splitLines(output)) {
         const auto fields = splitFields(line, '\t');
-        if (fields.size() < 4 || fields[0].empty() || !std::isdigit(static_cast<unsigned char>(fields[0][0])))
+        if (fields.size() < 4 || fields[0].empty() ||
+            !std::isdigit(static_cast<unsigned char>(fields[0][0])))
             continue;
         rows.push_back({std::stod(fields[1]), {std::stod(fields[2]), std::stod(fields[3])}});
     }
@@ -176,7 +189,8 @@ TEST(NgspiceSweepCrossCheck, EveryPointOfTheLogarithmicSweepAgrees) {
         ASSERT_EQ(fields.size(), 13u);
         // ngspice multiplies its step up point by point; the product drifts by about 1e-11 a point.
         EXPECT_NEAR(theirs[i].frequency / std::stod(fields[1]), 1, 1e-7) << "point " << i;
-        const std::complex<double> a = std::polar(std::stod(fields[3]), std::stod(fields[12]) * M_PI / 180);
+        const std::complex<double> a =
+            std::polar(std::stod(fields[3]), std::stod(fields[12]) * M_PI / 180);
         const std::complex<double> b = theirs[i].current;
         EXPECT_LT(std::abs(b - a) / std::abs(a), kMagnitudeTolerance) << "point " << i;
     }
@@ -190,7 +204,8 @@ TEST(GeneratedNetworkFiles, DISABLED_WriteToFolder) {
     for (const CrossCheckCase& c : crossCheckCases()) {
         if (!c.draw) continue;
         std::string error;
-        EXPECT_TRUE(saveGeneratedNetwork(c.draw(), std::filesystem::path(folder) / (c.name + ".nwb"),
+        EXPECT_TRUE(saveGeneratedNetwork(c.draw(),
+                                         std::filesystem::path(folder) / (c.name + ".nwb"),
                                          {"1 V", "1 kHz", "100 Hz", "10 kHz"}, error))
             << error;
     }

@@ -7,7 +7,6 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -17,21 +16,15 @@
 namespace volmira::test {
 
 struct ProcessResult {
-    int exitCode = -1;     // -1: the program could not be started or did not exit normally
+    int exitCode = -1;  // -1: the program could not be started or did not exit normally
     bool started = false;
     std::string out;
     std::string err;
 };
 
-inline std::string readWholeFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 // `program` is looked up in PATH when it holds no slash.
-inline ProcessResult runProcess(const std::string& program, const std::vector<std::string>& arguments) {
+inline ProcessResult runProcess(const std::string& program,
+                                const std::vector<std::string>& arguments) {
     TempFolder folder;
     const std::string outPath = (folder.path() / "out").string();
     const std::string errPath = (folder.path() / "err").string();
@@ -48,15 +41,16 @@ inline ProcessResult runProcess(const std::string& program, const std::vector<st
     argv.push_back(nullptr);
     ProcessResult result;
     pid_t pid = 0;
-    const int spawned = posix_spawnp(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
+    const int spawned =
+        posix_spawnp(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     if (spawned != 0) return result;
     int status = 0;
     if (waitpid(pid, &status, 0) != pid) return result;
     result.started = true;
     if (WIFEXITED(status)) result.exitCode = WEXITSTATUS(status);
-    result.out = readWholeFile(outPath);
-    result.err = readWholeFile(errPath);
+    result.out = readFileBytes(outPath);
+    result.err = readFileBytes(errPath);
     return result;
 }
 

@@ -211,8 +211,8 @@ class TgrfCalculationTest : public QObject {
         QCOMPARE(f.frequency()->text(), QString("1 kHz"));
         QCOMPARE(f.find<QLineEdit>("SpEingabe")->text(), QString("1 V"));
         QCOMPARE(fieldTexts(f),
-                 (QStringList{"707,11 mV", "707,11 uA", "1 kOhm", "-3,0103 dB", "500 uVA", "500 uW",
-                              "45 °", "1 kOhm", "0 Ohm", "0", "45 °"}));
+                 (QStringList{"707,11 mV", "707,11 uA", "1 kOhm", "-3,010 dB", "500 uVA", "500 uW",
+                              "45,00 °", "1 kOhm", "0 Ohm", "0", "45,00 °"}));
         QCOMPARE(f.results()->solveCount(), 1);
     }
 
@@ -227,8 +227,8 @@ class TgrfCalculationTest : public QObject {
         QCOMPARE(f.results()->selectedBranch(), int(c1.branch));
         QCOMPARE(f.results()->markedBranch(), int(c1.branch));
         QCOMPARE(fieldTexts(f),
-                 (QStringList{"707,11 mV", "707,11 uA", "1 kOhm", "-3,0103 dB", "500 uVA", "0",
-                              "-45 °", "0 Ohm", "-1 kOhm", "-500 uvar", "45 °"}));
+                 (QStringList{"707,11 mV", "707,11 uA", "1 kOhm", "-3,010 dB", "500 uVA", "0",
+                              "-45,00 °", "0 Ohm", "-1 kOhm", "-500 uvar", "45,00 °"}));
         // A wire cell of the capacitor's branch selects it as well.
         f.click(1, 1);  // an empty cell keeps the selection
         QCOMPARE(f.results()->selectedBranch(), int(c1.branch));

@@ -57,8 +57,10 @@ class TgrfFailureTest : public QObject {
         QTest::newRow("open") << 181 << "Beim Dateizugriff ist ein Fehler aufgetreten.";
         QTest::newRow("save") << 191 << "Beim Dateizugriff ist ein Fehler aufgetreten.";
         QTest::newRow("calculator") << 995
-                                    << "Volmira konnte die Datei \"calc.exe\" im\n"
-                                       "Windows-Verzeichnis nicht finden!";
+                                    << "Volmira konnte keinen Rechner starten. Gesucht wurden:\n"
+                                       "gnome-calculator, kcalc, galculator, mate-calc, "
+                                       "qalculate-gtk und xcalc.\n"
+                                       "Keines dieser Programme ist installiert.";
         QTest::newRow("mode button") << 314 << general;
         QTest::newRow("step of a handler") << 4412 << general;
     }

@@ -1,0 +1,36 @@
+#pragma once
+// The labels of the frequency axis along the bottom of the curve plot, at pixel columns of the
+// 897 points: round values on a linear axis and on a logarithmic one spanning less than a
+// decade, decade labels with more multipliers the wider a decade is drawn otherwise.
+#include <array>
+#include <string>
+
+#include "graphics/nice_ticks.h"
+#include "graphics/sweep_range.h"
+
+namespace volmira {
+
+struct AxisLabel {
+    int position = 0;  // pixel column (frequency axis) or row (y axis)
+    std::string text;
+};
+
+// Multipliers 1..9 times 15 powers of ten (1 mHz .. 900 GHz).
+inline constexpr int kMaxFrequencyLabels = 9 * 15;
+
+struct FrequencyLabels {
+    std::array<AxisLabel, kMaxFrequencyLabels> labels{};
+    int count = 0;
+
+    const AxisLabel* begin() const { return labels.data(); }
+    const AxisLabel* end() const { return labels.data() + count; }
+};
+
+// Whether multiplier m (1..9) of the decade labels is shown at `pixelsPerDecade`.
+bool decadeMultiplierShown(int m, double pixelsPerDecade);
+
+// `width` measures labels for the fit check of the round-value axes.
+FrequencyLabels frequencyAxisLabels(const SweepRange& range, bool logarithmic,
+                                    const TextWidth& width);
+
+}  // namespace volmira
