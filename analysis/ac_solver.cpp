@@ -186,16 +186,7 @@ bool AcSolver::loadNetwork(const Network& network) {
     std::copy_n(network.kclRows.begin(), k, kclRows_.begin());
     std::copy_n(network.opAmpRows.begin(), p, opAmpRows_.begin());
     std::copy_n(network.meshRows.begin(), m, meshRows_.begin());
-    for (int mesh = 0; mesh < m; ++mesh) {
-        int count = 0;
-        for (int j = 0; j < b; ++j) {
-            if (meshRows_[mesh][j] == 0) continue;
-            meshTermBranch_[mesh][count] = static_cast<std::uint8_t>(j);
-            meshTermSign_[mesh][count] = meshRows_[mesh][j];
-            ++count;
-        }
-        meshTermCount_[mesh] = static_cast<std::uint8_t>(count);
-    }
+    collectMeshTerms();
     for (int j = 0; j < b; ++j)
         inverseCapacitance_[j] =
             capacitance_[j] != 0 ? 1 / static_cast<long double>(capacitance_[j]) : 0;
@@ -250,6 +241,19 @@ void AcSolver::findWireLoops(const Network& network) {
                     network.branches[0].endNode < nodeCount &&
                     network.branches[1].endNode < nodeCount &&
                     root(network.branches[0].endNode) == root(network.branches[1].endNode);
+}
+
+void AcSolver::collectMeshTerms() {
+    for (int mesh = 0; mesh < meshCount_; ++mesh) {
+        int count = 0;
+        for (int j = 0; j < branchCount_; ++j) {
+            if (meshRows_[mesh][j] == 0) continue;
+            meshTermBranch_[mesh][count] = static_cast<std::uint8_t>(j);
+            meshTermSign_[mesh][count] = meshRows_[mesh][j];
+            ++count;
+        }
+        meshTermCount_[mesh] = static_cast<std::uint8_t>(count);
+    }
 }
 
 bool AcSolver::reactances(double frequency, BranchCurrents& out) const {
@@ -413,6 +417,69 @@ void AcSolver::collectMeshMatrices() {
     }
 }
 
+// Meshes drawn around the source overlap, and their system is full. The loops that each hold
+// one chord (the chord and its path through the tree) are equivalent equations and in ladders
+// and grids far shorter, so that the system and its factors stay sparse: the mesh rows taken
+// times the inverse of their chord columns. Taken when that inverse comes out in whole numbers
+// and the loops as rows of signs with fewer terms; otherwise the meshes stay.
+void AcSolver::shortenMeshRows() {
+    const int m = meshCount_;
+    const int s = meshStride_;
+    shortened_ = false;
+    if (m == 0 || m != chordCount_) return;
+    double* a = upperRe_.data();
+    double* inverse = upperIm_.data();
+    for (int i = 0; i < m; ++i) {
+        for (int c = 0; c < s; ++c) {
+            a[i * s + c] = c < m ? meshRows_[i][columnBranch_[incidenceCount_ + c]] : 0;
+            inverse[i * s + c] = i == c ? 1 : 0;
+        }
+    }
+    for (int k = 0; k < m; ++k) {
+        int best = k;
+        for (int i = k + 1; i < m; ++i)
+            if (std::abs(a[i * s + k]) > std::abs(a[best * s + k])) best = i;
+        if (std::abs(a[best * s + k]) < 0.5) return;  // singular, or not whole numbers
+        std::swap_ranges(&a[k * s], &a[(k + 1) * s], &a[best * s]);
+        std::swap_ranges(&inverse[k * s], &inverse[(k + 1) * s], &inverse[best * s]);
+        const double pivot = a[k * s + k];
+        scaleRow(&a[k * s], &a[k * s], 1 / pivot, s);
+        scaleRow(&inverse[k * s], &inverse[k * s], 1 / pivot, s);
+        for (int i = 0; i < m; ++i) {
+            const double factor = a[i * s + k];
+            if (i == k || factor == 0) continue;
+            addScaledRealRow(&a[i * s], &a[k * s], -factor, s);
+            addScaledRealRow(&inverse[i * s], &inverse[k * s], -factor, s);
+        }
+    }
+    std::array<SignRow, kMaxMeshes> loops;
+    int terms = 0, meshTerms = 0;
+    for (int mesh = 0; mesh < m; ++mesh) meshTerms += meshTermCount_[mesh];
+    for (int c = 0; c < m; ++c) {
+        std::array<int, kMaxBranches> loop{};
+        for (int mesh = 0; mesh < m; ++mesh) {
+            const double w = inverse[c * s + mesh];
+            const double whole = std::round(w);
+            if (std::abs(w - whole) > 1e-9) return;
+            if (whole == 0) continue;
+            for (int t = 0; t < meshTermCount_[mesh]; ++t)
+                loop[meshTermBranch_[mesh][t]] += static_cast<int>(whole) * meshTermSign_[mesh][t];
+        }
+        for (int j = 0; j < branchCount_; ++j) {
+            if (std::abs(loop[j]) > 1) return;
+            loops[c][j] = static_cast<std::int8_t>(loop[j]);
+            terms += loop[j] != 0;
+        }
+        std::fill(loops[c].begin() + branchCount_, loops[c].end(), std::int8_t{0});
+    }
+    if (terms >= meshTerms) return;
+    // Row i of the system holds the loop of chord i (collectMeshMatrices reverses the rows), so
+    // that the pivots in place are the chords' own impedances.
+    std::reverse_copy(loops.begin(), loops.begin() + m, loopRows_.begin());
+    std::copy_n(meshRows_.begin(), m, drawnRows_.begin());
+    shortened_ = true;
+}
+
 // Orders the rows and columns of the mesh system once, on a real stand-in (R + g X at a
 // frequency that weighs the parts alike; g keeps R and X from cancelling by chance), with the
 // pivots in place wherever they are not tiny: many entries of a mesh system cancel to 0 at
@@ -492,9 +559,61 @@ bool AcSolver::prepare(const Network& network) {
     if (!loaded_ || !reduceIncidence()) return false;
     meshStride_ = std::max(4, (chordCount_ + 3) & ~3);
     prepareTreeRows();
+    shortenMeshRows();
+    if (shortened_) {
+        useMeshRows(loopRows_);
+    } else {
+        collectMeshMatrices();
+        orderMeshSystem();
+        preparePattern();
+    }
+    return true;
+}
+
+void AcSolver::useMeshRows(const std::array<SignRow, kMaxMeshes>& rows) {
+    std::copy_n(rows.begin(), meshCount_, meshRows_.begin());
+    collectMeshTerms();
     collectMeshMatrices();
     orderMeshSystem();
-    return true;
+    preparePattern();
+}
+
+// The fill of the factors with every pivot in place, worked out on the pattern of the three
+// matrices. In the order orderMeshSystem chose, the pivots nearly always stay in place; a point
+// where one would not falls back to the dense factors.
+void AcSolver::preparePattern() {
+    const int m = meshCount_;
+    const int s = meshStride_;
+    patterned_ = false;
+    if (m == 0 || m != chordCount_) return;  // rows left over: the dense factors handle them
+    std::array<std::array<bool, kMaxMeshes>, kMaxMeshes> filled{};
+    for (int i = 0; i < m; ++i) {
+        for (int c = 0; c < m; ++c) {
+            const int at = i * s + c;
+            filled[i][c] = i == c || meshR_[at] != 0 || meshL_[at] != 0 || meshInverseC_[at] != 0;
+        }
+    }
+    for (int k = 0; k < m; ++k)
+        for (int i = k + 1; i < m; ++i)
+            if (filled[i][k])
+                for (int j = k + 1; j < m; ++j) filled[i][j] = filled[i][j] || filled[k][j];
+    int entries = 0, lower = 0, upper = 0;
+    for (int i = 0; i < m; ++i) {
+        patternBegin_[i] = static_cast<std::uint16_t>(entries);
+        lowerBegin_[i] = static_cast<std::uint16_t>(lower);
+        upperBegin_[i] = static_cast<std::uint16_t>(upper);
+        for (int c = 0; c < m; ++c)
+            if (filled[i][c]) patternAt_[entries++] = static_cast<std::uint16_t>(i * s + c);
+        for (int r = i + 1; r < m; ++r)
+            if (filled[r][i]) lowerRow_[lower++] = static_cast<std::uint8_t>(r);
+        for (int c = i + 1; c < m; ++c)
+            if (filled[i][c]) upperColumn_[upper++] = static_cast<std::uint8_t>(c);
+    }
+    patternBegin_[m] = static_cast<std::uint16_t>(entries);
+    lowerBegin_[m] = static_cast<std::uint16_t>(lower);
+    upperBegin_[m] = static_cast<std::uint16_t>(upper);
+    // Past half full, the dense factors in groups of four are as quick.
+    patterned_ = 2 * entries <= m * m;
 }
 
 void AcSolver::prepareSweep(const Network& network) {
@@ -591,9 +710,113 @@ void AcSolver::factorMeshSystem(SolveStatus& status) {
     }
 }
 
+// buildMeshSystem on the pattern only: the same entries and scales, the fill set to 0.
+void AcSolver::buildOnPattern(double omega, double voltage) {
+    const double factorL = anyInductance_ ? omega : 0.0;
+    const double factorC = anyCapacitance_ ? -1 / omega : 0.0;
+    for (int i = 0; i < meshCount_; ++i) {
+        double largest = 0;
+        for (int e = patternBegin_[i]; e < patternBegin_[i + 1]; ++e) {
+            const int at = patternAt_[e];
+            const double re = meshR_[at];
+            const double im = factorL * meshL_[at] + factorC * meshInverseC_[at];
+            upperRe_[at] = re;
+            upperIm_[at] = im;
+            largest = std::max(largest, magnitude1(re, im));
+        }
+        const double scale =
+            largest > 0 && std::isfinite(largest) ? std::ldexp(1.0, -std::ilogb(largest)) : 1.0;
+        for (int e = patternBegin_[i]; e < patternBegin_[i + 1]; ++e) {
+            upperRe_[patternAt_[e]] *= scale;
+            upperIm_[patternAt_[e]] *= scale;
+        }
+        rowScale_[i] = scale;
+        rightRe_[i] = meshSource_[i] * voltage * scale;
+        rightIm_[i] = 0;
+    }
+}
+
+// factorMeshSystem on the pattern, as long as every pivot stays in place by the same rule; the
+// multipliers take the place of the entries they clear. False when a pivot would move or is 0.
+bool AcSolver::factorOnPattern() {
+    const int m = meshCount_;
+    const int s = meshStride_;
+    for (int k = 0; k < m; ++k) {
+        const double pr = upperRe_[k * s + k];
+        const double pi = upperIm_[k * s + k];
+        double size = magnitude1(pr, pi);
+        const double pivotSize = size;
+        for (int e = lowerBegin_[k]; e < lowerBegin_[k + 1]; ++e) {
+            const int at = lowerRow_[e] * s + k;
+            size = std::max(size, magnitude1(upperRe_[at], upperIm_[at]));
+        }
+        if (!(size > 0) || !std::isfinite(size) || pivotSize < kPivotShare * size) return false;
+        const std::complex<double> inv = reciprocal(pr, pi);
+        pivotInverseRe_[k] = inv.real();
+        pivotInverseIm_[k] = inv.imag();
+        const double* ur = &upperRe_[k * s];
+        const double* ui = &upperIm_[k * s];
+        for (int e = lowerBegin_[k]; e < lowerBegin_[k + 1]; ++e) {
+            double* rr = &upperRe_[lowerRow_[e] * s];
+            double* ri = &upperIm_[lowerRow_[e] * s];
+            const double ar = rr[k];
+            const double ai = ri[k];
+            const double lr = ar * inv.real() - ai * inv.imag();
+            const double li = ar * inv.imag() + ai * inv.real();
+            rr[k] = lr;
+            ri[k] = li;
+            if (ar == 0 && ai == 0) continue;
+            for (int u = upperBegin_[k]; u < upperBegin_[k + 1]; ++u) {
+                const int c = upperColumn_[u];
+                rr[c] -= lr * ur[c] - li * ui[c];
+                ri[c] -= lr * ui[c] + li * ur[c];
+            }
+        }
+    }
+    for (int k = 0; k < m; ++k) {
+        pivotRow_[k] = static_cast<std::uint8_t>(k);
+        zeroPivot_[k] = false;
+    }
+    return true;
+}
+
+void AcSolver::solveOnPattern(MeshVector& re, MeshVector& im) const {
+    const int m = meshCount_;
+    const int s = meshStride_;
+    for (int k = 0; k < m; ++k) {
+        const double yr = re[k], yi = im[k];
+        if (yr == 0 && yi == 0) continue;
+        for (int e = lowerBegin_[k]; e < lowerBegin_[k + 1]; ++e) {
+            const int i = lowerRow_[e];
+            const double lr = upperRe_[i * s + k], li = upperIm_[i * s + k];
+            re[i] -= lr * yr - li * yi;
+            im[i] -= lr * yi + li * yr;
+        }
+    }
+    for (int k = m - 1; k >= 0; --k) {
+        const double* ur = &upperRe_[k * s];
+        const double* ui = &upperIm_[k * s];
+        double sumR = re[k], sumI = im[k];
+        for (int u = upperBegin_[k]; u < upperBegin_[k + 1]; ++u) {
+            const int c = upperColumn_[u];
+            sumR -= ur[c] * re[c] - ui[c] * im[c];
+            sumI -= ur[c] * im[c] + ui[c] * re[c];
+        }
+        re[k] = sumR * pivotInverseRe_[k] - sumI * pivotInverseIm_[k];
+        im[k] = sumR * pivotInverseIm_[k] + sumI * pivotInverseRe_[k];
+    }
+}
+
 // Solves the factored system for a right-hand side given in place; the solution replaces it.
-// The columns of zero pivots come out 0.
 void AcSolver::solveFactored(MeshVector& re, MeshVector& im) const {
+    if (patternFactors_)
+        solveOnPattern(re, im);
+    else
+        solveDense(re, im);
+}
+
+// The columns of zero pivots come out 0.
+void AcSolver::solveDense(MeshVector& re, MeshVector& im) const {
     const int rows = meshCount_;
     const int columns = chordCount_;
     const int s = meshStride_;
@@ -627,19 +850,19 @@ void AcSolver::solveFactored(MeshVector& re, MeshVector& im) const {
     }
 }
 
-// correction := the residual of every mesh equation, taken over the branches themselves in
-// extended precision: the collected mesh matrix holds rounded sums of impedances, and only a
-// residual against the branches tells whether the currents satisfy the network or merely the
-// rounded system. Scaled as the rows of the system.
+// correction := the residual of every mesh equation, taken over the branches themselves: the
+// collected mesh matrix holds rounded sums of impedances, and only a residual against the
+// branches tells whether the currents satisfy the network or merely the rounded system. Scaled
+// as the rows of the system.
+template <class Number>
 void AcSolver::residual() {
-    using Extended = long double;
-    std::array<Extended, kMaxBranches> currentR, currentI;
+    std::array<Number, kMaxBranches> currentR, currentI;
     for (int c = 0; c < chordCount_; ++c) {
         currentR[chordBranch_[c]] = solutionRe_[c];
         currentI[chordBranch_[c]] = solutionIm_[c];
     }
     for (int k = 0; k < incidenceCount_; ++k) {
-        Extended sumR = 0, sumI = 0;
+        Number sumR = 0, sumI = 0;
         for (int t = 0; t < treeTermCount_[k]; ++t) {
             sumR += treeCoefficient_[k][t] * currentR[treeChord_[k][t]];
             sumI += treeCoefficient_[k][t] * currentI[treeChord_[k][t]];
@@ -647,41 +870,49 @@ void AcSolver::residual() {
         currentR[treeBranch_[k]] = sumR;
         currentI[treeBranch_[k]] = sumI;
     }
-    // Each branch's voltage once; every mesh row then only adds them up.
-    const Extended omega = static_cast<Extended>(omega_);
-    const Extended inverseOmega = omega != 0 ? 1 / omega : 0;
-    std::array<Extended, kMaxBranches> voltageR, voltageI;
+    // Each branch's voltage once; every mesh row then only adds them up. The reactances always
+    // in extended precision: wL - 1/(wC) in double would repeat the rounding of the collected
+    // matrix near a resonance, and a residual that repeats the system's rounding cannot see it.
+    const long double omega = omega_;
+    const long double inverseOmega = omega != 0 ? 1 / omega : 0;
+    std::array<Number, kMaxBranches> voltageR, voltageI;
     for (int j = 0; j < branchCount_; ++j) {
-        const Extended r = resistance_[j];
-        const Extended x = omega * inductance_[j] - inverseCapacitance_[j] * inverseOmega;
+        const Number r = resistance_[j];
+        const auto x =
+            static_cast<Number>(omega * inductance_[j] - inverseCapacitance_[j] * inverseOmega);
         voltageR[j] = r * currentR[j] - x * currentI[j];
         voltageI[j] = r * currentI[j] + x * currentR[j];
     }
     const int m = meshCount_;
     for (int i = 0; i < m; ++i) {
         const int mesh = meshOfRow_[i];
-        Extended sumR = static_cast<Extended>(meshSource_[i]) * voltage_, sumI = 0;
+        Number sumR = static_cast<Number>(meshSource_[i]) * voltage_, sumI = 0;
         for (int t = 0; t < meshTermCount_[mesh]; ++t) {
             const int j = meshTermBranch_[mesh][t];
-            if (meshTermSign_[mesh][t] > 0) {
-                sumR -= voltageR[j];
-                sumI -= voltageI[j];
-            } else {
-                sumR += voltageR[j];
-                sumI += voltageI[j];
-            }
+            const Number sign = meshTermSign_[mesh][t];
+            sumR -= sign * voltageR[j];
+            sumI -= sign * voltageI[j];
         }
         correctionRe_[i] = static_cast<double>(sumR * rowScale_[i]);
         correctionIm_[i] = static_cast<double>(sumI * rowScale_[i]);
     }
 }
 
-// Refinement against the residual, up to three corrections while each still changes digits that
-// count; the last correction is the error estimate of every chord current.
+// Refinement against the residual, the last correction being the error estimate of every chord
+// current. The first residual is taken in double from reactances in extended precision: its
+// rounding is a few units in the last place of its terms and has nothing in common with the
+// rounding of the system, so the correction it gives is the error of the currents plus that
+// rounding passed through the system; when it stays below a thousandth of the trusted precision
+// the currents hold far more than six digits whichever part dominates. Only when it does not are up
+// to three more corrections made from residuals in extended precision, while each still changes
+// digits that count.
 void AcSolver::refine(SolveStatus& status) {
     const int columns = chordCount_;
-    for (int step = 0; step < 3; ++step) {
-        residual();
+    for (int step = 0; step < 4; ++step) {
+        if (step == 0)
+            residual<double>();
+        else
+            residual<long double>();
         solveFactored(correctionRe_, correctionIm_);
         double largest = 0;
         bool settled = true;
@@ -750,19 +981,43 @@ SolveStatus AcSolver::solveSweepPoint(double frequency, double voltage, BranchCu
     status.shortCircuit = shortCircuit_;
     omega_ = kTwoPi * frequency;
     voltage_ = voltage;
-    buildMeshSystem(kTwoPi * frequency, voltage);
-    factorMeshSystem(status);
-    std::copy_n(rightRe_.begin(), meshCount_, solutionRe_.begin());
-    std::copy_n(rightIm_.begin(), meshCount_, solutionIm_.begin());
-    solveFactored(solutionRe_, solutionIm_);
-    refine(status);
-    treeCurrents(status);
+    solveMeshSystem(status);
+    // The short loops sum impedances of their own: where one of them all but cancels (a loop of
+    // L and C at resonance), a pivot can come out 0 or too poor for the refinement, where the
+    // drawn meshes, whose sums take in more, keep their digits. Such a point is solved again
+    // with the meshes; the loops are back in place for the next point, which therefore depends
+    // on nothing but its frequency.
+    if (shortened_ && (status.zeroPivots > 0 || status.undefinedCurrents > 0 || status.imprecise)) {
+        useMeshRows(drawnRows_);
+        status = SolveStatus{};
+        status.shortCircuit = shortCircuit_;
+        solveMeshSystem(status);
+        useMeshRows(loopRows_);
+    }
     for (int j = 0; j < branchCount_; ++j) {
         const double sign = reversed_[j] ? -1.0 : 1.0;
         out.current[j] = {sign * currentRe_[j], sign * currentIm_[j]};
     }
     std::fill(out.current.begin() + branchCount_, out.current.end(), 0.0);
     return status;
+}
+
+// Builds, factors and solves the mesh system at omega_, refines, and gives every branch current.
+void AcSolver::solveMeshSystem(SolveStatus& status) {
+    patternFactors_ = false;
+    if (patterned_) {
+        buildOnPattern(omega_, voltage_);
+        patternFactors_ = factorOnPattern();
+    }
+    if (!patternFactors_) {
+        buildMeshSystem(omega_, voltage_);
+        factorMeshSystem(status);
+    }
+    std::copy_n(rightRe_.begin(), meshCount_, solutionRe_.begin());
+    std::copy_n(rightIm_.begin(), meshCount_, solutionIm_.begin());
+    solveFactored(solutionRe_, solutionIm_);
+    refine(status);
+    treeCurrents(status);
 }
 
 SolveStatus AcSolver::solve(Network& network, double frequency, double voltage,

@@ -65,11 +65,14 @@ struct SolveStatus {
 // of 0, a further row of that reduction; so does a component bridged by bare wire. Put into the
 // mesh rows, that leaves M equations in the chord currents whose matrix is
 // A_R + j(w A_L - A_C / w), the three real matrices collected once from the branches' R, L and
-// 1/C. Each frequency then scales every mesh row to a largest entry near 1, factors the system
-// by elimination with partial pivoting (a pivot in place is kept down to a tenth of its column's
-// largest entry), solves, refines the solution once or more against the residual of every mesh
-// equation over the branches in extended precision, and estimates from the last correction how
-// many digits each current holds.
+// 1/C. Where the meshes can be traded for shorter equivalent loops, one chord each, the system is
+// set up from those, and its factors are worked on their sparse pattern only; a point whose
+// loops lose digits is solved again with the meshes. Each frequency then scales every mesh row to a
+// largest entry near 1, factors the system by elimination with partial pivoting (a pivot in place
+// is kept down to a tenth of its column's largest entry), solves, refines the solution once or more
+// against the residual of every mesh equation over the branches (in double, then in extended
+// precision where that does not settle), and estimates from the last correction how many digits
+// each current holds.
 class AcSolver {
   public:
     // One complete solve at frequency f (Hz, may be 0 for networks without capacitors) and
@@ -107,14 +110,25 @@ class AcSolver {
     void prepareTreeRows();
 
     // The mesh system in the chord currents.
+    void collectMeshTerms();
+    void shortenMeshRows();
+    void useMeshRows(const std::array<SignRow, kMaxMeshes>& rows);
     void collectMeshMatrices();
     void orderMeshSystem();
     void buildMeshSystem(double omega, double voltage);
     void factorMeshSystem(SolveStatus& status);
     void solveFactored(MeshVector& re, MeshVector& im) const;
+    void solveDense(MeshVector& re, MeshVector& im) const;
+    // The same steps on the pattern of the factors with every pivot in place, found once.
+    void preparePattern();
+    void buildOnPattern(double omega, double voltage);
+    bool factorOnPattern();
+    void solveOnPattern(MeshVector& re, MeshVector& im) const;
     void refine(SolveStatus& status);
+    template <class Number>
     void residual();
     void treeCurrents(SolveStatus& status);
+    void solveMeshSystem(SolveStatus& status);
 
     double& incidence(int row, int column) { return incidence_[row * kIncidenceStride + column]; }
 
@@ -133,7 +147,11 @@ class AcSolver {
     std::array<bool, kMaxBranches> reversed_{};
     std::array<SignRow, kMaxKclRows> kclRows_{};
     std::array<SignRow, kMaxOpAmps> opAmpRows_{};
-    std::array<SignRow, kMaxMeshes> meshRows_{};
+    std::array<SignRow, kMaxMeshes> meshRows_{};  // the rows in use
+    // The drawn meshes and the shorter loops equivalent to them, when there are such loops.
+    bool shortened_ = false;
+    std::array<SignRow, kMaxMeshes> drawnRows_{};
+    std::array<SignRow, kMaxMeshes> loopRows_{};
     // The branches of each mesh with their signs, and 1/C, for the residual.
     std::array<std::uint8_t, kMaxMeshes> meshTermCount_{};
     std::array<std::array<std::uint8_t, kMaxBranches>, kMaxMeshes> meshTermBranch_{};
@@ -165,6 +183,18 @@ class AcSolver {
     alignas(64) MeshPlane meshR_{};
     alignas(64) MeshPlane meshL_{};
     alignas(64) MeshPlane meshInverseC_{};
+
+    // The pattern of the factors when every pivot stays in place: positions in the mesh planes
+    // row by row, and per pivot k the rows below it that hold an entry in column k and the
+    // columns right of it that hold one in row k. Set when the pattern is sparse enough to pay.
+    bool patterned_ = false;
+    bool patternFactors_ = false;  // this point's factors lie on the pattern, multipliers in place
+    std::array<std::uint16_t, kMaxMeshes + 1> patternBegin_{};
+    std::array<std::uint16_t, kMaxMeshes * kMaxMeshes> patternAt_{};
+    std::array<std::uint16_t, kMaxMeshes + 1> lowerBegin_{};
+    std::array<std::uint8_t, kMaxMeshes * kMaxMeshes> lowerRow_{};
+    std::array<std::uint16_t, kMaxMeshes + 1> upperBegin_{};
+    std::array<std::uint8_t, kMaxMeshes * kMaxMeshes> upperColumn_{};
 
     // The scaled mesh system of one frequency and its row scales; its factors: the upper
     // triangle in place of the system, the multipliers apart, the pivot row of each step.

@@ -1,22 +1,24 @@
 #include "app/startup_checks.h"
 
+#include <unistd.h>
+
 #include <fstream>
 #include <system_error>
+
+#include "schematic/file_access.h"
 
 namespace volmira {
 
 namespace {
 
+// A file of our own under a fresh name: two programs starting together never meet, and a file
+// the user keeps there is never touched.
 bool writeTestFile(const std::filesystem::path& folder) {
-    const auto file = folder / kWriteTestFileName;
-    {
-        std::ofstream out(file, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
-        out.close();
-        if (out.fail()) return false;
-    }
-    std::error_code error;
-    return std::filesystem::remove(file, error) && !error;
+    TemporaryNames names;
+    CreatedFile file = createExclusiveFile(folder, 0600, names);
+    if (!file.handle.valid()) return false;
+    const bool closed = file.handle.close() == 0;
+    return ::unlink(file.path.c_str()) == 0 && closed;
 }
 
 }  // namespace

@@ -8,7 +8,6 @@
 
 namespace volmira {
 
-inline constexpr std::string_view kWriteTestFileName = "testj.dat";
 inline constexpr std::string_view kSettingsFileName = "Volmi300.gdt";
 
 struct FolderAccess {
@@ -17,9 +16,10 @@ struct FolderAccess {
     bool settingsFileUnavailable = false;  // the settings file cannot be opened for writing
 };
 
-// Writes and deletes the test file; then opens the macro library and the settings file for
-// reading and writing without creating, truncating or changing them. A missing file counts as
-// unavailable. In a folder that cannot be written the two files are not tried.
+// Creates and deletes a test file under a fresh name of its own; then opens the macro library and
+// the settings file for reading and writing without creating, truncating or changing them. A
+// missing file counts as unavailable. In a folder that cannot be written the two files are not
+// tried.
 FolderAccess checkProgramFolder(const std::filesystem::path& folder);
 
 // Whether an existing file can be opened for reading and writing. The file is left untouched.

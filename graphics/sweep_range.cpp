@@ -12,29 +12,33 @@ SweepRange DeriveBounds(double fMin, double fMax, bool largeView) {
     range.fMin = fMin;
     range.fMax = fMax;
     range.largeView = largeView;
+    // In logarithms: products and quotients of the bounds overflow long before the bounds do.
+    const double logWidth = std::log(fMax) - std::log(fMin);
     if (largeView) {
         range.fMinExt = range.fMinLin = fMin;
         range.fMaxExt = range.fMaxLin = fMax;
         range.firstPoint = 1;
         range.lastPoint = kSweepLastPoint;
+        range.ratioPerPoint = std::exp(logWidth / kSweepLastPoint);
     } else {
-        const double middle = std::sqrt(fMax * fMin);
-        range.fMinExt = fMin * fMin / middle;
-        range.fMaxExt = fMax * fMax / middle;
-        range.fMinLin = fMin - (fMax - fMin) / 2;
-        range.fMaxLin = fMax + (fMax - fMin) / 2;
+        range.fMinExt = fMin * std::exp(-logWidth / 2);
+        range.fMaxExt = fMax * std::exp(logWidth / 2);
+        range.fMinLin = fMin - (fMax / 2 - fMin / 2);
+        range.fMaxLin = fMax + (fMax / 2 - fMin / 2);
         range.firstPoint = kNormalFirstPoint;
         range.lastPoint = kNormalLastPoint;
+        range.ratioPerPoint = std::exp(2 * logWidth / kSweepLastPoint);
     }
-    range.ratioPerPoint = std::exp(std::log(range.fMaxExt / range.fMinExt) / kSweepLastPoint);
-    return range;
+    const bool representable = std::isfinite(range.fMaxExt) && std::isfinite(range.fMaxLin) &&
+                               range.fMinExt > 0 && std::isfinite(range.fMinLin);
+    return representable ? range : SweepRange{};
 }
 
 double pointFrequency(const SweepRange& range, int point, bool logarithmic) {
     if (!range.set) return 0;
-    if (!logarithmic) {
-        return point * (range.fMaxLin - range.fMinLin) / kSweepLastPoint + range.fMinLin;
-    }
+    if (!logarithmic)
+        return std::lerp(range.fMinLin, range.fMaxLin,
+                         static_cast<double>(point) / kSweepLastPoint);
     // Counted from the nearer end of the user's range, so that both ends come out exactly.
     const int lowPoint = range.largeView ? 0 : kNormalFirstPoint;
     const int highPoint = kSweepLastPoint - lowPoint;

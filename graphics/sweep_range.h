@@ -22,8 +22,9 @@ struct SweepRange {
     bool largeView = false;
 };
 
-// The bounds for the user's range fMin..fMax (Hz). Both must be finite and above 0, else the
-// range stays unset.
+// The bounds for the user's range fMin..fMax (Hz). Both must be finite and above 0, and the
+// widened range must be representable (which the input checks' 1 uHz to 1 THz ensure by far),
+// else the range stays unset.
 SweepRange DeriveBounds(double fMin, double fMax, bool largeView);
 
 // The frequency of point i; 0 while the range is unset (such a point is not computed). On the

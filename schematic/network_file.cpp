@@ -24,6 +24,9 @@ std::optional<int> parseInteger(std::string_view text) {
 }
 
 // Thrown inside the parser only, turned into the result's message.
+// Overlapping symbols settle within a few rounds of painting and recognising.
+constexpr int kSettleRounds = 8;
+
 struct FileProblem {
     std::string text;
 };
@@ -70,20 +73,50 @@ public:
         net.fields.fqEinzel = line(at + 1, "die Frequenz");
         net.fields.fqVon = line(at + 2, "die Startfrequenz");
         net.fields.fqBis = line(at + 3, "die Endfrequenz");
+        // A record count one too small would otherwise pass the last record off as the fields.
+        if (at + 4 < lines_.size())
+            fail(at + 4,
+                 "Nach der Endfrequenz folgen weitere Zeilen; die Datei passt nicht zu "
+                 "ihrer Anzahl der Bauteile.");
 
-        for (const PlacedSymbol& s : entries) stamp(net.grid, s.code, s.column, s.row);
-        if (!rebuildSymbolList(net.grid, net.symbols))
-            fail(endMark, "Die Zeichnung ergibt mehr als " + std::to_string(kMaxPlacedSymbols) +
-                              " Symbole.");
+        SchematicGrid stamped;
+        for (const PlacedSymbol& s : entries) stamp(stamped, s.code, s.column, s.row);
+        recognise(stamped, net.symbols, endMark);
+        settle(net, endMark);
         net.lines = lines_;
         return net;
     }
 
 private:
+  // Cells that form no symbol (a lone "J" of an overwritten amplifier) are neither drawn nor
+  // saved, and a symbol whose pattern a later one overlaps may not be found again in the
+  // painted grid. So the grid becomes what the list paints, recognised again until the list
+  // describes its own grid: then saving and loading give back this very drawing.
+  void settle(LoadedNetwork& net, std::size_t endMark) const {
+      for (int round = 0; round < kSettleRounds; ++round) {
+          net.grid.clear();
+          restamp(net.symbols, net.grid);
+          SchematicGrid painted = net.grid;
+          SymbolList again;
+          recognise(painted, again, endMark);
+          if (again == net.symbols) return;
+          net.symbols = again;
+      }
+      fail(endMark,
+           "Die Zeichnung enthält sich überdeckende Symbole, die sich nicht "
+           "eindeutig darstellen lassen.");
+  }
+
+  void recognise(SchematicGrid& grid, SymbolList& list, std::size_t endMark) const {
+      if (!rebuildSymbolList(grid, list))
+          fail(endMark,
+               "Die Zeichnung ergibt mehr als " + std::to_string(kMaxPlacedSymbols) + " Symbole.");
+  }
+
     [[noreturn]] void fail(std::size_t index, const std::string& problem) const {
-        throw FileProblem{"Die Netzwerkdatei " + std::string(fileName_) +
-                          " kann nicht geladen werden.\nZeile " + std::to_string(index + 1) +
-                          ": " + problem};
+        throw FileProblem{"Die Netzwerkdatei " + messageText(fileName_) +
+                          " kann nicht geladen werden.\nZeile " + std::to_string(index + 1) + ": " +
+                          problem};
     }
 
     const std::string& line(std::size_t index, std::string_view expected) const {
@@ -96,8 +129,8 @@ private:
         const std::string& text = line(index, what);
         const std::optional<int> value = parseInteger(text);
         if (!value)
-            fail(index, "\"" + text + "\" ist keine ganze Zahl (erwartet wird " + std::string(what) +
-                            ").");
+            fail(index, "\"" + messageText(text, kQuotedTextLimit) +
+                            "\" ist keine ganze Zahl (erwartet wird " + std::string(what) + ").");
         if (*value < low || *value > high) {
             std::string subject(what);
             subject[0] = static_cast<char>(subject[0] - 'a' + 'A');

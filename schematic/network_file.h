@@ -55,9 +55,10 @@ struct InputFields {
 LineList buildNetworkLines(const SymbolList& symbols, std::span<const StoredComponent> components,
                            const InputFields& fields);
 
-// What a valid file yields: the drawing stamped from the file and recognised again, the symbol
-// list, at most 80 records (value texts cut to 14 characters), the fields, and the lines as read
-// (the saved-state list).
+// What a valid file yields: the symbol list recognised from the drawing stamped from the file,
+// the grid painted from that list (cells that form no symbol are dropped, so saving gives back
+// the same grid), at most 80 records (value texts cut to 14 characters), the fields, and the
+// lines as read (the saved-state list).
 struct LoadedNetwork {
     SchematicGrid grid;
     SymbolList symbols;
@@ -72,7 +73,9 @@ struct NetworkLoadResult {
     bool ok() const { return network.has_value(); }
 };
 
-// Validates the whole list before building anything; `fileName` only names the file in messages.
+// Validates the whole list before building anything; lines after the four fields make the file
+// malformed. `fileName` only names the file in messages, which quote at most kQuotedTextLimit
+// characters of a line.
 NetworkLoadResult parseNetworkLines(const LineList& lines, std::string_view fileName);
 NetworkLoadResult loadNetworkFile(const std::filesystem::path& path);
 
@@ -82,7 +85,8 @@ struct NetworkSaveResult {
     bool ok() const { return error.empty(); }
 };
 
-// Atomic: on failure the previous file is untouched.
+// Atomic, see writeTextLines: on failure the previous file is untouched, and `detail` says why
+// (a read-only file, a folder in which nothing can be created, the system's reason).
 NetworkSaveResult saveNetworkFile(const std::filesystem::path& path, const LineList& lines);
 
 // The question to ask before the work is lost, or nothing. `symbols` is the list rebuilt from the

@@ -20,8 +20,9 @@ values, branch sums) and calculates it at one frequency or over the file's sweep
   volmira-calc FILE.nwb --spice          an equivalent SPICE netlist (ngspice -b runs it)
 
 Options:
-  --at F          frequency instead of the file's (the program's value syntax: 1,5k or 1.5k)
-  --volt U        source voltage instead of the file's
+  --at F          frequency instead of the file's (the program's value syntax: 1,5k or 1.5k);
+                  1 uHz to 1 THz, or 0 for a network of resistors only
+  --volt U        source voltage instead of the file's; 1 pV to 1 GV
   --lin           with --sweep: linear instead of logarithmic frequency points (the widened
                   linear range can reach below 0 Hz; those points are left out, as in the program)
   --csv           comma-separated output with a header line, '.' as decimal point and 17
@@ -33,8 +34,9 @@ a netlist whose analysis sweeps the file's range and prints the current of NAME.
 
 CSV columns:
   branches:   branch,components,f_Hz,U_V,I_A,Z_Ohm,gain_dB,S_VA,P_W,phiU_deg,R_Ohm,X_Ohm,Q_var,
-              phiI_deg   (components: names without blank joined by "+"; a gain of minus
-              infinity, zero voltage across the branch, is written as -inf)
+              phiI_deg   (components: names without blank joined by "+"; a quantity the
+              program shows as "unendlich" is written as inf or -inf, such as the gain
+              across a branch without voltage)
   sweep:      point,f_Hz, then the eleven quantity columns as above
   components: name,row,column,kind,branch,value   (kind: the SymbolCode, 1..3 or 7..9)
 

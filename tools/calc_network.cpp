@@ -8,6 +8,7 @@
 #include "analysis/schematic_check.h"
 #include "analysis/topology.h"
 #include "analysis/value_text.h"
+#include "schematic/text_file.h"
 
 namespace volmira::calc {
 
@@ -23,7 +24,7 @@ std::string withoutBlanks(std::string_view text) {
 }
 
 std::string notANumber(std::string_view what, std::string_view text) {
-    return "Die " + std::string(what) + " \xE2\x80\x9E" + std::string(text) +
+    return "Die " + std::string(what) + " \xE2\x80\x9E" + messageText(text, kQuotedTextLimit) +
            "\xE2\x80\x9C ist keine g\xC3\xBCltige Zahl.";
 }
 

@@ -1,8 +1,9 @@
 #include "tools/calc_output.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
-#include <cstring>
+#include <cmath>
 
 #include "analysis/spice_export.h"
 #include "analysis/topology.h"
@@ -55,18 +56,22 @@ constexpr std::size_t kCsvNumberSize = 24;
 // Writes csvNumber(value) at `at` and gives the end; room for kCsvNumberSize characters.
 // to_chars prints exactly what printf's "%.16e" prints, without its cost.
 char* putCsvNumber(char* at, double value) {
-    if (value == kMinusInfinity) {
-        std::memcpy(at, "-inf", 4);
-        return at + 4;
-    }
     return std::to_chars(at, at + kCsvNumberSize, value, std::chars_format::scientific, 16).ptr;
 }
 
-// The eleven quantities, each after a comma.
+// The eleven quantities, each after a comma. Quantities stop at the display's "unendlich"
+// marker (+-1e38, also the gain's minus infinity): a value there is no real one, so it is
+// written as inf or -inf.
 char* putCsvQuantities(char* at, const BranchQuantities& quantities) {
     for (int slot = 0; slot < kQuantityCount; ++slot) {
         *at++ = ',';
-        at = putCsvNumber(at, quantities.value[slot]);
+        const double value = quantities.value[slot];
+        if (std::abs(value) >= -kMinusInfinity) {
+            const std::string_view text = value < 0 ? "-inf" : "inf";
+            at = std::copy(text.begin(), text.end(), at);
+        } else {
+            at = putCsvNumber(at, value);
+        }
     }
     return at;
 }

@@ -10,12 +10,12 @@
 
 namespace volmira::calc {
 
-// A number for CSV: '.' as decimal point, 17 significant digits; the gain's minus-infinity
-// marker as "-inf".
+// A number for CSV: '.' as decimal point, 17 significant digits.
 std::string csvNumber(double value);
 
 // Every branch at the table's frequency and voltage: the analysis summary, then per branch the
-// eleven result field texts (with --csv: one row per branch after a header).
+// eleven result field texts (with --csv: one row per branch after a header; a quantity the
+// program shows as "unendlich" is written as inf or -inf, here and in the sweep rows).
 void writeBranches(std::ostream& out, const Network& network, const AllBranchTable& table,
                    bool csv);
 

@@ -7,23 +7,22 @@
 #include "analysis/quantities.h"
 #include "analysis/value_text.h"
 #include "graphics/sweep_range.h"
+#include "schematic/text_file.h"
 #include "tools/calc_output.h"
 
 namespace volmira::calc {
 
 namespace {
 
-constexpr std::string_view kZeroSweepFrequency = "Frequenz 0 ist nicht erlaubt";
 constexpr std::string_view kRangeReversed = "MinFrequenz > MaxFrequenz !";
 
 std::optional<Failure> sweepBound(std::string_view text, double& value) {
     const std::optional<double> parsed = parseValue(text);
     if (!parsed)
-        return Failure{kExitRefused, "Die Frequenz \xE2\x80\x9E" + std::string(text) +
+        return Failure{kExitRefused, "Die Frequenz \xE2\x80\x9E" +
+                                         messageText(text, kQuotedTextLimit) +
                                          "\xE2\x80\x9C ist keine g\xC3\xBCltige Zahl."};
-    if (*parsed == 0) return Failure{kExitRefused, std::string(kZeroSweepFrequency)};
-    // Negative and non-finite bounds fall under the single-frequency rules.
-    const FrequencyCheck check = checkFrequencyInput(*parsed, true);
+    const FrequencyCheck check = checkSweepBound(*parsed);
     if (!check.accepted) return Failure{kExitRefused, std::string(check.message)};
     value = *parsed;
     return std::nullopt;

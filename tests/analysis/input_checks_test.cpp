@@ -24,6 +24,11 @@ TEST(InputChecks, Frequency) {
         {-50, false, false, false, "Negative Frequenz ist nicht erlaubt"},
         {-50, true, false, false, "Negative Frequenz ist nicht erlaubt"},
         {nan, false, false, false, "Ungültige Frequenz"},
+        {kMinFrequency, true, true, false, ""},
+        {kMaxFrequency, true, true, false, ""},
+        {0.9e-6, false, false, false, "Frequenz unter 1 uHz ist nicht erlaubt"},
+        {1.000001e12, false, false, false, "Frequenz über 1 THz ist nicht erlaubt"},
+        {3e307, false, false, false, "Frequenz über 1 THz ist nicht erlaubt"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.f << (c.reactive ? " with C/L" : ""));
@@ -42,6 +47,16 @@ TEST(InputChecks, Voltage) {
     EXPECT_EQ(checkVoltageInput(-1).message, "Negative Spannung ist nicht erlaubt");
     EXPECT_FALSE(checkVoltageInput(-1).accepted);
     EXPECT_FALSE(checkVoltageInput(std::numeric_limits<double>::infinity()).accepted);
+    EXPECT_TRUE(checkVoltageInput(kMinVoltage).accepted);
+    EXPECT_TRUE(checkVoltageInput(kMaxVoltage).accepted);
+    EXPECT_EQ(checkVoltageInput(0.9e-12).message, "Spannung unter 1 pV ist nicht erlaubt");
+    EXPECT_EQ(checkVoltageInput(1e300).message, "Spannung über 1 GV ist nicht erlaubt");
+}
+
+TEST(InputChecks, SweepBoundIsNeverZero) {
+    EXPECT_EQ(checkSweepBound(0).message, "Frequenz 0 ist nicht erlaubt");
+    EXPECT_EQ(checkSweepBound(2e12).message, "Frequenz über 1 THz ist nicht erlaubt");
+    EXPECT_TRUE(checkSweepBound(20).accepted);
 }
 
 }  // namespace

@@ -19,6 +19,8 @@ TEST(StartupChecks, WritableFolderWithBothFiles) {
     test::TempFolder folder;
     writeFile(folder.path() / kMacroFileName, "macro\r\n");
     writeFile(folder.path() / kSettingsFileName, "settings\r\n");
+    // A file of the user's under the name the write test once used.
+    writeFile(folder.path() / "testj.dat", "Messwerte\r\n");
     const FolderAccess access = checkProgramFolder(folder.path());
     EXPECT_FALSE(access.readOnly);
     EXPECT_FALSE(access.macroFileUnavailable);
@@ -26,7 +28,8 @@ TEST(StartupChecks, WritableFolderWithBothFiles) {
     // The checks leave the files as they were and no test file behind.
     EXPECT_EQ(test::readFileBytes(folder.path() / kMacroFileName), "macro\r\n");
     EXPECT_EQ(test::readFileBytes(folder.path() / kSettingsFileName), "settings\r\n");
-    EXPECT_FALSE(fs::exists(folder.path() / kWriteTestFileName));
+    EXPECT_EQ(test::readFileBytes(folder.path() / "testj.dat"), "Messwerte\r\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 3);
 }
 
 TEST(StartupChecks, MissingFilesAreUnavailableAndNotCreated) {

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 
+#include "analysis/input_checks.h"
 #include "analysis/value_text.h"
 
 namespace volmira {
@@ -77,6 +78,26 @@ TEST(SweepRange, UnusableBoundsLeaveTheRangeUnset) {
     const SweepRange flat = DeriveBounds(50, 50, false);
     EXPECT_EQ(pointFrequency(flat, 0, true), 50);
     EXPECT_EQ(pointFrequency(flat, 896, false), 50);
+}
+
+TEST(SweepRange, HugeBoundsGiveEveryPointWithoutOverflow) {
+    // fMax squared overflows from 1.4e154 on; in logarithms nothing does.
+    for (const bool largeView : {false, true})
+        for (auto [lo, hi] : {std::pair{20.0, 1.4e154}, {kMinFrequency, kMaxFrequency}}) {
+            SCOPED_TRACE(testing::Message() << lo << " " << hi << (largeView ? " large" : ""));
+            const SweepRange range = DeriveBounds(lo, hi, largeView);
+            ASSERT_TRUE(range.set);
+            EXPECT_EQ(pointFrequency(range, range.largeView ? 0 : 224, true), lo);
+            EXPECT_EQ(pointFrequency(range, range.largeView ? 896 : 672, true), hi);
+            for (int i = 0; i < 896; ++i) {
+                const double f = pointFrequency(range, i, true);
+                ASSERT_TRUE(std::isfinite(f) && f > 0) << i;
+                ASSERT_LT(f, pointFrequency(range, i + 1, true)) << i;
+                ASSERT_TRUE(std::isfinite(pointFrequency(range, i, false))) << i;
+            }
+        }
+    // A widened range beyond the largest number is no range.
+    EXPECT_FALSE(DeriveBounds(1, 1e300, false).set);
 }
 
 }  // namespace

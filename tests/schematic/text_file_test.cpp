@@ -1,11 +1,19 @@
+#include "schematic/text_file.h"
+
+#include <fcntl.h>
+#include <grp.h>
 #include <gtest/gtest.h>
+#include <pwd.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <csignal>
 #include <fstream>
-#include <sys/resource.h>
-#include <unistd.h>
+#include <functional>
+#include <future>
 
-#include "schematic/text_file.h"
 #include "support/test_support.h"
 
 namespace volmira {
@@ -13,9 +21,27 @@ namespace {
 
 namespace fs = std::filesystem;
 
-
 void writeBytes(const fs::path& path, std::string_view bytes) {
-    std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(path, std::ios::binary)
+        .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+// Runs `body` in a child process and gives its exit status: 0 when it returned true. As the
+// superuser the child first becomes "nobody", whom file permissions bind.
+int inUnprivilegedChild(const std::function<bool()>& body) {
+    const pid_t child = fork();
+    if (child == 0) {
+        if (geteuid() == 0) {
+            const passwd* nobody = getpwnam("nobody");
+            const uid_t uid = nobody ? nobody->pw_uid : 65534;
+            const gid_t gid = nobody ? nobody->pw_gid : 65534;
+            if (setgroups(0, nullptr) != 0 || setgid(gid) != 0 || setuid(uid) != 0) _exit(2);
+        }
+        _exit(body() ? 0 : 1);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 std::vector<std::string> entriesOf(const fs::path& folder) {
@@ -134,16 +160,148 @@ TEST(TextFile, WriteThatFailsHalfWayLeavesTheOldFileIntact) {
     EXPECT_EQ(entriesOf(folder.path()), std::vector<std::string>{"alt.txt"});
 }
 
-TEST(TextFile, WriteIntoReadOnlyFolderFailsAndKeepsTheOldFile) {
-    if (geteuid() == 0) GTEST_SKIP() << "folder permissions do not bind the superuser";
+TEST(TextFile, AFolderWithoutWritePermissionIsNamedAndTheFileKept) {
+    // Folder permissions do not bind the superuser: as root the save runs as "nobody".
     test::TempFolder folder;
     const fs::path file = folder.path() / "alt.txt";
     writeBytes(file, "alter Inhalt\r\n");
-    fs::permissions(folder.path(), fs::perms::owner_read | fs::perms::owner_exec);
-    const TextWriteResult result = writeTextLines(file, {"neu"});
+    fs::permissions(file, fs::perms::all & ~fs::perms::owner_exec & ~fs::perms::group_exec &
+                              ~fs::perms::others_exec);
+    fs::permissions(folder.path(), fs::perms::owner_read | fs::perms::owner_exec |
+                                       fs::perms::group_read | fs::perms::group_exec |
+                                       fs::perms::others_read | fs::perms::others_exec);
+    const int status = inUnprivilegedChild([&] {
+        const TextWriteResult result = writeTextLines(file, {"neu"});
+        return !result.ok() &&
+               result.error.find("im Ordner " + folder.path().string() +
+                                 " können keine Dateien angelegt werden") != std::string::npos;
+    });
     fs::permissions(folder.path(), fs::perms::owner_all);
-    EXPECT_FALSE(result.ok());
+    EXPECT_EQ(status, 0);
     EXPECT_EQ(test::readFileBytes(file), "alter Inhalt\r\n");
+}
+
+TEST(TextFile, AReadOnlyFileIsRefusedEvenForTheSuperuser) {
+    test::TempFolder folder;
+    const fs::path file = folder.path() / "alt.txt";
+    writeBytes(file, "alter Inhalt\r\n");
+    fs::permissions(file, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    const TextWriteResult result = writeTextLines(file, {"neu"});
+    EXPECT_NE(result.error.find("alt.txt ist schreibgeschützt"), std::string::npos) << result.error;
+    EXPECT_EQ(test::readFileBytes(file), "alter Inhalt\r\n");
+}
+
+TEST(TextFile, SavingKeepsThePermissionBitsAndWritesThroughALink) {
+    test::TempFolder folder;
+    const fs::path file = folder.path() / "a.txt";
+    for (const fs::perms bits : {fs::perms::owner_read | fs::perms::owner_write,
+                                 fs::perms::owner_read | fs::perms::owner_write |
+                                     fs::perms::group_read | fs::perms::group_write}) {
+        writeBytes(file, "x");
+        fs::permissions(file, bits);
+        ASSERT_TRUE(writeTextLines(file, {"neu"}).ok());
+        EXPECT_EQ(fs::status(file).permissions(), bits);
+    }
+    // A relative link into another folder: the file it points to is replaced, the link stays.
+    fs::create_directory(folder.path() / "echt");
+    writeBytes(folder.path() / "echt" / "netz.nwb", "alt\r\n");
+    const fs::path link = folder.path() / "netz.nwb";
+    fs::create_symlink("echt/netz.nwb", link);
+    ASSERT_TRUE(writeTextLines(link, {"neu"}).ok());
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(test::readFileBytes(folder.path() / "echt" / "netz.nwb"), "neu\r\n");
+    EXPECT_EQ(entriesOf(folder.path() / "echt"), std::vector<std::string>{"netz.nwb"});
+}
+
+TEST(TextFile, LinksPlantedAtTheTemporaryNamesAreNeverFollowed) {
+    test::TempFolder folder;
+    const fs::path victim = folder.path() / "fremd.txt";
+    writeBytes(victim, "fremd\r\n");
+    // The same seed gives the names the writer will try; every one of the first ten is taken.
+    TemporaryNames planned(42);
+    std::vector<std::string> planted;
+    for (int i = 0; i < 10; ++i) {
+        planted.push_back(planned.next());
+        fs::create_symlink(victim, folder.path() / planted.back());
+    }
+    TemporaryNames names(42);
+    const fs::path file = folder.path() / "netz.nwb";
+    ASSERT_TRUE(writeTextLines(file, {"neu"}, names).ok());
+    EXPECT_EQ(test::readFileBytes(file), "neu\r\n");
+    EXPECT_EQ(test::readFileBytes(victim), "fremd\r\n");
+    for (const std::string& name : planted) EXPECT_TRUE(fs::is_symlink(folder.path() / name));
+}
+
+TEST(TextFile, AFileWithTheLongestNameCanBeSaved) {
+    // The temporary name must not grow with the target's.
+    test::TempFolder folder;
+    const fs::path file = folder.path() / (std::string(251, 'n') + ".nwb");
+    ASSERT_TRUE(writeTextLines(file, {"neu"}).ok());
+    EXPECT_EQ(test::readFileBytes(file), "neu\r\n");
+}
+
+TEST(TextFile, TwoProgramsSavingOneFileNeverLeaveItEmptyOrMixed) {
+    test::TempFolder folder;
+    const fs::path file = folder.path() / "netz.nwb";
+    LineList first, second;
+    for (int i = 0; i < 300; ++i) first.push_back("erstes Netzwerk " + std::to_string(i));
+    for (int i = 0; i < 200; ++i) second.push_back("zweites " + std::to_string(i));
+    ASSERT_TRUE(writeTextLines(file, first).ok());
+    const std::string firstBytes = test::readFileBytes(file);
+    const std::string secondBytes = joinTextLines(second);
+
+    std::vector<pid_t> savers;
+    for (const LineList* lines : {&first, &second}) {
+        const pid_t child = fork();
+        if (child == 0) {
+            for (int i = 0; i < 150; ++i)
+                if (!writeTextLines(file, *lines).ok()) _exit(1);
+            _exit(0);
+        }
+        savers.push_back(child);
+    }
+    int reads = 0, bad = 0, running = 2;
+    while (running > 0) {
+        const std::string seen = test::readFileBytes(file);
+        ++reads;
+        if (seen != firstBytes && seen != secondBytes) ++bad;
+        for (pid_t& saver : savers) {
+            int status = 0;
+            if (saver > 0 && waitpid(saver, &status, WNOHANG) == saver) {
+                EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+                saver = 0;
+                --running;
+            }
+        }
+    }
+    EXPECT_EQ(bad, 0) << "of " << reads << " reads";
+    EXPECT_EQ(entriesOf(folder.path()), std::vector<std::string>{"netz.nwb"});
+}
+
+TEST(TextFile, APipeIsRefusedAtOnce) {
+    test::TempFolder folder;
+    const fs::path pipe = folder.path() / "netz.nwb";
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    auto reading = std::async(std::launch::async, [&] { return readTextLines(pipe); });
+    if (reading.wait_for(std::chrono::seconds(5)) == std::future_status::timeout) {
+        // Release the reader waiting in open, so that the test ends.
+        close(open(pipe.c_str(), O_WRONLY | O_NONBLOCK));
+        FAIL() << "the reader waits for a writer";
+    }
+    const TextReadResult read = reading.get();
+    EXPECT_NE(read.error.find("keine gewöhnliche Datei"), std::string::npos) << read.error;
+}
+
+TEST(TextFile, MessageTextEscapesControlsAndCutsLongText) {
+    EXPECT_EQ(messageText("\x1B]0;Titel\x07\x1B[2J Analyse erfolgreich\xC2\x9B"),
+              "\\x1B]0;Titel\\x07\\x1B[2J Analyse erfolgreich\\xC2\\x9B");
+    EXPECT_EQ(messageText("a\xFF"
+                          "b"),
+              "a\\xFFb");
+    EXPECT_EQ(messageText("Größe", 5), "Größe");
+    EXPECT_EQ(messageText("Größe!", 5), "Größe…");
+    EXPECT_EQ(messageText(std::string(10'000'000, 'x'), kQuotedTextLimit),
+              std::string(kQuotedTextLimit, 'x') + "…");
 }
 
 TEST(TextFile, CharacterCountsAndPrefixesCountCodePoints) {

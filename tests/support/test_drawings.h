@@ -110,6 +110,11 @@ SchematicGrid activeLowPass();
 // "R 5" from the second output to ground. Gain (R2 / R1) * (R4 / R3), no phase inversion.
 SchematicGrid twoInvertingStages();
 
+// A drawing mirrored left to right about `axis` (column c goes to axis - c; columns from axis
+// on are dropped). Corners and junctions turn with it; op-amps become their counterparts
+// pointing the other way (25 <-> 27, 26 <-> 28).
+SchematicGrid mirrored(const SchematicGrid& grid, int axis);
+
 // The inverting amplifier mirrored: the source on the right, op-amp code 28 pointing left
 // (output "K" on its left side, plus input below). Names as in invertingAmplifier().
 SchematicGrid leftPointingInvertingAmplifier();

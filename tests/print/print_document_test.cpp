@@ -1,0 +1,185 @@
+#include "print/print_document.h"
+
+#include <gtest/gtest.h>
+
+#include "print/quantity_list.h"
+#include "schematic/text_file.h"
+
+namespace volmira {
+namespace {
+
+// Every character 10 units wide: list widths in the tests are counts of characters.
+double tenPerCharacter(std::string_view text) {
+    return 10.0 * utf8Length(text);
+}
+
+std::vector<ComponentEntry> components(int n) {
+    std::vector<ComponentEntry> list;
+    for (int k = 1; k <= n; ++k) list.push_back({"R " + std::to_string(k), "1 kOhm"});
+    return list;
+}
+
+TEST(PrintDocument, SlotsAreTakenInOrderAndTheLastOneWarns) {
+    PrintDocument doc;
+    DrawingBounds bounds{10, 10, 20, 30};
+    for (int n = 1; n <= 19; ++n) {
+        const SlotTaken taken = doc.insertSchematic(bounds);
+        EXPECT_EQ(taken.slot, n);
+        EXPECT_FALSE(taken.lastSlotWarning);
+    }
+    EXPECT_TRUE(doc.insertSchematic(bounds).lastSlotWarning);
+    // With every slot in use the last one is overwritten.
+    const SlotTaken over = doc.insertCurve(ElementKind::Curve, 1, "10 Hz", "100 kHz");
+    EXPECT_EQ(over.slot, 20);
+    EXPECT_EQ(doc.slot(20).element.kind, ElementKind::Curve);
+    // A freed slot is found first; only the newest element is red.
+    doc.select(5);
+    doc.removeSelected();
+    EXPECT_EQ(doc.insertSchematic(bounds).slot, 5);
+    for (int n = 1; n <= kElementSlots; ++n)
+        EXPECT_EQ(doc.slot(n).colour == SlotColour::Red, n == 5) << n;
+}
+
+TEST(PrintDocument, SizesOfEveryKind) {
+    PrintDocument doc;
+    const ElementSlot& s = doc.slot(doc.insertSchematic({5, 8, 45, 38}).slot);
+    EXPECT_EQ(s.rect.width, 81);   // 43 x 1.89 = 81.27
+    EXPECT_EQ(s.rect.height, 62);  // 33 x 1.89 = 62.37
+    EXPECT_DOUBLE_EQ(s.element.aspect, 81.0 / 62.0);
+    EXPECT_EQ(s.rect.left, 1);
+    EXPECT_EQ(s.rect.top, 1);
+
+    // w = round(W100 / 16 x h / 7): 1120 at 6 mm gives 60 mm, 45 sheet pixels.
+    const ElementSlot& t =
+        doc.slot(doc.insertText("Tiefpass mit sehr langem Namen", 6, 3, 1120).slot);
+    EXPECT_EQ(t.element.fieldB, 60);
+    EXPECT_EQ(t.element.fieldA, 60);
+    EXPECT_EQ(t.rect.width, 45);
+    EXPECT_EQ(t.rect.height, 4);
+    EXPECT_EQ(t.state, 2);
+    EXPECT_EQ(t.element.info2, "Tiefpass mit sehr ..");
+    EXPECT_EQ(doc.insertText("   ", 6, 0, 100).slot, 0);
+    EXPECT_EQ(doc.slot(doc.insertText("A", 1, 0, 100).slot).rect.height, 3);
+
+    // 7 components in 3 columns: 3 rows, the seventh alone in the third column.
+    const ElementSlot& b =
+        doc.slot(doc.insertComponentList(3, components(7), tenPerCharacter).slot);
+    EXPECT_EQ(b.element.fieldC, 3);
+    EXPECT_EQ(b.rect.height, 10);  // 3 x 3.2
+    // name "iR 1" 40, value "= 1 kOhm" 80, gap "XXX" 30.
+    const std::array<std::int16_t, 6> columnX{0, 40, 150, 190, 300, 340};
+    EXPECT_EQ(b.element.columnX, columnX);
+    EXPECT_EQ(b.rect.width, 31);  // (3 x 120 + 2 x 30) / 13.37
+    EXPECT_EQ(b.element.fieldB, 31);
+    EXPECT_EQ(b.element.info1, "3 Spalte(n)");
+
+    const ElementSlot& f = doc.slot(doc.insertCurve(ElementKind::Locus, 9, "10 Hz", "1 kHz").slot);
+    EXPECT_EQ(f.rect.width, 111);
+    EXPECT_EQ(f.rect.height, 74);
+    EXPECT_EQ(f.element.title, "Ok: Blindleistung");
+
+    // (2 x 11 x 1.4 + 24 x 2) x 0.72 = 56.7; three rows with phase 24 + 9.
+    const ElementSlot& m = doc.slot(doc.insertTable(3, 2, 20, 8, true, "Strom").slot);
+    EXPECT_EQ(m.rect.width, 57);
+    EXPECT_EQ(m.rect.height, 33);
+    EXPECT_TRUE(doc.hasTable());
+}
+
+TEST(PrintDocument, MovingAndResizingStayOnTheSheet) {
+    PrintDocument doc;
+    doc.fitPrintableArea(199, 287);  // Blatt 149 x 215
+    ASSERT_EQ(doc.printableArea().width, 149);
+    ASSERT_EQ(doc.printableArea().height, 215);
+    const int n = doc.insertCurve(ElementKind::Curve, 0, "", "").slot;
+    ASSERT_TRUE(doc.press(10, 10));  // grabbed 9, 9 inside
+    doc.drag(500, 500);
+    EXPECT_EQ(doc.slot(n).rect.right(), 149);
+    EXPECT_EQ(doc.slot(n).rect.bottom(), 215);
+    doc.drag(-40, -40);
+    EXPECT_EQ(doc.slot(n).rect.left, 0);
+    EXPECT_EQ(doc.slot(n).rect.top, 0);
+    doc.release();
+
+    // The handle in the bottom-right corner resizes, keeping the aspect ratio.
+    ASSERT_TRUE(doc.press(108, 71));
+    EXPECT_TRUE(doc.resizing());
+    doc.drag(2, 2);
+    EXPECT_EQ(doc.slot(n).rect.width, 12);
+    EXPECT_EQ(doc.slot(n).rect.height, 8);
+    doc.drag(1000, 1000);
+    EXPECT_EQ(doc.slot(n).rect.width, 153);  // limited to Blatt, plus 4
+    doc.release();
+
+    // A text has no handle; a handed-over element neither moves nor resizes.
+    const int t = doc.insertText("Text", 4, 0, 300).slot;
+    const int textWidth = doc.slot(t).rect.width;
+    doc.resizeTo(t, 100);
+    EXPECT_EQ(doc.slot(t).rect.width, textWidth);
+    doc.markPrinted(n);
+    doc.moveTo(n, 30, 30);
+    EXPECT_EQ(doc.slot(n).rect.left, 0);
+    doc.select(n);
+    EXPECT_EQ(doc.slot(n).colour, SlotColour::Green);
+    doc.removeSelected();
+    EXPECT_EQ(doc.slot(n).state, 91);
+    doc.finishPage();
+    EXPECT_EQ(doc.slot(n).state, 1);
+    EXPECT_EQ(doc.slot(n).colour, SlotColour::Grey);
+}
+
+TEST(PrintDocument, OverlappingRectanglesKeepTheSelectedOne) {
+    PrintDocument doc;
+    const int first = doc.insertCurve(ElementKind::Curve, 0, "", "").slot;
+    const int second = doc.insertCurve(ElementKind::Curve, 0, "", "").slot;
+    doc.select(first);
+    doc.press(20, 20);
+    EXPECT_EQ(doc.selected(), first);
+    doc.release();
+    doc.select(0);
+    doc.press(20, 20);
+    EXPECT_EQ(doc.selected(), second);  // else the highest-numbered
+}
+
+TEST(PrintDocument, OrientationRefitsThePrintableArea) {
+    PrintDocument doc;
+    doc.toggleOrientation(287, 200);
+    EXPECT_EQ(doc.orientation(), Orientation::Landscape);
+    EXPECT_EQ(doc.paperWidth(), 222);
+    EXPECT_EQ(doc.printableArea().width, 215);   // 287 / 297 x 222 = 214.52
+    EXPECT_EQ(doc.printableArea().height, 150);  // 200 / 210 x 157
+    EXPECT_EQ(doc.printableArea().left, 3);
+    EXPECT_EQ(doc.printableArea().top, 2);
+}
+
+TEST(QuantityList, PositionsAndSlots) {
+    EXPECT_EQ(quantitySlotForListPosition(7), 9);   // Blindleistung
+    EXPECT_EQ(quantitySlotForListPosition(4), 10);  // Phase I / Ue
+    for (int position = 0; position < 9; ++position)
+        EXPECT_EQ(listPositionForSlot(quantitySlotForListPosition(position)), position);
+    EXPECT_EQ(listPositionForSlot(7), 0);
+    EXPECT_EQ(quantityName(10), "Phase I / Ue");
+    EXPECT_EQ(quantityName(8), "");
+}
+
+TEST(QuantityList, InsertEnablingFollowsTheWorkingMode) {
+    const InsertEnabling drawing = insertEnabling(1, 0, false);
+    EXPECT_FALSE(drawing.schematic);
+    EXPECT_TRUE(drawing.tableNote);
+    EXPECT_FALSE(drawing.table);
+    const InsertEnabling entry = insertEnabling(2, 0, false);
+    EXPECT_TRUE(entry.schematic);
+    EXPECT_FALSE(entry.componentList);
+    const InsertEnabling single = insertEnabling(3, 0, false);
+    EXPECT_TRUE(single.componentList);
+    EXPECT_FALSE(single.curve);
+    EXPECT_TRUE(single.table);
+    EXPECT_FALSE(insertEnabling(3, 0, true).table);
+    const InsertEnabling graphic = insertEnabling(4, 0, false);
+    EXPECT_TRUE(graphic.curve && graphic.locus);
+    for (int position : {3, 4, 6, 7})
+        EXPECT_FALSE(insertEnabling(4, position, false).locus) << position;
+    EXPECT_TRUE(insertEnabling(4, 8, false).locus);
+}
+
+}  // namespace
+}  // namespace volmira
