@@ -15,7 +15,7 @@ std::string reasonOf(int error) {
 }
 
 std::string fileText(const std::filesystem::path& path) {
-    return "Die Makrodatei " + displayPath(path);
+    return "Die Makrodatei " + messageText(displayPath(path));
 }
 
 }  // namespace
@@ -33,9 +33,10 @@ std::string MacroLibrary::createIfMissing() const {
 }
 
 std::string MacroLibrary::readBytes(std::string& bytes) const {
+    // A pipe or a device would keep the reader waiting.
     std::error_code ec;
-    if (std::filesystem::is_directory(path_, ec))
-        return fileText(path_) + " kann nicht gelesen werden: sie ist ein Ordner.";
+    if (std::filesystem::exists(path_, ec) && !std::filesystem::is_regular_file(path_, ec))
+        return fileText(path_) + " kann nicht gelesen werden: sie ist keine gewöhnliche Datei.";
     std::ifstream in(path_, std::ios::binary);
     if (!in) return fileText(path_) + " kann nicht geöffnet werden: " + reasonOf(errno) + ".";
     bytes.clear();
