@@ -64,13 +64,18 @@ void sumBranchValues(Network& network) {
         if (component.branch < 1 || component.branch > network.branchCount) continue;
         Branch& branch = network.branch(component.branch);
         switch (component.kind()) {
-        case ComponentKind::Resistor: branch.R += component.value; break;
-        case ComponentKind::Inductor: branch.L += component.value; break;
-        case ComponentKind::Capacitor:
-            // Series capacitors: 1/C = sum of 1/Ci, built up pairwise.
-            branch.C = branch.C == 0 ? component.value
-                                     : branch.C * component.value / (branch.C + component.value);
-            break;
+            case ComponentKind::Resistor:
+                branch.R += component.value;
+                break;
+            case ComponentKind::Inductor:
+                branch.L += component.value;
+                break;
+            case ComponentKind::Capacitor:
+                // Series capacitors: 1/C = sum of 1/Ci, built up pairwise.
+                branch.C = branch.C == 0
+                               ? component.value
+                               : branch.C * component.value / (branch.C + component.value);
+                break;
         }
     }
 }

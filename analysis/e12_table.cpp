@@ -72,9 +72,8 @@ Table makeTable(const TableFormat& columns) {
 }
 
 const Table& table(E12Kind kind) {
-    static const std::array<Table, 3> tables = {makeTable(kResistorColumns),
-                                                makeTable(kCapacitorColumns),
-                                                makeTable(kInductorColumns)};
+    static const std::array<Table, 3> tables = {
+        makeTable(kResistorColumns), makeTable(kCapacitorColumns), makeTable(kInductorColumns)};
     const int index = std::clamp(static_cast<int>(kind), 1, 3) - 1;
     return tables[static_cast<std::size_t>(index)];
 }
@@ -95,18 +94,25 @@ double e12Value(E12Kind kind, int index) {
 std::optional<E12Kind> e12KindForComponentName(std::string_view name) {
     if (name.empty()) return std::nullopt;
     switch (name.front()) {
-    case 'R': return E12Kind::Resistor;
-    case 'C': return E12Kind::Capacitor;
-    case 'L': return E12Kind::Inductor;
-    default: return std::nullopt;
+        case 'R':
+            return E12Kind::Resistor;
+        case 'C':
+            return E12Kind::Capacitor;
+        case 'L':
+            return E12Kind::Inductor;
+        default:
+            return std::nullopt;
     }
 }
 
 int e12UnitCode(E12Kind kind) {
     switch (kind) {
-    case E12Kind::Capacitor: return kUnitFarad;
-    case E12Kind::Inductor: return kUnitHenry;
-    case E12Kind::Resistor: break;
+        case E12Kind::Capacitor:
+            return kUnitFarad;
+        case E12Kind::Inductor:
+            return kUnitHenry;
+        case E12Kind::Resistor:
+            break;
     }
     return kUnitOhm;
 }

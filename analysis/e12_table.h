@@ -7,16 +7,15 @@
 #include <string>
 #include <string_view>
 
-namespace volmira {
+#include "analysis/not_computed.h"
 
-// The marker of a value that has not been computed (or, in the picker, of a free place).
-inline constexpr double NotComputed = -1.0e275;
+namespace volmira {
 
 // The tables' kinds, numbered by the position of a name's first letter in "RCL".
 enum class E12Kind : int { Resistor = 1, Capacitor = 2, Inductor = 3 };
 
-inline constexpr int kE12Columns = 8;   // decades, 1-based
-inline constexpr int kE12Rows = 12;     // base values 10 12 15 ... 82, 1-based
+inline constexpr int kE12Columns = 8;  // decades, 1-based
+inline constexpr int kE12Rows = 12;    // base values 10 12 15 ... 82, 1-based
 inline constexpr int kE12ValueCount = kE12Columns * kE12Rows;
 
 // Geometry of the table image `awbild`: white background, font "Arial" 14 px, cells 70 × 17
@@ -24,14 +23,20 @@ inline constexpr int kE12ValueCount = kE12Columns * kE12Rows;
 namespace e12_layout {
 inline constexpr int kCellWidth = 70;
 inline constexpr int kCellHeight = 17;
-inline constexpr int kRowOffset = 11;         // the first row's cells start 11 px down
+inline constexpr int kRowOffset = 11;  // the first row's cells start 11 px down
 inline constexpr int kFontPixels = 14;
 inline constexpr std::string_view kFontFamily = "Arial";
-inline constexpr int kImageWidth = kCellWidth * kE12Columns;                  // 560
-inline constexpr int kImageHeight = kRowOffset + kCellHeight * kE12Rows;      // 215
-constexpr int textX(int column) { return kCellWidth * column - 58; }
-constexpr int textY(int row) { return kCellHeight * row - 4; }
-constexpr int separatorX(int column) { return kCellWidth * column - kCellWidth; }  // vertical line
+inline constexpr int kImageWidth = kCellWidth * kE12Columns;              // 560
+inline constexpr int kImageHeight = kRowOffset + kCellHeight * kE12Rows;  // 215
+constexpr int textX(int column) {
+    return kCellWidth * column - 58;
+}
+constexpr int textY(int row) {
+    return kCellHeight * row - 4;
+}
+constexpr int separatorX(int column) {
+    return kCellWidth * column - kCellWidth;
+}  // vertical line
 }  // namespace e12_layout
 
 struct E12Cell {
@@ -79,7 +84,7 @@ enum class PickResult {
 
 // Up to five picked values of the parameter mode; NotComputed marks a free place.
 class E12Selection {
-public:
+  public:
     E12Selection() { clear(); }
 
     void clear() { values_.fill(NotComputed); }
@@ -96,7 +101,7 @@ public:
     int unitCode = 0;
     int targetField = 0;
 
-private:
+  private:
     std::array<double, kMaxPickedValues> values_{};
 };
 

@@ -5,13 +5,13 @@
 #include <cstdint>
 #include <string>
 
+#include "schematic/component.h"
 #include "schematic/grid.h"
 
 namespace volmira {
 
-inline constexpr int kMaxNumberedNodes = 52;   // plus the merged ground node: 53
+inline constexpr int kMaxNumberedNodes = 52;  // plus the merged ground node: 53
 inline constexpr int kMaxBranches = 70;
-inline constexpr int kMaxComponents = 80;      // the component table; error 5 from the 81st on
 inline constexpr int kMaxOpAmps = 10;
 inline constexpr int kMaxMeshes = 60;
 inline constexpr int kMaxKclRows = kMaxNumberedNodes + 1;
@@ -37,20 +37,6 @@ struct Branch {
     bool reversed = false;
 };
 
-enum class ComponentKind : std::uint8_t { Resistor = 1, Inductor = 2, Capacitor = 3 };
-
-struct Component {
-    std::uint8_t row = 0;      // the component letter's cell
-    std::uint8_t column = 0;
-    std::uint8_t code = 0;     // SymbolCode: 1..3 horizontal, 7..9 vertical
-    std::uint8_t branch = 0;   // 1-based
-    std::string name;          // "R 1", "L 2", "C 1"
-    double value = 0;          // SI base unit; 0 = not entered
-    std::string valueText;     // as shown in the value list, at most 14 characters
-
-    ComponentKind kind() const { return static_cast<ComponentKind>(code > 6 ? code - 6 : code); }
-};
-
 // An ideal op-amp: no voltage and no current between its inputs, any output current, which
 // returns through the reference node (ground, or without ground marks the source's return node).
 struct OpAmp {
@@ -68,7 +54,7 @@ struct OpAmp {
 // Per grid cell: the branch (1..70) and the component (1..80) that cover it, 0 for none. Kept
 // apart from the undo copy of the drawing and in separate ranges, so every number is readable.
 class BranchMap {
-public:
+  public:
     std::uint8_t branchAt(int column, int row) const {
         return SchematicGrid::inside(column, row) ? cells_[row - 1][column - 1].branch : 0;
     }
@@ -76,14 +62,16 @@ public:
         return SchematicGrid::inside(column, row) ? cells_[row - 1][column - 1].component : 0;
     }
     void markBranch(int column, int row, int branch) {
-        if (SchematicGrid::inside(column, row)) cells_[row - 1][column - 1].branch = static_cast<std::uint8_t>(branch);
+        if (SchematicGrid::inside(column, row))
+            cells_[row - 1][column - 1].branch = static_cast<std::uint8_t>(branch);
     }
     void markComponent(int column, int row, int component) {
-        if (SchematicGrid::inside(column, row)) cells_[row - 1][column - 1].component = static_cast<std::uint8_t>(component);
+        if (SchematicGrid::inside(column, row))
+            cells_[row - 1][column - 1].component = static_cast<std::uint8_t>(component);
     }
     void clear() { cells_ = {}; }
 
-private:
+  private:
     struct Cell {
         std::uint8_t branch = 0;
         std::uint8_t component = 0;
@@ -92,11 +80,11 @@ private:
 };
 
 struct Network {
-    int nodeCount = 0;        // numbered nodes N, without the ground node
-    bool hasGround = false;   // ground marks exist; they form node N + 1
+    int nodeCount = 0;       // numbered nodes N, without the ground node
+    bool hasGround = false;  // ground marks exist; they form node N + 1
 
-    int branchCount = 0;      // b, the number of equation variables
-    std::array<Branch, kMaxBranches> branches;        // branch k at index k - 1
+    int branchCount = 0;                        // b, the number of equation variables
+    std::array<Branch, kMaxBranches> branches;  // branch k at index k - 1
 
     int componentCount = 0;
     std::array<Component, kMaxComponents> components;  // component k at index k - 1

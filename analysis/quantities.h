@@ -69,8 +69,8 @@ struct AllBranchTable {
     double frequency = 0;
     double voltage = 0;
     int branchCount = 0;
-    std::array<CurrentPolar, kMaxBranches> current{};   // branch k at index k - 1
-    std::array<double, kMaxBranches> resistance{};       // R and X at this frequency
+    std::array<CurrentPolar, kMaxBranches> current{};  // branch k at index k - 1
+    std::array<double, kMaxBranches> resistance{};     // R and X at this frequency
     std::array<double, kMaxBranches> reactance{};
 };
 

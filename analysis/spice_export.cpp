@@ -26,7 +26,7 @@ std::string lowered(std::string text) {
 // merged; the merged node keeps the most telling name: ground, then the program's nodes, then
 // the op-amp pins, then the points inside branches.
 class NodeTable {
-public:
+  public:
     enum Rank { kGround = 0, kNamed = 1, kPin = 2, kInner = 3 };
 
     NodeTable() { add("0", kGround); }
@@ -51,7 +51,7 @@ public:
     }
     const std::string& name(int node) { return names_[find(node)]; }
 
-private:
+  private:
     std::vector<int> parent_;
     std::vector<int> rank_;
     std::vector<std::string> names_;
@@ -74,11 +74,20 @@ void walkBranch(const Network& network, int branchNumber, std::vector<BranchItem
     items.clear();
     for (char step : branch.path) {
         switch (step) {
-        case '0': --row; break;
-        case '1': ++column; break;
-        case '2': --column; break;
-        case '3': ++row; break;
-        default: break;
+            case '0':
+                --row;
+                break;
+            case '1':
+                ++column;
+                break;
+            case '2':
+                --column;
+                break;
+            case '3':
+                ++row;
+                break;
+            default:
+                break;
         }
         for (int k = 1; k <= network.componentCount; ++k) {
             const Component& c = network.component(k);
@@ -87,8 +96,7 @@ void walkBranch(const Network& network, int branchNumber, std::vector<BranchItem
         }
         for (int p = 0; p < network.opAmpCount; ++p) {
             const OpAmp& opAmp = network.opAmps[static_cast<std::size_t>(p)];
-            if (opAmp.inputBranch == branchNumber && opAmp.column - 1 == column &&
-                opAmp.row == row)
+            if (opAmp.inputBranch == branchNumber && opAmp.column - 1 == column && opAmp.row == row)
                 items.push_back({0, p, step == '3'});
         }
     }
@@ -116,8 +124,7 @@ SpiceDecadeSweep spiceDecadeSweep(const SpiceSweep& sweep) {
     decade.pointsPerDecade = std::max(1, static_cast<int>(std::lround(perDecade)));
     // ngspice counts its points as the whole part of decades times points per decade, plus one;
     // a stop a hair beyond the last point keeps rounding from losing it.
-    decade.stop = sweep.start *
-                  std::pow(10.0, (sweep.points - 1 + 1e-6) / decade.pointsPerDecade);
+    decade.stop = sweep.start * std::pow(10.0, (sweep.points - 1 + 1e-6) / decade.pointsPerDecade);
     return decade;
 }
 
@@ -130,9 +137,9 @@ std::string exportSpiceNetlist(const Network& network, const SpiceExportSettings
     const int sourceMinus = nodes.add("ue_m", NodeTable::kNamed);
     // SPICE's node 0 is the ground node; without ground marks the end of the source's return
     // lead, through which the op-amps' output currents return as well.
-    const int reference =
-        network.hasGround ? network.groundNode()
-                          : (network.branchCount >= 2 ? network.branch(2).endNode : -1);
+    const int reference = network.hasGround
+                              ? network.groundNode()
+                              : (network.branchCount >= 2 ? network.branch(2).endNode : -1);
     std::vector<int> nodeIds(static_cast<std::size_t>(network.nodeCount) + 2, -1);
     auto nodeId = [&](int node) {
         if (node == reference) return NodeTable::ground();
@@ -164,7 +171,7 @@ std::string exportSpiceNetlist(const Network& network, const SpiceExportSettings
     // written.
     struct Element {
         int component = 0;
-        int from = 0;   // in the reference direction of the branch current
+        int from = 0;  // in the reference direction of the branch current
         int to = 0;
         int sense = 0;  // between sense source and component; -1: no component element
     };
@@ -178,8 +185,8 @@ std::string exportSpiceNetlist(const Network& network, const SpiceExportSettings
         const Branch& branch = network.branch(k);
         walkBranch(network, k, items);
         BranchElements& elements = branches[static_cast<std::size_t>(k)];
-        elements.start = branch.startNode != 1 ? nodeId(branch.startNode)
-                                               : (k == 1 ? sourcePlus : sourceMinus);
+        elements.start =
+            branch.startNode != 1 ? nodeId(branch.startNode) : (k == 1 ? sourcePlus : sourceMinus);
         elements.end = nodeId(branch.endNode);
         int current = elements.start;
         int inner = 0;
@@ -191,14 +198,14 @@ std::string exportSpiceNetlist(const Network& network, const SpiceExportSettings
                 continue;
             }
             const Component& component = network.component(item.component);
-            const int next =
-                nodes.add("z" + std::to_string(k) + "_" + std::to_string(++inner), NodeTable::kInner);
+            const int next = nodes.add("z" + std::to_string(k) + "_" + std::to_string(++inner),
+                                       NodeTable::kInner);
             // A zero resistance is a wire: ngspice would turn it into a small resistance, so
             // only its sense source stands there.
             const bool wire = component.kind() == ComponentKind::Resistor && component.value == 0;
-            const int sense =
-                wire ? -1
-                     : nodes.add(lowered(spiceElementName(component.name)) + "_i", NodeTable::kInner);
+            const int sense = wire ? -1
+                                   : nodes.add(lowered(spiceElementName(component.name)) + "_i",
+                                               NodeTable::kInner);
             if (branch.reversed)
                 elements.elements.push_back({item.component, next, current, sense});
             else
@@ -256,8 +263,7 @@ std::string exportSpiceNetlist(const Network& network, const SpiceExportSettings
              std::to_string(opAmp.row) + ", Spalte " + std::to_string(opAmp.column) +
              "): Eingangszweig " + std::to_string(opAmp.inputBranch) + " ohne Strom");
         line("E" + std::to_string(p + 1) + " " + nodes.name(pins.output) + " 0 " +
-             nodes.name(pins.plus) + " " + nodes.name(pins.minus) + " " +
-             number(kSpiceOpAmpGain));
+             nodes.name(pins.plus) + " " + nodes.name(pins.minus) + " " + number(kSpiceOpAmpGain));
     }
 
     // The network is linear and has no DC source: the operating point is all zero, and

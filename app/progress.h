@@ -28,26 +28,12 @@ inline constexpr std::int32_t kSchematicCheck = 401;
 inline constexpr std::int32_t kNetworkMove = 411;
 inline constexpr std::int32_t kOpenRecent = 421;
 inline constexpr std::int32_t kClose = 481;
-inline constexpr std::int32_t kWindowCreationFormats = 871;
 inline constexpr std::int32_t kWindowCreationControls = 872;
 inline constexpr std::int32_t kStartupBegin = 876;  // 876..881: the start-up steps in order
 inline constexpr std::int32_t kStartupCaption = 877;
-inline constexpr std::int32_t kStartupSize = 878;
 inline constexpr std::int32_t kStartupCatalogue = 879;
-inline constexpr std::int32_t kStartupMacros = 880;
 inline constexpr std::int32_t kStartupEnd = 881;
 inline constexpr std::int32_t kCalculator = 995;
 }  // namespace progress
-
-// GuardCode values: an operation in progress that nested routines must respect.
-namespace guard {
-inline constexpr int kNone = 0;
-inline constexpr int kStartup = 37;  // the recogniser does nothing
-inline constexpr int kModeEnabling = 63;
-inline constexpr int kClosing = 22;        // the painter does nothing
-inline constexpr int kSourceRedraw = 133;  // that redraw does not invalidate the analysis
-inline constexpr int kAnalysis = 149;      // the analysis keeps the status panel up
-inline constexpr int kTrialSolve = 164;
-}  // namespace guard
 
 }  // namespace volmira

@@ -1,5 +1,7 @@
 #include "app/window_rules.h"
 
+#include <algorithm>
+
 namespace volmira {
 
 WindowGeometry startupGeometry(ScreenSize screen) {
@@ -16,6 +18,15 @@ WindowGeometry shownGeometry(ScreenSize screen, const WindowGeometry& startup) {
         return g;
     }
     return {0, 0, startup.width, startup.height, false};
+}
+
+WindowGeometry fittedGeometry(WindowGeometry g, ScreenArea area, int frameWidth, int frameHeight) {
+    if (area.width <= frameWidth || area.height <= frameHeight) return g;
+    g.width = std::min(g.width, area.width - frameWidth);
+    g.height = std::min(g.height, area.height - frameHeight);
+    g.left = std::clamp(g.left, area.left, area.left + area.width - frameWidth - g.width);
+    g.top = std::clamp(g.top, area.top, area.top + area.height - frameHeight - g.height);
+    return g;
 }
 
 bool screenWarningNeeded(ScreenSize screen) {

@@ -30,6 +30,18 @@ WindowGeometry startupGeometry(ScreenSize screen);
 // 1000 or 1050 pixels keep the start-up size at the top-left corner.
 WindowGeometry shownGeometry(ScreenSize screen, const WindowGeometry& startup);
 
+// The part of the screen a window may cover (without panels and docks).
+struct ScreenArea {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
+// `g` (the client area) moved and shrunk so that the window with its frame lies inside `area`;
+// a window cut this way scrolls, as on a small screen. An empty area changes nothing.
+WindowGeometry fittedGeometry(WindowGeometry g, ScreenArea area, int frameWidth, int frameHeight);
+
 // Screens less than 1000 pixels wide get the warning panel with this text.
 bool screenWarningNeeded(ScreenSize screen);
 std::string screenWarningText(ScreenSize screen);

@@ -8,7 +8,7 @@
 #include <span>
 #include <string>
 
-#include "analysis/network.h"
+#include "analysis/calculation.h"
 #include "app/startup_checks.h"
 #include "app/working_modes.h"
 #include "schematic/grid.h"
@@ -19,15 +19,6 @@
 
 namespace volmira {
 
-// Component records with their count (at most 80).
-struct ComponentTable {
-    int count = 0;
-    std::array<Component, kMaxComponents> records{};
-
-    std::span<const Component> view() const { return {records.data(), std::size_t(count)}; }
-    std::span<Component> view() { return {records.data(), std::size_t(count)}; }
-};
-
 inline constexpr std::string_view kCaptionPrefix = "Schaltung: ";
 
 struct Workspace {
@@ -35,28 +26,23 @@ struct Workspace {
     SchematicGrid undoCopy;  // copied before every change of the drawing: one level of undo
     SymbolList symbols;
 
-    // The working component table is the network's component list: the value entry edits it,
-    // saving writes it. `confirmed` is the list kept by the last confirmation of the values (or
-    // by loading); the next analysis takes values from it for components that stayed in place.
-    Network network;
-    ComponentTable confirmed;
-    bool valuesConfirmed = false;
+    // The analysed network, its component records (the working ones the value entry edits and
+    // saving writes, and the confirmed ones), the accepted f and Ue and the results.
+    Calculation calculation;
 
-    // Texts of `SpEingabe`, `FqEinzel`, `FqVon`, `FqBis`, and the accepted f and Ue.
+    // Texts of `SpEingabe`, `FqEinzel`, `FqVon`, `FqBis`.
     InputFields fields{"1 V", "1 kHz", "20 Hz", "20 kHz"};
-    double frequency = 1000.0;
-    double voltage = 1.0;
-    bool directVoltage = false;  // f = 0 was accepted (pure resistor networks only)
 
     std::filesystem::path programFolder;
     std::filesystem::path currentFile;  // the untitled network's path when nothing is loaded
+    std::filesystem::path lastFolder;   // where a file dialog last chose a file
     LineList savedLines;                // as last saved or loaded; empty after a new network
     RecentFiles recent;
 
     FolderAccess folderAccess;
-    bool autoErrorSearch = true;  // the schematic check runs before each analysis
-    bool closing = false;         // "Programm beenden" chosen: resize handling stops
-    int guardCode = 0;
+    bool autoErrorSearch = true;    // the schematic check runs before each analysis
+    bool closing = false;           // "Programm beenden" chosen: resize handling stops
+    bool closingConfirmed = false;  // nothing is painted any more
 
     WorkingModes modes;
 };
@@ -66,8 +52,6 @@ std::filesystem::path untitledNetworkPath(const Workspace& ws);
 // "Schaltung: " + the path of the current file.
 std::string windowCaption(const Workspace& ws);
 
-// The network file's component records: the working table as row, column, code and value text.
-std::vector<StoredComponent> storedComponents(const Workspace& ws);
 // The lines that saving would write now.
 LineList currentNetworkLines(const Workspace& ws);
 
@@ -82,15 +66,12 @@ ModeSwitch startNewNetwork(Workspace& ws);
 // undo copy.
 void adoptLoadedNetwork(Workspace& ws, LoadedNetwork&& loaded, const std::filesystem::path& path);
 
+// "Analyse": the drawing is analysed by the calculation engine. The values it writes again in
+// the program's own format are no change of the work: a network that was as saved stays so.
+AnalysisResult analyseDrawing(Workspace& ws);
+
 // After a successful write: the lines become the saved state, the file the current one and the
 // newest recent entry.
 void markSaved(Workspace& ws, LineList lines, const std::filesystem::path& path);
-
-// The question to ask before unsaved work would be lost, or nothing when there is none or the
-// drawing is empty. The symbol list is rebuilt from the grid first.
-std::optional<std::string> unsavedWorkQuestion(Workspace& ws);
-
-// A file name chosen in the save dialog without an extension gets ".nwb".
-std::filesystem::path withNetworkExtension(std::filesystem::path path);
 
 }  // namespace volmira

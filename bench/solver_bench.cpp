@@ -26,7 +26,7 @@ namespace {
 // Gauss-Jordan over the chord columns of full-width rows, with the column swaps of the pivot
 // search at every point. (Its rarely needed last resort for exactly zero pivots is left out.)
 class PreviousSweep {
-public:
+  public:
     void prepare(const Network& network) {
         b_ = network.branchCount;
         meshCount_ = network.meshCount;
@@ -38,8 +38,8 @@ public:
         re_.fill(0.0);
         im_.fill(0.0);
         for (int r = 0; r < rows; ++r) {
-            const SignRow& row = r < network.kclCount ? network.kclRows[r]
-                                                      : network.opAmpRows[r - network.kclCount];
+            const SignRow& row =
+                r < network.kclCount ? network.kclRows[r] : network.opAmpRows[r - network.kclCount];
             for (int c = 0; c < b_; ++c) re(r, c) = row[c];
         }
         for (int c = 0; c < b_; ++c) columnBranch_[c] = static_cast<std::uint8_t>(c);
@@ -102,8 +102,8 @@ public:
             if (re(k, k) != 0 || im(k, k) != 0) clearColumn(k, n_, b_);
         }
         for (int c = n_; c < b_; ++c)
-            out.current[columnBranch_[c]] = std::complex(re(c, b_), im(c, b_)) /
-                                            std::complex(re(c, c), im(c, c));
+            out.current[columnBranch_[c]] =
+                std::complex(re(c, b_), im(c, b_)) / std::complex(re(c, c), im(c, c));
         for (int k = 0; k < n_; ++k) {
             std::complex<double> sum = 0;
             for (int e = 0; e < entryCount_[k]; ++e)
@@ -114,7 +114,7 @@ public:
             if (reversed_[j]) out.current[j] = -out.current[j];
     }
 
-private:
+  private:
     static constexpr int kStride = kMaxBranches + 6;
     struct Entry {
         int column;
@@ -202,7 +202,9 @@ void previousSweep(PreviousSweep& solver, const Network& network, BranchCurrents
     }
 }
 
-double processorSeconds() { return static_cast<double>(std::clock()) / CLOCKS_PER_SEC; }
+double processorSeconds() {
+    return static_cast<double>(std::clock()) / CLOCKS_PER_SEC;
+}
 
 void SingleSolve(benchmark::State& state) {
     const auto network = analysedLadder(static_cast<int>(state.range(0)));

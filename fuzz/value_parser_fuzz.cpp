@@ -70,10 +70,9 @@ void checkFormatted(int unit, int digits, bool compact, double value) {
     // Reading the text back rounds once more, by up to one step of the double (at 16 and 17
     // digits that is no longer small beside the decimal rounding; the smallest subnormal step
     // covers the very smallest values).
-    const double tolerance =
-        std::abs(value) * (0.5 * std::pow(10.0, 1 - rounding) +
-                           std::numeric_limits<double>::epsilon()) +
-        std::numeric_limits<double>::denorm_min();
+    const double tolerance = std::abs(value) * (0.5 * std::pow(10.0, 1 - rounding) +
+                                                std::numeric_limits<double>::epsilon()) +
+                             std::numeric_limits<double>::denorm_min();
     check(std::abs(*back - value) <= tolerance);
 }
 

@@ -111,6 +111,7 @@ CurvePlotModel DrawCurvePlot(PlotState& plot, const CurvePlotView& view, const T
     model.rows = plotRows(scale, model.largeView);
     model.height = plotImageHeight(model.largeView);
     model.penWidth = model.largeView ? 2 : 1;
+    model.selectedCurve = view.selectedCurve;
     model.gridLines = model.largeView;
     layOutYAxis(model, scale, slot, width);
     model.frequencyLabels = frequencyAxisLabels(view.range, view.logarithmic, width);

@@ -55,8 +55,9 @@ struct PlotPoint {
 struct CurvePlotView {
     const SweepRange& range;
     bool logarithmic = true;
-    int button = 1;      // FgGroesse1..9
-    int curveCount = 1;  // curves 1..curveCount are drawn (parameter mode uses up to 5)
+    int button = 1;         // FgGroesse1..9
+    int curveCount = 1;     // curves 1..curveCount are drawn (parameter mode uses up to 5)
+    int selectedCurve = 1;  // of a family: drawn last in black, the others in silver
 };
 
 struct CurvePlotModel {
@@ -66,6 +67,7 @@ struct CurvePlotModel {
     int height = 0;
     int penWidth = 1;
     std::vector<std::vector<PlotPoint>> curves;  // one polyline per curve, in point order
+    int selectedCurve = 1;                       // 1-based index into curves
     std::vector<PlotPoint> topClips;             // red pixels at row top - 2
     std::vector<PlotPoint> bottomClips;          // red pixels at row bottom + 2
     std::vector<AxisLabel> yLabels;              // rows on ybild

@@ -4,12 +4,10 @@
 // size, so that a sweep allocates nothing.
 #include <array>
 
+#include "analysis/not_computed.h"
 #include "analysis/quantities.h"
 
 namespace volmira {
-
-// A cell that has not been solved yet (also "unset" for the frequency bounds).
-inline constexpr double NotComputed = -1.0e275;
 
 inline constexpr int kCurveCount = 5;       // curves 1..5; curve 1 outside parameter mode
 inline constexpr int kStorePoints = 899;    // points 0..898

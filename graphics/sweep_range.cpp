@@ -42,7 +42,8 @@ double pointFrequency(const SweepRange& range, int point, bool logarithmic) {
     // Counted from the nearer end of the user's range, so that both ends come out exactly.
     const int lowPoint = range.largeView ? 0 : kNormalFirstPoint;
     const int highPoint = kSweepLastPoint - lowPoint;
-    if (point <= kSweepLastPoint / 2) return range.fMin * std::pow(range.ratioPerPoint, point - lowPoint);
+    if (point <= kSweepLastPoint / 2)
+        return range.fMin * std::pow(range.ratioPerPoint, point - lowPoint);
     return range.fMax * std::pow(range.ratioPerPoint, point - highPoint);
 }
 

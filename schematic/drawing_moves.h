@@ -3,7 +3,7 @@
 #include <optional>
 #include <span>
 
-#include "analysis/network.h"
+#include "schematic/component.h"
 #include "schematic/grid.h"
 
 namespace volmira {

@@ -7,7 +7,7 @@
 #include <optional>
 #include <span>
 
-#include "analysis/network.h"
+#include "schematic/component.h"
 #include "schematic/drawing_moves.h"
 #include "schematic/editor_geometry.h"
 #include "schematic/grid.h"

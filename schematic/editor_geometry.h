@@ -7,17 +7,8 @@
 
 namespace volmira {
 
-struct Pixel {
-    int x = 0;
-    int y = 0;
-    friend bool operator==(const Pixel&, const Pixel&) = default;
-};
-
-struct Cell {
-    int column = 0;
-    int row = 0;
-    friend bool operator==(const Cell&, const Cell&) = default;
-};
+using Pixel = GridPixel;
+using Cell = GridCell;
 
 // A pixel rectangle of the drawing image (for the rubber band).
 struct PixelRect {
@@ -34,10 +25,9 @@ constexpr Pixel clampToDrawing(Pixel p) {
             std::clamp(p.y, 0, kDrawingHeightPixels - 1)};
 }
 
-// The cell under a pixel of the drawing image: ((x + 2) div 9 + 1, (y + 2) div 9 + 1).
+// The cell under a pixel, the pixel kept inside the drawing image.
 constexpr Cell cellOfPixel(Pixel p) {
-    const Pixel q = clampToDrawing(p);
-    return {(q.x + 2) / kPixelsPerCell + 1, (q.y + 2) / kPixelsPerCell + 1};
+    return cellAtPixel(clampToDrawing(p));
 }
 
 // The snapped position of a cell: the multiple of 9 that lies inside it, two pixels from the
@@ -49,12 +39,6 @@ constexpr Pixel cellOrigin(Cell c) {
 // Snapping a position to the 9-pixel grid keeps the cell under it.
 constexpr Pixel snapToCell(Pixel p) {
     return cellOrigin(cellOfPixel(p));
-}
-
-// The top-left pixel of a cell's 9 x 9 box.
-constexpr Pixel cellBoxTopLeft(Cell c) {
-    const Pixel o = cellOrigin(c);
-    return {o.x - 2, o.y - 2};
 }
 
 // The way a segment runs from its start point, named after the side it comes from.

@@ -5,7 +5,8 @@
 namespace volmira {
 
 void SchematicGrid::setRow(int row, std::string_view text) {
-    std::copy_n(text.begin(), std::min<std::size_t>(text.size(), kGridColumns), cells_[row - 1].begin());
+    std::copy_n(text.begin(), std::min<std::size_t>(text.size(), kGridColumns),
+                cells_[row - 1].begin());
 }
 
 bool SchematicGrid::rowBlank(int row) const {

@@ -16,8 +16,38 @@ inline constexpr int kPixelsPerCell = 9;
 inline constexpr int kDrawingWidthPixels = kGridColumns * kPixelsPerCell - 2;
 inline constexpr int kDrawingHeightPixels = kGridRows * kPixelsPerCell - 2;
 
+// A pixel of the drawing image and a cell of the grid.
+struct GridPixel {
+    int x = 0;
+    int y = 0;
+    friend bool operator==(const GridPixel&, const GridPixel&) = default;
+};
+
+struct GridCell {
+    int column = 0;
+    int row = 0;
+    friend bool operator==(const GridCell&, const GridCell&) = default;
+};
+
+// The cell under a pixel: ((x + 2) div 9 + 1, (y + 2) div 9 + 1), rounded down, so pixels left
+// of or above the image give column or row 0 and below and never name a cell of the grid.
+constexpr GridCell cellAtPixel(GridPixel p) {
+    const auto cell = [](int v) {
+        const int shifted = v + 2;
+        return (shifted >= 0 ? shifted / kPixelsPerCell
+                             : -((-shifted + kPixelsPerCell - 1) / kPixelsPerCell)) +
+               1;
+    };
+    return {cell(p.x), cell(p.y)};
+}
+
+// The top-left pixel of a cell's 9 x 9 box.
+constexpr GridPixel cellBoxTopLeft(GridCell c) {
+    return {(c.column - 1) * kPixelsPerCell - 2, (c.row - 1) * kPixelsPerCell - 2};
+}
+
 class SchematicGrid {
-public:
+  public:
     SchematicGrid() { clear(); }
 
     static constexpr bool inside(int column, int row) {
@@ -40,7 +70,7 @@ public:
 
     friend bool operator==(const SchematicGrid&, const SchematicGrid&) = default;
 
-private:
+  private:
     std::array<std::array<char, kGridColumns>, kGridRows> cells_;
 };
 

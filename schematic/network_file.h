@@ -19,7 +19,8 @@ inline constexpr int kMaxValueTextLength = 14;  // characters
 
 inline constexpr std::string_view kUntitledNetworkName = "OHNENAME.NWB";
 inline constexpr std::string_view kDemoNetworkName = "DEMO.NWB";
-inline constexpr std::string_view kFileAccessError = "Beim Dateizugriff ist ein Fehler aufgetreten.";
+inline constexpr std::string_view kFileAccessError =
+    "Beim Dateizugriff ist ein Fehler aufgetreten.";
 
 // Questions asked at shutdown when the drawing, the input voltage or only the frequency fields
 // differ from what was last saved or loaded.
@@ -91,8 +92,8 @@ NetworkSaveResult saveNetworkFile(const std::filesystem::path& path, const LineL
 
 // The question to ask before the work is lost, or nothing. `symbols` is the list rebuilt from the
 // grid: an empty drawing asks nothing.
-std::optional<std::string> unsavedChangesQuestion(const SymbolList& symbols, const LineList& working,
-                                                  const LineList& saved);
+std::optional<std::string> unsavedChangesQuestion(const SymbolList& symbols,
+                                                  const LineList& working, const LineList& saved);
 
 // True when the file name is the untitled network's (its last 12 characters), so that saving
 // must ask for a name first.

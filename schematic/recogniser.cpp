@@ -9,7 +9,7 @@ namespace volmira {
 namespace {
 
 class Recogniser {
-public:
+  public:
     Recogniser(SchematicGrid& grid, SymbolList& list) : grid_(grid), list_(list) {}
 
     bool run() {
@@ -25,7 +25,7 @@ public:
         return complete_;
     }
 
-private:
+  private:
     // The last row that holds anything. Rows below it are blank, so nothing lies beyond it.
     int scanBound() const {
         int row = kGridRows;
@@ -162,8 +162,7 @@ private:
             for (int row = 1; row <= bound_; ++row) {
                 if (grid_.at(column, row) != '2') continue;
                 int length = 0;
-                while (row + length <= kGridRows && grid_.at(column, row + length) == '2')
-                    ++length;
+                while (row + length <= kGridRows && grid_.at(column, row + length) == '2') ++length;
                 coverRun(length, kCodes, column, row, false);
                 row += length - 1;
             }
@@ -178,6 +177,8 @@ private:
 
 }  // namespace
 
-bool recognise(SchematicGrid& grid, SymbolList& list) { return Recogniser(grid, list).run(); }
+bool recognise(SchematicGrid& grid, SymbolList& list) {
+    return Recogniser(grid, list).run();
+}
 
 }  // namespace volmira

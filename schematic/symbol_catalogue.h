@@ -12,7 +12,7 @@ inline constexpr SymbolCode kLastStorableCode = 54;
 struct SymbolInfo {
     int height = 1;
     int width = 1;
-    std::string_view pattern;        // height x width characters, row after row; empty for none
+    std::string_view pattern;  // height x width characters, row after row; empty for none
     SymbolCode rightClickSuccessor = 0;
     std::string_view toolbarButton;  // object name of the toolbar button ("Sym4"), empty for none
     std::string_view hint;           // its tool tip
@@ -20,7 +20,7 @@ struct SymbolInfo {
 
 // Built once from the two digit strings and the pattern table.
 class SymbolCatalogue {
-public:
+  public:
     static const SymbolCatalogue& instance();
 
     static bool valid(int code) { return code >= 0 && code < kSymbolCodeCount; }
@@ -30,7 +30,7 @@ public:
     // Pattern character at a row and column inside the pattern (both from 0).
     char cell(int code, int row, int column) const;
 
-private:
+  private:
     SymbolCatalogue();
     SymbolInfo symbols_[kSymbolCodeCount];
 };

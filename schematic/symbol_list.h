@@ -27,7 +27,7 @@ struct DrawingBounds {
 inline constexpr int kMaxPlacedSymbols = 1000;
 
 class SymbolList {
-public:
+  public:
     int size() const { return count_; }
     bool empty() const { return count_ == 0; }
     bool full() const { return count_ == kMaxPlacedSymbols; }
@@ -42,7 +42,7 @@ public:
 
     friend bool operator==(const SymbolList& a, const SymbolList& b);
 
-private:
+  private:
     std::array<PlacedSymbol, kMaxPlacedSymbols> entries_{};
     int count_ = 0;
     DrawingBounds bounds_;

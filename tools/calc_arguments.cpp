@@ -56,7 +56,9 @@ void typedIntoField(std::string& text) {
 
 }  // namespace
 
-std::string_view usageText() { return kUsage; }
+std::string_view usageText() {
+    return kUsage;
+}
 
 ParsedArguments parseArguments(std::span<const std::string_view> arguments) {
     ParsedArguments parsed;

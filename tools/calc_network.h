@@ -1,13 +1,10 @@
 #pragma once
-// From a network file to a network ready to solve, as the program gets there: load, schematic
-// check, analysis, component values from the file, confirmation and branch sums; and the
-// acceptance of frequency and voltage texts.
-#include <memory>
+// From a network file to a network ready to solve, as the program gets there, through the
+// calculation engine: load, schematic check, analysis with the file's values, confirmation.
 #include <optional>
 #include <string>
-#include <string_view>
 
-#include "analysis/network.h"
+#include "analysis/calculation.h"
 #include "schematic/network_file.h"
 
 namespace volmira::calc {
@@ -23,23 +20,15 @@ struct Failure {
 
 struct CalcNetwork {
     LoadedNetwork file;
-    Network network;
+    Calculation calculation;
 };
 
-// On success `out` holds the file and the analysed network with confirmed values and branch
-// sums; otherwise the failure says why, in the program's words.
+// On success `out` holds the file and the engine with the analysed network and its confirmed
+// values; otherwise the failure says why, in the program's words.
 std::optional<Failure> prepareNetwork(const std::string& path, CalcNetwork& out);
 
-// The component named "R1" or "R 1" (letters in either case), 0 when there is none.
-int findComponent(const Network& network, std::string_view name);
-
-// A frequency or voltage text in the program's value syntax, accepted under the program's rules
-// (no 0 Hz with capacitors or inductors, no 0 V); the value or the refusal.
-struct Accepted {
-    double value = 0;
-    std::optional<Failure> failure;
-};
-Accepted acceptFrequency(std::string_view text, const Network& network);
-Accepted acceptVoltage(std::string_view text);
+// A frequency or voltage text taken by the engine, or its refusal.
+std::optional<Failure> acceptFrequency(std::string_view text, Calculation& calculation);
+std::optional<Failure> acceptVoltage(std::string_view text, Calculation& calculation);
 
 }  // namespace volmira::calc

@@ -96,7 +96,8 @@ void writeBranches(std::ostream& out, const Network& network, const AllBranchTab
     if (csv) {
         out << "branch,components,f_Hz," << kQuantityColumns << '\n';
         for (int b = 1; b <= network.branchCount; ++b) {
-            out << b << ',' << componentNames(network, b, "+", true) << ',' << csvNumber(table.frequency);
+            out << b << ',' << componentNames(network, b, "+", true) << ','
+                << csvNumber(table.frequency);
             writeCsvQuantities(out, quantitiesFromTable(table, b));
             out << '\n';
         }

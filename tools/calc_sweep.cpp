@@ -46,23 +46,22 @@ std::optional<Failure> sweepPoints(const InputFields& fields, bool logarithmic, 
     return std::nullopt;
 }
 
-bool writeSweepSeries(std::ostream& out, Network& network, int branch, const SweepPoints& points,
-                      double voltage, bool csv, AcSolver& solver) {
+bool writeSweepSeries(std::ostream& out, Calculation& calculation, int branch,
+                      const SweepPoints& points, bool csv) {
+    const Network& network = calculation.network();
     writeSweepHeader(out, network, branch, csv);
-    solver.prepareSweep(network);
-    BranchCurrents currents;
-    bool clean = true;
     const double resistance = network.branch(branch).R;
-    for (std::size_t i = 0; i < points.point.size(); ++i) {
-        const SolveStatus status = solver.solveSweepPoint(points.frequency[i], voltage, currents);
-        clean = clean && !status.failed();
-        const BranchQuantities quantities =
-            deriveQuantities(currentPolar(currents.current[static_cast<std::size_t>(branch - 1)]),
-                             resistance, currents.reactance[static_cast<std::size_t>(branch - 1)],
-                             voltage);
-        writeSweepRow(out, points.point[i], points.frequency[i], quantities, csv);
-    }
-    return clean;
+    const double voltage = calculation.voltage();
+    const auto index = static_cast<std::size_t>(branch - 1);
+    const SweepOutcome outcome =
+        calculation.sweep(points.frequency, [&](std::size_t i, const BranchCurrents& currents) {
+            const BranchQuantities quantities =
+                deriveQuantities(currentPolar(currents.current[index]), resistance,
+                                 currents.reactance[index], voltage);
+            writeSweepRow(out, points.point[i], points.frequency[i], quantities, csv);
+            return true;
+        });
+    return outcome.clean;
 }
 
 }  // namespace volmira::calc

@@ -5,8 +5,7 @@
 #include <ostream>
 #include <vector>
 
-#include "analysis/ac_solver.h"
-#include "analysis/network.h"
+#include "analysis/calculation.h"
 #include "schematic/network_file.h"
 #include "tools/calc_network.h"
 
@@ -22,9 +21,9 @@ struct SweepPoints {
 // Reads FqVon and FqBis under the graphic mode's rules; the points or the refusal.
 std::optional<Failure> sweepPoints(const InputFields& fields, bool logarithmic, SweepPoints& out);
 
-// Solves every point in the sweep form and writes one row per point for `branch`. Gives false
-// when a point met a zero pivot (the program's solver message has then gone to standard error).
-bool writeSweepSeries(std::ostream& out, Network& network, int branch, const SweepPoints& points,
-                      double voltage, bool csv, AcSolver& solver);
+// Sweeps the engine's network at its accepted voltage and writes one row per point for
+// `branch`. Gives false when a point met a zero pivot.
+bool writeSweepSeries(std::ostream& out, Calculation& calculation, int branch,
+                      const SweepPoints& points, bool csv);
 
 }  // namespace volmira::calc

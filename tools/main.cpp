@@ -4,8 +4,6 @@
 #include <memory>
 #include <vector>
 
-#include "analysis/ac_solver.h"
-#include "analysis/quantities.h"
 #include "analysis/spice_export.h"
 #include "tools/calc_arguments.h"
 #include "tools/calc_network.h"
@@ -22,29 +20,21 @@ int refuse(const Failure& failure) {
     return failure.exitCode;
 }
 
-// The frequency and voltage of a single-frequency calculation: the options' or the file's.
-struct Inputs {
-    double frequency = 0;
-    double voltage = 0;
-};
-
-std::optional<Failure> acceptInputs(const CalcOptions& options, const CalcNetwork& calc,
-                                    Inputs& inputs) {
-    const Accepted voltage = acceptVoltage(options.voltage.value_or(calc.file.fields.spEingabe));
-    if (voltage.failure) return voltage.failure;
-    inputs.voltage = voltage.value;
+// The voltage and, without a sweep, the frequency: the options' or the file's.
+std::optional<Failure> acceptInputs(const CalcOptions& options, CalcNetwork& calc) {
+    Calculation& calculation = calc.calculation;
+    if (auto failure =
+            acceptVoltage(options.voltage.value_or(calc.file.fields.spEingabe), calculation))
+        return failure;
     if (options.sweep) return std::nullopt;
-    const Accepted frequency =
-        acceptFrequency(options.frequency.value_or(calc.file.fields.fqEinzel), calc.network);
-    if (frequency.failure) return frequency.failure;
-    inputs.frequency = frequency.value;
-    return std::nullopt;
+    return acceptFrequency(options.frequency.value_or(calc.file.fields.fqEinzel), calculation);
 }
 
 int calculate(const CalcOptions& options) {
     auto calc = std::make_unique<CalcNetwork>();
     if (auto failure = prepareNetwork(options.file, *calc)) return refuse(*failure);
-    Network& network = calc->network;
+    Calculation& calculation = calc->calculation;
+    const Network& network = calculation.network();
 
     int sweepComponent = 0;
     if (options.sweep) {
@@ -57,8 +47,7 @@ int calculate(const CalcOptions& options) {
         writeComponents(std::cout, network);
         return 0;
     }
-    Inputs inputs;
-    if (auto failure = acceptInputs(options, *calc, inputs)) return refuse(*failure);
+    if (auto failure = acceptInputs(options, *calc)) return refuse(*failure);
 
     std::optional<SweepPoints> sweep;
     if (options.sweep) {
@@ -71,8 +60,8 @@ int calculate(const CalcOptions& options) {
     if (options.mode == CalcMode::Spice) {
         SpiceExportSettings settings;
         settings.title = "Volmira: " + std::filesystem::path(options.file).filename().string();
-        settings.voltage = inputs.voltage;
-        settings.frequency = inputs.frequency;
+        settings.voltage = calculation.voltage();
+        settings.frequency = options.sweep ? 0.0 : calculation.frequency();
         if (sweep) {
             settings.sweep = SpiceSweep{sweep->frequency.front(), sweep->frequency.back(),
                                         static_cast<int>(sweep->frequency.size()), !options.linear};
@@ -82,19 +71,12 @@ int calculate(const CalcOptions& options) {
         return 0;
     }
 
-    auto solver = std::make_unique<AcSolver>();
-    BranchCurrents currents;
     if (sweep) {
         const int branch = network.component(sweepComponent).branch;
-        if (writeSweepSeries(std::cout, network, branch, *sweep, inputs.voltage, options.csv,
-                             *solver))
-            return 0;
+        if (writeSweepSeries(std::cout, calculation, branch, *sweep, options.csv)) return 0;
     } else {
-        const SolveStatus status =
-            solver->solve(network, inputs.frequency, inputs.voltage, currents);
-        auto table = std::make_unique<AllBranchTable>();
-        recordAllBranches(network, currents, inputs.frequency, inputs.voltage, *table);
-        writeBranches(std::cout, network, *table, options.csv);
+        const SolveStatus status = calculation.solve();
+        writeBranches(std::cout, network, calculation.table(), options.csv);
         if (status.message().empty()) return 0;
         // The results are shown as computed, as the program does; the status tells that they
         // are not to be trusted.

@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <algorithm>
 
+#include "platform/qt_text.h"
+
 namespace volmira {
 
 namespace {
@@ -16,10 +18,6 @@ const QColor kNavy(0, 0, 128);
 constexpr int kTableHeight = e12_layout::kImageHeight + 5;
 constexpr int kTableTop = 38;
 constexpr int kSmallestFontPixels = 9;
-
-QString qText(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 }  // namespace
 

@@ -1,9 +1,9 @@
 #pragma once
-// The cyan exclusive-or marks on the drawing image: the cells of a branch path (single-frequency
-// mode) and the frame around a component's three cells (value entry). Drawing a mark a second
-// time removes it, so the owner remembers what is shown.
-#include <QImage>
+// Where the marks of the network stand on the drawing: the 9 x 9 boxes of every cell of a branch
+// path (single-frequency mode) and the one-pixel frame around a component's three cells (value
+// entry), as the boxes the drawing view paints in exclusive-or.
 #include <QPoint>
+#include <QRect>
 #include <vector>
 
 #include "analysis/network.h"
@@ -14,25 +14,9 @@ namespace volmira {
 // A cell met twice (a branch passing one crossing twice) is listed once.
 std::vector<QPoint> branchCells(const Branch& branch);
 
-// Exclusive-or of cyan over the 9 x 9 box of every cell of the branch.
-void xorBranchPath(QImage& image, const Branch& branch);
-// Exclusive-or of a one-pixel cyan frame around the three cells of the component.
-void xorComponentFrame(QImage& image, const Component& component);
-
-class NetworkHighlight {
-  public:
-    // Moves the branch mark to `branch` (0: none). Branch numbers outside the network draw nothing.
-    void showBranch(QImage& image, const Network& network, int branch);
-    // Moves the component mark to `component` (0: none; only 1..80 are drawn).
-    void showComponent(QImage& image, const Network& network, int component);
-    int branch() const { return branch_; }
-    int component() const { return component_; }
-    // The image was repainted from the drawing, so no mark is on it any more.
-    void forget() { branch_ = component_ = 0; }
-
-  private:
-    int branch_ = 0;
-    int component_ = 0;
-};
+// The box of every cell of the branch.
+std::vector<QRect> branchMarkBoxes(const Branch& branch);
+// Four strips that do not overlap, so every frame pixel is inverted exactly once.
+std::vector<QRect> componentMarkBoxes(const Component& component);
 
 }  // namespace volmira

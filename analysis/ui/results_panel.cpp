@@ -7,13 +7,15 @@
 #include <QPushButton>
 #include <algorithm>
 
-#include "analysis/input_checks.h"
+#include "analysis/hit_test.h"
 #include "analysis/ui/decimal_field.h"
+#include "analysis/ui/network_highlight.h"
 #include "analysis/value_text.h"
 #include "app/progress.h"
-#include "app/ui/dialogs.h"
-#include "app/ui/failure_handling.h"
 #include "app/workspace.h"
+#include "platform/dialogs.h"
+#include "platform/failure_handling.h"
+#include "platform/qt_text.h"
 #include "schematic/ui/drawing_view.h"
 #include "schematic/ui/glyph_painter.h"
 
@@ -24,9 +26,8 @@ namespace {
 constexpr std::int32_t kProgressFieldExit = 228;
 constexpr std::int32_t kProgressDcButton = 229;
 
-// The inputs are written back with this many significant digits.
+// Leaving the graphic mode writes the two fields again with this many significant digits.
 constexpr int kInputDigits = 8;
-constexpr double kDefaultFrequency = 1000.0;
 
 // Captions of the result fields; the two without a graphic-mode name get their own.
 QString captionOf(ElectricalQuantity q) {
@@ -46,14 +47,10 @@ QString captionOf(ElectricalQuantity q) {
 constexpr std::array<std::array<int, 5>, 3> kGroups = {
     {{0, 1, 3, 6, 10}, {2, 7, 8, -1, -1}, {4, 5, 9, -1, -1}}};
 
-QString qText(std::string_view text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
 }  // namespace
 
 ResultsPanel::ResultsPanel(Workspace& workspace, DrawingView& drawing, QWidget* parent)
-    : QWidget(parent), ws_(workspace), drawing_(drawing), solver_(std::make_unique<AcSolver>()) {
+    : QWidget(parent), ws_(workspace), drawing_(drawing) {
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(6, 6, 6, 6);
     grid->setHorizontalSpacing(6);
@@ -113,9 +110,8 @@ ResultsPanel::ResultsPanel(Workspace& workspace, DrawingView& drawing, QWidget* 
 ResultsPanel::~ResultsPanel() = default;
 
 void ResultsPanel::networkAnalysed() {
-    dcButton_->setVisible(!ws_.network.hasReactiveComponents());
-    highlight_.forget();
-    table_ = AllBranchTable{};
+    dcButton_->setVisible(!ws_.calculation.network().hasReactiveComponents());
+    marked_ = 0;
 }
 
 void ResultsPanel::calculateAfterConfirmation() {
@@ -128,14 +124,13 @@ void ResultsPanel::calculateAfterConfirmation() {
 }
 
 void ResultsPanel::calculate() {
-    if (ws_.network.branchCount < 1) return;
-    if (selected_ < 1 || selected_ > ws_.network.branchCount) selected_ = 1;
+    if (ws_.calculation.network().branchCount < 1) return;
+    if (selected_ < 1 || selected_ > ws_.calculation.network().branchCount) selected_ = 1;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     clearFields();
     progressCode = progress::kSolver;
-    const SolveStatus status = solver_->solve(ws_.network, ws_.frequency, ws_.voltage, currents_);
+    const SolveStatus status = ws_.calculation.solve();
     ++solveCount_;
-    recordAllBranches(ws_.network, currents_, ws_.frequency, ws_.voltage, table_);
     redrawMarks();
     showSelected();
     QApplication::restoreOverrideCursor();
@@ -143,27 +138,21 @@ void ResultsPanel::calculate() {
 }
 
 void ResultsPanel::drawingPressed(QPoint pixel) {
-    const int column = (pixel.x() + 2) / 9 + 1;
-    const int row = (pixel.y() + 2) / 9 + 1;
-    const Network& network = ws_.network;
-    if (pixel.x() >= -2 && pixel.y() >= -2 && row <= kGridRows) {
-        int branch = network.branchMap.branchAt(column, row);
-        if (branch == 0) {
-            const int component = network.branchMap.componentAt(column, row);
-            if (component >= 1 && component <= std::min(network.componentCount, kMaxComponents))
-                branch = network.component(component).branch;
-        }
-        if (branch >= 1 && branch <= network.branchCount) selected_ = branch;
-    }
-    if (!graphicModeActive()) {
-        highlight_.showBranch(drawing_.image(), network, selected_);
-        drawing_.imageChanged();
-    }
+    const int branch = hitAtPixel(ws_.calculation.network(), pixel.x(), pixel.y()).branch;
+    if (branch != 0) selected_ = branch;
+    if (!graphicModeActive()) markBranch(selected_);
     showSelected();
 }
 
-void ResultsPanel::drawingRepainted() {
-    highlight_.forget();
+void ResultsPanel::markBranch(int branch) {
+    const Network& network = ws_.calculation.network();
+    marked_ = branch >= 1 && branch <= network.branchCount ? branch : 0;
+    drawing_.setMark(DrawingView::Mark::Branch,
+                     marked_ ? branchMarkBoxes(network.branch(marked_)) : std::vector<QRect>{});
+}
+
+void ResultsPanel::removeBranchMark() {
+    markBranch(0);
 }
 
 void ResultsPanel::showInputFields() {
@@ -211,45 +200,26 @@ void ResultsPanel::GleichSpgClick() {
 }
 
 void ResultsPanel::acceptFrequency(bool calculateAfterwards) {
-    const QString typed = frequency_->text().trimmed();
-    const std::optional<double> value = parseValue(typed.toStdString());
-    const bool reactive = ws_.network.hasReactiveComponents();
-    const FrequencyCheck check =
-        value ? checkFrequencyInput(*value, reactive) : FrequencyCheck{false, false, {}};
-    if (check.accepted) {
-        ws_.frequency = *value;
-        ws_.directVoltage = check.directCurrent;
-    } else {
-        showMessage(value ? qText(check.message)
-                          : QStringLiteral("Ungültige Frequenz ´%1´").arg(typed));
-        // The previous frequency comes back, unless the network no longer allows it either.
-        if (!checkFrequencyInput(ws_.frequency, reactive).accepted) {
-            ws_.frequency = kDefaultFrequency;
-            ws_.directVoltage = false;
-        }
-    }
-    ws_.fields.fqEinzel = formatValue(kUnitHertz, kInputDigits, ws_.frequency);
-    frequency_->setText(QString::fromStdString(ws_.fields.fqEinzel));
-    if (check.accepted && calculateAfterwards && !confirming_ && ws_.valuesConfirmed) calculate();
+    const InputAcceptance taken = ws_.calculation.acceptFrequency(frequency_->text().toStdString());
+    // The field shows what holds before the message box takes the focus from it, so that
+    // leaving the field finds nothing more to accept.
+    ws_.fields.fqEinzel = ws_.calculation.frequencyText();
+    frequency_->setText(qText(ws_.fields.fqEinzel));
+    if (!taken.accepted) showMessage(qText(taken.message));
+    if (taken.accepted && calculateAfterwards && !confirming_ && ws_.calculation.valuesConfirmed())
+        calculate();
 }
 
 void ResultsPanel::acceptVoltage() {
-    const QString typed = voltage_->text().trimmed();
-    const std::optional<double> value = parseValue(typed.toStdString());
-    const VoltageCheck check = value ? checkVoltageInput(*value) : VoltageCheck{false, {}};
-    if (check.accepted) {
-        ws_.voltage = *value;
-    } else {
-        showMessage(value ? qText(check.message)
-                          : QStringLiteral("Ungültige Spannung ´%1´").arg(typed));
-    }
-    ws_.fields.spEingabe = formatValue(kUnitVolt, kInputDigits, ws_.voltage);
-    voltage_->setText(QString::fromStdString(ws_.fields.spEingabe));
-    if (check.accepted && !confirming_ && ws_.valuesConfirmed) calculate();
+    const InputAcceptance taken = ws_.calculation.acceptVoltage(voltage_->text().toStdString());
+    ws_.fields.spEingabe = ws_.calculation.voltageText();
+    voltage_->setText(qText(ws_.fields.spEingabe));
+    if (!taken.accepted) showMessage(qText(taken.message));
+    if (taken.accepted && !confirming_ && ws_.calculation.valuesConfirmed()) calculate();
 }
 
 void ResultsPanel::showSelected() {
-    const auto texts = resultFieldTexts(quantitiesFromTable(table_, selected_), displayDigits_);
+    const auto texts = resultFieldTexts(ws_.calculation.quantities(selected_), displayDigits_);
     for (int slot = 0; slot < kQuantityCount; ++slot)
         fields_[std::size_t(slot)]->setText(QString::fromStdString(texts[std::size_t(slot)]));
 }
@@ -262,14 +232,8 @@ void ResultsPanel::redrawMarks() {
     if (graphicModeActive()) return;
     // The whole drawing is painted again with the source as AC or DC source: painting the
     // source's box alone would wipe wires that reach into it.
-    ws_.guardCode = guard::kSourceRedraw;
-    GlyphStyle style;
-    style.directVoltage = ws_.directVoltage;
-    paintSymbolList(drawing_.image(), ws_.symbols, style);
-    ws_.guardCode = guard::kNone;
-    highlight_.forget();
-    highlight_.showBranch(drawing_.image(), ws_.network, selected_);
-    drawing_.imageChanged();
+    drawing_.showSymbols(ws_.symbols, GlyphStyle{ws_.calculation.directVoltage(), false});
+    markBranch(selected_);
 }
 
 bool ResultsPanel::graphicModeActive() const {

@@ -4,11 +4,8 @@
 // behind them, and the branch chosen by a click into the drawing with its cyan mark.
 #include <QWidget>
 #include <array>
-#include <memory>
 
-#include "analysis/ac_solver.h"
 #include "analysis/quantities.h"
-#include "analysis/ui/network_highlight.h"
 
 class QLabel;
 class QLineEdit;
@@ -34,9 +31,7 @@ class ResultsPanel : public QWidget {
 
     // The branch whose quantities are shown (1 after the values are confirmed).
     int selectedBranch() const { return selected_; }
-    int markedBranch() const { return highlight_.branch(); }
-    // Every branch's current after the last calculation (the print composer's tables read it).
-    const AllBranchTable& allBranches() const { return table_; }
+    int markedBranch() const { return marked_; }
     // Solves run so far (a click on a branch runs none).
     int solveCount() const { return solveCount_; }
     // The display-digits setting (0 = as many as there are, shown with 9).
@@ -53,11 +48,11 @@ class ResultsPanel : public QWidget {
     // A press on the drawing in single-frequency mode: a branch cell or a component cell selects
     // that branch; its values come from the table of the last calculation.
     void drawingPressed(QPoint pixel);
-    // The drawing image was painted anew: the branch mark is no longer on it.
-    void drawingRepainted();
-    // Draws the source (AC or DC by the accepted frequency) and the selected branch's mark
-    // again, without solving (entering mode 3 when no calculation is due).
+    // Paints the drawing (the source as AC or DC source by the accepted frequency) and marks the
+    // selected branch, without solving (entering mode 3 when no calculation is due).
     void redrawMarks();
+    // Leaving single-frequency mode: the branch mark goes from the drawing.
+    void removeBranchMark();
     // The four input fields of the workspace were replaced (new network, file loaded).
     void showInputFields();
     // Leaving the graphic mode: the two fields are written again by the value formatter.
@@ -79,6 +74,7 @@ class ResultsPanel : public QWidget {
     bool fieldPending(const QLineEdit* field) const;
     void acceptFrequency(bool calculateAfterwards);
     void acceptVoltage();
+    void markBranch(int branch);
     void showSelected();
     void clearFields();
     bool graphicModeActive() const;
@@ -86,11 +82,8 @@ class ResultsPanel : public QWidget {
 
     Workspace& ws_;
     DrawingView& drawing_;
-    std::unique_ptr<AcSolver> solver_;
-    BranchCurrents currents_;
-    AllBranchTable table_;
-    NetworkHighlight highlight_;
     int selected_ = 1;
+    int marked_ = 0;
     int solveCount_ = 0;
     int displayDigits_ = 5;
     bool confirming_ = false;

@@ -8,13 +8,15 @@
 #include <QTimer>
 #include <algorithm>
 
-#include "analysis/component_values.h"
+#include "analysis/hit_test.h"
 #include "analysis/ui/e12_picker.h"
+#include "analysis/ui/network_highlight.h"
 #include "analysis/value_text.h"
 #include "app/progress.h"
-#include "app/ui/dialogs.h"
-#include "app/ui/failure_handling.h"
 #include "app/workspace.h"
+#include "platform/dialogs.h"
+#include "platform/failure_handling.h"
+#include "platform/qt_text.h"
 #include "schematic/ui/drawing_view.h"
 
 namespace volmira {
@@ -37,10 +39,6 @@ constexpr int kFlashMilliseconds = 150;
 bool isStoreKey(int key) {
     return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Up ||
            key == Qt::Key_Down;
-}
-
-QString qText(const std::string& text) {
-    return QString::fromStdString(text);
 }
 
 }  // namespace
@@ -158,12 +156,13 @@ ValueEntryPanel::ValueEntryPanel(Workspace& workspace, DrawingView& drawing, E12
 }
 
 void ValueEntryPanel::rebuildList() {
-    const int count = std::min(ws_.network.componentCount, kMaxComponents);
+    const Network& network = ws_.calculation.network();
+    const int count = std::min(network.componentCount, kMaxComponents);
     list_->commitOpenEditor();
     const QSignalBlocker block(list_);
     list_->setRowCount(count);
     for (int row = 0; row < count; ++row) {
-        const Component& component = ws_.network.component(row + 1);
+        const Component& component = network.component(row + 1);
         auto* name = new QTableWidgetItem(qText(component.name));
         name->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
         list_->setItem(row, 0, name);
@@ -175,16 +174,14 @@ void ValueEntryPanel::rebuildList() {
 }
 
 bool ValueEntryPanel::storeRow(int row) {
-    if (row < 0 || row >= list_->rowCount() || row >= ws_.network.componentCount) return true;
+    if (row < 0 || row >= list_->rowCount()) return true;
     QTableWidgetItem* cell = list_->item(row, 1);
     if (!cell) return true;
-    Component& component = ws_.network.component(row + 1);
-    const double oldValue = component.value;
-    const std::string oldText = component.valueText;
-    const std::string typed = cell->text().toStdString();
-    const StoreResult result = storeValueText(component, typed);
-    if (component.value != oldValue || component.valueText != oldText)
-        ws_.modes.setValuesUnchanged(false);
+    bool changed = false;
+    const StoreResult result =
+        ws_.calculation.storeValue(row + 1, cell->text().toStdString(), changed);
+    if (changed) ws_.modes.setValuesUnchanged(false);
+    const Component& component = ws_.calculation.network().component(row + 1);
     switch (result) {
         case StoreResult::Unchanged:
             return true;
@@ -200,10 +197,15 @@ bool ValueEntryPanel::storeRow(int row) {
 }
 
 void ValueEntryPanel::highlightComponent(int component) {
-    highlight_.showComponent(drawing_.image(), ws_.network, component);
-    drawing_.imageChanged();
-    if (highlight_.component() != 0 && picker_.isOpen() && isVisible()) {
-        if (auto kind = e12KindForComponentName(ws_.network.component(component).name))
+    const Network& network = ws_.calculation.network();
+    marked_ = component >= 1 && component <= std::min(network.componentCount, kMaxComponents)
+                  ? component
+                  : 0;
+    drawing_.setMark(
+        DrawingView::Mark::Component,
+        marked_ ? componentMarkBoxes(network.component(marked_)) : std::vector<QRect>{});
+    if (marked_ != 0 && picker_.isOpen() && isVisible()) {
+        if (auto kind = e12KindForComponentName(network.component(marked_).name))
             picker_.showTable(*kind);
     }
 }
@@ -212,18 +214,11 @@ void ValueEntryPanel::removeComponentMark() {
     highlightComponent(0);
 }
 
-void ValueEntryPanel::drawingRepainted() {
-    highlight_.forget();
-}
-
 void ValueEntryPanel::drawingPressed(QPoint pixel) {
     list_->commitOpenEditor();
     storeRow(list_->currentRow());
-    const int column = (pixel.x() + 2) / 9 + 1;
-    const int row = (pixel.y() + 2) / 9 + 1;
-    if (pixel.x() < -2 || pixel.y() < -2 || row > kGridRows) return;
-    const int component = ws_.network.branchMap.componentAt(column, row);
-    if (component < 1 || component > std::min(ws_.network.componentCount, kMaxComponents)) return;
+    const int component = hitAtPixel(ws_.calculation.network(), pixel.x(), pixel.y()).component;
+    if (component == 0) return;
     highlightComponent(component);
     {
         // The mark is already where it belongs; selecting the row must not move it again.
@@ -236,8 +231,8 @@ void ValueEntryPanel::drawingPressed(QPoint pixel) {
 
 void ValueEntryPanel::TasteDownBtWertefeld(int key) {
     progressCode = kProgressListKeyDown;
-    if (ws_.modes.workingMode() == kModeGraphic && ws_.valuesConfirmed) {
-        ws_.valuesConfirmed = false;
+    if (ws_.modes.workingMode() == kModeGraphic && ws_.calculation.valuesConfirmed()) {
+        ws_.calculation.withdrawConfirmation();
         emit resultModesWithdrawn();
     }
     if (isStoreKey(key)) storeRow(list_->currentRow());
@@ -258,7 +253,8 @@ void ValueEntryPanel::BtListeSelectCell(int row) {
 void ValueEntryPanel::E12EinClick() {
     const int component = currentComponent();
     std::optional<E12Kind> kind;
-    if (component != 0) kind = e12KindForComponentName(ws_.network.component(component).name);
+    if (component != 0)
+        kind = e12KindForComponentName(ws_.calculation.network().component(component).name);
     picker_.open(kind.value_or(E12Kind::Resistor));
 }
 
@@ -268,7 +264,7 @@ void ValueEntryPanel::pickerCellClicked(E12Kind, int, int, double value) {
     const int component = currentComponent();
     if (component == 0) return;
     const int row = component - 1;
-    const int unit = unitCodeForComponentName(ws_.network.component(component).name);
+    const int unit = unitCodeForComponentName(ws_.calculation.network().component(component).name);
     list_->commitOpenEditor();
     list_->item(row, 1)->setText(qText(formatValue(unit, kStoredValueDigits, value)));
     flashCell(row);
@@ -279,20 +275,16 @@ bool ValueEntryPanel::BauteilOkayClick() {
     progressCode = kProgressConfirm;
     list_->commitOpenEditor();
     if (!storeRow(list_->currentRow())) return false;
-    if (auto problem = checkValuesForConfirmation(ws_.network)) {
+    const bool wasConfirmed = ws_.calculation.valuesConfirmed();
+    // The sums come first, so that whatever the mode change calculates uses the new values.
+    if (auto problem = ws_.calculation.confirmValues()) {
         showMessage(problem->message);
         list_->setCurrentCell(problem->component - 1, 1);
         return false;
     }
     removeComponentMark();
-    // The sums come first, so that whatever the mode change calculates uses the new values.
-    sumBranchValues(ws_.network);
     const bool graphic = ws_.modes.workingMode() == kModeGraphic;
-    ws_.confirmed.count = std::min(ws_.network.componentCount, kMaxComponents);
-    std::copy_n(ws_.network.components.begin(), ws_.confirmed.count, ws_.confirmed.records.begin());
     ws_.modes.setValuesUnchanged(true);
-    const bool wasConfirmed = ws_.valuesConfirmed;
-    ws_.valuesConfirmed = true;
     if (!graphic)
         emit modesRequested(kModeGraphic, kModeSingleFrequency);
     else if (!wasConfirmed)
@@ -319,7 +311,8 @@ void ValueEntryPanel::layoutChildren() {
 
 int ValueEntryPanel::currentComponent() const {
     const int row = list_->currentRow();
-    return row >= 0 && row < std::min(ws_.network.componentCount, kMaxComponents) ? row + 1 : 0;
+    const int count = std::min(ws_.calculation.network().componentCount, kMaxComponents);
+    return row >= 0 && row < count ? row + 1 : 0;
 }
 
 void ValueEntryPanel::flashCell(int row) {

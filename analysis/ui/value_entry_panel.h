@@ -6,7 +6,6 @@
 #include <QWidget>
 
 #include "analysis/e12_table.h"
-#include "analysis/ui/network_highlight.h"
 
 class QFrame;
 class QPushButton;
@@ -62,7 +61,7 @@ class ValueEntryPanel : public QWidget {
     ValueList* list() const { return list_; }
     QPushButton* confirmButton() const { return confirm_; }
     QPushButton* pickerButton() const { return pickerButton_; }
-    int markedComponent() const { return highlight_.component(); }
+    int markedComponent() const { return marked_; }
     // The red frame that flashes over a cell filled from the picker.
     QFrame* flashFrame() const { return flash_; }
 
@@ -77,8 +76,6 @@ class ValueEntryPanel : public QWidget {
     void highlightComponent(int component);
     // Leaving component entry: the mark goes from the drawing.
     void removeComponentMark();
-    // The drawing image was painted anew: no mark is on it any more.
-    void drawingRepainted();
     // A press on the drawing in component-entry mode: stores the edited row, then selects the
     // component under the pointer.
     void drawingPressed(QPoint pixel);
@@ -114,7 +111,7 @@ class ValueEntryPanel : public QWidget {
     Workspace& ws_;
     DrawingView& drawing_;
     E12Picker& picker_;
-    NetworkHighlight highlight_;
+    int marked_ = 0;
     ValueList* list_;
     QPushButton* pickerButton_;
     QPushButton* confirm_;

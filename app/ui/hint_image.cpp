@@ -25,9 +25,17 @@ void HintImage::render() {
     font.setPixelSize(14);
     p.setFont(font);
     p.setPen(Qt::black);
-    const int ascent = QFontMetrics(font).ascent();
-    p.drawText(5, 2 + ascent, QString::fromStdString(lines_.first));
-    p.drawText(5, 16 + ascent, QString::fromStdString(lines_.second));
+    const QFontMetrics metrics(font);
+    // A line longer than the window is cut with "…"; the tooltip then holds both whole.
+    const int room = std::max(width() - 10, 1);
+    const QString first = QString::fromStdString(lines_.first);
+    const QString second = QString::fromStdString(lines_.second);
+    const QString shownFirst = metrics.elidedText(first, Qt::ElideRight, room);
+    const QString shownSecond = metrics.elidedText(second, Qt::ElideRight, room);
+    p.drawText(5, 2 + metrics.ascent(), shownFirst);
+    p.drawText(5, 16 + metrics.ascent(), shownSecond);
+    const bool cut = shownFirst != first || shownSecond != second;
+    setToolTip(cut ? first + "\n" + second : QString());
 }
 
 void HintImage::paintEvent(QPaintEvent*) {

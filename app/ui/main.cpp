@@ -3,9 +3,9 @@
 #include <QTranslator>
 #include <memory>
 
-#include "app/ui/failure_handling.h"
 #include "app/ui/tgrf.h"
 #include "app/workspace.h"
+#include "platform/failure_handling.h"
 #include "platform/program_folder.h"
 
 int main(int argc, char** argv) {
@@ -26,6 +26,9 @@ int main(int argc, char** argv) {
     // The print composer, page preview, formula collection and help windows are created here
     // once they exist.
     window.NeuesNetzwerk1Click();
+    // `volmira FILE.nwb` opens the file as the open dialog would.
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() > 1) window.openFromCommandLine(arguments.at(1).toStdString());
     // The settings file is read here once it exists.
     window.startTitleTimer();
     window.showPlaced();

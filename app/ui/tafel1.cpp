@@ -6,6 +6,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "schematic/ui/editor_controller.h"
+
 namespace volmira {
 
 namespace {
@@ -72,6 +74,10 @@ Tafel1::Tafel1(QWidget* parent) : ModePanel("tafel1", parent) {
     layout->setSpacing(6);
     layout->addLayout(top);
     layout->addLayout(drawingSlot_, 1);
+}
+
+void Tafel1::modeChanged(const ModeSwitch& change) {
+    if (change.resetDrawingTool) editor_->resetTool();
 }
 
 }  // namespace volmira

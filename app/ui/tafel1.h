@@ -12,6 +12,8 @@ class QVBoxLayout;
 
 namespace volmira {
 
+class EditorController;
+
 class Tafel1 : public ModePanel {
     Q_OBJECT
   public:
@@ -24,6 +26,10 @@ class Tafel1 : public ModePanel {
     QVBoxLayout* sideBarLayout() const { return sideBarLayout_; }
     QPushButton* analys() const { return analys_; }
     QToolButton* schbcheck() const { return schbcheck_; }
+    void setEditor(EditorController* editor) { editor_ = editor; }
+
+    // Leaving the drawing mode: back to the mouse pointer.
+    void modeChanged(const ModeSwitch& change) override;
 
   private:
     QFrame* mausPal1_;
@@ -32,6 +38,7 @@ class Tafel1 : public ModePanel {
     QVBoxLayout* sideBarLayout_;
     QPushButton* analys_;
     QToolButton* schbcheck_;
+    EditorController* editor_ = nullptr;
 };
 
 }  // namespace volmira

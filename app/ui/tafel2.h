@@ -8,6 +8,8 @@ class QVBoxLayout;
 
 namespace volmira {
 
+class ValueEntryPanel;
+
 class Tafel2 : public ModePanel {
     Q_OBJECT
   public:
@@ -17,9 +19,16 @@ class Tafel2 : public ModePanel {
     explicit Tafel2(QWidget* parent = nullptr);
 
     QFrame* sidePanel() const { return side_; }
-    QVBoxLayout* sideLayout() const { return sideLayout_; }
+    // Puts the value entry into the side panel.
+    void setValueEntry(ValueEntryPanel* entry);
+
+    void modeChanged(const ModeSwitch& change) override;
+    void drawingPressed(QPoint pixel) override;
+    void drawingRepainted() override;
+    void networkReplaced(bool analysed) override;
 
   private:
+    ValueEntryPanel* entry_ = nullptr;
     QFrame* side_;
     QVBoxLayout* sideLayout_;
 };

@@ -3,6 +3,8 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "analysis/ui/results_panel.h"
+
 namespace volmira {
 
 Tafel3::Tafel3(QWidget* parent) : ModePanel("Tafel3", parent) {
@@ -29,6 +31,32 @@ void Tafel3::resizeEvent(QResizeEvent* event) {
     card_->setGeometry(0, 0, w, h);
     sw6_->setGeometry(kShadowOffset, kShadowOffset, w, h);
     sw6_->lower();
+}
+
+void Tafel3::setResults(ResultsPanel* results) {
+    results_ = results;
+    cardLayout_->addWidget(results, 1);
+}
+
+void Tafel3::modeChanged(const ModeSwitch& change) {
+    if (change.leaveGraphic) results_->reformatInputFields();
+    if (change.calculate) results_->calculate();
+    if (change.redrawMarks) results_->redrawMarks();
+}
+
+void Tafel3::drawingPressed(QPoint pixel) {
+    results_->drawingPressed(pixel);
+}
+
+void Tafel3::drawingRepainted() {
+    results_->removeBranchMark();
+}
+
+void Tafel3::networkReplaced(bool analysed) {
+    if (analysed)
+        results_->networkAnalysed();
+    else
+        results_->showInputFields();
 }
 
 }  // namespace volmira

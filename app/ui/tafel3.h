@@ -7,6 +7,8 @@ class QVBoxLayout;
 
 namespace volmira {
 
+class ResultsPanel;
+
 class Tafel3 : public ModePanel {
     Q_OBJECT
   public:
@@ -19,6 +21,13 @@ class Tafel3 : public ModePanel {
     QFrame* card() const { return card_; }
     QVBoxLayout* cardLayout() const { return cardLayout_; }
     QFrame* shadow() const { return sw6_; }
+    // Puts the results onto the card.
+    void setResults(ResultsPanel* results);
+
+    void modeChanged(const ModeSwitch& change) override;
+    void drawingPressed(QPoint pixel) override;
+    void drawingRepainted() override;
+    void networkReplaced(bool analysed) override;
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -28,6 +37,7 @@ class Tafel3 : public ModePanel {
     QFrame* sw6_;
     QFrame* card_;
     QVBoxLayout* cardLayout_;
+    ResultsPanel* results_ = nullptr;
 };
 
 }  // namespace volmira

@@ -1,39 +1,32 @@
 #include "app/ui/tgrf.h"
 
-#include <QAction>
 #include <QApplication>
-#include <QCheckBox>
 #include <QCloseEvent>
-#include <QCursor>
+#include <QDir>
 #include <QGuiApplication>
-#include <QHBoxLayout>
 #include <QLabel>
-#include <QMenuBar>
+#include <QMenu>
 #include <QMouseEvent>
-#include <QPainter>
-#include <QPainterPath>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QStyle>
 #include <QThread>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
-#include <system_error>
+#include <algorithm>
 
 #include "analysis/schematic_check.h"
-#include "analysis/topology.h"
 #include "analysis/ui/e12_picker.h"
 #include "analysis/ui/results_panel.h"
 #include "analysis/ui/value_entry_panel.h"
 #include "app/failure_report.h"
+#include "app/file_session.h"
 #include "app/hint_lines.h"
 #include "app/progress.h"
-#include "app/ui/dialogs.h"
-#include "app/ui/failure_handling.h"
 #include "app/ui/hint_image.h"
+#include "app/ui/main_timer.h"
 #include "app/ui/status_panel.h"
 #include "app/ui/tafel1.h"
 #include "app/ui/tafel2.h"
@@ -42,6 +35,9 @@
 #include "app/ui/title_window.h"
 #include "app/workspace.h"
 #include "platform/calculator.h"
+#include "platform/dialogs.h"
+#include "platform/failure_handling.h"
+#include "platform/qt_text.h"
 #include "schematic/symbol_catalogue.h"
 #include "schematic/ui/drawing_view.h"
 #include "schematic/ui/editor_controller.h"
@@ -51,100 +47,29 @@ namespace volmira {
 
 namespace {
 
-QString qText(std::string_view text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
 QString qPath(const std::filesystem::path& path) {
     return qText(displayPath(path));
 }
 
-std::filesystem::path fsPath(const QString& path) {
-    return std::filesystem::path(path.toStdString());
+std::filesystem::path homeFolder() {
+    return fsPath(QDir::homePath());
 }
 
 const QString kNetworkFilter = QStringLiteral("Netzwerke (*.nwb)");
 const QString kOldNetworkFilter = QStringLiteral("Netzwerke (Altform *.nwe)");
-const QString kFaultMessage = QStringLiteral("Ein Stromweg endet nicht an einem Knotenpunkt!");
 
 // The content of the window is designed for a 1024 x 740 window; smaller windows scroll.
 constexpr QSize kContentMinimum(1010, 688);
 constexpr QPoint kQuestionOffset(200, 150);
 constexpr QPoint kFailureOffset(200, 200);
 
-struct ModeButtonText {
-    const char* menu;
-    const char* first;
-    const char* second;
-    Qt::Key key;
-};
-constexpr ModeButtonText kModes[4] = {
-    {"Zeichnen", "Zeichnen des", "Schaltbildes", Qt::Key_F5},
-    {"Bauteileingabe", "Eingabe / Änderung", "der Bauteilwerte", Qt::Key_F6},
-    {"Einzelfrequenzberechnung", "Berechnung des", "Netzwerks", Qt::Key_F7},
-    {"Graphische Darstellung", "Frequenzkurve", "Ortskurve", Qt::Key_F8},
-};
-
-// Pictograms of the four modes: a drawn network, a value list, a measured branch, a curve.
-QIcon modeIcon(int mode) {
-    QPixmap pixmap(32, 32);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QColor ink(0x20, 0x30, 0x48);
-    const QColor accent(0x1E, 0x6F, 0xC8);
-    p.setPen(QPen(ink, 1.6));
-    switch (mode) {
-        case 1:
-            p.drawLine(3, 10, 9, 10);
-            p.drawRect(QRectF(9, 6.5, 13, 7));
-            p.drawLine(22, 10, 28, 10);
-            p.drawLine(28, 10, 28, 26);
-            p.drawLine(3, 10, 3, 26);
-            p.drawLine(3, 26, 28, 26);
-            p.setPen(QPen(accent, 2.2));
-            p.drawLine(QPointF(12, 22), QPointF(21, 15));
-            break;
-        case 2: {
-            p.drawRect(QRectF(4, 5, 24, 22));
-            p.drawLine(QPointF(4, 12), QPointF(28, 12));
-            p.drawLine(QPointF(4, 19.5), QPointF(28, 19.5));
-            p.drawLine(QPointF(13, 5), QPointF(13, 27));
-            QFont f("Arial");
-            f.setPixelSize(7);
-            f.setBold(true);
-            p.setFont(f);
-            p.setPen(accent);
-            p.drawText(QRectF(4, 5, 9, 7), Qt::AlignCenter, "R");
-            p.drawText(QRectF(4, 12, 9, 7.5), Qt::AlignCenter, "C");
-            p.drawText(QRectF(4, 19.5, 9, 7.5), Qt::AlignCenter, "L");
-            break;
-        }
-        case 3: {
-            p.drawEllipse(QPointF(16, 16), 11, 11);
-            QFont f("Arial");
-            f.setPixelSize(12);
-            f.setBold(true);
-            p.setFont(f);
-            p.setPen(accent);
-            p.drawText(QRectF(5, 5, 22, 22), Qt::AlignCenter, "~");
-            p.setPen(QPen(ink, 1.6));
-            p.drawLine(QPointF(16, 5), QPointF(16, 1));
-            p.drawLine(QPointF(16, 27), QPointF(16, 31));
-            break;
-        }
-        default: {
-            p.drawLine(5, 4, 5, 27);
-            p.drawLine(5, 27, 29, 27);
-            QPainterPath curve(QPointF(6, 22));
-            curve.cubicTo(QPointF(12, 22), QPointF(14, 6), QPointF(18, 6));
-            curve.cubicTo(QPointF(22, 6), QPointF(24, 20), QPointF(29, 21));
-            p.setPen(QPen(accent, 2));
-            p.drawPath(curve);
-            break;
-        }
-    }
-    return QIcon(pixmap);
+// The red frame of the schematic check around the fault's cell, 4 pixels wide.
+QRect faultFrame(const SchematicFault& fault) {
+    const QPoint cell = cellTopLeft(fault.column, fault.row);
+    const QPoint topLeft = cell + QPoint(fault.shiftX, fault.shiftY - 5);
+    const QPoint bottomRight =
+        cell + QPoint(fault.shiftX + 2 * kPixelsPerCell, fault.shiftY + kPixelsPerCell + 4);
+    return QRect(topLeft, bottomRight);
 }
 
 }  // namespace
@@ -156,11 +81,8 @@ Tgrf::Tgrf(Workspace& workspace, QWidget* parent) : QMainWindow(parent), ws_(wor
     progressCode = progress::kWindowCreation;
     setObjectName("Tgrf");
     setFailureHandler(this, [this] { MyExcept(); });
-    progressCode = progress::kWindowCreationFormats;
     // Numbers and dates are written by our own formatter; nothing to set in the toolkit.
     progressCode = progress::kWindowCreationControls;
-
-    buildMenus();
 
     formScroll_ = new QScrollArea(this);
     formScroll_->setObjectName("FormScroll");
@@ -172,63 +94,64 @@ Tgrf::Tgrf(Workspace& workspace, QWidget* parent) : QMainWindow(parent), ws_(wor
     formScroll_->setWidget(content_);
     setCentralWidget(formScroll_);
 
-    bild1_ = new DrawingView;
-    bild1_->image() = blankDrawingImage();
-    bild1Rahmen_ = new QScrollArea;
-    bild1Rahmen_->setObjectName("Bild1Rahmen");
-    bild1Rahmen_->setWidget(bild1_);
-    bild1Rahmen_->setWidgetResizable(false);
-    bild1Rahmen_->setFrameShape(QFrame::StyledPanel);
-    bild1Rahmen_->setFrameShadow(QFrame::Sunken);
-    bild1Rahmen_->setBackgroundRole(QPalette::Dark);
+    drawingView_ = new DrawingView;
+    drawingFrame_ = new QScrollArea;
+    drawingFrame_->setObjectName("Bild1Rahmen");
+    drawingFrame_->setWidget(drawingView_);
+    drawingFrame_->setWidgetResizable(false);
+    drawingFrame_->setFrameShape(QFrame::StyledPanel);
+    drawingFrame_->setFrameShadow(QFrame::Sunken);
+    drawingFrame_->setBackgroundRole(QPalette::Dark);
 
-    tafel1_ = new Tafel1;
-    tafel2_ = new Tafel2;
-    tafel3_ = new Tafel3;
-    tafel4_ = new Tafel4;
-
-    prhbild_ = new HintImage;
+    drawingPanel_ = new Tafel1;
+    componentPanel_ = new Tafel2;
+    resultsPanel_ = new Tafel3;
+    graphicPanel_ = new Tafel4;
+    panels_ = {drawingPanel_, componentPanel_, resultsPanel_, graphicPanel_};
+    hints_ = new HintImage;
 
     auto* panels = new QVBoxLayout;
     panels->setContentsMargins(0, 0, 0, 0);
-    for (ModePanel* panel : {static_cast<ModePanel*>(tafel1_), static_cast<ModePanel*>(tafel2_),
-                             static_cast<ModePanel*>(tafel3_), static_cast<ModePanel*>(tafel4_)}) {
+    for (ModePanel* panel : panels_) {
         panels->addWidget(panel);
         panel->hide();
     }
 
+    // The drawing tools of mode 1 fill the tool bars of `tafel1`.
+    editor_ = new EditorController(drawingView_, ws_, drawingPanel_->mausPal1(),
+                                   drawingPanel_->mausPalSenk(), this);
+    drawingPanel_->setEditor(editor_);
+    menus_ = buildMainMenus(*this, *editor_);
+    topBar_ = buildTopBar(*this, ws_);
+    modeBar_ = buildModeBar(*this, this);
+
     auto* layout = new QVBoxLayout(content_);
     layout->setContentsMargins(6, 4, 6, 4);
     layout->setSpacing(5);
-    layout->addWidget(buildTopBar());
-    layout->addWidget(buildModeBar());
+    layout->addWidget(topBar_.bar);
+    layout->addWidget(modeBar_.panel);
     layout->addLayout(panels, 1);
-    layout->addWidget(prhbild_);
+    layout->addWidget(hints_);
 
     buildScreenWarning(content_, currentScreenSize());
 
     status_ = new StatusPanel(this);
-    zeitgeber_ = new QTimer(this);
-    zeitgeber_->setObjectName("Zeitgeber");
-    zeitgeber_->setInterval(600);
-    connect(zeitgeber_, &QTimer::timeout, this, &Tgrf::ZeitgeberTimer);
+    timer_ = new MainTimer(this);
+    connect(timer_->zeitgeber(), &QTimer::timeout, this, &Tgrf::ZeitgeberTimer);
 
-    connect(tafel1_->analys(), &QPushButton::clicked, this, &Tgrf::AnalysClick);
-    connect(tafel1_->schbcheck(), &QToolButton::clicked, this, &Tgrf::SchaltbildCheck1Click);
-    // The drawing tools of mode 1 fill the tool bars of `tafel1`.
-    editor_ = new EditorController(bild1_, ws_, tafel1_->mausPal1(), tafel1_->mausPalSenk(), this);
+    connect(drawingPanel_->analys(), &QPushButton::clicked, this, &Tgrf::AnalysClick);
+    connect(drawingPanel_->schbcheck(), &QToolButton::clicked, this, &Tgrf::SchaltbildCheck1Click);
     connect(editor_, &EditorController::drawingChanged, this,
             guardedSlot([this] { drawingEdited(); }));
     connect(editor_, &EditorController::drawingPressed, this,
             guardedSlot([this] { drawingPressed(); }));
     connect(editor_, &EditorController::newNetworkRequested, this, &Tgrf::NeuesNetzwerk1Click);
-    connect(this, &Tgrf::drawingToolResetRequested, editor_,
-            guardedSlot([this] { editor_->resetTool(); }));
-    connect(bild1_, &DrawingView::edited, this, guardedSlot([this] { drawingEdited(); }));
+    connect(drawingView_, &DrawingView::edited, this, guardedSlot([this] { drawingEdited(); }));
     // After the editor, which takes the presses of mode 1.
-    connect(bild1_, &DrawingView::pressed, this,
-            handlerSlot(progress::kMouseDown,
-                        [this](QPoint pixel, Qt::MouseButton) { drawingPressedForPanels(pixel); }));
+    connect(drawingView_, &DrawingView::pressed, this,
+            handlerSlot(progress::kMouseDown, [this](QPoint pixel, Qt::MouseButton) {
+                panelOfMode(ws_.modes.workingMode())->drawingPressed(pixel);
+            }));
 
     buildValuePanels();
 
@@ -242,176 +165,18 @@ Tgrf::~Tgrf() {
     removeFailureHandler(this);
 }
 
-void Tgrf::buildMenus() {
-    QMenuBar* bar = menuBar();
-    bar->setObjectName("MainMenu");
-
-    auto action = [this](QMenu* menu, const char* name, const QString& text) {
-        QAction* a = menu->addAction(text);
-        a->setObjectName(name);
-        return a;
-    };
-
-    QMenu* file = bar->addMenu("&Datei");
-    file->setObjectName("Datei");
-    connect(action(file, "NeuesNetzwerk1", "Neues Netzwerk"), &QAction::triggered, this,
-            &Tgrf::NeuesNetzwerk1Click);
-    QAction* open = action(file, "nwOeffnen", "Netzwerk öffnen ...");
-    open->setShortcut(QKeySequence::Open);
-    connect(open, &QAction::triggered, this, &Tgrf::SbOeffnen1Click);
-    QAction* save = action(file, "NwSpeichern", "Netzwerk speichern");
-    save->setShortcut(QKeySequence::Save);
-    connect(save, &QAction::triggered, this, &Tgrf::NwSpeichernClick);
-    connect(action(file, "SpSpeichern1", "Netzwerk speichern unter ..."), &QAction::triggered, this,
-            &Tgrf::SpSpeichern1Click);
-    connect(action(file, "NetwerkDateilschen1", "Netzwerk (Datei) löschen"), &QAction::triggered,
-            this, &Tgrf::NetwerkDateilschen1Click);
-    recentSeparator_ = file->addSeparator();
-    for (int k = 1; k <= 5; ++k) {
-        QAction* a = file->addAction(QString());
-        a->setObjectName(QStringLiteral("nwbn%1").arg(k));
-        a->setData(k);
-        connect(a, &QAction::triggered, this, [this, k] { NwName1Click(k); });
-        nwbn_[std::size_t(k - 1)] = a;
-    }
-    file->addSeparator();
-    connect(action(file, "Programmbeenden1", "Programm beenden"), &QAction::triggered, this,
-            &Tgrf::Programmbeenden1Click);
-
-    zeichnen_ = bar->addMenu("&Zeichnen");
-    zeichnen_->setObjectName("Zeichnen");
-    connect(action(zeichnen_, "Zeichnungloeschen1", "Zeichnung löschen"), &QAction::triggered, this,
-            &Tgrf::NeuesNetzwerk1Click);
-    connect(action(zeichnen_, "SchaltbildCheck1", "Schaltbild-Check"), &QAction::triggered, this,
-            &Tgrf::SchaltbildCheck1Click);
-
-    QMenu* modes = bar->addMenu("&Modus");
-    modes->setObjectName("Modus");
-    for (int m = 1; m <= 4; ++m) {
-        QAction* a = modes->addAction(kModes[m - 1].menu);
-        a->setObjectName(QStringLiteral("Mod%1").arg(m));
-        a->setData(m);
-        a->setShortcut(QKeySequence(kModes[m - 1].key));
-        a->setShortcutContext(Qt::ApplicationShortcut);
-        connect(a, &QAction::triggered, this, [this, m] { ModWahl(m); });
-        mod_[std::size_t(m - 1)] = a;
-    }
-
-    QAction* calculator = bar->addAction("Rechner");
-    calculator->setObjectName("Rechner");
-    connect(calculator, &QAction::triggered, this, &Tgrf::RechnerClick);
-}
-
-QWidget* Tgrf::buildTopBar() {
-    auto* bar = new QFrame;
-    bar->setObjectName("Werkzeugleiste");
-    auto* row = new QHBoxLayout(bar);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(3);
-
-    auto toolButton = [bar](const char* name, QStyle::StandardPixmap icon, const char* hint) {
-        auto* b = new QToolButton(bar);
-        b->setObjectName(name);
-        b->setIcon(bar->style()->standardIcon(icon));
-        b->setIconSize(QSize(20, 20));
-        b->setToolTip(hint);
-        b->setAutoRaise(true);
-        b->setFixedSize(30, 30);
-        return b;
-    };
-    sbOeffnen1_ = toolButton("SbOeffnen1", QStyle::SP_DialogOpenButton, "Netzwerk öffnen");
-    sbSpeichern1_ = toolButton("SbSpeichern1", QStyle::SP_DialogSaveButton, "Netzwerk speichern");
-    connect(sbOeffnen1_, &QToolButton::clicked, this, &Tgrf::SbOeffnen1Click);
-    connect(sbSpeichern1_, &QToolButton::clicked, this, &Tgrf::NwSpeichernClick);
-    row->addWidget(sbOeffnen1_);
-    row->addWidget(sbSpeichern1_);
-
-    auto* line = new QFrame(bar);
-    line->setFrameShape(QFrame::VLine);
-    line->setFrameShadow(QFrame::Sunken);
-    row->addSpacing(4);
-    row->addWidget(line);
-    row->addSpacing(4);
-
-    for (int k = 1; k <= 5; ++k) {
-        auto* b = new QToolButton(bar);
-        b->setObjectName(QStringLiteral("NwName%1").arg(k));
-        b->setProperty("tag", k);
-        b->setAutoRaise(true);
-        b->setFixedHeight(30);
-        b->setMinimumWidth(60);
-        b->setMaximumWidth(150);
-        connect(b, &QToolButton::clicked, this, [this, k] { NwName1Click(k); });
-        nwName_[std::size_t(k - 1)] = b;
-        row->addWidget(b);
-    }
-    row->addStretch(1);
-
-    opFehlerS_ = new QCheckBox("Automatische Fehlersuche vor der Analyse ", bar);
-    opFehlerS_->setObjectName("OpFehlerS");
-    opFehlerS_->setChecked(ws_.autoErrorSearch);
-    connect(opFehlerS_, &QCheckBox::toggled, this, [this](bool on) { ws_.autoErrorSearch = on; });
-    row->addWidget(opFehlerS_);
-    return bar;
-}
-
-QWidget* Tgrf::buildModeBar() {
-    wkmodpan_ = new QFrame;
-    wkmodpan_->setObjectName("wkmodpan");
-    wkmodpan_->setFrameShape(QFrame::StyledPanel);
-    wkmodpan_->setFrameShadow(QFrame::Raised);
-    auto* row = new QHBoxLayout(wkmodpan_);
-    row->setContentsMargins(8, 3, 8, 3);
-    row->setSpacing(0);
-
-    QFont strong = font();
-    strong.setBold(true);
-    for (int m = 1; m <= 4; ++m) {
-        auto* b = new QToolButton(wkmodpan_);
-        b->setObjectName(QStringLiteral("wkmod%1").arg(m));
-        b->setProperty("tag", m);
-        b->setCheckable(true);
-        b->setAutoExclusive(true);
-        b->setIcon(modeIcon(m));
-        b->setIconSize(QSize(32, 32));
-        b->setFixedSize(42, 42);
-        b->setToolTip(kModes[m - 1].menu);
-        // The mode is chosen on the press, as with the labels beside it.
-        b->installEventFilter(this);
-        wkmod_[std::size_t(m - 1)] = b;
-
-        auto* labels = new QVBoxLayout;
-        labels->setSpacing(0);
-        for (int i = 0; i < 2; ++i) {
-            auto* l = new QLabel(i == 0 ? kModes[m - 1].first : kModes[m - 1].second, wkmodpan_);
-            l->setObjectName(QStringLiteral("lm%1").arg(2 * m - 1 + i));
-            l->setProperty("tag", m);
-            if (i == 0) l->setFont(strong);
-            l->installEventFilter(this);
-            lm_[std::size_t(2 * m - 2 + i)] = l;
-            labels->addWidget(l);
-        }
-        row->addWidget(b);
-        row->addSpacing(6);
-        row->addLayout(labels);
-        if (m < 4) row->addStretch(1);
-    }
-    row->addStretch(1);
-    return wkmodpan_;
-}
-
 void Tgrf::buildValuePanels() {
     picker_ = new E12Picker(content_);
     // In a window smaller than its content the table would open below the visible part.
     connect(picker_, &E12Picker::opened, this, guardedSlot([this] {
                 picker_->fitInto(QRect(-content_->pos(), formScroll_->viewport()->size()));
             }));
-    valueEntry_ = new ValueEntryPanel(ws_, *bild1_, *picker_);
-    tafel2_->sideLayout()->addWidget(valueEntry_, 1);
-    results_ = new ResultsPanel(ws_, *bild1_);
+    valueEntry_ = new ValueEntryPanel(ws_, *drawingView_, *picker_);
+    componentPanel_->setValueEntry(valueEntry_);
+    results_ = new ResultsPanel(ws_, *drawingView_);
     // Until the display-digits setting is read from the settings file.
     results_->setDisplayDigits(5);
-    tafel3_->cardLayout()->addWidget(results_, 1);
+    resultsPanel_->setResults(results_);
 
     const auto enable = guardedSlot([this](int level, int mode) { enableModes(level, mode); });
     connect(valueEntry_, &ValueEntryPanel::modesRequested, this, enable);
@@ -420,50 +185,35 @@ void Tgrf::buildValuePanels() {
             guardedSlot([this] { enableModes(kModeComponents, ws_.modes.workingMode()); }));
     connect(valueEntry_, &ValueEntryPanel::valuesConfirmed, results_,
             guardedSlot([this] { results_->calculateAfterConfirmation(); }));
-
-    connect(this, &Tgrf::analysisSucceeded, valueEntry_, guardedSlot([this] {
-                valueEntry_->rebuildList();
-                results_->networkAnalysed();
-            }));
-    connect(this, &Tgrf::valueListRebuildRequested, valueEntry_,
-            guardedSlot([this] { valueEntry_->rebuildList(); }));
-    connect(this, &Tgrf::componentMarksRemovalRequested, valueEntry_,
-            guardedSlot([this] { valueEntry_->removeComponentMark(); }));
-    connect(this, &Tgrf::calculationRequested, results_,
-            guardedSlot([this] { results_->calculate(); }));
-    connect(this, &Tgrf::graphicModeLeft, results_,
-            guardedSlot([this] { results_->reformatInputFields(); }));
-    connect(this, &Tgrf::workspaceReplaced, results_,
-            guardedSlot([this] { results_->showInputFields(); }));
 }
 
 void Tgrf::buildScreenWarning(QWidget* content, ScreenSize screen) {
-    hw800pan_ = new QFrame(content);
-    hw800pan_->setObjectName("hw800pan");
-    hw800pan_->setFrameShape(QFrame::Panel);
-    hw800pan_->setFrameShadow(QFrame::Raised);
-    hw800pan_->setLineWidth(2);
-    hw800pan_->setAutoFillBackground(true);
-    QPalette palette = hw800pan_->palette();
+    screenWarning_ = new QFrame(content);
+    screenWarning_->setObjectName("hw800pan");
+    screenWarning_->setFrameShape(QFrame::Panel);
+    screenWarning_->setFrameShadow(QFrame::Raised);
+    screenWarning_->setLineWidth(2);
+    screenWarning_->setAutoFillBackground(true);
+    QPalette palette = screenWarning_->palette();
     palette.setColor(QPalette::Window, QColor(0xFF, 0xF8, 0xDC));
-    hw800pan_->setPalette(palette);
+    screenWarning_->setPalette(palette);
 
-    label3_ = new QLabel(hw800pan_);
-    label3_->setObjectName("Label3");
-    label3_->setWordWrap(true);
-    auto* button1 = new QPushButton("OK", hw800pan_);
+    screenWarningText_ = new QLabel(screenWarning_);
+    screenWarningText_->setObjectName("Label3");
+    screenWarningText_->setWordWrap(true);
+    auto* button1 = new QPushButton("OK", screenWarning_);
     button1->setObjectName("Button1");
-    connect(button1, &QPushButton::clicked, hw800pan_, &QWidget::hide);
+    connect(button1, &QPushButton::clicked, screenWarning_, &QWidget::hide);
 
-    auto* layout = new QVBoxLayout(hw800pan_);
+    auto* layout = new QVBoxLayout(screenWarning_);
     layout->setContentsMargins(14, 12, 14, 12);
-    layout->addWidget(label3_);
+    layout->addWidget(screenWarningText_);
     layout->addWidget(button1, 0, Qt::AlignHCenter);
-    hw800pan_->setGeometry(120, 110, 560, 200);
+    screenWarning_->setGeometry(120, 110, 560, 200);
 
-    label3_->setText(qText(screenWarningText(screen)));
-    hw800pan_->setVisible(screenWarningNeeded(screen));
-    hw800pan_->raise();
+    screenWarningText_->setText(qText(screenWarningText(screen)));
+    screenWarning_->setVisible(screenWarningNeeded(screen));
+    screenWarning_->raise();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -476,7 +226,6 @@ void Tgrf::showTitle() {
 
 void Tgrf::startupInitialisation(const std::filesystem::path& programFolder, ScreenSize screen) {
     progressCode = progress::kStartupBegin;
-    ws_.guardCode = guard::kStartup;
     ws_.programFolder = programFolder;
     ws_.currentFile = untitledNetworkPath(ws_);
     updateCaption();
@@ -487,24 +236,22 @@ void Tgrf::startupInitialisation(const std::filesystem::path& programFolder, Scr
     const WindowGeometry size = startupGeometry(screen);
     resize(size.width, size.height);
     applyModeSwitch(ws_.modes.switchTo(kModeDrawing));
-    progressCode = progress::kStartupSize;
     progressCode = progress::kStartupCatalogue;
 
     SymbolCatalogue::instance();
     ws_.grid.clear();
     ws_.undoCopy.clear();
-    // The defaults of the curve and option variables are set by their panels when created.
-    ws_.guardCode = guard::kNone;
-    // The macro library is set up by its panel.
-    progressCode = progress::kStartupMacros;
+    // The defaults of the curve and option variables are set by their panels when created, the
+    // macro library by its panel.
     progressCode = progress::kStartupEnd;
 }
 
+void Tgrf::openFromCommandLine(const std::filesystem::path& path) {
+    runHandler(progress::kOpen, [&] { loadNetwork(path); });
+}
+
 void Tgrf::startTitleTimer() {
-    timerState_ = TimerState::ClosingTitle;
-    zeitgeber_->setInterval(800);
-    titleOpen_ = true;
-    zeitgeber_->start();
+    timer_->closeTitleLater(title_);
 }
 
 ScreenSize Tgrf::currentScreenSize() {
@@ -514,14 +261,14 @@ ScreenSize Tgrf::currentScreenSize() {
 }
 
 void Tgrf::placeForScreen(ScreenSize screen) {
-    label3_->setText(qText(screenWarningText(screen)));
-    hw800pan_->setVisible(screenWarningNeeded(screen));
+    screenWarningText_->setText(qText(screenWarningText(screen)));
+    screenWarning_->setVisible(screenWarningNeeded(screen));
     const WindowGeometry g = shownGeometry(screen, startupGeometry(screen));
     setWindowState(windowState() & ~Qt::WindowMaximized);
     resize(g.width, g.height);
     move(g.left, g.top);
     if (g.maximised) setWindowState(windowState() | Qt::WindowMaximized);
-    bild1Rahmen_->horizontalScrollBar()->setValue(0);
+    drawingFrame_->horizontalScrollBar()->setValue(0);
 }
 
 void Tgrf::showPlaced() {
@@ -577,35 +324,23 @@ void Tgrf::lm1MouseDown(int tag) {
 }
 
 void Tgrf::enableModes(int level, int mode) {
-    ws_.guardCode = guard::kModeEnabling;
-    const ModeSwitch change = ws_.modes.enable(level, mode);
-    ws_.guardCode = guard::kNone;
-    applyModeSwitch(change);
+    applyModeSwitch(ws_.modes.enable(level, mode));
 }
 
 void Tgrf::updateModeControls() {
     for (int m = 1; m <= 4; ++m) {
         const bool on = ws_.modes.selectable(m);
-        mod_[std::size_t(m - 1)]->setEnabled(on);
-        wkmod_[std::size_t(m - 1)]->setEnabled(on);
-        lm_[std::size_t(2 * m - 2)]->setEnabled(on);
-        lm_[std::size_t(2 * m - 1)]->setEnabled(on);
+        menus_.modes[std::size_t(m - 1)]->setEnabled(on);
+        modeBar_.buttons[std::size_t(m - 1)]->setEnabled(on);
+        modeBar_.labels[std::size_t(2 * m - 2)]->setEnabled(on);
+        modeBar_.labels[std::size_t(2 * m - 1)]->setEnabled(on);
     }
     const int pressed = ws_.modes.pressedButton();
-    if (pressed >= 1 && pressed <= 4) wkmod_[std::size_t(pressed - 1)]->setChecked(true);
+    if (pressed >= 1 && pressed <= 4) modeBar_.buttons[std::size_t(pressed - 1)]->setChecked(true);
 }
 
 ModePanel* Tgrf::panelOfMode(int mode) const {
-    switch (mode) {
-        case kModeDrawing:
-            return tafel1_;
-        case kModeComponents:
-            return tafel2_;
-        case kModeSingleFrequency:
-            return tafel3_;
-        default:
-            return tafel4_;
-    }
+    return panels_[std::size_t(std::clamp(mode, kModeDrawing, kModeGraphic) - 1)];
 }
 
 void Tgrf::hideNamedControls(std::initializer_list<const char*> names) {
@@ -621,64 +356,30 @@ void Tgrf::applyModeSwitch(const ModeSwitch& change) {
     if (change.layoutDrawingArea) {
         hideNamedControls({"Mauspal2", "sw9", "ngueltpan", "Pfeilpan", "REck", "darlinie",
                            "ortlinie", "Quadrat", "yblock", "GruppeOben", "OrtScroll"});
-        stopBlinking();
-        if (!titleOpen_) zeitgeber_->stop();
+        timer_->stopBlinking();
+        timer_->stopUnlessClosingTitle();
     }
 
     ModePanel* target = panelOfMode(change.to);
-    for (int m = 1; m <= 4; ++m)
-        if (panelOfMode(m) != target) panelOfMode(m)->hide();
-    target->adoptDrawing(bild1Rahmen_);
+    for (ModePanel* panel : panels_)
+        if (panel != target) panel->hide();
+    target->adoptDrawing(drawingFrame_);
     target->show();
 
-    if (change.leaveGraphic) {
-        hideNamedControls({"SbTafel", "sbtafel2", "deckpan"});
-        emit graphicModeLeft();
-    }
+    if (change.leaveGraphic) hideNamedControls({"SbTafel", "sbtafel2", "deckpan"});
     if (change.repaintDrawing) repaintDrawing();
-    if (change.removeComponentMarks) emit componentMarksRemovalRequested();
-    if (change.rebuildValueList) emit valueListRebuildRequested();
-    if (change.calculate) emit calculationRequested();
-    if (change.redrawMarks) {
-        results_->redrawMarks();
-        valueEntry_->drawingRepainted();
-    }
+    for (ModePanel* panel : panels_) panel->modeChanged(change);
     if (change.enterGraphic) {
-        bild1_->image() = blankDrawingImage();
-        bild1_->imageChanged();
-        drawingRepainted();
-        if (tafel4_->curveAvailable()) {
-            emit graphicModeEntered();
-        } else {
-            timerState_ = TimerState::Blinking;
-            zeitgeber_->setInterval(400);
-            QPalette palette = tafel4_->hand()->palette();
-            palette.setColor(QPalette::WindowText, Qt::blue);
-            tafel4_->hand()->setPalette(palette);
-            tafel4_->hand()->show();
-            zeitgeber_->start();
-        }
+        drawingView_->showBlank();
+        for (ModePanel* panel : panels_) panel->drawingRepainted();
+        if (!graphicPanel_->curveAvailable()) timer_->startBlinking(graphicPanel_->hand());
     }
-    if (change.refreshHelp) emit helpRefreshRequested();
-    zeichnen_->setEnabled(change.to == kModeDrawing);
-    if (change.resetDrawingTool) emit drawingToolResetRequested();
-    prhbild_->showLines(hintLines(change.to));
-}
-
-void Tgrf::stopBlinking() {
-    if (timerState_ == TimerState::Blinking) zeitgeber_->stop();
-    tafel4_->hand()->hide();
+    menus_.drawing->setEnabled(change.to == kModeDrawing);
+    hints_->showLines(hintLines(change.to));
 }
 
 void Tgrf::drawingEdited() {
-    if (ws_.guardCode == guard::kSourceRedraw) {
-        ws_.guardCode = guard::kNone;
-        return;
-    }
-    if (ws_.modes.drawingChanged()) {
-        updateModeControls();
-        emit analysisInvalidated();
-    }
+    if (ws_.modes.drawingChanged()) updateModeControls();
 }
 
 void Tgrf::drawingPressed() {
@@ -687,67 +388,16 @@ void Tgrf::drawingPressed() {
     updateModeControls();
 }
 
-void Tgrf::drawingPressedForPanels(QPoint pixel) {
-    if (ws_.modes.workingMode() == kModeComponents)
-        valueEntry_->drawingPressed(pixel);
-    else if (ws_.modes.workingMode() == kModeSingleFrequency)
-        results_->drawingPressed(pixel);
-}
-
 void Tgrf::repaintDrawing() {
-    if (ws_.guardCode == guard::kClosing) return;
+    if (ws_.closingConfirmed) return;
     (void)rebuildSymbolList(ws_.grid, ws_.symbols);
-    paintDrawing(ws_.symbols, ws_.grid, bild1_->image(), GlyphStyle{ws_.directVoltage, false});
-    bild1_->imageChanged();
-    drawingRepainted();
-}
-
-void Tgrf::drawingRepainted() {
-    valueEntry_->drawingRepainted();
-    results_->drawingRepainted();
-}
-
-// ---------------------------------------------------------------------------------------------
-// Status panel and timer
-
-void Tgrf::showStatus(const QString& text) {
-    status_->showMessage(text);
-}
-
-void Tgrf::hideStatus() {
-    status_->hideMessage();
+    restamp(ws_.symbols, ws_.grid);
+    drawingView_->showSymbols(ws_.symbols, GlyphStyle{ws_.calculation.directVoltage(), false});
+    for (ModePanel* panel : panels_) panel->drawingRepainted();
 }
 
 void Tgrf::ZeitgeberTimer() {
-    runGuarded([this] {
-        switch (timerState_) {
-            case TimerState::Tracking:
-                emit trackingTick();
-                break;
-            case TimerState::Blinking:
-                tafel4_->hand()->setHidden(!tafel4_->hand()->isHidden());
-                break;
-            case TimerState::PointerMove:
-                if (pointerPending_) QCursor::setPos(pendingPointer_);
-                zeitgeber_->stop();
-                pointerPending_ = false;
-                pendingPointer_ = {};
-                break;
-            case TimerState::ClosingTitle:
-                if (title_) title_->hide();
-                zeitgeber_->stop();
-                titleOpen_ = false;
-                break;
-        }
-    });
-}
-
-void Tgrf::schedulePointerMove(QPoint globalPosition, int delayMs) {
-    pendingPointer_ = globalPosition;
-    pointerPending_ = true;
-    timerState_ = TimerState::PointerMove;
-    zeitgeber_->setInterval(delayMs);
-    zeitgeber_->start();
+    runGuarded([this] { timer_->tick(); });
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -761,22 +411,19 @@ void Tgrf::updateRecentControls() {
     bool any = false;
     for (int k = 1; k <= 5; ++k) {
         const QString caption = qText(ws_.recent.captionOfSlot(k));
-        QToolButton* button = nwName_[std::size_t(k - 1)];
+        QToolButton* button = topBar_.recent[std::size_t(k - 1)];
         button->setText(caption);
         button->setToolTip(qText(ws_.recent.pathOfSlot(k)));
-        QAction* entry = nwbn_[std::size_t(k - 1)];
+        QAction* entry = menus_.recent[std::size_t(k - 1)];
         entry->setText(caption);
         entry->setVisible(!caption.isEmpty());
         any = any || !caption.isEmpty();
     }
-    recentSeparator_->setVisible(any);
+    menus_.recentSeparator->setVisible(any);
 }
 
 QString Tgrf::dialogFolder() const {
-    std::error_code error;
-    const std::filesystem::path folder = ws_.currentFile.parent_path();
-    if (!folder.empty() && std::filesystem::is_directory(folder, error)) return qPath(folder);
-    return qPath(ws_.programFolder);
+    return qPath(volmira::dialogFolder(ws_, homeFolder()));
 }
 
 void Tgrf::NeuesNetzwerk1Click() {
@@ -784,21 +431,33 @@ void Tgrf::NeuesNetzwerk1Click() {
         if (!settleUnsavedWork()) return;
         progressCode = progress::kNewNetwork;
         applyModeSwitch(startNewNetwork(ws_));
-        repaintDrawing();
-        emit drawingToolResetRequested();
-        bild1Rahmen_->horizontalScrollBar()->setValue(0);
-        bild1Rahmen_->verticalScrollBar()->setValue(0);
-        updateCaption();
-        emit workspaceReplaced();
+        showReplacedNetwork();
     });
+}
+
+void Tgrf::showReplacedNetwork() {
+    repaintDrawing();
+    editor_->resetTool();
+    drawingFrame_->horizontalScrollBar()->setValue(0);
+    drawingFrame_->verticalScrollBar()->setValue(0);
+    updateCaption();
+    updateRecentControls();
+    for (ModePanel* panel : panels_) panel->networkReplaced(false);
 }
 
 bool Tgrf::settleUnsavedWork() {
     results_->acceptPendingInputs();
     const std::optional<std::string> question = unsavedWorkQuestion(ws_);
     if (!question) return true;
-    if (!dialogs().question(this, qText(*question), kQuestionOffset)) return true;
-    return saveNetwork(true);
+    switch (dialogs().questionWithCancel(this, qText(*question), kQuestionOffset)) {
+        case Answer::Yes:
+            return saveNetwork(false);
+        case Answer::No:
+            return true;
+        case Answer::Cancel:
+            return false;
+    }
+    return false;
 }
 
 bool Tgrf::loadNetwork(const std::filesystem::path& path) {
@@ -808,14 +467,8 @@ bool Tgrf::loadNetwork(const std::filesystem::path& path) {
         return false;
     }
     applyModeSwitch(startNewNetwork(ws_));
-    emit drawingToolResetRequested();
     adoptLoadedNetwork(ws_, std::move(*result.network), path);
-    repaintDrawing();
-    bild1Rahmen_->horizontalScrollBar()->setValue(0);
-    bild1Rahmen_->verticalScrollBar()->setValue(0);
-    updateCaption();
-    updateRecentControls();
-    emit workspaceReplaced();
+    showReplacedNetwork();
     return true;
 }
 
@@ -826,6 +479,7 @@ void Tgrf::SbOeffnen1Click() {
         const QString name =
             dialogs().openFileName(this, "Netzwerkdatei öffnen", {kNetworkFilter}, dialogFolder());
         if (name.isEmpty()) return;
+        rememberDialogChoice(ws_, fsPath(name));
         loadNetwork(fsPath(name));
     });
 }
@@ -839,7 +493,7 @@ void Tgrf::openRecent(int slot) {
     const std::string path = ws_.recent.pathOfSlot(slot);
     if (!settleUnsavedWork()) return;
     progressCode = progress::kOpenRecent;
-    if (loadNetwork(fsPath(QString::fromStdString(path)))) tafel1_->analys()->setFocus();
+    if (loadNetwork(fsPath(qText(path)))) drawingPanel_->analys()->setFocus();
 }
 
 void Tgrf::NwSpeichernClick() {
@@ -850,28 +504,23 @@ void Tgrf::SpSpeichern1Click() {
     runHandler(progress::kSave, [this] { saveNetwork(true); });
 }
 
-bool Tgrf::saveNetwork(bool askAlways) {
+bool Tgrf::saveNetwork(bool saveAs) {
     progressCode = progress::kSave;
     results_->acceptPendingInputs();
-    progressCode = progress::kSave;
     if (ws_.modes.workingMode() == kModeDrawing && ws_.modes.reachedMode() == 1) repaintDrawing();
     LineList lines = currentNetworkLines(ws_);
 
     std::filesystem::path path = ws_.currentFile;
-    if (askAlways || isUntitledNetwork(displayPath(path))) {
-        const QString proposal =
-            isUntitledNetwork(displayPath(path)) ? dialogFolder() : qPath(path);
-        const QString name =
-            dialogs().saveFileName(this, "Netzwerk speichern", kNetworkFilter, proposal);
+    const SaveRequest request = saveRequest(ws_, saveAs, homeFolder());
+    if (request.askName) {
+        const QString name = dialogs().saveFileName(this, "Netzwerk speichern", kNetworkFilter,
+                                                    qPath(request.folder), qText(request.name));
         if (name.isEmpty()) return false;
         path = withNetworkExtension(fsPath(name));
-        std::error_code error;
-        if (std::filesystem::exists(path, error) &&
-            !dialogs().question(this, QStringLiteral("Die Datei „%1“ gibt es schon.\n"
-                                                     "Soll sie ersetzt werden?")
-                                          .arg(qPath(path)))) {
+        rememberDialogChoice(ws_, path);
+        if (const auto question = overwriteQuestion(path);
+            question && !dialogs().question(this, qText(*question)))
             return false;
-        }
     }
     if (!writeNetworkFile(path, lines)) return false;
     markSaved(ws_, std::move(lines), path);
@@ -881,11 +530,11 @@ bool Tgrf::saveNetwork(bool askAlways) {
 }
 
 bool Tgrf::writeNetworkFile(const std::filesystem::path& path, const LineList& lines) {
-    showStatus(QStringLiteral(" Netzwerk wird gespeichert\r") +
-               qText(recentFileCaption(displayPath(path))));
+    status_->showMessage(QStringLiteral(" Netzwerk wird gespeichert\r") +
+                         qText(recentFileCaption(displayPath(path))));
     const NetworkSaveResult result = saveNetworkFile(path, lines);
     if (saveDelayMs_ > 0) QThread::msleep(static_cast<unsigned long>(saveDelayMs_));
-    hideStatus();
+    status_->hideMessage();
     if (result.ok()) return true;
     progressCode = progress::kSave;
     reportFailure();
@@ -897,6 +546,7 @@ void Tgrf::NetwerkDateilschen1Click() {
         const QString name = dialogs().openFileName(
             this, "Netzwerkdateien löschen", {kNetworkFilter, kOldNetworkFilter}, dialogFolder());
         if (name.isEmpty()) return;
+        rememberDialogChoice(ws_, fsPath(name));
         if (!dialogs().question(this, QStringLiteral("Soll die Netzwerkdatei\n„%1“\n"
                                                      "endgültig gelöscht werden?")
                                           .arg(name))) {
@@ -913,19 +563,11 @@ void Tgrf::NetwerkDateilschen1Click() {
 bool Tgrf::Schaltbildcheck() {
     const SchematicFault fault = checkSchematic(ws_.grid);
     if (!fault.found) return false;
-    {
-        QPainter painter(&bild1_->image());
-        painter.setPen(QPen(Qt::red, 4));
-        painter.setBrush(Qt::NoBrush);
-        const QPoint topLeft(fault.column * 9 - 11 + fault.shiftX,
-                             fault.row * 9 - 16 + fault.shiftY);
-        const QPoint bottomRight(fault.column * 9 + 7 + fault.shiftX,
-                                 fault.row * 9 + 2 + fault.shiftY);
-        painter.drawRect(QRect(topLeft, bottomRight));
-        bild1Rahmen_->ensureVisible(topLeft.x(), topLeft.y(), 60, 60);
-    }
-    bild1_->imageChanged();
-    dialogs().error(this, kFaultMessage, QPoint(200, fault.row > 17 ? 90 : 260));
+    const QRect frame = faultFrame(fault);
+    drawingView_->setFaultFrame(frame);
+    drawingFrame_->ensureVisible(frame.left(), frame.top(), 60, 60);
+    dialogs().error(this, qText(kOpenPathMessage), QPoint(200, fault.row > 17 ? 90 : 260));
+    drawingView_->setFaultFrame({});
     repaintDrawing();
     return true;
 }
@@ -939,17 +581,15 @@ void Tgrf::SchaltbildCheck1Click() {
 
 void Tgrf::AnalysClick() {
     runHandler(progress::kAnalysis, [this] {
-        emit drawingToolResetRequested();
+        editor_->resetTool();
         repaintDrawing();
         if (ws_.autoErrorSearch && Schaltbildcheck()) return;
 
         progressCode = progress::kAnalysis;
         QApplication::setOverrideCursor(Qt::WaitCursor);
-        showStatus("   Netzwerk wird analysiert\r  Bitte warten!");
-        ws_.guardCode = guard::kAnalysis;
-        const AnalysisResult result = analyseNetwork(ws_.grid, ws_.confirmed.view(), ws_.network);
-        ws_.guardCode = guard::kNone;
-        hideStatus();
+        status_->showMessage("   Netzwerk wird analysiert\r  Bitte warten!");
+        const AnalysisResult result = analyseDrawing(ws_);
+        status_->hideMessage();
         QApplication::restoreOverrideCursor();
 
         if (!result.ok()) {
@@ -958,11 +598,10 @@ void Tgrf::AnalysClick() {
             dialogs().error(this, qText(analysisErrorMessage(result.errorCode)));
             return;
         }
-        dialogs().information(this, qText(analysisStatusMessage(ws_.network)));
+        dialogs().information(this, qText(analysisStatusMessage(ws_.calculation.network())));
         // The new network's values are confirmed (and summed per branch) before they count.
-        ws_.valuesConfirmed = false;
         ws_.modes.setValuesUnchanged(false);
-        emit analysisSucceeded();
+        for (ModePanel* panel : panels_) panel->networkReplaced(true);
         enableModes(2, 2);
     });
 }
@@ -981,7 +620,7 @@ void Tgrf::RechnerClick() {
 
 void Tgrf::MyExcept() {
     const QString text = qText(failureReportText(progressCode));
-    hideStatus();
+    status_->hideMessage();
     while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
     if (dialogs().failure(this, text, kFailureOffset) == FailureChoice::Abort) {
         // Closed from the event loop, not from inside the handler that failed.
@@ -1002,10 +641,10 @@ void Tgrf::closeEvent(QCloseEvent* event) {
         ws_.closing = false;
         return;
     }
-    emit closingConfirmed();
-    ws_.guardCode = guard::kClosing;
-    zeitgeber_->stop();
-    hideStatus();
+    // The settings file is written here once it exists.
+    ws_.closingConfirmed = true;
+    timer_->stop();
+    status_->hideMessage();
     if (title_) title_->hide();
     event->accept();
 }

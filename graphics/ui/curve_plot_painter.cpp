@@ -2,8 +2,8 @@
 
 #include <QFontMetrics>
 #include <QPainter>
-#include <QPolygon>
-#include <algorithm>
+
+#include "graphics/ui/plot_paint_tools.h"
 
 namespace volmira {
 
@@ -13,26 +13,10 @@ namespace {
 constexpr int kFrequencyTickGap = 9;
 constexpr int kTickLength = 4;
 
-QPen gridPen() {
-    return QPen(QColor(0xC0, 0xC0, 0xC0), 1, Qt::DotLine);
-}  // silver
-
 void paintFrequencyAxis(QPainter& painter, const CurvePlotModel& model) {
-    const QFontMetrics metrics(painter.font());
-    const int tickTop = model.rows.bottom + kFrequencyTickGap;
-    for (const AxisLabel& label : model.frequencyLabels) {
-        if (model.gridLines) {
-            painter.setPen(gridPen());
-            painter.drawLine(label.position, model.rows.top, label.position, tickTop - 1);
-        }
-        painter.setPen(Qt::black);
-        painter.drawLine(label.position, tickTop, label.position, tickTop + kTickLength - 1);
-        const QString text = QString::fromStdString(label.text);
-        // Centred on the tick, but kept whole at the image's ends.
-        const int width = metrics.horizontalAdvance(text);
-        const int left = std::clamp(label.position - width / 2, 0, model.width - width);
-        painter.drawText(left, tickTop + kTickLength + metrics.ascent(), text);
-    }
+    paintXLabels(painter, {model.frequencyLabels.begin(), model.frequencyLabels.end()},
+                 model.rows.bottom + kFrequencyTickGap, model.width,
+                 model.gridLines ? std::optional<int>(model.rows.top) : std::nullopt);
 }
 
 // A y label's row is two below the row its value has on the curve.
@@ -43,16 +27,11 @@ int curveRowOfLabel(const AxisLabel& label) {
 }  // namespace
 
 QFont plotLabelFont() {
-    QFont font("Arial");
-    font.setPixelSize(11);
-    return font;
+    return arialFont(11);
 }
 
 TextWidth plotTextWidth() {
-    return [metrics = QFontMetrics(plotLabelFont())](std::string_view text) {
-        return metrics.horizontalAdvance(
-            QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-    };
+    return textWidthOf(plotLabelFont());
 }
 
 void paintCurvePlot(QPainter& painter, const CurvePlotModel& model) {
@@ -68,13 +47,12 @@ void paintCurvePlot(QPainter& painter, const CurvePlotModel& model) {
         }
     }
     paintFrequencyAxis(painter, model);
-    painter.setPen(QPen(Qt::black, model.penWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-    for (const std::vector<PlotPoint>& curve : model.curves) {
-        QPolygon line;
-        for (const PlotPoint& p : curve) line << QPoint(p.x, p.y);
-        if (line.size() == 1) painter.drawPoint(line.front());
-        if (line.size() > 1) painter.drawPolyline(line);
-    }
+    // A family: the other curves in silver first, the selected one over them in black.
+    const auto selected = static_cast<std::size_t>(model.selectedCurve - 1);
+    for (std::size_t k = 0; k < model.curves.size(); ++k)
+        if (k != selected) paintPolyline(painter, model.curves[k], silver(), model.penWidth);
+    if (selected < model.curves.size())
+        paintPolyline(painter, model.curves[selected], Qt::black, model.penWidth);
     painter.setPen(QPen(Qt::red, 1));
     for (const PlotPoint& p : model.topClips) painter.drawPoint(p.x, p.y);
     for (const PlotPoint& p : model.bottomClips) painter.drawPoint(p.x, p.y);
@@ -86,37 +64,25 @@ void paintYAxis(QPainter& painter, const CurvePlotModel& model) {
     painter.setRenderHint(QPainter::Antialiasing, false);
     const int width = model.yAxisWidth;
     painter.fillRect(QRect(0, 0, width, model.height), Qt::white);
-    QFont font = plotLabelFont();
-    painter.setFont(font);
-    const QFontMetrics metrics(font);
+    painter.setFont(plotLabelFont());
+    const QFontMetrics metrics(painter.font());
     painter.setPen(Qt::black);
-    for (const AxisLabel& label : model.yLabels) {
-        const int row = curveRowOfLabel(label);
-        painter.drawLine(width - kTickLength, row, width - 1, row);
-        const QString text = QString::fromStdString(label.text);
-        painter.drawText(width - 5 - metrics.horizontalAdvance(text),
-                         row + (metrics.ascent() - metrics.descent()) / 2, text);
-    }
-    font.setBold(true);
-    painter.setFont(font);
-    const QString title = QString::fromStdString(model.yTitle);
-    painter.drawText(width - 5 - QFontMetrics(font).horizontalAdvance(title),
-                     model.rows.bottom + kFrequencyTickGap + kTickLength + metrics.ascent(), title);
+    for (const AxisLabel& label : model.yLabels)
+        paintYLabel(painter, metrics, width, curveRowOfLabel(label), label.text);
+    paintYTitle(painter, width,
+                model.rows.bottom + kFrequencyTickGap + kTickLength + metrics.ascent(),
+                model.yTitle);
     painter.restore();
 }
 
 QImage renderCurvePlot(const CurvePlotModel& model) {
-    QImage image(model.width, model.height, QImage::Format_RGB32);
-    QPainter painter(&image);
-    paintCurvePlot(painter, model);
-    return image;
+    return renderImage(model.width, model.height,
+                       [&](QPainter& painter) { paintCurvePlot(painter, model); });
 }
 
 QImage renderYAxis(const CurvePlotModel& model) {
-    QImage image(model.yAxisWidth, model.height, QImage::Format_RGB32);
-    QPainter painter(&image);
-    paintYAxis(painter, model);
-    return image;
+    return renderImage(model.yAxisWidth, model.height,
+                       [&](QPainter& painter) { paintYAxis(painter, model); });
 }
 
 }  // namespace volmira

@@ -1,29 +1,50 @@
 #pragma once
-// `Bild1`: the drawing image in drawing, component-entry and single-frequency modes. It shows a
-// QImage of the drawing and reports mouse events in image pixels; the editor and the modes
-// decide what they mean.
+// `Bild1`: the drawing in drawing, component-entry and single-frequency modes. The view owns its
+// canvas: the drawing image, painted only through the calls below, and the marks of the modes
+// (the cyan component frame and branch highlight, the red frame of the schematic check), which
+// are painted on top in paintEvent and never into the image. Mouse events come out in image
+// pixels; the editor and the modes decide what they mean.
 #include <QImage>
+#include <QRect>
 #include <QWidget>
+#include <array>
+#include <span>
+#include <vector>
 
 #include "schematic/grid.h"
+#include "schematic/symbol_list.h"
+#include "schematic/ui/glyph_painter.h"
 
 namespace volmira {
 
 class DrawingView : public QWidget {
     Q_OBJECT
   public:
+    // The marks, one of each at a time. The cyan ones are exclusive-or boxes: cyan on the white
+    // paper, inverted where they cross the lines.
+    enum class Mark { Component, Branch };
+
     explicit DrawingView(QWidget* parent = nullptr);
 
-    QImage& image() { return image_; }
-    const QImage& image() const { return image_; }
-    // Call after drawing into image() so the widget repaints.
-    void imageChanged() { update(); }
-    // Call after an edit of the drawing was painted into image(): besides repainting, tells the
-    // main window that the drawing no longer matches an earlier analysis.
+    // The drawing: all of it from the list, some glyphs of an edit, or blank (the graphic mode).
+    void showSymbols(const SymbolList& symbols, GlyphStyle style);
+    void showGlyphs(std::span<const PlacedSymbol> glyphs, GlyphStyle style);
+    void showBlank();
+    // Besides repainting after an edit, tells the main window that the drawing no longer matches
+    // an earlier analysis.
     void drawingEdited() {
         update();
         emit edited();
     }
+
+    void setMark(Mark mark, std::vector<QRect> boxes);
+    void clearMark(Mark mark) { setMark(mark, {}); }
+    // The red frame of a fault found by the schematic check (an empty rectangle: none).
+    void setFaultFrame(QRect frame);
+
+    // The drawing without the marks, and the picture as shown (drawing and marks).
+    const QImage& drawing() const { return image_; }
+    QImage picture() const;
 
   signals:
     void pressed(QPoint pixel, Qt::MouseButton button);
@@ -38,7 +59,11 @@ class DrawingView : public QWidget {
     void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
+    void paintMarks(QPainter& painter) const;
+
     QImage image_;
+    std::array<std::vector<QRect>, 2> marks_;
+    QRect faultFrame_;
 };
 
 }  // namespace volmira

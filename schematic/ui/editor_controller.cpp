@@ -4,7 +4,7 @@
 #include <QToolButton>
 
 #include "app/progress.h"
-#include "app/ui/failure_handling.h"
+#include "platform/failure_handling.h"
 #include "schematic/ui/drawing_view.h"
 #include "schematic/ui/editor_side_bar.h"
 #include "schematic/ui/glyph_painter.h"
@@ -85,18 +85,14 @@ bool EditorController::drawingMode() const {
 }
 
 GlyphStyle EditorController::style() const {
-    return GlyphStyle{ws_.directVoltage, false};
+    return GlyphStyle{ws_.calculation.directVoltage(), false};
 }
 
 void EditorController::paint(const DrawingChanges& changes) {
-    QImage& image = view_->image();
-    if (changes.repaintAll) {
-        paintSymbolList(image, ws_.symbols, style());
-    } else {
-        for (const PlacedSymbol& g : changes.glyphs)
-            drawGlyph(image, g.code, cellTopLeft(g.column, g.row), style());
-    }
-    if (changes.repaintAll || !changes.glyphs.empty()) view_->imageChanged();
+    if (changes.repaintAll)
+        view_->showSymbols(ws_.symbols, style());
+    else
+        view_->showGlyphs(changes.glyphs, style());
     if (changes.changed) emit drawingChanged();
 }
 
@@ -140,8 +136,7 @@ void EditorController::resetTool() {
 }
 
 void EditorController::repaintDrawing() {
-    paintSymbolList(view_->image(), ws_.symbols, style());
-    view_->imageChanged();
+    view_->showSymbols(ws_.symbols, style());
 }
 
 void EditorController::UndoClick() {
@@ -162,7 +157,7 @@ void EditorController::LirebildMouseDown(QPoint position) {
     DrawingChanges changes;
     {
         WaitCursor wait;
-        changes = editor_.moveDrawing(*direction, ws_.confirmed.view());
+        changes = editor_.moveDrawing(*direction, ws_.calculation.confirmedRecords());
     }
     paint(changes);
 }

@@ -1,7 +1,6 @@
 #include "schematic/ui/glyph_painter.h"
 
 #include <QPainter>
-
 #include <cstdint>
 
 namespace volmira {
@@ -11,7 +10,7 @@ namespace {
 // Draws the parts of one glyph with offsets from the box's top-left pixel. A rectangle
 // (x1, y1)-(x2, y2) covers columns x1..x2-1 and rows y1..y2-1.
 class GlyphParts {
-public:
+  public:
     GlyphParts(QPainter& painter, QPoint origin) : p_(painter), o_(origin) {}
 
     void bar(int x1, int y1, int x2, int y2) { fill(x1, y1, x2, y2, Qt::black); }
@@ -42,9 +41,10 @@ public:
         bar(x, y + 1, x + 5, y + 4);
     }
 
-private:
+  private:
     void fill(int x1, int y1, int x2, int y2, Qt::GlobalColor colour) {
-        if (x2 > x1 && y2 > y1) p_.fillRect(QRect(o_.x() + x1, o_.y() + y1, x2 - x1, y2 - y1), colour);
+        if (x2 > x1 && y2 > y1)
+            p_.fillRect(QRect(o_.x() + x1, o_.y() + y1, x2 - x1, y2 - y1), colour);
     }
 
     QPainter& p_;
@@ -64,60 +64,120 @@ struct GlyphPart {
 
 // In drawing order. Codes 0, 12 and 52..54 have no parts: the white box only.
 constexpr GlyphPart kParts[] = {
-    {1, 2, Bar, 0, 4, 7, 5}, {1, 2, Bar, 20, 4, 27, 5},
-    {1, 1, Outline, 6, 1, 21, 8}, {2, 2, Bar, 6, 1, 21, 8},
-    {3, 3, Bar, 0, 4, 27, 5}, {3, 3, Bar, 11, 1, 17, 8}, {3, 3, White, 13, 1, 15, 8},
+    {1, 2, Bar, 0, 4, 7, 5},
+    {1, 2, Bar, 20, 4, 27, 5},
+    {1, 1, Outline, 6, 1, 21, 8},
+    {2, 2, Bar, 6, 1, 21, 8},
+    {3, 3, Bar, 0, 4, 27, 5},
+    {3, 3, Bar, 11, 1, 17, 8},
+    {3, 3, White, 13, 1, 15, 8},
     {4, 4, Bar, 0, 4, 9, 5},
-    {5, 5, Circle, 3, 7, 24, 28}, {5, 5, SourceMark, 0, 0, 0, 0},
-    {5, 5, Bar, 13, 0, 14, 7}, {5, 5, Bar, 13, 28, 14, 36},
-    {6, 6, Circle, 8, 3, 29, 24}, {6, 6, SourceMark, 0, 0, 0, 0},
-    {6, 6, Bar, 0, 13, 9, 14}, {6, 6, Bar, 28, 13, 36, 14},
-    {7, 8, Bar, 4, 0, 5, 7}, {7, 8, Bar, 4, 20, 5, 27},
-    {7, 7, Outline, 1, 6, 8, 21}, {8, 8, Bar, 1, 6, 8, 21},
-    {9, 9, Bar, 4, 0, 5, 27}, {9, 9, Bar, 1, 11, 8, 17}, {9, 9, White, 1, 13, 8, 15},
+    {5, 5, Circle, 3, 7, 24, 28},
+    {5, 5, SourceMark, 0, 0, 0, 0},
+    {5, 5, Bar, 13, 0, 14, 7},
+    {5, 5, Bar, 13, 28, 14, 36},
+    {6, 6, Circle, 8, 3, 29, 24},
+    {6, 6, SourceMark, 0, 0, 0, 0},
+    {6, 6, Bar, 0, 13, 9, 14},
+    {6, 6, Bar, 28, 13, 36, 14},
+    {7, 8, Bar, 4, 0, 5, 7},
+    {7, 8, Bar, 4, 20, 5, 27},
+    {7, 7, Outline, 1, 6, 8, 21},
+    {8, 8, Bar, 1, 6, 8, 21},
+    {9, 9, Bar, 4, 0, 5, 27},
+    {9, 9, Bar, 1, 11, 8, 17},
+    {9, 9, White, 1, 13, 8, 15},
     {10, 10, Bar, 4, 0, 5, 9},
-    {11, 11, Bar, 4, 0, 5, 9}, {11, 11, Bar, 0, 4, 9, 5},
-    {39, 39, Bar, 0, 13, 27, 14}, {39, 39, Bar, 13, 0, 14, 27},
-    {13, 13, Bar, 4, 4, 18, 5}, {13, 13, Bar, 4, 4, 5, 18},
-    {14, 14, Bar, 0, 4, 13, 5}, {14, 14, Bar, 13, 4, 14, 18},
-    {15, 15, Bar, 4, 0, 5, 13}, {15, 15, Bar, 4, 13, 18, 14},
-    {16, 16, Bar, 13, 0, 14, 13}, {16, 16, Bar, 0, 13, 14, 14},
-    {17, 17, Bar, 0, 13, 27, 14}, {17, 17, Bar, 13, 0, 14, 27}, {17, 17, Dot, 11, 11, 0, 0},
-    {18, 18, Bar, 0, 4, 27, 5}, {18, 18, Bar, 13, 4, 14, 18}, {18, 18, Dot, 11, 2, 0, 0},
-    {19, 19, Bar, 0, 13, 14, 14}, {19, 19, Bar, 13, 0, 14, 27}, {19, 19, Dot, 11, 11, 0, 0},
-    {20, 20, Bar, 4, 0, 5, 27}, {20, 20, Bar, 4, 13, 18, 14}, {20, 20, Dot, 2, 11, 0, 0},
-    {21, 21, Bar, 0, 13, 27, 14}, {21, 21, Bar, 13, 0, 14, 14}, {21, 21, Dot, 11, 11, 0, 0},
-    {22, 22, Bar, 4, 0, 5, 15}, {22, 22, Bar, 0, 13, 9, 16},
-    {23, 23, Bar, 0, 4, 27, 5}, {23, 23, Dot, 11, 2, 0, 0},
-    {24, 24, Bar, 4, 0, 5, 27}, {24, 24, Dot, 2, 11, 0, 0},
+    {11, 11, Bar, 4, 0, 5, 9},
+    {11, 11, Bar, 0, 4, 9, 5},
+    {39, 39, Bar, 0, 13, 27, 14},
+    {39, 39, Bar, 13, 0, 14, 27},
+    {13, 13, Bar, 4, 4, 18, 5},
+    {13, 13, Bar, 4, 4, 5, 18},
+    {14, 14, Bar, 0, 4, 13, 5},
+    {14, 14, Bar, 13, 4, 14, 18},
+    {15, 15, Bar, 4, 0, 5, 13},
+    {15, 15, Bar, 4, 13, 18, 14},
+    {16, 16, Bar, 13, 0, 14, 13},
+    {16, 16, Bar, 0, 13, 14, 14},
+    {17, 17, Bar, 0, 13, 27, 14},
+    {17, 17, Bar, 13, 0, 14, 27},
+    {17, 17, Dot, 11, 11, 0, 0},
+    {18, 18, Bar, 0, 4, 27, 5},
+    {18, 18, Bar, 13, 4, 14, 18},
+    {18, 18, Dot, 11, 2, 0, 0},
+    {19, 19, Bar, 0, 13, 14, 14},
+    {19, 19, Bar, 13, 0, 14, 27},
+    {19, 19, Dot, 11, 11, 0, 0},
+    {20, 20, Bar, 4, 0, 5, 27},
+    {20, 20, Bar, 4, 13, 18, 14},
+    {20, 20, Dot, 2, 11, 0, 0},
+    {21, 21, Bar, 0, 13, 27, 14},
+    {21, 21, Bar, 13, 0, 14, 14},
+    {21, 21, Dot, 11, 11, 0, 0},
+    {22, 22, Bar, 4, 0, 5, 15},
+    {22, 22, Bar, 0, 13, 9, 16},
+    {23, 23, Bar, 0, 4, 27, 5},
+    {23, 23, Dot, 11, 2, 0, 0},
+    {24, 24, Bar, 4, 0, 5, 27},
+    {24, 24, Dot, 2, 11, 0, 0},
     // Amplifiers pointing right: triangle, inputs, output, minus marks, plus stroke.
-    {25, 26, Line, 7, 5, 41, 22}, {25, 26, Line, 41, 22, 7, 39}, {25, 26, Line, 7, 39, 7, 5},
-    {25, 26, Bar, 0, 13, 7, 14}, {25, 26, Bar, 0, 31, 7, 32}, {25, 26, Bar, 40, 22, 45, 23},
-    {25, 26, Bar, 10, 15, 17, 16}, {25, 26, Bar, 10, 29, 17, 30},
-    {25, 25, Bar, 13, 12, 14, 19}, {26, 26, Bar, 13, 26, 14, 33},
+    {25, 26, Line, 7, 5, 41, 22},
+    {25, 26, Line, 41, 22, 7, 39},
+    {25, 26, Line, 7, 39, 7, 5},
+    {25, 26, Bar, 0, 13, 7, 14},
+    {25, 26, Bar, 0, 31, 7, 32},
+    {25, 26, Bar, 40, 22, 45, 23},
+    {25, 26, Bar, 10, 15, 17, 16},
+    {25, 26, Bar, 10, 29, 17, 30},
+    {25, 25, Bar, 13, 12, 14, 19},
+    {26, 26, Bar, 13, 26, 14, 33},
     // Pointing left.
-    {27, 28, Line, 4, 22, 37, 5}, {27, 28, Line, 37, 5, 37, 39}, {27, 28, Line, 37, 39, 4, 22},
-    {27, 28, Bar, 37, 13, 45, 14}, {27, 28, Bar, 37, 31, 45, 32}, {27, 28, Bar, 0, 22, 4, 23},
-    {27, 28, Bar, 28, 15, 35, 16}, {27, 28, Bar, 28, 29, 35, 30},
-    {27, 27, Bar, 31, 12, 32, 19}, {28, 28, Bar, 31, 26, 32, 33},
-    {29, 29, Bar, 0, 4, 18, 5}, {30, 30, Bar, 0, 4, 27, 5},
-    {31, 31, Bar, 0, 4, 36, 5}, {32, 32, Bar, 0, 4, 72, 5},
-    {33, 33, Bar, 4, 0, 5, 18}, {34, 34, Bar, 4, 0, 5, 36}, {35, 35, Bar, 4, 0, 5, 72},
-    {36, 36, Outline, 0, 0, 9, 9}, {37, 37, Outline, 0, 0, 18, 18},
+    {27, 28, Line, 4, 22, 37, 5},
+    {27, 28, Line, 37, 5, 37, 39},
+    {27, 28, Line, 37, 39, 4, 22},
+    {27, 28, Bar, 37, 13, 45, 14},
+    {27, 28, Bar, 37, 31, 45, 32},
+    {27, 28, Bar, 0, 22, 4, 23},
+    {27, 28, Bar, 28, 15, 35, 16},
+    {27, 28, Bar, 28, 29, 35, 30},
+    {27, 27, Bar, 31, 12, 32, 19},
+    {28, 28, Bar, 31, 26, 32, 33},
+    {29, 29, Bar, 0, 4, 18, 5},
+    {30, 30, Bar, 0, 4, 27, 5},
+    {31, 31, Bar, 0, 4, 36, 5},
+    {32, 32, Bar, 0, 4, 72, 5},
+    {33, 33, Bar, 4, 0, 5, 18},
+    {34, 34, Bar, 4, 0, 5, 36},
+    {35, 35, Bar, 4, 0, 5, 72},
+    {36, 36, Outline, 0, 0, 9, 9},
+    {37, 37, Outline, 0, 0, 18, 18},
     {38, 38, Outline, 0, 0, 27, 27},
-    {40, 40, Bar, 4, 4, 5, 9}, {40, 40, Bar, 4, 4, 9, 5},
-    {41, 41, Bar, 0, 4, 5, 5}, {41, 41, Bar, 4, 4, 5, 9},
-    {42, 42, Bar, 4, 0, 5, 5}, {42, 42, Bar, 4, 4, 9, 5},
-    {43, 43, Bar, 0, 4, 5, 5}, {43, 43, Bar, 4, 0, 5, 5},
-    {44, 44, Bar, 4, 0, 5, 9}, {44, 44, Bar, 0, 4, 9, 5},
-    {45, 45, Bar, 0, 4, 9, 5}, {45, 45, Bar, 4, 4, 5, 9},
-    {46, 46, Bar, 0, 4, 5, 5}, {46, 46, Bar, 4, 0, 5, 9},
-    {47, 47, Bar, 4, 4, 9, 5}, {47, 47, Bar, 4, 0, 5, 9},
-    {48, 48, Bar, 0, 4, 9, 5}, {48, 48, Bar, 4, 0, 5, 5},
-    {49, 49, Bar, 0, 4, 9, 7}, {49, 49, Bar, 4, 0, 5, 6},
-    {50, 50, Bar, 0, 4, 9, 5}, {51, 51, Bar, 4, 0, 5, 9},
+    {40, 40, Bar, 4, 4, 5, 9},
+    {40, 40, Bar, 4, 4, 9, 5},
+    {41, 41, Bar, 0, 4, 5, 5},
+    {41, 41, Bar, 4, 4, 5, 9},
+    {42, 42, Bar, 4, 0, 5, 5},
+    {42, 42, Bar, 4, 4, 9, 5},
+    {43, 43, Bar, 0, 4, 5, 5},
+    {43, 43, Bar, 4, 0, 5, 5},
+    {44, 44, Bar, 4, 0, 5, 9},
+    {44, 44, Bar, 0, 4, 9, 5},
+    {45, 45, Bar, 0, 4, 9, 5},
+    {45, 45, Bar, 4, 4, 5, 9},
+    {46, 46, Bar, 0, 4, 5, 5},
+    {46, 46, Bar, 4, 0, 5, 9},
+    {47, 47, Bar, 4, 4, 9, 5},
+    {47, 47, Bar, 4, 0, 5, 9},
+    {48, 48, Bar, 0, 4, 9, 5},
+    {48, 48, Bar, 4, 0, 5, 5},
+    {49, 49, Bar, 0, 4, 9, 7},
+    {49, 49, Bar, 4, 0, 5, 6},
+    {50, 50, Bar, 0, 4, 9, 5},
+    {51, 51, Bar, 4, 0, 5, 9},
     // The cell dot of the single-cell junctions and node marks.
-    {44, 48, Dot, 2, 2, 0, 0}, {50, 51, Dot, 2, 2, 0, 0},
+    {44, 48, Dot, 2, 2, 0, 0},
+    {50, 51, Dot, 2, 2, 0, 0},
 };
 
 void drawSourceMark(GlyphParts& g, int code, bool direct) {
@@ -138,13 +198,27 @@ void drawParts(GlyphParts& g, int code, GlyphStyle style) {
     for (const GlyphPart& part : kParts) {
         if (code < part.firstCode || code > part.lastCode) continue;
         switch (part.kind) {
-        case Bar: g.bar(part.x1, part.y1, part.x2, part.y2); break;
-        case White: g.white(part.x1, part.y1, part.x2, part.y2); break;
-        case Outline: g.outline(part.x1, part.y1, part.x2, part.y2); break;
-        case Circle: g.circle(part.x1, part.y1, part.x2, part.y2); break;
-        case Line: g.line({{part.x1, part.y1}, {part.x2, part.y2}}); break;
-        case Dot: g.dot(part.x1, part.y1); break;
-        case SourceMark: drawSourceMark(g, code, style.directVoltage); break;
+            case Bar:
+                g.bar(part.x1, part.y1, part.x2, part.y2);
+                break;
+            case White:
+                g.white(part.x1, part.y1, part.x2, part.y2);
+                break;
+            case Outline:
+                g.outline(part.x1, part.y1, part.x2, part.y2);
+                break;
+            case Circle:
+                g.circle(part.x1, part.y1, part.x2, part.y2);
+                break;
+            case Line:
+                g.line({{part.x1, part.y1}, {part.x2, part.y2}});
+                break;
+            case Dot:
+                g.dot(part.x1, part.y1);
+                break;
+            case SourceMark:
+                drawSourceMark(g, code, style.directVoltage);
+                break;
         }
     }
     // The eraser is shown as a square only in the previews; on the drawing it paints white.
@@ -157,7 +231,8 @@ void drawParts(GlyphParts& g, int code, GlyphStyle style) {
 }  // namespace
 
 QPoint cellTopLeft(int column, int row) {
-    return {(column - 1) * kPixelsPerCell - 2, (row - 1) * kPixelsPerCell - 2};
+    const GridPixel pixel = cellBoxTopLeft({column, row});
+    return {pixel.x, pixel.y};
 }
 
 QRect symbolBox(int code, int column, int row) {
@@ -168,12 +243,8 @@ QRect symbolBox(int code, int column, int row) {
 }
 
 QPoint cellAtPixel(QPoint pixel) {
-    // Floor division, so pixels left of or above the image give column or row 0 and below.
-    const auto cell = [](int v) {
-        const int shifted = v + 2;
-        return (shifted >= 0 ? shifted / kPixelsPerCell : -((-shifted + kPixelsPerCell - 1) / kPixelsPerCell)) + 1;
-    };
-    return {cell(pixel.x()), cell(pixel.y())};
+    const GridCell cell = cellAtPixel(GridPixel{pixel.x(), pixel.y()});
+    return {cell.column, cell.row};
 }
 
 void drawGlyph(QPainter& painter, int code, QPoint topLeft, GlyphStyle style) {
@@ -210,18 +281,18 @@ void paintEntry(QPainter& painter, const PlacedSymbol& symbol, GlyphStyle style)
 
 }  // namespace
 
-void paintPlacedSymbol(QImage& image, const PlacedSymbol& symbol, GlyphStyle style) {
-    QPainter painter(&image);
-    paintEntry(painter, symbol, style);
+void paintSymbolList(QPainter& painter, const SymbolList& symbols, GlyphStyle style) {
+    painter.fillRect(QRect(0, 0, kDrawingWidthPixels, kDrawingHeightPixels), Qt::white);
+    for (const PlacedSymbol& symbol : symbols) {
+        if (symbol.code == 0) break;
+        paintEntry(painter, symbol, style);
+    }
 }
 
 void paintSymbolList(QImage& image, const SymbolList& symbols, GlyphStyle style) {
     image.fill(Qt::white);
     QPainter painter(&image);
-    for (const PlacedSymbol& symbol : symbols) {
-        if (symbol.code == 0) break;
-        paintEntry(painter, symbol, style);
-    }
+    paintSymbolList(painter, symbols, style);
 }
 
 void paintDrawing(const SymbolList& symbols, SchematicGrid& grid, QImage& image, GlyphStyle style) {

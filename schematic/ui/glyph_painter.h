@@ -32,11 +32,9 @@ void drawGlyph(QImage& image, int code, QPoint topLeft, GlyphStyle style = {});
 // A white drawing image of kDrawingWidthPixels x kDrawingHeightPixels.
 QImage blankDrawingImage();
 
-// One entry: clears its box and draws its glyph at its cell (used to redraw the source when the
-// direct-voltage flag changes).
-void paintPlacedSymbol(QImage& image, const PlacedSymbol& symbol, GlyphStyle style = {});
-
-// The image part of the painter: white, then every entry in list order.
+// The image part of the painter: white, then every entry in list order. Any paint device: the
+// screen, an image, the print preview and the printer share it.
+void paintSymbolList(QPainter& painter, const SymbolList& symbols, GlyphStyle style = {});
 void paintSymbolList(QImage& image, const SymbolList& symbols, GlyphStyle style = {});
 
 // The painter: stamps every entry back into the grid and paints the image from the list.

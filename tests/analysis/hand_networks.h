@@ -36,11 +36,11 @@ inline SignRow currentLawRow(const std::vector<HandBranch>& branches, int node) 
 }
 
 struct HandNetwork {
-    int nodes = 0;                        // numbered 1..nodes
-    std::vector<HandBranch> branches;     // branch k at index k - 1
-    std::vector<int> currentLawNodes;     // nodes that get a current-law row
-    std::vector<SignedBranches> opAmps;   // per op-amp: the branches of its zero-current row
-    std::vector<SignedBranches> meshes;   // mesh m at index m - 1, all through the source
+    int nodes = 0;                       // numbered 1..nodes
+    std::vector<HandBranch> branches;    // branch k at index k - 1
+    std::vector<int> currentLawNodes;    // nodes that get a current-law row
+    std::vector<SignedBranches> opAmps;  // per op-amp: the branches of its zero-current row
+    std::vector<SignedBranches> meshes;  // mesh m at index m - 1, all through the source
 };
 
 inline Network toNetwork(const HandNetwork& hand) {
@@ -59,9 +59,11 @@ inline Network toNetwork(const HandNetwork& hand) {
     for (std::size_t r = 0; r < hand.currentLawNodes.size(); ++r)
         network.kclRows[r] = currentLawRow(hand.branches, hand.currentLawNodes[r]);
     network.opAmpCount = static_cast<int>(hand.opAmps.size());
-    for (std::size_t r = 0; r < hand.opAmps.size(); ++r) network.opAmpRows[r] = signRow(hand.opAmps[r]);
+    for (std::size_t r = 0; r < hand.opAmps.size(); ++r)
+        network.opAmpRows[r] = signRow(hand.opAmps[r]);
     network.meshCount = static_cast<int>(hand.meshes.size());
-    for (std::size_t m = 0; m < hand.meshes.size(); ++m) network.meshRows[m] = signRow(hand.meshes[m]);
+    for (std::size_t m = 0; m < hand.meshes.size(); ++m)
+        network.meshRows[m] = signRow(hand.meshes[m]);
     return network;
 }
 
@@ -166,8 +168,8 @@ inline HandNetwork rcLadder(int sections, double R, double C) {
 // to the output (node 4) and a load RL from the output to ground. The output's current-law row
 // is dropped; the op-amp row holds the input branch's current at 0.
 inline HandNetwork invertingAmplifier(double R1, double R2, double RL) {
-    return completeNetwork(5, {{1, 2}, {1, 5}, {2, 3, R1}, {3, 5}, {3, 4, R2}, {4, 5, RL}},
-                           {{4}}, {4});
+    return completeNetwork(5, {{1, 2}, {1, 5}, {2, 3, R1}, {3, 5}, {3, 4, R2}, {4, 5, RL}}, {{4}},
+                           {4});
 }
 
 }  // namespace volmira::test

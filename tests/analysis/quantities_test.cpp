@@ -211,21 +211,5 @@ TEST(Quantities, RcLowPassOutputFromTheAllBranchTable) {
     EXPECT_EQ(quantitiesFromTable(table, 0)[Q::Gain], kMinusInfinity);
 }
 
-TEST(Quantities, InvertingAmplifierGain) {
-    const double R1 = 1000, R2 = 22000, RL = 4700;
-    Network network = test::toNetwork(test::invertingAmplifier(R1, R2, RL));
-    assignReferenceDirections(network);
-    auto solver = std::make_unique<AcSolver>();
-    BranchCurrents currents;
-    ASSERT_FALSE(solver->solve(network, 1000, 0.1, currents).failed());
-    AllBranchTable table;
-    recordAllBranches(network, currents, 1000, 0.1, table);
-    const BranchQuantities load = quantitiesFromTable(table, 6);
-    EXPECT_NEAR(load[Q::Gain], 20 * std::log10(R2 / R1), 1e-9);
-    EXPECT_NEAR(load[Q::Voltage], 0.1 * R2 / R1, 1e-12);
-    // The op-amp's input draws nothing.
-    EXPECT_LE(quantitiesFromTable(table, 4)[Q::Current], 1e-15);
-}
-
 }  // namespace
 }  // namespace volmira

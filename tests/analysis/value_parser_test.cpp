@@ -41,8 +41,8 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"1e3", 1000}, ParseCase{"1E3", 1000}, ParseCase{"1e+3", 1000},
         ParseCase{"2,5e-3", 2.5e-3}, ParseCase{"1e-3k", 1}, ParseCase{"-1e38", -1e38},
         // Signs and partial numbers.
-        ParseCase{"-5", -5}, ParseCase{"+5", 5}, ParseCase{"-2,2k", -2200},
-        ParseCase{",5", 0.5}, ParseCase{"1,", 1}, ParseCase{"-0", 0},
+        ParseCase{"-5", -5}, ParseCase{"+5", 5}, ParseCase{"-2,2k", -2200}, ParseCase{",5", 0.5},
+        ParseCase{"1,", 1}, ParseCase{"-0", 0},
         // Blanks around the text; text after the number is ignored.
         ParseCase{"  12 ", 12}, ParseCase{"\t7\r\n", 7}, ParseCase{"1 2", 1},
         ParseCase{"33 Hz", 33},
@@ -51,16 +51,17 @@ INSTANTIATE_TEST_SUITE_P(
 
 class RejectedValueTest : public testing::TestWithParam<const char*> {};
 
-TEST_P(RejectedValueTest, GivesNothing) { EXPECT_FALSE(parseValue(GetParam()).has_value()); }
+TEST_P(RejectedValueTest, GivesNothing) {
+    EXPECT_FALSE(parseValue(GetParam()).has_value());
+}
 
-INSTANTIATE_TEST_SUITE_P(
-    Faults, RejectedValueTest,
-    testing::Values("1,2,3", "1e", "1e+", "e5", "E", "+-1", "--5", "-", "+", ",", "1-2",
-                    "1e3e4", "1e3,5", "1,5e", "5-", "-e3 k",
-                    // Text without a number is a typing error, not a silent 0.
-                    "abc", "k", "uF", "unendlich",
-                    // Out of the range of a double, also after the prefix.
-                    "1e999", "-1e999", "1e-999", "1e300T", "99999e305"));
+INSTANTIATE_TEST_SUITE_P(Faults, RejectedValueTest,
+                         testing::Values("1,2,3", "1e", "1e+", "e5", "E", "+-1", "--5", "-", "+",
+                                         ",", "1-2", "1e3e4", "1e3,5", "1,5e", "5-", "-e3 k",
+                                         // Text without a number is a typing error, not a silent 0.
+                                         "abc", "k", "uF", "unendlich",
+                                         // Out of the range of a double, also after the prefix.
+                                         "1e999", "-1e999", "1e-999", "1e300T", "99999e305"));
 
 TEST(ParseValue, FullStopIsNoDecimalPoint) {
     // The windows turn a typed "." into ","; a full stop that gets through ends the number.

@@ -56,5 +56,20 @@ TEST(WindowRules, ScrollBarsOnlyBelowTheDesignSize) {
     EXPECT_TRUE(windowScrollBars(1020, 729).vertical);
 }
 
+TEST(WindowRules, FittedIntoTheAvailableArea) {
+    // 1024 x 768 with a 32-pixel panel at the bottom and a 30-pixel title bar.
+    EXPECT_EQ(fittedGeometry({0, 0, 1024, 740, true}, {0, 0, 1024, 736}, 2, 32),
+              (WindowGeometry{0, 0, 1022, 704, true}));
+    // Centred on a large screen: kept where it is.
+    EXPECT_EQ(fittedGeometry({128, 124, 1030, 745, false}, {0, 0, 1280, 1000}, 2, 32),
+              (WindowGeometry{128, 124, 1030, 745, false}));
+    // Pushed back inside an area that starts below a top panel.
+    EXPECT_EQ(fittedGeometry({128, 5, 1030, 745, false}, {0, 40, 1280, 984}, 2, 32),
+              (WindowGeometry{128, 40, 1030, 745, false}));
+    // No area known: unchanged.
+    EXPECT_EQ(fittedGeometry({0, 0, 800, 571, true}, {}, 2, 32),
+              (WindowGeometry{0, 0, 800, 571, true}));
+}
+
 }  // namespace
 }  // namespace volmira

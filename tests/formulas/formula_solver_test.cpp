@@ -84,12 +84,6 @@ TEST(FormulaSolver, EveryQuantityOfEveryFormulaComesBack) {
     EXPECT_EQ(checked, 97 * 20);  // every FormulaKey
 }
 
-TEST(FormulaSolver, ResonanceOfOneMicrofaradAndOneMillihenry) {
-    const std::optional<double> f = solveFormula({4, 5, 1, 1}, {0, 1e-6, 1e-3});
-    ASSERT_TRUE(f);
-    EXPECT_NEAR(*f, 5032.92, 0.01);
-}
-
 // Division by zero, the root of a negative number and overflow give no number at all.
 TEST(FormulaSolver, ArithmeticFailuresGiveNothing) {
     EXPECT_FALSE(solveFormula({1, 2, 1, 2}, {100, 0, 100}));      // R1 with R2 = Rg

@@ -66,7 +66,10 @@ TEST(SweepRange, LargeViewShowsTheUserRangeItself) {
 
 TEST(SweepRange, UnusableBoundsLeaveTheRangeUnset) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
-    for (auto [lo, hi] : {std::pair{0.0, 100.0}, {-5.0, 100.0}, {10.0, 0.0}, {nan, 100.0},
+    for (auto [lo, hi] : {std::pair{0.0, 100.0},
+                          {-5.0, 100.0},
+                          {10.0, 0.0},
+                          {nan, 100.0},
                           {10.0, std::numeric_limits<double>::infinity()}}) {
         SCOPED_TRACE(testing::Message() << lo << " " << hi);
         const SweepRange range = DeriveBounds(lo, hi, false);

@@ -73,7 +73,7 @@ void PageRenderTest::initTestCase() {
     const auto path = test::sourceDir() / "examples" / "RCL.nwb";
     const auto failure = calc::prepareNetwork(path.string(), net_);
     QVERIFY2(!failure, failure ? failure->message.c_str() : "");
-    const Network& network = net_.network;
+    const Network& network = net_.calculation.network();
     for (int k = 1; k <= network.componentCount; ++k) components_.push_back(network.component(k));
     branch_ = network.component(network.componentCount).branch;
 

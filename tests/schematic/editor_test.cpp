@@ -167,37 +167,6 @@ TEST_F(EditorTest, SegmentsJoinAtTheirCornersAndTheLineReachesTheLastClick) {
               "00000000\n");
 }
 
-TEST_F(EditorTest, EachSegmentCanTurnEveryWay) {
-    struct Case {
-        std::vector<Cell> points;
-        std::string expected;  // 5 x 5 around (10, 10) .. (14, 14)
-    } cases[] = {
-        {{{10, 14}, {10, 10}, {14, 10}}, "31111\n20000\n20000\n20000\n20000\n"},
-        {{{10, 10}, {10, 14}, {14, 14}}, "20000\n20000\n20000\n20000\n51111\n"},
-        {{{14, 10}, {10, 10}, {10, 14}}, "31111\n20000\n20000\n20000\n20000\n"},
-        {{{14, 14}, {10, 14}, {10, 10}}, "20000\n20000\n20000\n20000\n51111\n"},
-        {{{10, 10}, {14, 10}, {14, 14}}, "11114\n00002\n00002\n00002\n00002\n"},
-        {{{14, 14}, {14, 10}, {10, 10}}, "11114\n00002\n00002\n00002\n00002\n"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.expected);
-        grid.clear();
-        editor.startLine();
-        line(c.points);
-        EXPECT_EQ(area(grid, 10, 10, 5, 5), c.expected);
-    }
-}
-
-TEST_F(EditorTest, AVerticalLineAcrossAHorizontalWireCrossesIt) {
-    drawRows(grid, 5, 10, {"1111111111"});
-    editor.startLine();
-    line({{9, 5}, {9, 15}});
-    EXPECT_EQ(grid.at(9, 10), '7');
-    EXPECT_EQ(grid.at(9, 9), '2');
-    EXPECT_EQ(grid.at(9, 15), '2');
-    EXPECT_EQ(grid.at(9, 16), '0');
-}
-
 TEST_F(EditorTest, ALoopClosedOnItsStartIsClosedAndAnalyses) {
     editor.startLine();
     line({{10, 5}, {20, 5}, {20, 15}, {10, 15}, {10, 5}});
@@ -212,14 +181,6 @@ TEST_F(EditorTest, ALoopClosedOnItsStartIsClosedAndAnalyses) {
     const auto network = std::make_unique<Network>();
     EXPECT_TRUE(analyseNetwork(grid, {}, *network).ok());
     EXPECT_EQ(network->componentCount, 1);
-}
-
-TEST_F(EditorTest, ALineEndingOnAWireJoinsIt) {
-    drawRows(grid, 5, 10, {"1111111"});
-    editor.startLine();
-    line({{11, 15}, {11, 10}});  // on the wire's end: a corner
-    line({{8, 15}, {8, 10}});    // on its middle: a T-junction
-    EXPECT_EQ(area(grid, 5, 10, 7, 2), "111C114\n0002002\n");
 }
 
 TEST_F(EditorTest, ALineNeverOverwritesAComponent) {

@@ -33,8 +33,8 @@ TEST(NetworkFile, LinesHoldSymbolsEndMarkRecordsAndFields) {
     SchematicGrid grid;
     stamp(grid, 1, 10, 20);
     rebuildSymbolList(grid, symbols);
-    const LineList lines = buildNetworkLines(symbols, std::vector<StoredComponent>{{20, 11, 1, "1k"}},
-                                             kFields);
+    const LineList lines =
+        buildNetworkLines(symbols, std::vector<StoredComponent>{{20, 11, 1, "1k"}}, kFields);
     EXPECT_EQ(lines, (LineList{"10", "20", "1", "0", "1", "20", "11", "1", "1k", "1 V", "1 kHz",
                                "20 Hz", "20 kHz"}));
 }
@@ -63,13 +63,15 @@ TEST(NetworkFile, RoundTripIsByteForByte) {
     EXPECT_EQ(net.lines, lines);
 
     const fs::path second = folder.path() / "Kopie.nwb";
-    ASSERT_TRUE(saveNetworkFile(second, buildNetworkLines(net.symbols, net.components, net.fields)).ok());
+    ASSERT_TRUE(
+        saveNetworkFile(second, buildNetworkLines(net.symbols, net.components, net.fields)).ok());
     EXPECT_EQ(test::readFileBytes(second), test::readFileBytes(first));
     EXPECT_NE(test::readFileBytes(first).find("100 nF \xB5\r\n"), std::string::npos);
 }
 
 TEST(NetworkFile, RealDrawingsComeBackAsTheyWereDrawn) {
-    const SchematicGrid drawings[] = {test::art::rcLowPass(), test::art::bridge(), test::art::invertingAmplifier()};
+    const SchematicGrid drawings[] = {test::art::rcLowPass(), test::art::bridge(),
+                                      test::art::invertingAmplifier()};
     for (const SchematicGrid& grid : drawings) {
         const SymbolList symbols = recognised(grid);
         const NetworkLoadResult loaded =
@@ -97,7 +99,8 @@ TEST(NetworkFile, LoadingStampsInFileOrderAndRecognisesAgain) {
 
 TEST(NetworkFile, ValueTextsAreCutToFourteenCharacters) {
     const NetworkLoadResult loaded = parseNetworkLines(
-        {"10", "10", "1", "0", "1", "10", "11", "1", "äöüäöüäöüäöüäöü123", "", "", "", ""}, "x.nwb");
+        {"10", "10", "1", "0", "1", "10", "11", "1", "äöüäöüäöüäöüäöü123", "", "", "", ""},
+        "x.nwb");
     ASSERT_TRUE(loaded.ok()) << loaded.error;
     EXPECT_EQ(loaded.network->components[0].valueText, "äöüäöüäöüäöüäö");
 }
@@ -142,7 +145,8 @@ TEST(NetworkFile, RecordsThatCanBelongToNoComponentAreNotWritten) {
     const std::vector<StoredComponent> records{
         {3, 0, 1, "1k"}, {81, 5, 2, "1m"}, {3, 7, 4, "?"}, {3, 7, 1, "4,7k"}};
     const LineList lines = buildNetworkLines(SymbolList{}, records, kFields);
-    EXPECT_EQ(lines, (LineList{"0", "1", "3", "7", "1", "4,7k", "1 V", "1 kHz", "20 Hz", "20 kHz"}));
+    EXPECT_EQ(lines,
+              (LineList{"0", "1", "3", "7", "1", "4,7k", "1 V", "1 kHz", "20 Hz", "20 kHz"}));
     EXPECT_TRUE(parseNetworkLines(lines, "x.nwb").ok());
 }
 
@@ -200,10 +204,11 @@ TEST(NetworkFile, EveryFileInTheMalformedCorpusIsRefusedNamingItsLine) {
 
 TEST(NetworkFile, FailedLoadLeavesTheCallersNetworkAsItWas) {
     const Drawing d;
-    LoadedNetwork current = *parseNetworkLines(buildNetworkLines(d.symbols, d.components, kFields),
-                                               "a.nwb").network;
+    LoadedNetwork current =
+        *parseNetworkLines(buildNetworkLines(d.symbols, d.components, kFields), "a.nwb").network;
     const LineList before = current.lines;
-    const NetworkLoadResult bad = loadNetworkFile(test::sourceDir() / "tests/data/malformed/code-55.nwb");
+    const NetworkLoadResult bad =
+        loadNetworkFile(test::sourceDir() / "tests/data/malformed/code-55.nwb");
     if (bad.ok()) current = *bad.network;
     EXPECT_FALSE(bad.ok());
     EXPECT_EQ(current.lines, before);
@@ -261,7 +266,8 @@ TEST(NetworkFile, ChangeQuestionDependsOnTheFirstDifferingLine) {
     const LineList saved = buildNetworkLines(d.symbols, d.components, kFields);
     const auto ask = [&](const SymbolList& symbols, const std::vector<StoredComponent>& components,
                          const InputFields& fields) {
-        return unsavedChangesQuestion(symbols, buildNetworkLines(symbols, components, fields), saved);
+        return unsavedChangesQuestion(symbols, buildNetworkLines(symbols, components, fields),
+                                      saved);
     };
     EXPECT_EQ(ask(d.symbols, d.components, kFields), std::nullopt);
 

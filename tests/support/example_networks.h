@@ -1,8 +1,8 @@
 #pragma once
 // The example networks shipped in examples/, drawn in code with the program's own rules: catalogue
 // patterns stamped into a grid, then recognised into the symbol list that the file stores.
-// tools/examples_test.cpp checks that the committed files are exactly these drawings; its disabled
-// test "DISABLED_WriteExampleFiles" writes them again after a change here.
+// tools/examples_test.cpp checks that the committed files are exactly these drawings and writes
+// the file of a drawing that differs, for copying over after a change here.
 #include <functional>
 #include <string>
 #include <string_view>

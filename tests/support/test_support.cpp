@@ -1,9 +1,10 @@
 #include "support/test_support.h"
 
+#include <unistd.h>
+
 #include <atomic>
 #include <fstream>
 #include <iterator>
-#include <unistd.h>
 
 namespace volmira::test {
 
@@ -20,7 +21,9 @@ TempFolder::~TempFolder() {
     std::filesystem::remove_all(path_, ignored);
 }
 
-std::filesystem::path sourceDir() { return VOLMIRA_SOURCE_DIR; }
+std::filesystem::path sourceDir() {
+    return VOLMIRA_SOURCE_DIR;
+}
 
 std::string readFileBytes(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);

@@ -8,7 +8,7 @@
 #include "schematic/network_file.h"
 #include "support/test_drawings.h"
 #include "support/test_support.h"
-#include "tools/example_networks.h"
+#include "support/example_networks.h"
 #include "tools/ngspice_networks.h"
 #include "tools/process_runner.h"
 
@@ -23,7 +23,7 @@ bool contains(const std::string& text, const std::string& part) {
 
 // The low-pass file with its lines changed: value texts, fields or anything else.
 class CalcFiles : public ::testing::Test {
-protected:
+  protected:
     std::string lowPassWith(const std::string& from, const std::string& to) {
         LineList lines = drawLowPass().lines(fields("1 V", "1 kHz", "100 Hz", "10 kHz"));
         bool replaced = false;
@@ -45,7 +45,8 @@ protected:
         SchematicGrid grid = drawing;
         SymbolList symbols;
         rebuildSymbolList(grid, symbols);
-        return write(name, buildNetworkLines(symbols, {}, fields("1 V", "1 kHz", "20 Hz", "20 kHz")));
+        return write(name,
+                     buildNetworkLines(symbols, {}, fields("1 V", "1 kHz", "20 Hz", "20 kHz")));
     }
     TempFolder folder_;
     int changed_ = 0;
@@ -54,8 +55,8 @@ protected:
 TEST(CalcUsage, HelpDocumentsEveryFormAndExitsZero) {
     const ProcessResult result = runCalc({"--help"});
     EXPECT_EQ(result.exitCode, 0);
-    for (const char* part : {"--csv", "--components", "--at", "--volt", "--sweep", "--lin",
-                             "--spice", "Exit status"})
+    for (const char* part :
+         {"--csv", "--components", "--at", "--volt", "--sweep", "--lin", "--spice", "Exit status"})
         EXPECT_TRUE(contains(result.out, part)) << part;
 }
 
@@ -100,15 +101,30 @@ TEST_F(CalcFiles, RefusedValuesAndAnalysesExitOneWithTheProgramsMessage) {
         std::string message;
     };
     const std::vector<Case> cases = {
-        {lowPassWith("1k", "1,2,3"), {}, "Der Wert \xE2\x80\x9E" "1,2,3\xE2\x80\x9C von R 1 ist keine g\xC3\xBCltige Zahl."},
+        {lowPassWith("1k", "1,2,3"),
+         {},
+         "Der Wert \xE2\x80\x9E"
+         "1,2,3\xE2\x80\x9C von R 1 ist keine g\xC3\xBCltige Zahl."},
         {lowPassWith("159,155n", "0"), {}, "Kondensator mit Wert 0!  Dies ist nicht erlaubt!"},
-        {kLowPass, {"--at", "0"}, "Frequenz \xC2\xB4" "0 Hz\xC2\xB4 bei C/L-Bauteilen nicht erlaubt"},
+        {kLowPass,
+         {"--at", "0"},
+         "Frequenz \xC2\xB4"
+         "0 Hz\xC2\xB4 bei C/L-Bauteilen nicht erlaubt"},
         {kLowPass, {"--at", "-1k"}, "Negative Frequenz ist nicht erlaubt"},
-        {kLowPass, {"--at", "1,2,3"}, "keine g\xC3\xBCltige Zahl"},
-        {kLowPass, {"--volt", "0"}, "Spannung \xC2\xB4" "0 V\xC2\xB4 ist nicht erlaubt"},
+        {kLowPass,
+         {"--at", "1,2,3"},
+         "Ung\xC3\xBCltige Frequenz \xC2\xB4"
+         "1,2,3\xC2\xB4"},
+        {kLowPass,
+         {"--volt", "0"},
+         "Spannung \xC2\xB4"
+         "0 V\xC2\xB4 ist nicht erlaubt"},
         {lowPassWith("10 kHz", "10 Hz"), {"--sweep", "R1"}, "MinFrequenz > MaxFrequenz !"},
         {lowPassWith("100 Hz", "0"), {"--sweep", "R1"}, "Frequenz 0 ist nicht erlaubt"},
-        {lowPassWith("1 V", "0 V"), {"--spice"}, "Spannung \xC2\xB4" "0 V\xC2\xB4 ist nicht erlaubt"},
+        {lowPassWith("1 V", "0 V"),
+         {"--spice"},
+         "Spannung \xC2\xB4"
+         "0 V\xC2\xB4 ist nicht erlaubt"},
     };
     for (const Case& c : cases) {
         std::vector<std::string> arguments = {c.file};
@@ -142,7 +158,8 @@ TEST_F(CalcFiles, DrawingsTheAnalysisRefusesExitOne) {
             if (open.at(column, row) == '4') open.set(column, row, '1');
     result = runCalc({drawing("open.nwb", open)});
     EXPECT_EQ(result.exitCode, 1);
-    EXPECT_TRUE(contains(result.err, "Ein Stromweg endet nicht an einem Knotenpunkt!")) << result.err;
+    EXPECT_TRUE(contains(result.err, "Ein Stromweg endet nicht an einem Knotenpunkt!"))
+        << result.err;
 }
 
 TEST_F(CalcFiles, ShortCircuitShowsTheResultsButExitsOne) {
@@ -170,8 +187,8 @@ TEST_F(CalcFiles, ShortCircuitShowsTheResultsButExitsOne) {
         .put(code::cornerUpLeft, 6, 7);
     std::string error;
     const auto path = folder_.path() / "shorted.nwb";
-    ASSERT_TRUE(saveGeneratedNetwork(shorted.grid(), path, fields("1 V", "1 kHz", "20 Hz", "20 kHz"),
-                                     error))
+    ASSERT_TRUE(saveGeneratedNetwork(shorted.grid(), path,
+                                     fields("1 V", "1 kHz", "20 Hz", "20 kHz"), error))
         << error;
     const ProcessResult result = runCalc({path.string(), "--csv"});
     EXPECT_EQ(result.exitCode, 1);
@@ -188,10 +205,12 @@ TEST(CalcOutput, CsvHasItsHeaderAndSeventeenSignificantDigits) {
     };
     const std::vector<Form> forms = {
         {{kLowPass, "--csv"},
-         "branch,components,f_Hz,U_V,I_A,Z_Ohm,gain_dB,S_VA,P_W,phiU_deg,R_Ohm,X_Ohm,Q_var,phiI_deg",
+         "branch,components,f_Hz,U_V,I_A,Z_Ohm,gain_dB,S_VA,P_W,phiU_deg,R_Ohm,X_Ohm,Q_var,phiI_"
+         "deg",
          2},
         {{kLowPass, "--sweep", "C 1", "--csv"},
-         "point,f_Hz,U_V,I_A,Z_Ohm,gain_dB,S_VA,P_W,phiU_deg,R_Ohm,X_Ohm,Q_var,phiI_deg", 1},
+         "point,f_Hz,U_V,I_A,Z_Ohm,gain_dB,S_VA,P_W,phiU_deg,R_Ohm,X_Ohm,Q_var,phiI_deg",
+         1},
         {{kLowPass, "--components"}, "name,row,column,kind,branch,value", 5},
     };
     for (const Form& form : forms) {

@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "schematic/network_file.h"
+#include "support/example_networks.h"
 #include "support/test_support.h"
-#include "tools/example_networks.h"
 #include "tools/process_runner.h"
 
 namespace volmira::test {

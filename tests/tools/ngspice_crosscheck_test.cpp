@@ -11,7 +11,7 @@
 
 #include "support/random_drawings.h"
 #include "support/test_support.h"
-#include "tools/example_networks.h"
+#include "support/example_networks.h"
 #include "tools/ngspice_networks.h"
 #include "tools/process_runner.h"
 
@@ -193,21 +193,6 @@ TEST(NgspiceSweepCrossCheck, EveryPointOfTheLogarithmicSweepAgrees) {
             std::polar(std::stod(fields[3]), std::stod(fields[12]) * M_PI / 180);
         const std::complex<double> b = theirs[i].current;
         EXPECT_LT(std::abs(b - a) / std::abs(a), kMagnitudeTolerance) << "point " << i;
-    }
-}
-
-// Writes the generated networks into the folder named by VOLMIRA_NETWORK_FOLDER, for the
-// comparison script in bench/; run on purpose.
-TEST(GeneratedNetworkFiles, DISABLED_WriteToFolder) {
-    const char* folder = std::getenv("VOLMIRA_NETWORK_FOLDER");
-    ASSERT_NE(folder, nullptr) << "set VOLMIRA_NETWORK_FOLDER";
-    for (const CrossCheckCase& c : crossCheckCases()) {
-        if (!c.draw) continue;
-        std::string error;
-        EXPECT_TRUE(saveGeneratedNetwork(c.draw(),
-                                         std::filesystem::path(folder) / (c.name + ".nwb"),
-                                         {"1 V", "1 kHz", "100 Hz", "10 kHz"}, error))
-            << error;
     }
 }
 

@@ -20,13 +20,17 @@ namespace volmira::test {
 // Values by kind and number: resistors 220 Ohm to 8.2 kOhm, inductors 1 to 33 mH, capacitors
 // 10 nF to 1 uF, so that at audio frequencies no branch dominates the others.
 inline std::string generatedValueText(const Component& component, int index) {
-    static const char* const resistors[] = {"1k", "2,2k", "470", "4,7k", "680", "3,3k", "220", "8,2k"};
+    static const char* const resistors[] = {"1k",  "2,2k", "470", "4,7k",
+                                            "680", "3,3k", "220", "8,2k"};
     static const char* const inductors[] = {"10m", "4,7m", "33m", "1m", "22m"};
     static const char* const capacitors[] = {"100n", "220n", "47n", "1u", "10n", "470n"};
     switch (component.kind()) {
-    case ComponentKind::Resistor: return resistors[index % 8];
-    case ComponentKind::Inductor: return inductors[index % 5];
-    case ComponentKind::Capacitor: return capacitors[index % 6];
+        case ComponentKind::Resistor:
+            return resistors[index % 8];
+        case ComponentKind::Inductor:
+            return inductors[index % 5];
+        case ComponentKind::Capacitor:
+            return capacitors[index % 6];
     }
     return "1";
 }

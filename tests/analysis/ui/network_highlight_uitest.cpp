@@ -1,18 +1,13 @@
-// The exclusive-or marks on the drawing image: where they land and that a second drawing removes
-// them without a trace.
+// The marks of the network on the drawing view: where the branch and component boxes lie, and
+// that the view paints them in exclusive-or on top of the drawing without touching it.
 #include <QtTest>
 
 #include "analysis/ui/network_highlight.h"
+#include "schematic/ui/drawing_view.h"
 
 using namespace volmira;
 
 namespace {
-
-QImage whiteImage() {
-    QImage image(898, 718, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    return image;
-}
 
 Branch lBranch() {
     Branch b;
@@ -27,13 +22,9 @@ Branch lBranch() {
 class NetworkHighlightTest : public QObject {
     Q_OBJECT
   private slots:
-    void branchCellsFollowThePath() {
-        const auto cells = branchCells(lBranch());
+    void branchCellsFollowThePathAndListACrossingOnce() {
         const std::vector<QPoint> expected{{10, 5}, {11, 5}, {12, 5}, {12, 6}, {12, 7}};
-        QCOMPARE(cells, expected);
-    }
-
-    void crossingMetTwiceIsListedOnce() {
+        QCOMPARE(branchCells(lBranch()), expected);
         Branch b;
         b.startColumn = 2;
         b.startRow = 5;
@@ -41,79 +32,64 @@ class NetworkHighlightTest : public QObject {
         const auto cells = branchCells(b);
         QCOMPARE(cells.size(), std::size_t{12});
         QCOMPARE(std::count(cells.begin(), cells.end(), QPoint(4, 5)), 1);
-        // Inverted once, the crossing cell stays marked.
-        QImage image = whiteImage();
-        xorBranchPath(image, b);
-        QCOMPARE(image.pixelColor(3 * 9 - 2 + 4, 4 * 9 - 2 + 4), QColor(255, 0, 0));
     }
 
-    void branchBoxesCoverTheCellsAndRemoveThemselves() {
-        QImage image = whiteImage();
-        const QImage before = image;
-        xorBranchPath(image, lBranch());
+    void theViewPaintsBranchMarksOnTop() {
+        DrawingView view;
+        QImage drawing = view.drawing();
+        view.setMark(DrawingView::Mark::Branch, branchMarkBoxes(lBranch()));
+        QCOMPARE(view.drawing(), drawing);
+        const QImage shown = view.picture();
         // Cell (12, 6) spans pixels 97..105 x 43..51: cyan over white gives red.
-        QCOMPARE(image.pixelColor(97, 43), QColor(255, 0, 0));
-        QCOMPARE(image.pixelColor(105, 51), QColor(255, 0, 0));
-        QCOMPARE(image.pixelColor(106, 51), QColor(Qt::white));  // right of the path
-        QCOMPARE(image.pixelColor(96, 52), QColor(Qt::white));   // cell (11, 7) is not on it
-        xorBranchPath(image, lBranch());
-        QCOMPARE(image, before);
+        QCOMPARE(shown.pixelColor(97, 43), QColor(255, 0, 0));
+        QCOMPARE(shown.pixelColor(105, 51), QColor(255, 0, 0));
+        QCOMPARE(shown.pixelColor(106, 51), QColor(Qt::white));  // right of the path
+        QCOMPARE(shown.pixelColor(96, 52), QColor(Qt::white));   // cell (11, 7) is not on it
+        // Lines under the mark turn cyan; the screen shows what picture() gives.
+        SymbolList symbols;
+        symbols.append({12, 6, 4});  // a horizontal wire through cell (12, 6)
+        view.showSymbols(symbols, {});
+        QCOMPARE(view.picture().pixelColor(99, 47), QColor(0, 255, 255));
+        QCOMPARE(view.grab().toImage().convertToFormat(QImage::Format_RGB32),
+                 view.picture().convertToFormat(QImage::Format_RGB32));
+        view.clearMark(DrawingView::Mark::Branch);
+        QCOMPARE(view.picture(), view.drawing());
     }
 
-    void blackPixelsTurnCyan() {
-        QImage image = whiteImage();
-        image.setPixelColor(99, 47, Qt::black);
-        xorBranchPath(image, lBranch());
-        QCOMPARE(image.pixelColor(99, 47), QColor(0, 255, 255));
-    }
-
-    void componentFrameHorizontalAndVertical() {
-        QImage image = whiteImage();
-        const QImage before = image;
+    void componentFramesHorizontalAndVertical() {
+        DrawingView view;
         Component r;
         r.code = 1;  // horizontal: cells (19..21, 10)
         r.column = 20;
         r.row = 10;
-        xorComponentFrame(image, r);
+        view.setMark(DrawingView::Mark::Component, componentMarkBoxes(r));
         const QRect box(18 * 9 - 2, 9 * 9 - 2, 27, 9);
-        QCOMPARE(image.pixelColor(box.topLeft()), QColor(255, 0, 0));
-        QCOMPARE(image.pixelColor(box.bottomRight()), QColor(255, 0, 0));
-        QCOMPARE(image.pixelColor(box.center()), QColor(Qt::white));
-        QCOMPARE(image.pixelColor(box.left() - 1, box.top()), QColor(Qt::white));
-        xorComponentFrame(image, r);
-        QCOMPARE(image, before);
+        QImage shown = view.picture();
+        QCOMPARE(shown.pixelColor(box.topLeft()), QColor(255, 0, 0));
+        QCOMPARE(shown.pixelColor(box.bottomRight()), QColor(255, 0, 0));
+        QCOMPARE(shown.pixelColor(box.center()), QColor(Qt::white));
+        QCOMPARE(shown.pixelColor(box.left() - 1, box.top()), QColor(Qt::white));
 
         Component c;
         c.code = 9;  // vertical: cells (30, 19..21)
         c.column = 30;
         c.row = 20;
-        xorComponentFrame(image, c);
+        view.setMark(DrawingView::Mark::Component, componentMarkBoxes(c));
         const QRect vbox(29 * 9 - 2, 18 * 9 - 2, 9, 27);
-        QCOMPARE(image.pixelColor(vbox.topLeft()), QColor(255, 0, 0));
-        QCOMPARE(image.pixelColor(vbox.bottomLeft()), QColor(255, 0, 0));
-        QCOMPARE(image.pixelColor(vbox.center()), QColor(Qt::white));
-        xorComponentFrame(image, c);
-        QCOMPARE(image, before);
+        shown = view.picture();
+        QCOMPARE(shown.pixelColor(box.topLeft()), QColor(Qt::white));  // one frame at a time
+        QCOMPARE(shown.pixelColor(vbox.topLeft()), QColor(255, 0, 0));
+        QCOMPARE(shown.pixelColor(vbox.bottomLeft()), QColor(255, 0, 0));
+        QCOMPARE(shown.pixelColor(vbox.center()), QColor(Qt::white));
     }
 
-    void highlightMovesAndIgnoresUnknownNumbers() {
-        Network net;
-        net.branchCount = 2;
-        net.branch(1) = lBranch();
-        net.branch(2).startColumn = 40;
-        net.branch(2).startRow = 40;
-        net.branch(2).path = "33";
-        QImage image = whiteImage();
-        const QImage before = image;
-        NetworkHighlight h;
-        h.showBranch(image, net, 1);
-        h.showBranch(image, net, 2);
-        QCOMPARE(h.branch(), 2);
-        QCOMPARE(image.pixelColor(97, 43), QColor(Qt::white));  // branch 1 is gone
-        QCOMPARE(image.pixelColor(39 * 9 - 2, 40 * 9 - 2), QColor(255, 0, 0));
-        h.showBranch(image, net, 71);  // no such branch: the mark goes away
-        QCOMPARE(h.branch(), 0);
-        QCOMPARE(image, before);
+    void faultFrameIsRedAndGoesAgain() {
+        DrawingView view;
+        view.setFaultFrame(QRect(100, 100, 20, 20));
+        QCOMPARE(view.picture().pixelColor(100, 100), QColor(Qt::red));
+        QCOMPARE(view.picture().pixelColor(110, 110), QColor(Qt::white));
+        view.setFaultFrame({});
+        QCOMPARE(view.picture(), view.drawing());
     }
 };
 

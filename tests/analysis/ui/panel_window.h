@@ -8,12 +8,11 @@
 #include <QTest>
 #include <memory>
 
-#include "analysis/topology.h"
 #include "analysis/ui/e12_picker.h"
 #include "analysis/ui/results_panel.h"
 #include "analysis/ui/value_entry_panel.h"
+#include "app/ui/scripted_dialogs.h"
 #include "app/workspace.h"
-#include "recording_dialogs.h"
 #include "schematic/grid.h"
 #include "schematic/symbol_list.h"
 #include "schematic/ui/drawing_view.h"
@@ -23,7 +22,8 @@ namespace volmira::test {
 
 // The middle pixel of a grid cell in the drawing image.
 inline QPoint cellCentre(int column, int row) {
-    return {(column - 1) * 9 + 2, (row - 1) * 9 + 2};
+    const GridPixel corner = cellBoxTopLeft({column, row});
+    return {corner.x + kPixelsPerCell / 2, corner.y + kPixelsPerCell / 2};
 }
 
 // The component with this name ("R 1"), 0 when there is none.
@@ -34,7 +34,7 @@ inline int componentNumber(const Network& network, std::string_view name) {
 }
 
 struct PanelWindow {
-    RecordingDialogs* dialogs = nullptr;
+    ScriptedDialogs* dialogs = nullptr;
     std::unique_ptr<Workspace> ws = std::make_unique<Workspace>();
     std::unique_ptr<QWidget> host = std::make_unique<QWidget>();
     DrawingView* bild1 = new DrawingView(host.get());
@@ -43,8 +43,19 @@ struct PanelWindow {
     ResultsPanel* results = new ResultsPanel(*ws, *bild1, host.get());
     QList<QPair<int, int>> modeRequests;  // (level, mode) asked for by the panels
 
+    const Network& network() const { return ws->calculation.network(); }
+    // Information and error texts shown so far, in order.
+    QStringList messages() const {
+        QStringList texts;
+        for (const auto& call : dialogs->calls)
+            if (call.kind == ScriptedDialogs::Kind::Information ||
+                call.kind == ScriptedDialogs::Kind::Error)
+                texts << call.text;
+        return texts;
+    }
+
     PanelWindow() {
-        dialogs = &RecordingDialogs::install();
+        dialogs = &ScriptedDialogs::install();
         host->resize(1200, 760);
         bild1->move(280, 0);
         entry->setGeometry(0, 0, 270, 200);
@@ -73,8 +84,8 @@ struct PanelWindow {
     bool open(const SchematicGrid& grid) {
         ws->grid = grid;
         rebuildSymbolList(ws->grid, ws->symbols);
-        paintDrawing(ws->symbols, ws->grid, bild1->image());
-        if (!analyseNetwork(ws->grid, ws->confirmed.view(), ws->network).ok()) return false;
+        bild1->showSymbols(ws->symbols, {});
+        if (!ws->calculation.analyse(ws->grid).ok()) return false;
         ws->modes.enable(2, 2);
         entry->rebuildList();
         results->networkAnalysed();

@@ -7,10 +7,10 @@
 #include <memory>
 
 #include "app/example_network.h"
-#include "app/ui/failure_handling.h"
 #include "app/ui/scripted_dialogs.h"
 #include "app/ui/tgrf.h"
 #include "app/workspace.h"
+#include "platform/failure_handling.h"
 #include "schematic/text_file.h"
 #include "support/test_support.h"
 

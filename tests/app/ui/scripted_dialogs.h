@@ -1,7 +1,7 @@
 #pragma once
-// Dialogs for the window tests: every question is recorded and answered at once from queues
-// the test fills, so that no test waits for a window. An empty queue answers No, "Ignorieren"
-// or an empty file name and counts the call as unexpected.
+// The dialogs of every window test: each call is recorded and answered at once from queues the
+// test fills, so that no test waits for a window. An empty queue answers No, "Ignorieren" or an
+// empty file name and counts the call as unexpected.
 #include <QString>
 #include <QStringList>
 #include <deque>
@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/ui/dialogs.h"
+#include "platform/dialogs.h"
 
 namespace volmira::test {
 
@@ -23,8 +23,9 @@ class ScriptedDialogs : public Dialogs {
         Kind kind;
         QString text;  // message, or the file dialog's title
         QStringList filters;
-        QString folder;  // file dialogs: folder or proposal
+        QString folder;  // file dialogs: the folder they start in
         QPoint offset;
+        QString proposedName;  // the save dialog's
     };
 
     // Installs a fresh instance as the program's dialogs (the seam owns it).
@@ -35,7 +36,7 @@ class ScriptedDialogs : public Dialogs {
     }
 
     std::vector<Call> calls;
-    std::deque<bool> answers;  // questions: true = Yes
+    std::deque<Answer> answers;  // questions; a question without "Abbrechen" takes Cancel as No
     std::deque<FailureChoice> choices;
     std::deque<QString> fileNames;  // open and save dialogs
     int unexpected = 0;
@@ -64,7 +65,11 @@ class ScriptedDialogs : public Dialogs {
     }
     bool question(QWidget*, const QString& text, QPoint offset) override {
         record({Kind::Question, text, {}, {}, offset});
-        return take(answers, false);
+        return take(answers, Answer::No) == Answer::Yes;
+    }
+    Answer questionWithCancel(QWidget*, const QString& text, QPoint offset) override {
+        record({Kind::Question, text, {}, {}, offset});
+        return take(answers, Answer::No);
     }
     FailureChoice failure(QWidget*, const QString& text, QPoint offset) override {
         record({Kind::Failure, text, {}, {}, offset});
@@ -76,8 +81,9 @@ class ScriptedDialogs : public Dialogs {
         return take(fileNames, QString());
     }
     QString saveFileName(QWidget*, const QString& title, const QString& filter,
-                         const QString& proposal) override {
-        record({Kind::Save, title, {filter}, proposal});
+                         const QString& folder, const QString& name) override {
+        record({Kind::Save, title, {filter}, folder});
+        calls.back().proposedName = name;
         return take(fileNames, QString());
     }
 

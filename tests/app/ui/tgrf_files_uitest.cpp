@@ -1,6 +1,8 @@
-// Network files through the main window: open, save, save as, the recent files, deleting, and
-// the question about unsaved work before it would be lost.
+// Network files through the main window: open (from the dialog, the recent files and the
+// command line), save and save as with the folders and names the dialogs start with, deleting,
+// and the question about unsaved work with "Ja", "Nein" and "Abbrechen".
 #include <QAction>
+#include <QDir>
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
@@ -9,8 +11,8 @@
 #include "app/progress.h"
 #include "app/ui/main_window_fixture.h"
 #include "app/ui/status_panel.h"
-#include "app/ui/tafel1.h"
 #include "schematic/network_file.h"
+#include "schematic/recent_files.h"
 #include "schematic/ui/drawing_view.h"
 
 using namespace volmira;
@@ -35,89 +37,84 @@ void openThroughDialog(MainWindow& f, const fs::path& path) {
 }
 
 const QString kFrequencyQuestion("Frequenzeingaben geändert!  Änderungen speichern?");
+const QString kDrawingQuestion("Schaltbild speichern ?");
 
 }  // namespace
 
 class TgrfFilesTest : public QObject {
     Q_OBJECT
   private slots:
-    void openShowsTheDrawingAndFillsTheTables() {
+    void openShowsTheNetworkAndRefusedFilesChangeNothing() {
         MainWindow f;
         const fs::path path = f.writeNetwork("loop.nwb", test::seriesLoopLines("4k7", "22n"));
         openThroughDialog(f, path);
-
         const test::ScriptedDialogs::Call* open = f.dialogs.last(Kind::Open);
-        QVERIFY(open);
         QCOMPARE(open->text, QString("Netzwerkdatei öffnen"));
         QCOMPARE(open->filters, QStringList{"Netzwerke (*.nwb)"});
-        QCOMPARE(progressCode, progress::kOpen);
-
         QCOMPARE(f.w().windowTitle(), "Schaltung: " + q(path));
-        QVERIFY(test::inkPixels(f.w().bild1()->image()) > 100);
-        QCOMPARE(f.ws().network.componentCount, 2);
-        QCOMPARE(f.ws().confirmed.count, 2);
-        QCOMPARE(f.ws().network.component(1).valueText, std::string("4k7"));
-        QCOMPARE(f.ws().confirmed.records[1].value, 22e-9);
-        QCOMPARE(f.ws().fields.fqEinzel, std::string("5 kHz"));
+        QVERIFY(test::inkPixels(f.w().drawingView()->picture()) > 100);
+        QCOMPARE(f.ws().calculation.network().component(1).valueText, std::string("4k7"));
         QCOMPARE(f.find<QToolButton>("NwName1")->text(),
                  QString::fromStdString(recentFileCaption(path.string())));
         QVERIFY(f.find<QAction>("nwbn1")->isVisible());
         QVERIFY(!f.find<QAction>("nwbn2")->isVisible());
-        QCOMPARE(f.ws().modes.workingMode(), 1);
+
+        const QImage before = f.w().drawingView()->picture();
+        LineList broken = test::seriesLoopLines();
+        broken[1] = "zwölf";
+        openThroughDialog(f, f.writeNetwork("broken.nwb", broken));
+        QVERIFY(f.dialogs.lastText(Kind::Error).contains("Zeile 2"));
+        QCOMPARE(f.w().windowTitle(), "Schaltung: " + q(path));
+        QCOMPARE(f.w().drawingView()->picture(), before);
+        QVERIFY(f.find<QToolButton>("NwName2")->text().isEmpty());
         QCOMPARE(f.dialogs.unexpected, 0);
     }
 
-    void refusedFileChangesNothing() {
+    void commandLineOpensTheFileOrKeepsTheNewNetwork() {
         MainWindow f;
-        const fs::path good = f.writeNetwork("loop.nwb", test::seriesLoopLines());
-        openThroughDialog(f, good);
-        const QImage before = f.w().bild1()->image();
-        LineList broken = test::seriesLoopLines();
-        broken[1] = "zwölf";
-        const fs::path bad = f.writeNetwork("broken.nwb", broken);
-        openThroughDialog(f, bad);
+        const fs::path path = f.writeNetwork("loop.nwb", test::seriesLoopLines());
+        f.w().openFromCommandLine(path);
+        QCOMPARE(f.w().windowTitle(), "Schaltung: " + q(path));
+        QCOMPARE(f.ws().calculation.network().componentCount, 2);
 
-        const QString message = f.dialogs.lastText(Kind::Error);
-        QVERIFY2(message.contains("Zeile 2"), qPrintable(message));
-        QCOMPARE(f.w().windowTitle(), "Schaltung: " + q(good));
-        QCOMPARE(f.w().bild1()->image(), before);
-        QCOMPARE(f.ws().savedLines, test::seriesLoopLines());
-        QVERIFY(f.find<QToolButton>("NwName2")->text().isEmpty());
+        MainWindow g;
+        g.w().openFromCommandLine(g.folder.path() / "fehlt.nwb");
+        QCOMPARE(g.dialogs.count(Kind::Error), 1);
+        QVERIFY(g.w().windowTitle().endsWith("OHNENAME.NWB"));
+        QVERIFY(g.ws().grid.empty());
     }
 
-    void cancelledOpenChangesNothing() {
+    void dialogsStartInTheCurrentFilesFolder() {
         MainWindow f;
-        f.find<QAction>("nwOeffnen")->trigger();  // empty answer
-        QCOMPARE(f.dialogs.count(Kind::Open), 1);
-        QVERIFY(f.ws().grid.empty());
-        QVERIFY(f.w().windowTitle().endsWith("OHNENAME.NWB"));
-    }
-
-    void saveOfTheUntitledNetworkAsksForAName() {
-        MainWindow f;
-        QVERIFY(f.w().windowTitle() == "Schaltung: " + q(f.folder.path() / "OHNENAME.NWB"));
-        const fs::path target = f.folder.path() / "neu";
-        f.dialogs.fileNames.push_back(q(target));
+        // The untitled network: the user's home, then the folder last used.
+        f.find<QAction>("nwOeffnen")->trigger();
+        QCOMPARE(f.dialogs.last(Kind::Open)->folder, QDir::homePath());
+        const fs::path elsewhere = f.folder.path() / "netze";
+        fs::create_directories(elsewhere);
+        f.dialogs.fileNames.push_back(q(elsewhere / "neu"));
         QTest::mouseClick(f.find<QToolButton>("SbSpeichern1"), Qt::LeftButton);
-
         const test::ScriptedDialogs::Call* save = f.dialogs.last(Kind::Save);
-        QVERIFY(save);
         QCOMPARE(save->text, QString("Netzwerk speichern"));
-        QCOMPARE(save->filters, QStringList{"Netzwerke (*.nwb)"});
-        const fs::path written = f.folder.path() / "neu.nwb";
+        QCOMPARE(save->proposedName, QString());
+        const fs::path written = elsewhere / "neu.nwb";
         // Nothing drawn: the end mark, no records and the four fields.
         QCOMPARE(fileLines(written), (LineList{"0", "0", "1 V", "1 kHz", "20 Hz", "20 kHz"}));
-        QCOMPARE(f.w().windowTitle(), "Schaltung: " + q(written));
         QCOMPARE(f.w().statusPanel()->message(),
                  " Netzwerk wird gespeichert\n" + f.find<QToolButton>("NwName1")->text());
         QVERIFY(f.w().statusPanel()->isHidden());
 
+        // A named file: its folder, and "save as" proposes its name.
+        f.find<QAction>("SpSpeichern1")->trigger();
+        QCOMPARE(f.dialogs.last(Kind::Save)->folder, q(elsewhere));
+        QCOMPARE(f.dialogs.last(Kind::Save)->proposedName, QString("neu.nwb"));
+        f.find<QAction>("nwOeffnen")->trigger();
+        QCOMPARE(f.dialogs.last(Kind::Open)->folder, q(elsewhere));
         // Saved again: no dialog, same file.
         f.ws().fields.fqBis = "30 kHz";
+        const int saveDialogs = f.dialogs.count(Kind::Save);
         f.find<QAction>("NwSpeichern")->trigger();
-        QCOMPARE(f.dialogs.count(Kind::Save), 1);
+        QCOMPARE(f.dialogs.count(Kind::Save), saveDialogs);
         QCOMPARE(fileLines(written).back(), std::string("30 kHz"));
-        QCOMPARE(f.dialogs.unexpected, 0);
     }
 
     void saveAsAsksBeforeReplacingAFile() {
@@ -127,23 +124,17 @@ class TgrfFilesTest : public QObject {
         const fs::path other = f.writeNetwork("other.nwb", {"0", "0", "a", "b", "c", "d"});
 
         f.dialogs.fileNames.push_back(q(other));
-        f.dialogs.answers.push_back(false);
+        f.dialogs.answers.push_back(Answer::No);
         f.find<QAction>("SpSpeichern1")->trigger();
         QVERIFY(f.dialogs.lastText(Kind::Question).contains("other.nwb"));
         QCOMPARE(fileLines(other), (LineList{"0", "0", "a", "b", "c", "d"}));
-        QCOMPARE(f.w().windowTitle(), "Schaltung: " + q(loop));
 
         f.dialogs.fileNames.push_back(q(other));
-        f.dialogs.answers.push_back(true);
+        f.dialogs.answers.push_back(Answer::Yes);
         f.find<QAction>("SpSpeichern1")->trigger();
         QCOMPARE(fileLines(other), test::seriesLoopLines());
         QCOMPARE(f.w().windowTitle(), "Schaltung: " + q(other));
-        QCOMPARE(f.ws().recent.pathOfSlot(1), other.string());
         QCOMPARE(f.ws().recent.pathOfSlot(2), loop.string());
-
-        // Cancelled: nothing happens.
-        f.find<QAction>("SpSpeichern1")->trigger();
-        QCOMPARE(f.w().windowTitle(), "Schaltung: " + q(other));
     }
 
     void failedWriteIsReportedAndChangesNothing() {
@@ -154,13 +145,9 @@ class TgrfFilesTest : public QObject {
         const LineList saved = f.ws().savedLines;
         f.dialogs.fileNames.push_back(q(f.folder.path() / "fehlt" / "x.nwb"));
         f.find<QAction>("SpSpeichern1")->trigger();
-
         QCOMPARE(f.dialogs.lastText(Kind::Failure), QString::fromStdString(failureReportText(191)));
-        QVERIFY(f.dialogs.lastText(Kind::Failure)
-                    .startsWith("Beim Dateizugriff ist ein Fehler aufgetreten."));
         QCOMPARE(f.w().windowTitle(), "Schaltung: " + q(loop));
         QCOMPARE(f.ws().savedLines, saved);
-        QCOMPARE(f.ws().recent.pathOfSlot(1), loop.string());
         QVERIFY(f.w().statusPanel()->isHidden());
     }
 
@@ -170,30 +157,20 @@ class TgrfFilesTest : public QObject {
         const fs::path second = f.writeNetwork("second.nwb", test::seriesLoopLines("2k"));
         openThroughDialog(f, first);
         openThroughDialog(f, second);
-        QCOMPARE(f.ws().recent.pathOfSlot(1), second.string());
-
         f.w().show();
         QApplication::setActiveWindow(&f.w());
         QTest::mouseClick(f.find<QToolButton>("NwName2"), Qt::LeftButton);
         QCOMPARE(progressCode, progress::kOpenRecent);
         QCOMPARE(f.w().windowTitle(), "Schaltung: " + q(first));
-        QCOMPARE(f.ws().network.component(1).valueText, std::string("1k"));
-        // Moved to the newest slot without a copy.
         QCOMPARE(f.ws().recent.pathOfSlot(1), first.string());
         QCOMPARE(f.ws().recent.pathOfSlot(2), second.string());
-        QVERIFY(f.ws().recent.pathOfSlot(3).empty());
-        QCOMPARE(f.w().focusWidget(), static_cast<QWidget*>(f.w().tafel1()->analys()));
-
-        // The menu entries do the same.
+        QCOMPARE(f.w().focusWidget(), f.find("analys"));
         f.find<QAction>("nwbn2")->trigger();
         QCOMPARE(f.w().windowTitle(), "Schaltung: " + q(second));
-
         // An empty slot does nothing.
-        const int calls = int(f.dialogs.calls.size());
+        const std::size_t calls = f.dialogs.calls.size();
         f.find<QToolButton>("NwName4")->click();
-        f.find<QAction>("nwbn5")->trigger();
-        QCOMPARE(int(f.dialogs.calls.size()), calls);
-        QCOMPARE(f.w().windowTitle(), "Schaltung: " + q(second));
+        QCOMPARE(f.dialogs.calls.size(), calls);
     }
 
     void unsavedWorkIsAskedForBeforeOpening() {
@@ -202,33 +179,40 @@ class TgrfFilesTest : public QObject {
         const fs::path next = f.writeNetwork("next.nwb", test::seriesLoopLines("9k"));
         openThroughDialog(f, loop);
 
-        // Yes, but the save dialog is cancelled: the open is abandoned before its dialog.
+        // "Abbrechen": the open is abandoned before its dialog.
         f.ws().fields.fqVon = "1 Hz";
-        f.dialogs.answers.push_back(true);
-        f.dialogs.fileNames.push_back(QString());
+        f.dialogs.answers.push_back(Answer::Cancel);
         f.find<QAction>("nwOeffnen")->trigger();
         QCOMPARE(f.dialogs.lastText(Kind::Question), kFrequencyQuestion);
         QCOMPARE(f.dialogs.last(Kind::Question)->offset, QPoint(200, 150));
-        QCOMPARE(f.dialogs.count(Kind::Save), 1);
         QCOMPARE(f.dialogs.count(Kind::Open), 1);  // only the first open
-        QCOMPARE(f.w().windowTitle(), "Schaltung: " + q(loop));
         QCOMPARE(f.ws().fields.fqVon, std::string("1 Hz"));
 
-        // Yes and saved: the changes are in the file, then the other one opens.
-        const fs::path kept = f.folder.path() / "kept.nwb";
-        f.dialogs.answers.push_back(true);
-        f.dialogs.fileNames.push_back(q(kept));
+        // "Ja": the named file is saved where it is, without a dialog, then the other opens.
+        f.dialogs.answers.push_back(Answer::Yes);
         openThroughDialog(f, next);
-        QCOMPARE(fileLines(kept)[fileLines(kept).size() - 2], std::string("1 Hz"));
+        QCOMPARE(f.dialogs.count(Kind::Save), 0);
+        QCOMPARE(fileLines(loop)[fileLines(loop).size() - 2], std::string("1 Hz"));
         QCOMPARE(f.w().windowTitle(), "Schaltung: " + q(next));
 
-        // No: the changes go.
+        // "Nein": the changes go.
         f.ws().fields.fqVon = "2 Hz";
-        f.dialogs.answers.push_back(false);
-        f.w().NwName1Click(2);  // kept.nwb
-        QCOMPARE(f.dialogs.lastText(Kind::Question), kFrequencyQuestion);
-        QCOMPARE(f.w().windowTitle(), "Schaltung: " + q(kept));
+        f.dialogs.answers.push_back(Answer::No);
+        f.w().NwName1Click(2);  // loop.nwb
+        QCOMPARE(f.w().windowTitle(), "Schaltung: " + q(loop));
         QCOMPARE(f.ws().fields.fqVon, std::string("1 Hz"));
+        QCOMPARE(f.dialogs.unexpected, 0);
+    }
+
+    void analysingAndConfirmingIsNoChangeOfTheWork() {
+        MainWindow f;
+        const fs::path loop = f.writeNetwork("loop.nwb", test::seriesLoopLines("1k", "100n"));
+        openThroughDialog(f, loop);
+        QTest::mouseClick(f.find<QPushButton>("analys"), Qt::LeftButton);
+        QTest::mouseClick(f.find<QPushButton>("BtOK"), Qt::LeftButton);
+        QCOMPARE(f.ws().modes.workingMode(), 3);
+        openThroughDialog(f, loop);
+        QCOMPARE(f.dialogs.count(Kind::Question), 0);
         QCOMPARE(f.dialogs.unexpected, 0);
     }
 
@@ -237,96 +221,74 @@ class TgrfFilesTest : public QObject {
         const fs::path loop = f.writeNetwork("loop.nwb", test::seriesLoopLines());
         openThroughDialog(f, loop);
         f.ws().grid.set(40, 40, '1');
-        f.dialogs.answers.push_back(true);  // save, but cancel the dialog: nothing is dropped
-        f.dialogs.fileNames.push_back(QString());
+        f.dialogs.answers.push_back(Answer::Cancel);
         f.find<QAction>("NeuesNetzwerk1")->trigger();
-        QCOMPARE(f.dialogs.lastText(Kind::Question), QString("Schaltbild speichern ?"));
-        QCOMPARE(f.w().windowTitle(), "Schaltung: " + q(loop));
+        QCOMPARE(f.dialogs.lastText(Kind::Question), kDrawingQuestion);
         QVERIFY(!f.ws().grid.empty());
 
-        f.dialogs.answers.push_back(false);
+        f.dialogs.answers.push_back(Answer::No);
         f.find<QAction>("Zeichnungloeschen1")->trigger();
         QVERIFY(f.ws().grid.empty());
         QVERIFY(f.w().windowTitle().endsWith("OHNENAME.NWB"));
-        QCOMPARE(test::inkPixels(f.w().bild1()->image()), 0);
+        QCOMPARE(test::inkPixels(f.w().drawingView()->picture()), 0);
         QCOMPARE(progressCode, progress::kNewNetwork);
         QCOMPARE(f.dialogs.unexpected, 0);
     }
 
-    void shutdownAsksAndStaysOpenWhenSavingFails() {
-        {
-            MainWindow f;  // an empty drawing asks nothing
-            f.w().show();
-            QVERIFY(f.w().close());
-            QCOMPARE(f.dialogs.count(Kind::Question), 0);
-        }
+    void shutdownAsksAndStaysOpenUnlessTheWorkIsSettled() {
         MainWindow f;
         const fs::path loop = f.writeNetwork("loop.nwb", test::seriesLoopLines());
         openThroughDialog(f, loop);
-        f.ws().grid.set(40, 40, '1');  // a drawing change the editor made
         f.w().show();
+        QVERIFY(f.w().close());  // nothing changed: nothing asked
+        QCOMPARE(f.dialogs.count(Kind::Question), 0);
 
-        f.dialogs.answers.push_back(true);  // save, but cancel the dialog
+        f.w().show();
+        f.ws().grid.set(40, 40, '1');  // a drawing change the editor made
+        f.dialogs.answers.push_back(Answer::Cancel);
         QVERIFY(!f.w().close());
         QVERIFY(f.w().isVisible());
-        QCOMPARE(f.dialogs.lastText(Kind::Question), QString("Schaltbild speichern ?"));
+        QCOMPARE(f.dialogs.lastText(Kind::Question), kDrawingQuestion);
 
-        f.dialogs.answers.push_back(true);  // save into a folder that does not exist
-        f.dialogs.fileNames.push_back(q(f.folder.path() / "fehlt" / "x.nwb"));
+        fs::remove(loop);
+        fs::create_directories(loop / "inhalt");  // the file cannot be written
+        f.dialogs.answers.push_back(Answer::Yes);
         QVERIFY(!f.w().close());
+        fs::remove_all(loop);
         QVERIFY(f.w().isVisible());
         QCOMPARE(f.dialogs.count(Kind::Failure), 1);
 
-        const fs::path kept = f.folder.path() / "kept.nwb";
-        f.dialogs.answers.push_back(true);
-        f.dialogs.fileNames.push_back(q(kept));
+        f.dialogs.answers.push_back(Answer::Yes);
         QVERIFY(f.w().close());
-        QVERIFY(fs::exists(kept));
-        QCOMPARE(f.ws().guardCode, guard::kClosing);
-    }
-
-    void shutdownWithoutSaving() {
-        MainWindow f;
-        const fs::path loop = f.writeNetwork("loop.nwb", test::seriesLoopLines());
-        openThroughDialog(f, loop);
-        f.ws().fields.spEingabe = "3 V";
-        f.w().show();
-        f.dialogs.answers.push_back(false);
-        f.find<QAction>("Programmbeenden1")->trigger();
-        QVERIFY(!f.w().isVisible());
-        QCOMPARE(f.dialogs.lastText(Kind::Question),
-                 QString("Eingangsspannung geändert!  Änderungen speichern?"));
-        QCOMPARE(fileLines(loop), test::seriesLoopLines());
+        QVERIFY(fileLines(loop) != test::seriesLoopLines());
+        QVERIFY(f.ws().closingConfirmed);
     }
 
     void deleteAsksAndDeletes() {
         MainWindow f;
         const fs::path doomed = f.writeNetwork("weg.nwb", test::seriesLoopLines());
         f.dialogs.fileNames.push_back(q(doomed));
-        f.dialogs.answers.push_back(false);
+        f.dialogs.answers.push_back(Answer::No);
         f.find<QAction>("NetwerkDateilschen1")->trigger();
         const test::ScriptedDialogs::Call* dialog = f.dialogs.last(Kind::Open);
         QCOMPARE(dialog->text, QString("Netzwerkdateien löschen"));
         QCOMPARE(dialog->filters, (QStringList{"Netzwerke (*.nwb)", "Netzwerke (Altform *.nwe)"}));
         QVERIFY(f.dialogs.lastText(Kind::Question).contains(q(doomed)));
         QVERIFY(fs::exists(doomed));
-        QCOMPARE(progressCode, progress::kSave);
 
         f.dialogs.fileNames.push_back(q(doomed));
-        f.dialogs.answers.push_back(true);
+        f.dialogs.answers.push_back(Answer::Yes);
         f.find<QAction>("NetwerkDateilschen1")->trigger();
         QVERIFY(!fs::exists(doomed));
-        QCOMPARE(f.dialogs.count(Kind::Failure), 0);
 
         // A file that cannot be deleted (here a folder with content) is reported.
         const fs::path stubborn = f.folder.path() / "fest.nwb";
         fs::create_directories(stubborn / "inhalt");
         f.dialogs.fileNames.push_back(q(stubborn));
-        f.dialogs.answers.push_back(true);
+        f.dialogs.answers.push_back(Answer::Yes);
         f.dialogs.choices.push_back(FailureChoice::Ignore);
         f.find<QAction>("NetwerkDateilschen1")->trigger();
         QCOMPARE(f.dialogs.lastText(Kind::Failure), QString::fromStdString(failureReportText(191)));
-        QVERIFY(fs::exists(stubborn));
         QCOMPARE(f.dialogs.unexpected, 0);
     }
 };

@@ -216,7 +216,7 @@ void EditorUiTest::drawsAnRcLowPassWithTheMouse() {
     rebuildSymbolList(copy, list);
     QImage expected = blankDrawingImage();
     paintSymbolList(expected, list);
-    QCOMPARE(panel.view->image().convertToFormat(QImage::Format_RGB32),
+    QCOMPARE(panel.view->drawing().convertToFormat(QImage::Format_RGB32),
              expected.convertToFormat(QImage::Format_RGB32));
 
     // And the analysis finds source, resistor and capacitor in their branches.
@@ -264,22 +264,21 @@ void EditorUiTest::sideBarUndoesMovesAndAsksForANewNetwork() {
     Workspace& ws = *panel.ws;
     QTest::mouseClick(panel.sym(4), Qt::LeftButton);
     panel.placeSymbol(1, 20, 20);
-    ws.confirmed.count = 1;
-    ws.confirmed.records[0].row = 20;
-    ws.confirmed.records[0].column = 21;
-    ws.confirmed.records[0].code = 1;
+    const StoredComponent resistor[] = {{20, 21, 1, "1k"}};
+    ws.calculation.adoptRecords(resistor);
 
     auto* arrows = panel.window->findChild<QLabel*>("Lirebild");
     QTest::mouseClick(arrows, Qt::LeftButton, {}, QPoint(12, 22));  // down
     QTest::mouseClick(arrows, Qt::LeftButton, {}, QPoint(22, 12));  // right
     QCOMPARE(panel.area(21, 21, 3, 1), std::string("1x1\n"));
-    QCOMPARE(int(ws.confirmed.records[0].row), 21);
-    QCOMPARE(int(ws.confirmed.records[0].column), 22);
+    QCOMPARE(int(ws.calculation.confirmedRecords()[0].row), 21);
+    QCOMPARE(int(ws.calculation.confirmedRecords()[0].column), 22);
     QCOMPARE(ws.symbols.size(), 1);
     // The image follows: the resistor body stands one cell further right and down.
     const QPoint body = cellTopLeft(21, 21) + QPoint(6, 1);
-    QCOMPARE(panel.view->image().pixelColor(body), QColor(Qt::black));
-    QCOMPARE(panel.view->image().pixelColor(cellTopLeft(20, 20) + QPoint(6, 1)), QColor(Qt::white));
+    QCOMPARE(panel.view->drawing().pixelColor(body), QColor(Qt::black));
+    QCOMPARE(panel.view->drawing().pixelColor(cellTopLeft(20, 20) + QPoint(6, 1)),
+             QColor(Qt::white));
     QTest::mouseClick(arrows, Qt::LeftButton, {}, QPoint(2, 2));  // between the arrows: nothing
     QCOMPARE(panel.area(21, 21, 3, 1), std::string("1x1\n"));
 
@@ -298,7 +297,7 @@ void EditorUiTest::sideBarUndoesMovesAndAsksForANewNetwork() {
     panel.controller->repaintDrawing();
     QVERIFY(ws.grid.empty());
     QVERIFY(panel.sym(26)->isChecked());
-    QCOMPARE(panel.view->image(), blankDrawingImage());
+    QCOMPARE(panel.view->drawing(), blankDrawingImage());
 }
 
 void EditorUiTest::otherModesOnlyShowTheHandOverClickableCells() {

@@ -1,11 +1,11 @@
-#include "app/ui/failure_handling.h"
+#include "platform/failure_handling.h"
 
 #include <QCoreApplication>
 #include <QString>
 #include <cstdio>
 
 #include "app/failure_report.h"
-#include "app/ui/dialogs.h"
+#include "platform/dialogs.h"
 
 namespace volmira {
 

@@ -1,4 +1,4 @@
-#include "app/ui/dialogs.h"
+#include "platform/dialogs.h"
 
 #include <QFileDialog>
 #include <QMessageBox>
@@ -54,6 +54,18 @@ bool StandardDialogs::question(QWidget* parent, const QString& text, QPoint offs
     return box.clickedButton() == yes;
 }
 
+Answer StandardDialogs::questionWithCancel(QWidget* parent, const QString& text, QPoint offset) {
+    QMessageBox box(QMessageBox::Question, kTitle, text, QMessageBox::NoButton, parent);
+    QPushButton* yes = box.addButton("Ja", QMessageBox::YesRole);
+    QPushButton* no = box.addButton("Nein", QMessageBox::NoRole);
+    QPushButton* cancel = box.addButton("Abbrechen", QMessageBox::RejectRole);
+    box.setDefaultButton(yes);
+    box.setEscapeButton(cancel);
+    runBox(box, parent, offset);
+    if (box.clickedButton() == yes) return Answer::Yes;
+    return box.clickedButton() == no ? Answer::No : Answer::Cancel;
+}
+
 FailureChoice StandardDialogs::failure(QWidget* parent, const QString& text, QPoint offset) {
     QMessageBox box(QMessageBox::Critical, kTitle, text, QMessageBox::NoButton, parent);
     QPushButton* abort = box.addButton("Abbruch", QMessageBox::RejectRole);
@@ -75,14 +87,14 @@ QString StandardDialogs::openFileName(QWidget* parent, const QString& title,
 }
 
 QString StandardDialogs::saveFileName(QWidget* parent, const QString& title, const QString& filter,
-                                      const QString& proposal) {
-    QFileDialog dialog(parent, title);
+                                      const QString& folder, const QString& name) {
+    QFileDialog dialog(parent, title, folder);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilter(filter);
     dialog.setDefaultSuffix("nwb");
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
-    if (!proposal.isEmpty()) dialog.selectFile(proposal);
+    if (!name.isEmpty()) dialog.selectFile(name);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().first();
 }

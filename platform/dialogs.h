@@ -10,6 +10,7 @@ class QWidget;
 namespace volmira {
 
 enum class FailureChoice { Abort, Ignore };
+enum class Answer { Yes, No, Cancel };
 
 // Message boxes may be placed at an offset from the top-left corner of their parent (a null
 // offset centres them).
@@ -21,16 +22,19 @@ class Dialogs {
     virtual void error(QWidget* parent, const QString& text, QPoint offset = {}) = 0;
     // Yes (true) or No.
     virtual bool question(QWidget* parent, const QString& text, QPoint offset = {}) = 0;
+    // "Ja", "Nein" or "Abbrechen" (the work that asked does not go on).
+    virtual Answer questionWithCancel(QWidget* parent, const QString& text, QPoint offset = {}) = 0;
     // The failure report: "Abbruch" or "Ignorieren".
     virtual FailureChoice failure(QWidget* parent, const QString& text, QPoint offset = {}) = 0;
 
     // An existing file, or an empty text when cancelled. `filters` as "Netzwerke (*.nwb)".
     virtual QString openFileName(QWidget* parent, const QString& title, const QStringList& filters,
                                  const QString& folder) = 0;
-    // A file name to write. The dialog does not ask about an existing file: the caller does,
-    // through question(), so that the question is German and answerable in tests.
+    // A file name to write, starting in `folder` with `name` proposed (may be empty). The dialog
+    // does not ask about an existing file: the caller does, through question(), so that the
+    // question is German and answerable in tests.
     virtual QString saveFileName(QWidget* parent, const QString& title, const QString& filter,
-                                 const QString& proposal) = 0;
+                                 const QString& folder, const QString& name) = 0;
 };
 
 // The installed dialogs (the real ones until something else is installed).
@@ -44,11 +48,12 @@ class StandardDialogs : public Dialogs {
     void information(QWidget* parent, const QString& text) override;
     void error(QWidget* parent, const QString& text, QPoint offset) override;
     bool question(QWidget* parent, const QString& text, QPoint offset) override;
+    Answer questionWithCancel(QWidget* parent, const QString& text, QPoint offset) override;
     FailureChoice failure(QWidget* parent, const QString& text, QPoint offset) override;
     QString openFileName(QWidget* parent, const QString& title, const QStringList& filters,
                          const QString& folder) override;
     QString saveFileName(QWidget* parent, const QString& title, const QString& filter,
-                         const QString& proposal) override;
+                         const QString& folder, const QString& name) override;
 };
 
 }  // namespace volmira

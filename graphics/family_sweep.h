@@ -1,0 +1,58 @@
+#pragma once
+// The family of curves of the parameter mode: one sweep per parameter value into curves 1..5,
+// with the parameter component set to each value in turn and given back its own value however
+// the family ends (its end, Stop, or a failure escaping a solve).
+#include <type_traits>
+
+#include "graphics/parameter_values.h"
+
+namespace volmira {
+
+// Holds the component's own value and writes it back, then lets `resync` bring what derives
+// from it (the branch sums, the prepared solver) up to date. `resync` must not throw.
+template <class Resync>
+class ParameterValueGuard {
+  public:
+    ParameterValueGuard(double& value, Resync& resync)
+        : value_(value), saved_(value), resync_(resync) {}
+    ParameterValueGuard(const ParameterValueGuard&) = delete;
+    ParameterValueGuard& operator=(const ParameterValueGuard&) = delete;
+    ~ParameterValueGuard() {
+        value_ = saved_;
+        resync_();
+    }
+
+    double saved() const { return saved_; }
+
+  private:
+    double& value_;
+    const double saved_;
+    Resync& resync_;
+};
+
+struct FamilySweepResult {
+    int lastCurve = 0;     // the last curve the loop reached (0: none)
+    bool stopped = false;  // the sweep of that curve was stopped
+};
+
+// For k = 1..5: sets the component's value (`componentValue`) to values[k], calls `resync()`
+// (sum the branches, prepare the solver) and `sweepCurve(k)`, which sweeps the window into
+// curve k (as a curve or a locus) and gives false when Stop was pressed; that ends the family
+// and keeps what was solved. An empty slot gives no curve.
+template <class Resync, class SweepCurve>
+FamilySweepResult RunFamilySweep(const ParameterValues& values, double& componentValue,
+                                 Resync&& resync, SweepCurve&& sweepCurve) {
+    const ParameterValueGuard<std::remove_reference_t<Resync>> guard(componentValue, resync);
+    FamilySweepResult result;
+    for (int curve = 1; curve <= kParameterValueCount && !result.stopped; ++curve) {
+        result.lastCurve = curve;
+        const double value = values[static_cast<std::size_t>(curve - 1)];
+        if (value == NotComputed) continue;
+        componentValue = value;
+        resync();
+        result.stopped = !sweepCurve(curve);
+    }
+    return result;
+}
+
+}  // namespace volmira
