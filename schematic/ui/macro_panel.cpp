@@ -13,7 +13,7 @@
 #include <ctime>
 #include <tuple>
 
-#include "app/ui/dialogs.h"
+#include "platform/dialogs.h"
 #include "schematic/text_file.h"
 #include "schematic/ui/macro_image.h"
 
@@ -29,6 +29,9 @@ constexpr int kListRows = 12;
 constexpr int kPreviewWidth = 216;
 constexpr int kPreviewHeight = 126;
 constexpr int kShadowOffset = 4;
+// Below the symbol toolbar, clear of the drawing's scroll bar.
+constexpr int kTopMargin = 46;
+constexpr int kRightMargin = 24;
 
 const QString kReadOnlyFolder = QStringLiteral(
     "Diese Funktion ist nur verfügbar, wenn das Programm auf Festplatte installiert ist!");
@@ -81,9 +84,8 @@ QToolButton* modeButton(QWidget* parent, const char* name, const QString& text, 
 
 }  // namespace
 
-MacroPanel::MacroPanel(QWidget* area, SchematicGrid& grid, SymbolList& symbols,
-                       const std::filesystem::path& folder)
-    : QFrame(area), library_(folder), grid_(grid), symbols_(symbols) {
+MacroPanel::MacroPanel(QWidget* area, SchematicGrid& grid, SymbolList& symbols)
+    : QFrame(area), library_({}), grid_(grid), symbols_(symbols) {
     setObjectName(QStringLiteral("makrpan"));
     setFrameShape(QFrame::Panel);
     setFrameShadow(QFrame::Raised);
@@ -101,7 +103,8 @@ MacroPanel::MacroPanel(QWidget* area, SchematicGrid& grid, SymbolList& symbols,
 
     buildControls();
     buildRenamePanel();
-    place({0, 0});
+    area->installEventFilter(this);
+    place();
     hide();
     shadow_->hide();
 }
@@ -222,12 +225,16 @@ void MacroPanel::attachMenuEntries(QAction* makroDeck, QAction* makroMisch) {
     setMode(mode_);
 }
 
-void MacroPanel::place(QPoint topLeft) {
+void MacroPanel::place() {
+    const QPoint topLeft(std::max(0, parentWidget()->width() - kPanelWidth - kRightMargin),
+                         kTopMargin);
     move(topLeft);
     shadow_->move(topLeft + QPoint(kShadowOffset, kShadowOffset));
 }
 
-void MacroPanel::initialise(bool readOnly, bool fileUnavailable) {
+void MacroPanel::initialise(const std::filesystem::path& folder, bool readOnly,
+                            bool fileUnavailable) {
+    library_ = MacroLibrary(folder);
     readOnly_ = readOnly;
     fileUnavailable_ = fileUnavailable;
     std::error_code ec;
@@ -384,6 +391,7 @@ void MacroPanel::setMode(MacroMode mode) {
 }
 
 bool MacroPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == parentWidget() && event->type() == QEvent::Resize) place();
     if (watched == list_ && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {

@@ -25,23 +25,20 @@ namespace volmira {
 class MacroPanel : public QFrame {
     Q_OBJECT
   public:
-    // The panel and its shadow `sw8` go into `area` (hidden); the drawing is stored from the grid
-    // and list, and the library lives in `folder`.
-    MacroPanel(QWidget* area, SchematicGrid& grid, SymbolList& symbols,
-               const std::filesystem::path& folder);
+    // The panel and its shadow `sw8` go into `area` (hidden), at its right edge below the symbol
+    // toolbar; the drawing is stored from the grid and list.
+    MacroPanel(QWidget* area, SchematicGrid& grid, SymbolList& symbols);
 
-    // Start-up: a missing library is created empty (after which it is writable); the list is
-    // read unless the library cannot be written. `readOnly`: the program folder cannot be
-    // written; `fileUnavailable`: the library could not be opened for writing.
-    void initialise(bool readOnly, bool fileUnavailable);
+    // Start-up: the library lives in the program folder; a missing one is created empty (after
+    // which it is writable); the list is read unless the library cannot be written. `readOnly`:
+    // the folder cannot be written; `fileUnavailable`: the library could not be opened for
+    // writing.
+    void initialise(const std::filesystem::path& folder, bool readOnly, bool fileUnavailable);
 
     // `mkrJa` "Makrofunktion aufrufen" for the side bar; a pressed button shows the panel.
     QToolButton* createMkrJa(QWidget* parent);
     // The menu entries `MakroDeck` and `MakroMisch` carry the mode's check mark.
     void attachMenuEntries(QAction* makroDeck, QAction* makroMisch);
-
-    // Places the panel; its shadow lies 4 pixels right of and below it.
-    void place(QPoint topLeft);
 
     const MacroLibrary& library() const { return library_; }
     // The macro being inserted (0: none) and its entries.
@@ -80,6 +77,8 @@ class MacroPanel : public QFrame {
   private:
     void buildControls();
     void buildRenamePanel();
+    // At the right edge of the area; the shadow 4 pixels right of and below the panel.
+    void place();
     void readList();
     void showPreview(const SymbolList& macro);
     void MakroListeMouseDown(QPoint position);

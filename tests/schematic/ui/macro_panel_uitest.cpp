@@ -26,13 +26,12 @@ class MacroPanelTest : public QObject {
         SchematicGrid grid;
         SymbolList symbols;
         std::unique_ptr<QWidget> area = std::make_unique<QWidget>();
-        MacroPanel* panel = new MacroPanel(area.get(), grid, symbols, folder.path());
+        MacroPanel* panel = new MacroPanel(area.get(), grid, symbols);
         QToolButton* mkrJa = panel->createMkrJa(area.get());
 
         Fixture() {
             area->resize(600, 520);
             mkrJa->move(560, 4);
-            panel->place({20, 20});
             area->show();
         }
         template <typename T>
@@ -65,7 +64,7 @@ class MacroPanelTest : public QObject {
         stamp(f.grid, 1, 10, 7);  // a resistor, smallest column 10 and row 7
         // At the first start there is no library: the start-up check found none to open, and
         // the one created now is writable.
-        f.panel->initialise(false, true);
+        f.panel->initialise(f.folder.path(), false, true);
         QVERIFY(std::filesystem::exists(f.folder.path() / "makrosb.mkr"));
         f.open();
         QVERIFY(f.panel->isVisible());
@@ -95,7 +94,7 @@ class MacroPanelTest : public QObject {
     void renamesAndDeletesThroughThePopUp() {
         Fixture f;
         stamp(f.grid, 4, 3, 3);
-        f.panel->initialise(false, false);
+        f.panel->initialise(f.folder.path(), false, false);
         f.open();
         f.storeDrawing();
         f.storeDrawing();
@@ -126,7 +125,7 @@ class MacroPanelTest : public QObject {
     void doubleClickStartsTheInsertionAndTheModesFollowTheMenu() {
         Fixture f;
         stamp(f.grid, 7, 20, 20);
-        f.panel->initialise(false, false);
+        f.panel->initialise(f.folder.path(), false, false);
         QAction deck("Makro überdecken"), misch("Makro einmischen");
         f.panel->attachMenuEntries(&deck, &misch);
         QVERIFY(deck.isChecked() && !misch.isChecked());
@@ -164,7 +163,7 @@ class MacroPanelTest : public QObject {
         Fixture f;
         stamp(f.grid, 4, 3, 3);
         std::ofstream(f.folder.path() / "makrosb.mkr") << "";
-        f.panel->initialise(false, true);
+        f.panel->initialise(f.folder.path(), false, true);
         f.open();
         QVERIFY(!f.panel->isVisible());
         QVERIFY(!f.mkrJa->isChecked());
@@ -173,7 +172,7 @@ class MacroPanelTest : public QObject {
 
         Fixture g;
         stamp(g.grid, 4, 3, 3);
-        g.panel->initialise(true, false);
+        g.panel->initialise(g.folder.path(), true, false);
         g.open();
         g.storeDrawing();
         QCOMPARE(dialogs->lastText(Kind::Error),
@@ -195,7 +194,7 @@ class MacroPanelTest : public QObject {
                        "gut")
                 << std::string(5, '\0');
         }
-        f.panel->initialise(false, false);
+        f.panel->initialise(f.folder.path(), false, false);
         f.open();
         QCOMPARE(f.list()->count(), 1);
         QCOMPARE(dialogs->count(Kind::Error), 1);
