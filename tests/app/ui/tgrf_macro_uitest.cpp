@@ -47,6 +47,8 @@ class TgrfMacroTest : public QObject {
     Q_OBJECT
   private slots:
     void storePreviewInsertRenameDelete() {
+        // The first start: the check finds no library to open; the one the panel creates is
+        // writable, so mkrJa opens the panel.
         MainWindow f;
         f.w().show();
         QVERIFY(std::filesystem::exists(f.folder.path() / "makrosb.mkr"));
