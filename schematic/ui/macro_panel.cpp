@@ -14,6 +14,7 @@
 #include <tuple>
 
 #include "platform/dialogs.h"
+#include "platform/qt_text.h"
 #include "schematic/text_file.h"
 #include "schematic/ui/macro_image.h"
 
@@ -39,10 +40,6 @@ const QString kFileProtected = QStringLiteral(
     "Die Funktion ist nicht verfügbar!\nDie Datei \"makrosb.mkr\" ist schreibgeschützt!\n"
     "Möglicherweise wurde das Programm direkt von CD kopiert\n"
     "Bitte Schreibschutz zunächst entfernen!");
-
-QString qText(const std::string& utf8) {
-    return QString::fromStdString(utf8);
-}
 
 // `mkrJa`: three small symbols stacked as on a sheet.
 QPixmap macroIcon() {
