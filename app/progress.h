@@ -32,6 +32,7 @@ inline constexpr std::int32_t kWindowCreationControls = 872;
 inline constexpr std::int32_t kStartupBegin = 876;  // 876..881: the start-up steps in order
 inline constexpr std::int32_t kStartupCaption = 877;
 inline constexpr std::int32_t kStartupCatalogue = 879;
+inline constexpr std::int32_t kStartupMacros = 880;
 inline constexpr std::int32_t kStartupEnd = 881;
 inline constexpr std::int32_t kCalculator = 995;
 inline constexpr std::int32_t kFormulaCollection = 996;

@@ -4,9 +4,10 @@
 #include <filesystem>
 #include <string_view>
 
+#include "schematic/macro_file.h"
+
 namespace volmira {
 
-inline constexpr std::string_view kMacroFileName = "makrosb.mkr";
 inline constexpr std::string_view kSettingsFileName = "Volmi300.gdt";
 
 struct FolderAccess {

@@ -42,6 +42,7 @@ Editor::Editor(SchematicGrid& grid, SchematicGrid& undoCopy, SymbolList& symbols
 void Editor::toolsOff() {
     rectangle_ = false;
     node_ = false;
+    macroOn_ = false;
     line_ = LineState::Aus;
     currentSymbol_ = 0;
     start_ = previousStart_ = Cell{};
@@ -55,6 +56,13 @@ void Editor::toolsOff() {
 void Editor::selectSymbol(int code) {
     toolsOff();
     currentSymbol_ = SymbolCatalogue::valid(code) ? code : 0;
+    track(lastPosition_);
+}
+
+void Editor::startMacro(const SymbolList& macro) {
+    toolsOff();
+    macro_ = macro;
+    macroOn_ = true;
     track(lastPosition_);
 }
 
@@ -80,13 +88,17 @@ void Editor::track(Pixel p) {
     lastPosition_ = clampToDrawing(p);
     const SymbolCatalogue& catalogue = SymbolCatalogue::instance();
     // The floating symbol is centred on the pointer and kept where the whole pattern fits.
-    const int columns = std::max(1, catalogue.width(currentSymbol_));
-    const int rows = std::max(1, catalogue.height(currentSymbol_));
+    const MacroExtent macro = macroOn_ ? macroExtent(macro_) : MacroExtent{};
+    const int columns = std::max(1, macroOn_ ? macro.columns : catalogue.width(currentSymbol_));
+    const int rows = std::max(1, macroOn_ ? macro.rows : catalogue.height(currentSymbol_));
     const Pixel corner = snapToCell({lastPosition_.x - columns * kPixelsPerCell / 2,
                                      lastPosition_.y - rows * kPixelsPerCell / 2});
+    // A macro wider than the drawing keeps its left or top edge in view.
     previews_.symbolTopLeft = {
-        std::clamp(corner.x, kPixelsPerCell, (kGridColumns - columns) * kPixelsPerCell),
-        std::clamp(corner.y, kPixelsPerCell, (kGridRows - rows) * kPixelsPerCell)};
+        std::clamp(corner.x, kPixelsPerCell,
+                   std::max(kPixelsPerCell, (kGridColumns - columns) * kPixelsPerCell)),
+        std::clamp(corner.y, kPixelsPerCell,
+                   std::max(kPixelsPerCell, (kGridRows - rows) * kPixelsPerCell))};
 
     const bool toolOn = rectangle_ || node_ || line_ != LineState::Aus;
     previews_.symbolVisible = !toolOn;
@@ -127,6 +139,7 @@ DrawingChanges Editor::mousePress(Pixel p, MouseButton button) {
     pressPosition_ = clampToDrawing(p);
     track(p);
 
+    if (left && macroOn_) return placeMacro();
     if (left && currentSymbol_ != 0 && !rectangle_ && line_ == LineState::Aus && !node_)
         return placeSymbol();
     if (right && currentSymbol_ != 0 && !previews_.markerVisible) {
@@ -160,6 +173,11 @@ DrawingChanges Editor::placeSymbol() {
     changes.changed = grid_ != undo_;
     changes.draw(currentSymbol_, at);
     return changes;
+}
+
+DrawingChanges Editor::placeMacro() {
+    undo_ = grid_;
+    return insertMacro(grid_, macro_, cellOfPixel(previews_.symbolTopLeft), macroMode_);
 }
 
 // A segment runs from its start cell up to the cell before its end: the end cell is either the

@@ -11,6 +11,7 @@
 #include "schematic/drawing_moves.h"
 #include "schematic/editor_geometry.h"
 #include "schematic/grid.h"
+#include "schematic/macro_insert.h"
 #include "schematic/symbol_list.h"
 #include "schematic/wire_tools.h"
 
@@ -43,6 +44,10 @@ class Editor {
     void startLine();
     void startNode();
     void toolsOff();
+    // Inserting a macro: tools off; then each left press inserts it with its column 2, row 2 at
+    // the cell under the floating preview, until another tool is chosen.
+    void startMacro(const SymbolList& macro);
+    void setMacroMode(MacroMode mode) { macroMode_ = mode; }
 
     // The drawing in mode 1.
     void mouseMove(Pixel p, bool leftDown);
@@ -58,6 +63,9 @@ class Editor {
     DrawingChanges newNetwork();
 
     int currentSymbol() const { return currentSymbol_; }
+    bool insertingMacro() const { return macroOn_; }
+    const SymbolList& macro() const { return macro_; }
+    MacroMode macroMode() const { return macroMode_; }
     LineState lineState() const { return line_; }
     bool rectangleOn() const { return rectangle_; }
     bool nodeOn() const { return node_; }
@@ -73,6 +81,7 @@ class Editor {
 
   private:
     DrawingChanges placeSymbol();
+    DrawingChanges placeMacro();
     DrawingChanges linePress(Pixel p, bool finish);
     DrawingChanges placeNode(Cell cell);
     void endLine();
@@ -89,6 +98,9 @@ class Editor {
     LineState line_ = LineState::Aus;
     bool rectangle_ = false;
     bool node_ = false;
+    bool macroOn_ = false;
+    SymbolList macro_;
+    MacroMode macroMode_ = MacroMode::Cover;
     bool leftDown_ = false;
     bool rightDown_ = false;
     Pixel pressPosition_;

@@ -14,6 +14,7 @@
 #include "app/ui/tgrf.h"
 #include "app/workspace.h"
 #include "schematic/ui/editor_controller.h"
+#include "schematic/ui/macro_panel.h"
 
 namespace volmira {
 
@@ -146,6 +147,10 @@ MainMenus buildMainMenus(Tgrf& window, EditorController& editor) {
                      &QAction::triggered, &window, &Tgrf::NeuesNetzwerk1Click);
     QObject::connect(addEntry(menus.drawing, "SchaltbildCheck1", "Schaltbild-Check"),
                      &QAction::triggered, &window, &Tgrf::SchaltbildCheck1Click);
+    menus.drawing->addSeparator();
+    editor.macroPanel()->attachMenuEntries(
+        addEntry(menus.drawing, "MakroDeck", "Makro überdecken"),
+        addEntry(menus.drawing, "MakroMisch", "Makro einmischen"));
 
     QMenu* modes = bar->addMenu("&Modus");
     modes->setObjectName("Modus");

@@ -44,6 +44,7 @@
 #include "schematic/ui/drawing_view.h"
 #include "schematic/ui/editor_controller.h"
 #include "schematic/ui/glyph_painter.h"
+#include "schematic/ui/macro_panel.h"
 
 namespace volmira {
 
@@ -243,8 +244,10 @@ void Tgrf::startupInitialisation(const std::filesystem::path& programFolder, Scr
     SymbolCatalogue::instance();
     ws_.grid.clear();
     ws_.undoCopy.clear();
-    // The defaults of the curve and option variables are set by their panels when created, the
-    // macro library by its panel.
+    // The defaults of the curve and option variables are set by their panels when created.
+    progressCode = progress::kStartupMacros;
+    editor_->macroPanel()->initialise(programFolder, ws_.folderAccess.readOnly,
+                                      ws_.folderAccess.macroFileUnavailable);
     progressCode = progress::kStartupEnd;
 }
 

@@ -10,6 +10,8 @@
 #include "schematic/ui/drawing_view.h"
 #include "schematic/ui/editor_side_bar.h"
 #include "schematic/ui/glyph_painter.h"
+#include "schematic/ui/macro_image.h"
+#include "schematic/ui/macro_panel.h"
 #include "schematic/ui/symbol_toolbar.h"
 
 namespace volmira {
@@ -50,7 +52,8 @@ EditorController::EditorController(DrawingView* view, Workspace& workspace, QWid
       editor_(workspace.grid, workspace.undoCopy, workspace.symbols),
       toolbar_(new SymbolToolbar(toolbarFrame)),
       sideBar_(new EditorSideBar(sideBarFrame)),
-      previews_(view) {
+      previews_(view),
+      macroPanel_(new MacroPanel(sideBarFrame->parentWidget(), workspace.grid, workspace.symbols)) {
     // Every handler runs guarded: no exception may cross the emission of the signal.
     connect(view_, &DrawingView::pressed, this,
             handlerSlot(progress::kMouseDown,
@@ -79,6 +82,14 @@ EditorController::EditorController(DrawingView* view, Workspace& workspace, QWid
             handlerSlot(progress::kNetworkMove, [this](QPoint p) { LirebildMouseDown(p); }));
     connect(sideBar_->newNetworkButton(), &QToolButton::clicked, this,
             handlerSlot(progress::kNewNetwork, [this](bool) { NwNeuClick(); }));
+
+    addToToolFrame(sideBarFrame, macroPanel_->createMkrJa(sideBarFrame), true);
+    connect(macroPanel_, &MacroPanel::insertionStarted, this,
+            handlerSlot(progress::kSymbolChoice,
+                        [this](const SymbolList& macro) { startMacro(macro); }));
+    connect(macroPanel_, &MacroPanel::modeChanged, this,
+            [this](MacroMode mode) { editor_.setMacroMode(mode); });
+    connect(this, &EditorController::toolsSwitchedOff, macroPanel_, &MacroPanel::endInsertion);
     showPreviews();
 }
 
@@ -100,7 +111,18 @@ void EditorController::paint(const DrawingChanges& changes) {
 }
 
 void EditorController::showPreviews() {
-    previews_.show(editor_.previews(), editor_.currentSymbol(), style());
+    if (editor_.insertingMacro())
+        previews_.showMacro(editor_.previews(), macroImage_);
+    else
+        previews_.show(editor_.previews(), editor_.currentSymbol(), style());
+}
+
+void EditorController::startMacro(const SymbolList& macro) {
+    editor_.startMacro(macro);
+    toolbar_->pressSymbol(0);
+    emit toolsSwitchedOff();
+    macroImage_ = QPixmap::fromImage(macroImage(macro));
+    showPreviews();
 }
 
 void EditorController::SymWahl(int code) {

@@ -1,9 +1,10 @@
 #pragma once
 // The drawing editor in the window: routes the mouse events of `Bild1` in mode 1 to the editor,
 // paints what changed with the glyph painter, keeps the previews over the drawing in place and
-// runs the toolbar `MausPal1` and the side bar `MausPalSenk`. In modes 2 and 3 it only shows
-// the hand over clickable cells.
+// runs the toolbar `MausPal1` and the side bar `MausPalSenk` with the macro panel that its
+// button `mkrJa` opens. In modes 2 and 3 it only shows the hand over clickable cells.
 #include <QObject>
+#include <QPixmap>
 #include <QPoint>
 
 #include "app/workspace.h"
@@ -14,19 +15,22 @@ namespace volmira {
 
 class DrawingView;
 class EditorSideBar;
+class MacroPanel;
 class SymbolToolbar;
 
 class EditorController : public QObject {
     Q_OBJECT
   public:
-    // Fills the two frames with the buttons; the drawing, undo copy, list, confirmed component
-    // records and working mode come from the workspace.
+    // Fills the two frames with the buttons; the macro panel lies over the side bar's parent.
+    // The drawing, undo copy, list, confirmed component records and working mode come from the
+    // workspace.
     EditorController(DrawingView* view, Workspace& workspace, QWidget* toolbarFrame,
                      QWidget* sideBarFrame, QObject* parent = nullptr);
 
     Editor& editor() { return editor_; }
     SymbolToolbar* toolbar() const { return toolbar_; }
     EditorSideBar* sideBar() const { return sideBar_; }
+    MacroPanel* macroPanel() const { return macroPanel_; }
     const EditorPreviewWidgets& previewWidgets() const { return previews_; }
 
   public slots:
@@ -59,6 +63,8 @@ class EditorController : public QObject {
     void MausBeweg(QPoint pixel, Qt::MouseButtons buttons);
     void MausTasteUp(QPoint pixel, Qt::MouseButton button);
     void chooseTool(void (Editor::*start)(), int button);
+    // A macro from the panel: tools off, then each press inserts it.
+    void startMacro(const SymbolList& macro);
     bool drawingMode() const;
     GlyphStyle style() const;
     void paint(const DrawingChanges& changes);
@@ -70,6 +76,8 @@ class EditorController : public QObject {
     SymbolToolbar* toolbar_;
     EditorSideBar* sideBar_;
     EditorPreviewWidgets previews_;
+    MacroPanel* macroPanel_;
+    QPixmap macroImage_;  // the floating preview of the macro being inserted
 };
 
 }  // namespace volmira

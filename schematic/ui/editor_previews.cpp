@@ -14,6 +14,9 @@ QLabel* previewLabel(QWidget* drawing, const char* name) {
     return label;
 }
 
+// What `hbi` shows while a macro is being inserted, in place of a symbol code.
+constexpr int kMacroPreview = -2;
+
 QPoint toPoint(Pixel p) {
     return {p.x, p.y};
 }
@@ -74,7 +77,21 @@ void EditorPreviewWidgets::show(const EditorPreviews& previews, int symbol, Glyp
     }
     hbi_->move(toPoint(previews.symbolTopLeft) - QPoint(2, 2));
     hbi_->setVisible(previews.symbolVisible && symbol != 0);
+    showToolPreviews(previews, style);
+}
 
+void EditorPreviewWidgets::showMacro(const EditorPreviews& previews, const QPixmap& macro) {
+    if (hbiSymbol_ != kMacroPreview || hbi_->pixmap().cacheKey() != macro.cacheKey()) {
+        hbiSymbol_ = kMacroPreview;
+        hbi_->setPixmap(macro);
+        hbi_->setFixedSize(macro.size());
+    }
+    hbi_->move(toPoint(previews.symbolTopLeft) - QPoint(2, 2));
+    hbi_->setVisible(previews.symbolVisible);
+    showToolPreviews(previews, {});
+}
+
+void EditorPreviewWidgets::showToolPreviews(const EditorPreviews& previews, GlyphStyle style) {
     zQuad_->move(toPoint(cellBoxTopLeft(previews.markerCell)));
     zQuad_->setVisible(previews.markerVisible);
 

@@ -26,6 +26,8 @@ class EditorPreviewWidgets {
     // Places and shows the controls as the editor's previews say; `symbol` is the code the
     // floating preview shows (0: none).
     void show(const EditorPreviews& previews, int symbol, GlyphStyle style);
+    // While a macro is being inserted, the floating preview shows the macro's image.
+    void showMacro(const EditorPreviews& previews, const QPixmap& macro);
     // Outside the drawing mode none of them is shown.
     void hideAll();
 
@@ -35,6 +37,9 @@ class EditorPreviewWidgets {
     QLabel* eckbild() const { return eckbild_; }
 
   private:
+    // The marker, the rubber band and the corner preview.
+    void showToolPreviews(const EditorPreviews& previews, GlyphStyle style);
+
     QLabel* hbi_;
     QLabel* zQuad_;
     RubberBand* rEck_;
