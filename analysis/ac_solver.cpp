@@ -443,8 +443,11 @@ void AcSolver::shortenMeshRows() {
         std::swap_ranges(&a[k * s], &a[(k + 1) * s], &a[best * s]);
         std::swap_ranges(&inverse[k * s], &inverse[(k + 1) * s], &inverse[best * s]);
         const double pivot = a[k * s + k];
-        scaleRow(&a[k * s], &a[k * s], 1 / pivot, s);
-        scaleRow(&inverse[k * s], &inverse[k * s], 1 / pivot, s);
+        const double inversePivot = 1 / pivot;
+        for (int c = 0; c < s; ++c) {
+            a[k * s + c] *= inversePivot;
+            inverse[k * s + c] *= inversePivot;
+        }
         for (int i = 0; i < m; ++i) {
             const double factor = a[i * s + k];
             if (i == k || factor == 0) continue;

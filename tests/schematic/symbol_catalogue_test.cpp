@@ -15,8 +15,9 @@ TEST(SymbolCatalogue, PatternsFitTheirSizeAndUseOnlyTheCellVocabulary) {
     for (int code = 0; code < kSymbolCodeCount; ++code) {
         SCOPED_TRACE(code);
         const auto& pattern = c[code].pattern;
-        if (!pattern.empty())
+        if (!pattern.empty()) {
             EXPECT_EQ(static_cast<int>(pattern.size()), c.height(code) * c.width(code));
+        }
         for (char cell : pattern) EXPECT_NE(kVocabulary.find(cell), std::string_view::npos) << cell;
         EXPECT_GE(c[code].rightClickSuccessor, 0);
         EXPECT_LT(c[code].rightClickSuccessor, kSymbolCodeCount);
