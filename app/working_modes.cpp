@@ -55,6 +55,13 @@ void WorkingModes::withdrawResultModes() {
     if (working_ == kModeDrawing) level_ = 1;
 }
 
+ModeSwitch WorkingModes::confirmValues(bool wereConfirmed) {
+    valuesUnchanged_ = true;
+    if (working_ != kModeGraphic) return enable(kModeGraphic, kModeSingleFrequency);
+    if (!wereConfirmed) return enable(kModeGraphic, kModeGraphic);
+    return {};
+}
+
 ModeSwitch WorkingModes::switchTo(int m) {
     ModeSwitch s;
     if (m == working_ || m < kModeDrawing || m > kModeGraphic) return s;

@@ -55,6 +55,10 @@ class WorkingModes {
     bool drawingChanged();
     // A press on the drawing in mode 1 withdraws modes 2 to 4 at once (no switch).
     void withdrawResultModes();
+    // The values were confirmed (`wereConfirmed`: they were before the last edit). Going from
+    // mode 2 to 3 needs no new calculation now; outside the graphic mode all modes open and the
+    // single-frequency mode follows, in it the modes that editing withdrew come back.
+    ModeSwitch confirmValues(bool wereConfirmed);
 
     // The plain change of mode with the work it asks for.
     ModeSwitch switchTo(int mode);

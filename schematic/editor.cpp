@@ -297,18 +297,6 @@ DrawingChanges Editor::moveDrawing(MoveDirection direction, std::span<Component>
     return rebuiltSince(before);
 }
 
-DrawingChanges Editor::newNetwork() {
-    DrawingChanges changes;
-    changes.changed = !grid_.empty();
-    undo_ = grid_;
-    grid_.clear();
-    symbols_.clear();
-    toolsOff();
-    track(lastPosition_);
-    changes.repaintAll = true;
-    return changes;
-}
-
 bool showsHandCursor(const SchematicGrid& grid, int workingMode, Pixel p) {
     const Cell c = cellOfPixel(p);
     const char ch = grid.at(c.column, c.row);

@@ -60,7 +60,6 @@ class Editor {
     // Moves the drawing and the cells of the confirmed component records; nothing changes when
     // something would leave the grid.
     DrawingChanges moveDrawing(MoveDirection direction, std::span<Component> records);
-    DrawingChanges newNetwork();
 
     int currentSymbol() const { return currentSymbol_; }
     bool insertingMacro() const { return macroOn_; }

@@ -8,11 +8,11 @@
 #include <algorithm>
 
 #include "analysis/hit_test.h"
+#include "analysis/ui/calculation_model.h"
 #include "analysis/ui/decimal_field.h"
 #include "analysis/ui/network_highlight.h"
 #include "analysis/value_text.h"
 #include "app/progress.h"
-#include "app/workspace.h"
 #include "platform/dialogs.h"
 #include "platform/failure_handling.h"
 #include "platform/qt_text.h"
@@ -49,8 +49,8 @@ constexpr std::array<std::array<int, 5>, 3> kGroups = {
 
 }  // namespace
 
-ResultsPanel::ResultsPanel(Workspace& workspace, DrawingView& drawing, QWidget* parent)
-    : QWidget(parent), ws_(workspace), drawing_(drawing) {
+ResultsPanel::ResultsPanel(CalculationModel& model, DrawingView& drawing, QWidget* parent)
+    : QWidget(parent), model_(model), drawing_(drawing) {
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(6, 6, 6, 6);
     grid->setHorizontalSpacing(6);
@@ -102,6 +102,10 @@ ResultsPanel::ResultsPanel(Workspace& workspace, DrawingView& drawing, QWidget* 
             handlerSlot(kProgressFieldExit, [this](QLineEdit* field) { ParFeldExit(field); }));
     connect(dcButton_, &QPushButton::clicked, this,
             handlerSlot(kProgressDcButton, [this](bool) { GleichSpgClick(); }));
+    connect(&model_, &CalculationModel::resultsChanged, this, [this] {
+        redrawMarks();
+        showSelected();
+    });
 
     showInputFields();
     networkAnalysed();
@@ -110,7 +114,7 @@ ResultsPanel::ResultsPanel(Workspace& workspace, DrawingView& drawing, QWidget* 
 ResultsPanel::~ResultsPanel() = default;
 
 void ResultsPanel::networkAnalysed() {
-    dcButton_->setVisible(!ws_.calculation.network().hasReactiveComponents());
+    dcButton_->setVisible(!model_.network().hasReactiveComponents());
     marked_ = 0;
 }
 
@@ -124,29 +128,27 @@ void ResultsPanel::calculateAfterConfirmation() {
 }
 
 void ResultsPanel::calculate() {
-    if (ws_.calculation.network().branchCount < 1) return;
-    if (selected_ < 1 || selected_ > ws_.calculation.network().branchCount) selected_ = 1;
+    if (model_.network().branchCount < 1) return;
+    if (selected_ < 1 || selected_ > model_.network().branchCount) selected_ = 1;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     clearFields();
     progressCode = progress::kSolver;
-    const SolveStatus status = ws_.calculation.solve();
+    const SolveStatus status = model_.solve();
     ++solveCount_;
-    redrawMarks();
-    showSelected();
     QApplication::restoreOverrideCursor();
     if (const std::string_view text = status.message(); !text.empty())
         dialogs().error(window(), qText(text));
 }
 
 void ResultsPanel::drawingPressed(QPoint pixel) {
-    const int branch = hitAtPixel(ws_.calculation.network(), pixel.x(), pixel.y()).branch;
+    const int branch = hitAtPixel(model_.network(), pixel.x(), pixel.y()).branch;
     if (branch != 0) selected_ = branch;
     if (!graphicModeActive()) markBranch(selected_);
     showSelected();
 }
 
 void ResultsPanel::markBranch(int branch) {
-    const Network& network = ws_.calculation.network();
+    const Network& network = model_.network();
     marked_ = branch >= 1 && branch <= network.branchCount ? branch : 0;
     drawing_.setMark(DrawingView::Mark::Branch,
                      marked_ ? branchMarkBoxes(network.branch(marked_)) : std::vector<QRect>{});
@@ -157,16 +159,16 @@ void ResultsPanel::removeBranchMark() {
 }
 
 void ResultsPanel::showInputFields() {
-    frequency_->setText(QString::fromStdString(ws_.fields.fqEinzel));
-    voltage_->setText(QString::fromStdString(ws_.fields.spEingabe));
+    frequency_->setText(QString::fromStdString(model_.fields().fqEinzel));
+    voltage_->setText(QString::fromStdString(model_.fields().spEingabe));
 }
 
 void ResultsPanel::reformatInputFields() {
-    // The workspace keeps the texts the fields show, so both are written.
-    if (auto f = parseValue(ws_.fields.fqEinzel))
-        ws_.fields.fqEinzel = formatValue(kUnitHertz, kInputDigits, *f);
-    if (auto ue = parseValue(ws_.fields.spEingabe))
-        ws_.fields.spEingabe = formatValue(kUnitVolt, kInputDigits, *ue);
+    // The model keeps the texts the fields show, so both are written.
+    if (auto f = parseValue(model_.fields().fqEinzel))
+        model_.fields().fqEinzel = formatValue(kUnitHertz, kInputDigits, *f);
+    if (auto ue = parseValue(model_.fields().spEingabe))
+        model_.fields().spEingabe = formatValue(kUnitVolt, kInputDigits, *ue);
     showInputFields();
 }
 
@@ -176,11 +178,11 @@ void ResultsPanel::acceptPendingInputs() {
 }
 
 bool ResultsPanel::fieldPending(const QLineEdit* field) const {
-    // Only what the user typed: a text set by the program is the workspace's already.
+    // Only what the user typed: a text set by the program is the model's already.
     if (!field->isModified()) return false;
     const std::string text = field->text().toStdString();
-    if (field == frequency_) return text != ws_.fields.fqEinzel;
-    return field == voltage_ && text != ws_.fields.spEingabe;
+    if (field == frequency_) return text != model_.fields().fqEinzel;
+    return field == voltage_ && text != model_.fields().spEingabe;
 }
 
 void ResultsPanel::ParFeldExit(QLineEdit* field) {
@@ -195,32 +197,35 @@ void ResultsPanel::ParFeldExit(QLineEdit* field) {
 
 void ResultsPanel::GleichSpgClick() {
     progressCode = kProgressDcButton;
-    emit modesRequested(kModeSingleFrequency, kModeSingleFrequency);
+    emit singleFrequencyRequested();
     frequency_->setText(QStringLiteral("0"));
     acceptFrequency(true);
 }
 
 void ResultsPanel::acceptFrequency(bool calculateAfterwards) {
-    const InputAcceptance taken = ws_.calculation.acceptFrequency(frequency_->text().toStdString());
+    const InputAcceptance taken =
+        model_.calculation().acceptFrequency(frequency_->text().toStdString());
     // The field shows what holds before the message box takes the focus from it, so that
     // leaving the field finds nothing more to accept.
-    ws_.fields.fqEinzel = ws_.calculation.frequencyText();
-    frequency_->setText(qText(ws_.fields.fqEinzel));
+    model_.fields().fqEinzel = model_.calculation().frequencyText();
+    frequency_->setText(qText(model_.fields().fqEinzel));
     if (!taken.accepted) showMessage(qText(taken.message));
-    if (taken.accepted && calculateAfterwards && !confirming_ && ws_.calculation.valuesConfirmed())
+    if (taken.accepted && calculateAfterwards && !confirming_ &&
+        model_.calculation().valuesConfirmed())
         calculate();
 }
 
 void ResultsPanel::acceptVoltage() {
-    const InputAcceptance taken = ws_.calculation.acceptVoltage(voltage_->text().toStdString());
-    ws_.fields.spEingabe = ws_.calculation.voltageText();
-    voltage_->setText(qText(ws_.fields.spEingabe));
+    const InputAcceptance taken =
+        model_.calculation().acceptVoltage(voltage_->text().toStdString());
+    model_.fields().spEingabe = model_.calculation().voltageText();
+    voltage_->setText(qText(model_.fields().spEingabe));
     if (!taken.accepted) showMessage(qText(taken.message));
-    if (taken.accepted && !confirming_ && ws_.calculation.valuesConfirmed()) calculate();
+    if (taken.accepted && !confirming_ && model_.calculation().valuesConfirmed()) calculate();
 }
 
 void ResultsPanel::showSelected() {
-    const auto texts = resultFieldTexts(ws_.calculation.quantities(selected_), displayDigits_);
+    const auto texts = resultFieldTexts(model_.calculation().quantities(selected_), displayDigits_);
     for (int slot = 0; slot < kQuantityCount; ++slot)
         fields_[std::size_t(slot)]->setText(QString::fromStdString(texts[std::size_t(slot)]));
 }
@@ -233,12 +238,12 @@ void ResultsPanel::redrawMarks() {
     if (graphicModeActive()) return;
     // The whole drawing is painted again with the source as AC or DC source: painting the
     // source's box alone would wipe wires that reach into it.
-    drawing_.showSymbols(ws_.symbols, GlyphStyle{ws_.calculation.directVoltage(), false});
+    drawing_.showSymbols(model_.symbols(), GlyphStyle{model_.calculation().directVoltage(), false});
     markBranch(selected_);
 }
 
 bool ResultsPanel::graphicModeActive() const {
-    return ws_.modes.workingMode() == kModeGraphic;
+    return model_.graphicModeActive();
 }
 
 void ResultsPanel::showMessage(const QString& text) {

@@ -13,14 +13,15 @@ class QPushButton;
 
 namespace volmira {
 
+class CalculationModel;
 class DecimalFieldFilter;
 class DrawingView;
-struct Workspace;
 
 class ResultsPanel : public QWidget {
     Q_OBJECT
   public:
-    ResultsPanel(Workspace& workspace, DrawingView& drawing, QWidget* parent = nullptr);
+    // Shows the selected branch after every solve of the model.
+    ResultsPanel(CalculationModel& model, DrawingView& drawing, QWidget* parent = nullptr);
     ~ResultsPanel() override;
 
     QLineEdit* field(int slot) const { return fields_[std::size_t(slot)]; }  // Elfeld<slot>
@@ -53,12 +54,12 @@ class ResultsPanel : public QWidget {
     void redrawMarks();
     // Leaving single-frequency mode: the branch mark goes from the drawing.
     void removeBranchMark();
-    // The four input fields of the workspace were replaced (new network, file loaded).
+    // The input fields of the model were replaced (new network, file loaded).
     void showInputFields();
     // Leaving the graphic mode: the two fields are written again by the value formatter.
     void reformatInputFields();
     // A field typed into and not accepted yet (a button that takes no focus was pressed) is
-    // accepted now, so that the workspace holds what the fields show.
+    // accepted now, so that the model holds what the fields show.
     void acceptPendingInputs();
 
     // Handlers: a field is accepted (Enter or leaving it), the DC button.
@@ -66,11 +67,11 @@ class ResultsPanel : public QWidget {
     void GleichSpgClick();
 
   signals:
-    // Enable the modes up to `level` and switch to `mode` (the DC button asks for (3, 3)).
-    void modesRequested(int level, int mode);
+    // The DC button: modes up to the single-frequency mode, and that mode.
+    void singleFrequencyRequested();
 
   private:
-    // The user typed a text into the field that the workspace does not hold yet.
+    // The user typed a text into the field that the model does not hold yet.
     bool fieldPending(const QLineEdit* field) const;
     void acceptFrequency(bool calculateAfterwards);
     void acceptVoltage();
@@ -80,7 +81,7 @@ class ResultsPanel : public QWidget {
     bool graphicModeActive() const;
     void showMessage(const QString& text);
 
-    Workspace& ws_;
+    CalculationModel& model_;
     DrawingView& drawing_;
     int selected_ = 1;
     int marked_ = 0;

@@ -9,11 +9,11 @@
 #include <algorithm>
 
 #include "analysis/hit_test.h"
+#include "analysis/ui/calculation_model.h"
 #include "analysis/ui/e12_picker.h"
 #include "analysis/ui/network_highlight.h"
 #include "analysis/value_text.h"
 #include "app/progress.h"
-#include "app/workspace.h"
 #include "platform/dialogs.h"
 #include "platform/failure_handling.h"
 #include "platform/qt_text.h"
@@ -105,9 +105,9 @@ void ValueList::mousePressEvent(QMouseEvent* event) {
     QTableWidget::mousePressEvent(event);
 }
 
-ValueEntryPanel::ValueEntryPanel(Workspace& workspace, DrawingView& drawing, E12Picker& picker,
+ValueEntryPanel::ValueEntryPanel(CalculationModel& model, DrawingView& drawing, E12Picker& picker,
                                  QWidget* parent)
-    : QWidget(parent), ws_(workspace), drawing_(drawing), picker_(picker) {
+    : QWidget(parent), model_(model), drawing_(drawing), picker_(picker) {
     list_ = new ValueList(this);
 
     pickerButton_ = new QPushButton(QStringLiteral("E12..."), this);
@@ -156,7 +156,7 @@ ValueEntryPanel::ValueEntryPanel(Workspace& workspace, DrawingView& drawing, E12
 }
 
 void ValueEntryPanel::rebuildList() {
-    const Network& network = ws_.calculation.network();
+    const Network& network = model_.network();
     const int count = std::min(network.componentCount, kMaxComponents);
     list_->commitOpenEditor();
     const QSignalBlocker block(list_);
@@ -177,11 +177,8 @@ bool ValueEntryPanel::storeRow(int row) {
     if (row < 0 || row >= list_->rowCount()) return true;
     QTableWidgetItem* cell = list_->item(row, 1);
     if (!cell) return true;
-    bool changed = false;
-    const StoreResult result =
-        ws_.calculation.storeValue(row + 1, cell->text().toStdString(), changed);
-    if (changed) ws_.modes.setValuesUnchanged(false);
-    const Component& component = ws_.calculation.network().component(row + 1);
+    const StoreResult result = model_.storeValue(row + 1, cell->text().toStdString());
+    const Component& component = model_.network().component(row + 1);
     switch (result) {
         case StoreResult::Unchanged:
             return true;
@@ -197,7 +194,7 @@ bool ValueEntryPanel::storeRow(int row) {
 }
 
 void ValueEntryPanel::highlightComponent(int component) {
-    const Network& network = ws_.calculation.network();
+    const Network& network = model_.network();
     marked_ = component >= 1 && component <= std::min(network.componentCount, kMaxComponents)
                   ? component
                   : 0;
@@ -217,7 +214,7 @@ void ValueEntryPanel::removeComponentMark() {
 void ValueEntryPanel::drawingPressed(QPoint pixel) {
     list_->commitOpenEditor();
     storeRow(list_->currentRow());
-    const int component = hitAtPixel(ws_.calculation.network(), pixel.x(), pixel.y()).component;
+    const int component = hitAtPixel(model_.network(), pixel.x(), pixel.y()).component;
     if (component == 0) return;
     highlightComponent(component);
     {
@@ -231,8 +228,8 @@ void ValueEntryPanel::drawingPressed(QPoint pixel) {
 
 void ValueEntryPanel::TasteDownBtWertefeld(int key) {
     progressCode = kProgressListKeyDown;
-    if (ws_.modes.workingMode() == kModeGraphic && ws_.calculation.valuesConfirmed()) {
-        ws_.calculation.withdrawConfirmation();
+    if (model_.graphicModeActive() && model_.calculation().valuesConfirmed()) {
+        model_.calculation().withdrawConfirmation();
         emit resultModesWithdrawn();
     }
     if (isStoreKey(key)) storeRow(list_->currentRow());
@@ -253,8 +250,7 @@ void ValueEntryPanel::BtListeSelectCell(int row) {
 void ValueEntryPanel::E12EinClick() {
     const int component = currentComponent();
     std::optional<E12Kind> kind;
-    if (component != 0)
-        kind = e12KindForComponentName(ws_.calculation.network().component(component).name);
+    if (component != 0) kind = e12KindForComponentName(model_.network().component(component).name);
     picker_.open(kind.value_or(E12Kind::Resistor));
 }
 
@@ -264,7 +260,7 @@ void ValueEntryPanel::pickerCellClicked(E12Kind, int, int, double value) {
     const int component = currentComponent();
     if (component == 0) return;
     const int row = component - 1;
-    const int unit = unitCodeForComponentName(ws_.calculation.network().component(component).name);
+    const int unit = unitCodeForComponentName(model_.network().component(component).name);
     list_->commitOpenEditor();
     list_->item(row, 1)->setText(qText(formatValue(unit, kStoredValueDigits, value)));
     flashCell(row);
@@ -275,21 +271,15 @@ bool ValueEntryPanel::BauteilOkayClick() {
     progressCode = kProgressConfirm;
     list_->commitOpenEditor();
     if (!storeRow(list_->currentRow())) return false;
-    const bool wasConfirmed = ws_.calculation.valuesConfirmed();
+    const bool wereConfirmed = model_.calculation().valuesConfirmed();
     // The sums come first, so that whatever the mode change calculates uses the new values.
-    if (auto problem = ws_.calculation.confirmValues()) {
+    if (auto problem = model_.calculation().confirmValues()) {
         showMessage(problem->message);
         list_->setCurrentCell(problem->component - 1, 1);
         return false;
     }
     removeComponentMark();
-    const bool graphic = ws_.modes.workingMode() == kModeGraphic;
-    ws_.modes.setValuesUnchanged(true);
-    if (!graphic)
-        emit modesRequested(kModeGraphic, kModeSingleFrequency);
-    else if (!wasConfirmed)
-        emit modesRequested(kModeGraphic, kModeGraphic);  // give back what editing withdrew
-    emit valuesConfirmed();
+    emit valuesConfirmed(wereConfirmed);
     return true;
 }
 
@@ -311,7 +301,7 @@ void ValueEntryPanel::layoutChildren() {
 
 int ValueEntryPanel::currentComponent() const {
     const int row = list_->currentRow();
-    const int count = std::min(ws_.calculation.network().componentCount, kMaxComponents);
+    const int count = std::min(model_.network().componentCount, kMaxComponents);
     return row >= 0 && row < count ? row + 1 : 0;
 }
 

@@ -12,9 +12,9 @@ class QPushButton;
 
 namespace volmira {
 
+class CalculationModel;
 class DrawingView;
 class E12Picker;
-struct Workspace;
 
 // The cell editor's keys: a typed "." becomes ","; Enter and the cursor keys up and down end
 // the edit and are reported, so that the row is stored.
@@ -55,7 +55,7 @@ class ValueEntryPanel : public QWidget {
   public:
     // The drawing `Bild1` carries the component mark; the picker is shared with the parameter
     // mode, which listens to it on its own.
-    ValueEntryPanel(Workspace& workspace, DrawingView& drawing, E12Picker& picker,
+    ValueEntryPanel(CalculationModel& model, DrawingView& drawing, E12Picker& picker,
                     QWidget* parent = nullptr);
 
     ValueList* list() const { return list_; }
@@ -91,13 +91,12 @@ class ValueEntryPanel : public QWidget {
     bool BauteilOkayClick();
 
   signals:
-    // Enable the modes up to `level` and switch to `mode` ((4, 3) after the confirmation).
-    void modesRequested(int level, int mode);
     // Values were edited while the graphic mode is active: modes 3 and 4 stay unavailable until
     // the values are confirmed again.
     void resultModesWithdrawn();
-    // The values are confirmed and summed per branch; the first calculation is due.
-    void valuesConfirmed();
+    // The values are confirmed and summed per branch (`wereConfirmed`: they were before, so the
+    // graphic mode keeps its modes); the modes follow and the first calculation is due.
+    void valuesConfirmed(bool wereConfirmed);
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -108,7 +107,7 @@ class ValueEntryPanel : public QWidget {
     void flashCell(int row);
     void showMessage(const std::string& text);
 
-    Workspace& ws_;
+    CalculationModel& model_;
     DrawingView& drawing_;
     E12Picker& picker_;
     int marked_ = 0;

@@ -19,6 +19,7 @@
 #include <algorithm>
 
 #include "analysis/schematic_check.h"
+#include "analysis/ui/calculation_model.h"
 #include "analysis/ui/e12_picker.h"
 #include "analysis/ui/results_panel.h"
 #include "analysis/ui/value_entry_panel.h"
@@ -121,8 +122,11 @@ Tgrf::Tgrf(Workspace& workspace, QWidget* parent) : QMainWindow(parent), ws_(wor
     }
 
     // The drawing tools of mode 1 fill the tool bars of `tafel1`.
-    editor_ = new EditorController(drawingView_, ws_, drawingPanel_->mausPal1(),
-                                   drawingPanel_->mausPalSenk(), this);
+    editor_ = new EditorController(
+        drawingView_,
+        {ws_.grid, ws_.undoCopy, ws_.symbols, [this] { return ws_.calculation.confirmedRecords(); },
+         [this] { return ws_.calculation.directVoltage(); }},
+        drawingPanel_->mausPal1(), drawingPanel_->mausPalSenk(), this);
     drawingPanel_->setEditor(editor_);
     menus_ = buildMainMenus(*this, *editor_);
     topBar_ = buildTopBar(*this, ws_);
@@ -174,20 +178,25 @@ void Tgrf::buildValuePanels() {
     connect(picker_, &E12Picker::opened, this, guardedSlot([this] {
                 picker_->fitInto(QRect(-content_->pos(), formScroll_->viewport()->size()));
             }));
-    valueEntry_ = new ValueEntryPanel(ws_, *drawingView_, *picker_);
+    model_ = new CalculationModel(ws_.calculation, ws_.fields, ws_.symbols, this);
+    valueEntry_ = new ValueEntryPanel(*model_, *drawingView_, *picker_);
     componentPanel_->setValueEntry(valueEntry_);
-    results_ = new ResultsPanel(ws_, *drawingView_);
+    results_ = new ResultsPanel(*model_, *drawingView_);
     // Until the display-digits setting is read from the settings file.
     results_->setDisplayDigits(5);
     resultsPanel_->setResults(results_);
 
-    const auto enable = guardedSlot([this](int level, int mode) { enableModes(level, mode); });
-    connect(valueEntry_, &ValueEntryPanel::modesRequested, this, enable);
-    connect(results_, &ResultsPanel::modesRequested, this, enable);
+    connect(model_, &CalculationModel::valuesChanged, this,
+            [this] { ws_.modes.setValuesUnchanged(false); });
+    connect(valueEntry_, &ValueEntryPanel::valuesConfirmed, this,
+            guardedSlot([this](bool wereConfirmed) {
+                applyModeSwitch(ws_.modes.confirmValues(wereConfirmed));
+                results_->calculateAfterConfirmation();
+            }));
     connect(valueEntry_, &ValueEntryPanel::resultModesWithdrawn, this,
             guardedSlot([this] { enableModes(kModeComponents, ws_.modes.workingMode()); }));
-    connect(valueEntry_, &ValueEntryPanel::valuesConfirmed, results_,
-            guardedSlot([this] { results_->calculateAfterConfirmation(); }));
+    connect(results_, &ResultsPanel::singleFrequencyRequested, this,
+            guardedSlot([this] { enableModes(kModeSingleFrequency, kModeSingleFrequency); }));
 }
 
 void Tgrf::buildScreenWarning(QWidget* content, ScreenSize screen) {
@@ -373,6 +382,8 @@ void Tgrf::applyModeSwitch(const ModeSwitch& change) {
     if (!change.happened) return;
 
     picker_->close();
+    model_->setGraphicModeActive(change.to == kModeGraphic);
+    editor_->setWorkingMode(change.to);
     if (change.layoutDrawingArea) {
         hideNamedControls({"Mauspal2", "sw9", "ngueltpan", "Pfeilpan", "REck", "darlinie",
                            "ortlinie", "Quadrat", "yblock", "GruppeOben", "OrtScroll"});

@@ -19,6 +19,7 @@ class QScrollArea;
 
 namespace volmira {
 
+class CalculationModel;
 class DrawingView;
 class E12Picker;
 class EditorController;
@@ -146,6 +147,7 @@ class Tgrf : public QMainWindow {
     DrawingView* drawingView_ = nullptr;
     EditorController* editor_ = nullptr;
     E12Picker* picker_ = nullptr;
+    CalculationModel* model_ = nullptr;
     ValueEntryPanel* valueEntry_ = nullptr;
     ResultsPanel* results_ = nullptr;
     HintImage* hints_ = nullptr;

@@ -18,6 +18,9 @@ namespace volmira {
 
 namespace {
 
+// The working modes are numbered by the window; the editor draws in the first.
+constexpr int kDrawingMode = 1;
+
 MouseButton editorButton(Qt::MouseButton button) {
     switch (button) {
         case Qt::LeftButton:
@@ -44,16 +47,16 @@ class WaitCursor {
 
 }  // namespace
 
-EditorController::EditorController(DrawingView* view, Workspace& workspace, QWidget* toolbarFrame,
+EditorController::EditorController(DrawingView* view, EditedDrawing drawing, QWidget* toolbarFrame,
                                    QWidget* sideBarFrame, QObject* parent)
     : QObject(parent),
       view_(view),
-      ws_(workspace),
-      editor_(workspace.grid, workspace.undoCopy, workspace.symbols),
+      drawing_(std::move(drawing)),
+      editor_(drawing_.grid, drawing_.undoCopy, drawing_.symbols),
       toolbar_(new SymbolToolbar(toolbarFrame)),
       sideBar_(new EditorSideBar(sideBarFrame)),
       previews_(view),
-      macroPanel_(new MacroPanel(sideBarFrame->parentWidget(), workspace.grid, workspace.symbols)) {
+      macroPanel_(new MacroPanel(sideBarFrame->parentWidget(), drawing_.grid, drawing_.symbols)) {
     // Every handler runs guarded: no exception may cross the emission of the signal.
     connect(view_, &DrawingView::pressed, this,
             handlerSlot(progress::kMouseDown,
@@ -94,16 +97,16 @@ EditorController::EditorController(DrawingView* view, Workspace& workspace, QWid
 }
 
 bool EditorController::drawingMode() const {
-    return ws_.modes.workingMode() == kModeDrawing;
+    return workingMode_ == kDrawingMode;
 }
 
 GlyphStyle EditorController::style() const {
-    return GlyphStyle{ws_.calculation.directVoltage(), false};
+    return GlyphStyle{drawing_.directVoltage(), false};
 }
 
 void EditorController::paint(const DrawingChanges& changes) {
     if (changes.repaintAll)
-        view_->showSymbols(ws_.symbols, style());
+        view_->showSymbols(drawing_.symbols, style());
     else
         view_->showGlyphs(changes.glyphs, style());
     if (changes.changed) emit drawingChanged();
@@ -161,7 +164,7 @@ void EditorController::resetTool() {
 }
 
 void EditorController::repaintDrawing() {
-    view_->showSymbols(ws_.symbols, style());
+    view_->showSymbols(drawing_.symbols, style());
 }
 
 void EditorController::UndoClick() {
@@ -182,7 +185,7 @@ void EditorController::LirebildMouseDown(QPoint position) {
     DrawingChanges changes;
     {
         WaitCursor wait;
-        changes = editor_.moveDrawing(*direction, ws_.calculation.confirmedRecords());
+        changes = editor_.moveDrawing(*direction, drawing_.records());
     }
     paint(changes);
 }
@@ -201,10 +204,9 @@ void EditorController::MausDruecken(QPoint pixel, Qt::MouseButton button) {
 }
 
 void EditorController::MausBeweg(QPoint pixel, Qt::MouseButtons buttons) {
-    const int mode = ws_.modes.workingMode();
-    if (mode != kModeDrawing) {
+    if (workingMode_ != kDrawingMode) {
         previews_.hideAll();
-        if (showsHandCursor(ws_.grid, mode, toPixel(pixel)))
+        if (showsHandCursor(drawing_.grid, workingMode_, toPixel(pixel)))
             view_->setCursor(Qt::PointingHandCursor);
         else
             view_->unsetCursor();

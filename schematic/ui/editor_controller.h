@@ -6,12 +6,27 @@
 #include <QObject>
 #include <QPixmap>
 #include <QPoint>
+#include <functional>
+#include <span>
 
-#include "app/workspace.h"
+#include "schematic/component.h"
 #include "schematic/editor.h"
+#include "schematic/grid.h"
+#include "schematic/symbol_list.h"
 #include "schematic/ui/editor_previews.h"
 
 namespace volmira {
+
+// What the editor works on: the drawing, its undo copy and its symbol list. The component
+// records that move with the drawing and whether the source is drawn as a DC source belong to
+// the calculation above the drawing; they are asked for when needed.
+struct EditedDrawing {
+    SchematicGrid& grid;
+    SchematicGrid& undoCopy;
+    SymbolList& symbols;
+    std::function<std::span<Component>()> records;
+    std::function<bool()> directVoltage;
+};
 
 class DrawingView;
 class EditorSideBar;
@@ -22,9 +37,7 @@ class EditorController : public QObject {
     Q_OBJECT
   public:
     // Fills the two frames with the buttons; the macro panel lies over the side bar's parent.
-    // The drawing, undo copy, list, confirmed component records and working mode come from the
-    // workspace.
-    EditorController(DrawingView* view, Workspace& workspace, QWidget* toolbarFrame,
+    EditorController(DrawingView* view, EditedDrawing drawing, QWidget* toolbarFrame,
                      QWidget* sideBarFrame, QObject* parent = nullptr);
 
     Editor& editor() { return editor_; }
@@ -34,6 +47,8 @@ class EditorController : public QObject {
     const EditorPreviewWidgets& previewWidgets() const { return previews_; }
 
   public slots:
+    // The working mode, set by the window with every change: the editor draws in mode 1 only.
+    void setWorkingMode(int mode) { workingMode_ = mode; }
     void SymWahl(int code);
     void RechteckEin();
     void LinienZugEin();
@@ -71,7 +86,8 @@ class EditorController : public QObject {
     void showPreviews();
 
     DrawingView* view_;
-    Workspace& ws_;
+    EditedDrawing drawing_;
+    int workingMode_ = 1;
     Editor editor_;
     SymbolToolbar* toolbar_;
     EditorSideBar* sideBar_;

@@ -242,11 +242,6 @@ QRect symbolBox(int code, int column, int row) {
     return {cellTopLeft(column, row), QSize(width * kPixelsPerCell, height * kPixelsPerCell)};
 }
 
-QPoint cellAtPixel(QPoint pixel) {
-    const GridCell cell = cellAtPixel(GridPixel{pixel.x(), pixel.y()});
-    return {cell.column, cell.row};
-}
-
 void drawGlyph(QPainter& painter, int code, QPoint topLeft, GlyphStyle style) {
     if (!SymbolCatalogue::valid(code)) return;
     const SymbolCatalogue& catalogue = SymbolCatalogue::instance();

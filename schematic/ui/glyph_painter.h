@@ -21,8 +21,6 @@ struct GlyphStyle {
 QPoint cellTopLeft(int column, int row);
 // The pixel box of a symbol placed with its top-left cell at (column, row).
 QRect symbolBox(int code, int column, int row);
-// The cell (x = column, y = row) under a pixel of the drawing image.
-QPoint cellAtPixel(QPoint pixel);
 
 // Paints the box of `code` (width * 9 by height * 9 pixels from `topLeft`) white, then the glyph.
 // Codes outside 0..54 draw nothing. The painter's render hints are kept.

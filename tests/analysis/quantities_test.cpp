@@ -101,35 +101,6 @@ TEST(Quantities, EveryPhaseLiesWithinPlusMinus180) {
     EXPECT_EQ(deriveQuantities({1, 135}, 1, 1, 1)[Q::VoltagePhase], 180);
 }
 
-TEST(Quantities, SelectorsMapToSlotsAndUnits) {
-    struct Row {
-        int selector;
-        Q slot;
-        int unit;
-        const char* caption;
-    };
-    const Row rows[] = {
-        {1, Q::Current, kUnitAmpere, "Strom"},
-        {2, Q::Voltage, kUnitVolt, "Spannung"},
-        {3, Q::Gain, kUnitDecibel, "Verstärkung"},
-        {4, Q::VoltagePhase, kUnitDegree, "Phase U / Ue"},
-        {5, Q::ApparentPower, kUnitVoltAmpere, "Scheinleistung"},
-        {6, Q::RealPower, kUnitWatt, "Wirkleistung"},
-        {7, Q::ReactivePower, kUnitVoltAmpere, "Blindleistung"},  // the readout says VA
-        {8, Q::Impedance, kUnitOhm, "S-Widerstand"},
-        {9, Q::CurrentPhase, kUnitDegree, "Phase I / Ue"},
-    };
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.selector);
-        EXPECT_EQ(quantityForSelector(r.selector), r.slot);
-        EXPECT_EQ(readoutUnitForSelector(r.selector), r.unit);
-        EXPECT_EQ(quantityCaption(r.slot), r.caption);
-    }
-    EXPECT_EQ(quantityUnitCode(Q::ReactivePower), kUnitVar);  // the result field says var
-    EXPECT_EQ(quantityUnitCode(Q::Reactance), kUnitOhm);
-    EXPECT_TRUE(quantityCaption(Q::Resistance).empty());
-}
-
 TEST(Quantities, ResultFieldTexts) {
     const BranchQuantities q = deriveQuantities({1e-3, 33.333333}, 123456, 0, 1);
     const auto nine = resultFieldTexts(q, 0);

@@ -4,7 +4,9 @@
 
 #include <fstream>
 
-#include "app/example_network.h"
+#include "schematic/network_file.h"
+#include "schematic/symbol_list.h"
+#include "support/test_drawings.h"
 #include "support/test_support.h"
 
 namespace volmira {

@@ -114,6 +114,21 @@ TEST(WorkingModes, PressOnTheDrawingWithdrawsResultModesOnlyInModeOne) {
     EXPECT_EQ(m.workingMode(), 1);
 }
 
+TEST(WorkingModes, ConfirmedValuesOpenTheResultModes) {
+    WorkingModes m = started();
+    m.enable(2, 2);
+    const ModeSwitch s = m.confirmValues(false);
+    EXPECT_EQ(s.to, 3);
+    EXPECT_FALSE(s.calculate) << "the confirmation calculates itself";
+    EXPECT_TRUE(m.valuesUnchanged());
+    // In the graphic mode: editing withdrew modes 3 and 4, the confirmation gives them back.
+    m.switchTo(4);
+    m.enable(2, 4);
+    EXPECT_FALSE(m.confirmValues(false).happened);
+    EXPECT_EQ(m.workingMode(), 4);
+    EXPECT_EQ(selectable(m), (std::array{true, true, true, true}));
+}
+
 TEST(WorkingModes, SwitchingToTheCurrentModeDoesNothing) {
     WorkingModes m = started();
     EXPECT_FALSE(m.switchTo(1).happened);

@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "app/example_network.h"
 #include "app/file_session.h"
+#include "schematic/network_file.h"
+#include "schematic/symbol_list.h"
+#include "support/test_drawings.h"
 #include "support/test_support.h"
 
 namespace volmira {

@@ -2,12 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 #include <vector>
 
-#include "analysis/schematic_check.h"
-#include "analysis/topology.h"
 #include "support/test_drawings.h"
 
 namespace volmira {
@@ -167,20 +164,12 @@ TEST_F(EditorTest, SegmentsJoinAtTheirCornersAndTheLineReachesTheLastClick) {
               "00000000\n");
 }
 
-TEST_F(EditorTest, ALoopClosedOnItsStartIsClosedAndAnalyses) {
+TEST_F(EditorTest, ALoopClosedOnItsStartIsClosed) {
     editor.startLine();
     line({{10, 5}, {20, 5}, {20, 15}, {10, 15}, {10, 5}});
     EXPECT_EQ(area(grid, 10, 5, 1, 1) + area(grid, 20, 5, 1, 1) + area(grid, 20, 15, 1, 1) +
                   area(grid, 10, 15, 1, 1),
               "3\n4\n6\n5\n");
-    EXPECT_FALSE(checkSchematic(grid).found);
-
-    stamp(grid, 1, 14, 5);  // a resistor in the top wire
-    stamp(grid, 5, 9, 9);   // the source in the left one
-    EXPECT_FALSE(checkSchematic(grid).found);
-    const auto network = std::make_unique<Network>();
-    EXPECT_TRUE(analyseNetwork(grid, {}, *network).ok());
-    EXPECT_EQ(network->componentCount, 1);
 }
 
 TEST_F(EditorTest, ALineNeverOverwritesAComponent) {
@@ -301,24 +290,6 @@ TEST_F(EditorTest, TwoUndosEqualOne) {
     EXPECT_EQ(grid.at(20, 10), '0');
     EXPECT_EQ(symbols.size(), 1);
     EXPECT_EQ(editor.currentSymbol(), 1);
-}
-
-TEST_F(EditorTest, NewNetworkClearsAndUndoBringsTheDrawingBack) {
-    drawRows(grid, 5, 5, {"1x1"});
-    editor.startLine();
-    click(at(10, 10));
-    const SchematicGrid drawing = grid;
-    const DrawingChanges cleared = editor.newNetwork();
-    EXPECT_TRUE(cleared.changed);
-    EXPECT_TRUE(cleared.repaintAll);
-    EXPECT_TRUE(grid.empty());
-    EXPECT_TRUE(symbols.empty());
-    EXPECT_EQ(editor.lineState(), LineState::Aus);
-    EXPECT_EQ(editor.currentSymbol(), 0);
-    editor.undo();
-    EXPECT_EQ(grid, drawing);
-    ASSERT_EQ(symbols.size(), 1);
-    EXPECT_EQ(symbols[0], (PlacedSymbol{5, 5, 1}));
 }
 
 TEST(HandCursor, ShowsOverClickableCells) {

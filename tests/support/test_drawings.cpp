@@ -502,6 +502,17 @@ std::vector<std::pair<const char*, SchematicGrid>> analysableDrawings() {
     };
 }
 
+SchematicGrid shortedSource() {
+    return At{2, 2}.rows({
+        "31C14",
+        "2 2 2",
+        "A 2 x",
+        "2 2 2",
+        "2 2 2",
+        "51F16",
+    });
+}
+
 SchematicGrid seriesLoopGrid() {
     return At{11, 9}.rows({
         "31111x114",

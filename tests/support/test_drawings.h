@@ -1,5 +1,5 @@
 #pragma once
-// The drawings the tests use (the shipped examples are in example_networks.h beside this file).
+// The drawings the tests use.
 // Fixed drawings are written as text rows, one string per grid row, blank for an empty cell;
 // drawings that grow with a parameter are stamped from catalogue patterns by a Sketch. Where
 // tests set values by name, the comment gives the names the analysis hands out.
@@ -148,6 +148,9 @@ SchematicGrid junctionGrid(int columns, int rows);
 // Every builder above that analyses, with a short name each: ladders of several lengths, the
 // op-amp circuits in both directions, the wire-only stress drawings within the limits.
 std::vector<std::pair<const char*, SchematicGrid>> analysableDrawings();
+
+// A wire straight across the source beside the resistor "R 1": the mesh of wires reads 0 = Ue.
+SchematicGrid shortedSource();
 
 // The main program's small network: the source, a resistor in the top wire and a capacitor in
 // the right wire, one loop without junctions.

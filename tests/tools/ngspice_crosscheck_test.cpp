@@ -9,7 +9,6 @@
 #include <complex>
 #include <fstream>
 
-#include "support/example_networks.h"
 #include "support/random_drawings.h"
 #include "support/test_support.h"
 #include "tools/ngspice_networks.h"
@@ -40,7 +39,7 @@ constexpr const char* kFrequencies[] = {"37", "1k", "23,5k"};
 
 std::vector<CrossCheckCase> crossCheckCases() {
     std::vector<CrossCheckCase> cases;
-    for (const ExampleNetwork& example : exampleNetworks()) cases.push_back({example.fileName, {}});
+    for (const char* example : kExampleFiles) cases.push_back({example, {}});
     cases.push_back({"SeriesRlcNoGround", seriesRlcLoop});
     cases.push_back({"RcLowPassTwoGrounds", rcLowPass});
     cases.push_back({"RcLadder3", [] { return rcLadder(3); }});

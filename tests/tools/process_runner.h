@@ -7,10 +7,12 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "schematic/network_file.h"
 #include "support/test_support.h"
 
 namespace volmira::test {
@@ -75,6 +77,31 @@ inline std::vector<std::string> splitFields(const std::string& line, char separa
     while (std::getline(in, field, separator)) fields.push_back(field);
     if (!line.empty() && line.back() == separator) fields.emplace_back();
     return fields;
+}
+
+// The shipped examples, with the fields their files hold last.
+inline const char* const kExampleFiles[] = {"Tp1kHz.nwb",     "RCL.nwb",  "Wienrob.nwb",
+                                            "Bandfilter.nwb", "DEMO.NWB", "Volmira.nwb"};
+
+inline std::filesystem::path examplePath(const std::string& name) {
+    return sourceDir() / "examples" / name;
+}
+
+// The shipped low-pass (R 1 "1k", C 1 "159,155n"; 1 V, 1 kHz, 100 Hz .. 10 kHz) with the first
+// line of each text replaced, saved into the folder under a new name.
+inline std::string changedLowPass(const TempFolder& folder,
+                                  const std::map<std::string, std::string>& replacements) {
+    static int saved = 0;
+    LineList lines = readTextLines(examplePath("Tp1kHz.nwb")).lines;
+    for (const auto& [from, to] : replacements)
+        for (std::string& line : lines)
+            if (line == from) {
+                line = to;
+                break;
+            }
+    const auto path = folder.path() / ("changed" + std::to_string(++saved) + ".nwb");
+    saveNetworkFile(path, lines);
+    return path.string();
 }
 
 }  // namespace volmira::test

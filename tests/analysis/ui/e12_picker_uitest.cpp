@@ -73,34 +73,19 @@ class E12PickerTest : public QObject {
         QVERIFY(white);
     }
 
-    void clickOnComputedCellReportsItsValue_data() {
-        QTest::addColumn<int>("kind");
-        QTest::addColumn<int>("column");
-        QTest::addColumn<int>("row");
-        QTest::addColumn<double>("value");
-        QTest::newRow("R 1,5 kOhm") << 1 << 5 << 3 << 1500.0;
-        QTest::newRow("R 1,0 mOhm") << 1 << 1 << 1 << 0.010;
-        QTest::newRow("C 47 nF") << 2 << 4 << 9 << 47e-9;
-        QTest::newRow("C 4,7 uF") << 2 << 6 << 9 << 4.7e-6;
-        QTest::newRow("L 8,2 mH") << 3 << 5 << 12 << 8.2e-3;
-        QTest::newRow("R 820 kOhm") << 1 << 8 << 12 << 8.2e6;
-    }
-    void clickOnComputedCellReportsItsValue() {
-        QFETCH(int, kind);
-        QFETCH(int, column);
-        QFETCH(int, row);
-        QFETCH(double, value);
+    // The cell mapping is the core's; a click on the table reports the cell and its value.
+    void clickOnACellReportsItsValue() {
         QWidget host;
         host.resize(900, 700);
         E12Picker picker(&host);
         host.show();
-        picker.open(static_cast<E12Kind>(kind));
+        picker.open(E12Kind::Capacitor);
         QSignalSpy spy(&picker, &E12Picker::cellClicked);
-        QTest::mouseClick(picker.table(), Qt::LeftButton, {}, cellCentre(column, row));
+        QTest::mouseClick(picker.table(), Qt::LeftButton, {}, cellCentre(4, 9));
         QCOMPARE(spy.count(), 1);
-        QCOMPARE(spy[0][1].toInt(), column);
-        QCOMPARE(spy[0][2].toInt(), row);
-        QVERIFY(qAbs(spy[0][3].toDouble() / value - 1) < 1e-9);
+        QCOMPARE(spy[0][1].toInt(), 4);
+        QCOMPARE(spy[0][2].toInt(), 9);
+        QVERIFY(qAbs(spy[0][3].toDouble() / 47e-9 - 1) < 1e-9);
     }
 
     void opensWithShadowAndCancelHidesBoth() {
@@ -113,9 +98,6 @@ class E12PickerTest : public QObject {
         QVERIFY(picker.isOpen());
         QCOMPARE(picker.panel()->pos(), QPoint(180, 370));
         QCOMPARE(picker.shadow()->geometry(), picker.panel()->geometry().translated(10, 10));
-        QCOMPARE(picker.label()->text(), QStringLiteral("Sie können aus der Liste durch Anklicken "
-                                                        "auswählen, oder beliebige Werte unten "
-                                                        "direkt manuell eingeben"));
         QVERIFY(picker.acceptButton()->isHidden());
         QSignalSpy closed(&picker, &E12Picker::closed);
         QTest::mouseClick(host.findChild<QPushButton*>("WerAbb"), Qt::LeftButton);

@@ -6,12 +6,14 @@
 #include <fstream>
 #include <memory>
 
-#include "app/example_network.h"
 #include "app/ui/scripted_dialogs.h"
 #include "app/ui/tgrf.h"
 #include "app/workspace.h"
 #include "platform/failure_handling.h"
+#include "schematic/network_file.h"
+#include "schematic/symbol_list.h"
 #include "schematic/text_file.h"
+#include "support/test_drawings.h"
 #include "support/test_support.h"
 
 namespace volmira::test {

@@ -36,9 +36,6 @@ void openThroughDialog(MainWindow& f, const fs::path& path) {
     f.find<QAction>("nwOeffnen")->trigger();
 }
 
-const QString kFrequencyQuestion("Frequenzeingaben geändert!  Änderungen speichern?");
-const QString kDrawingQuestion("Schaltbild speichern ?");
-
 }  // namespace
 
 class TgrfFilesTest : public QObject {
@@ -88,32 +85,25 @@ class TgrfFilesTest : public QObject {
         QVERIFY(g.ws().grid.empty());
     }
 
-    void dialogsStartInTheCurrentFilesFolder() {
+    // Where the dialogs start and what they propose is the file session's; here a first save
+    // asks for a name, writes and names the window, and a second one writes without asking.
+    void saveAsksForANameOnceAndShowsTheStatusPanel() {
         MainWindow f;
-        // The untitled network: the user's home, then the folder last used.
-        f.find<QAction>("nwOeffnen")->trigger();
-        QCOMPARE(f.dialogs.last(Kind::Open)->folder, QDir::homePath());
         const fs::path elsewhere = f.folder.path() / "netze";
         fs::create_directories(elsewhere);
         f.dialogs.fileNames.push_back(q(elsewhere / "neu"));
         QTest::mouseClick(f.find<QToolButton>("SbSpeichern1"), Qt::LeftButton);
-        const test::ScriptedDialogs::Call* save = f.dialogs.last(Kind::Save);
-        QCOMPARE(save->text, QString("Netzwerk speichern"));
-        QCOMPARE(save->proposedName, QString());
+        QCOMPARE(f.dialogs.last(Kind::Save)->folder, QDir::homePath());
         const fs::path written = elsewhere / "neu.nwb";
         // Nothing drawn: the end mark, no records and the four fields.
         QCOMPARE(fileLines(written), (LineList{"0", "0", "1 V", "1 kHz", "20 Hz", "20 kHz"}));
+        QCOMPARE(f.w().windowTitle(), "Schaltung: " + q(written));
         QCOMPARE(f.w().statusPanel()->message(),
                  " Netzwerk wird gespeichert\n" + f.find<QToolButton>("NwName1")->text());
         QVERIFY(f.w().statusPanel()->isHidden());
 
-        // A named file: its folder, and "save as" proposes its name.
         f.find<QAction>("SpSpeichern1")->trigger();
-        QCOMPARE(f.dialogs.last(Kind::Save)->folder, q(elsewhere));
         QCOMPARE(f.dialogs.last(Kind::Save)->proposedName, QString("neu.nwb"));
-        f.find<QAction>("nwOeffnen")->trigger();
-        QCOMPARE(f.dialogs.last(Kind::Open)->folder, q(elsewhere));
-        // Saved again: no dialog, same file.
         f.ws().fields.fqBis = "30 kHz";
         const int saveDialogs = f.dialogs.count(Kind::Save);
         f.find<QAction>("NwSpeichern")->trigger();
@@ -126,16 +116,12 @@ class TgrfFilesTest : public QObject {
         const fs::path loop = f.writeNetwork("loop.nwb", test::seriesLoopLines());
         openThroughDialog(f, loop);
         const fs::path other = f.writeNetwork("other.nwb", {"0", "0", "a", "b", "c", "d"});
-
-        f.dialogs.fileNames.push_back(q(other));
-        f.dialogs.answers.push_back(Answer::No);
-        f.find<QAction>("SpSpeichern1")->trigger();
-        QVERIFY(f.dialogs.lastText(Kind::Question).contains("other.nwb"));
-        QCOMPARE(fileLines(other), (LineList{"0", "0", "a", "b", "c", "d"}));
-
-        f.dialogs.fileNames.push_back(q(other));
-        f.dialogs.answers.push_back(Answer::Yes);
-        f.find<QAction>("SpSpeichern1")->trigger();
+        for (Answer answer : {Answer::No, Answer::Yes}) {
+            f.dialogs.fileNames.push_back(q(other));
+            f.dialogs.answers.push_back(answer);
+            f.find<QAction>("SpSpeichern1")->trigger();
+        }
+        QCOMPARE(f.dialogs.count(Kind::Question), 2);
         QCOMPARE(fileLines(other), test::seriesLoopLines());
         QCOMPARE(f.w().windowTitle(), "Schaltung: " + q(other));
         QCOMPARE(f.ws().recent.pathOfSlot(2), loop.string());
@@ -188,7 +174,6 @@ class TgrfFilesTest : public QObject {
         f.ws().fields.fqVon = "1 Hz";
         f.dialogs.answers.push_back(Answer::Cancel);
         f.find<QAction>("nwOeffnen")->trigger();
-        QCOMPARE(f.dialogs.lastText(Kind::Question), kFrequencyQuestion);
         QCOMPARE(f.dialogs.last(Kind::Question)->offset, QPoint(200, 150));
         QCOMPARE(f.dialogs.count(Kind::Open), 1);  // only the first open
         QCOMPARE(f.ws().fields.fqVon, std::string("1 Hz"));
@@ -228,7 +213,7 @@ class TgrfFilesTest : public QObject {
         f.ws().grid.set(40, 40, '1');
         f.dialogs.answers.push_back(Answer::Cancel);
         f.find<QAction>("NeuesNetzwerk1")->trigger();
-        QCOMPARE(f.dialogs.lastText(Kind::Question), kDrawingQuestion);
+        QCOMPARE(f.dialogs.count(Kind::Question), 1);
         QVERIFY(!f.ws().grid.empty());
 
         f.dialogs.answers.push_back(Answer::No);
@@ -253,7 +238,7 @@ class TgrfFilesTest : public QObject {
         f.dialogs.answers.push_back(Answer::Cancel);
         QVERIFY(!f.w().close());
         QVERIFY(f.w().isVisible());
-        QCOMPARE(f.dialogs.lastText(Kind::Question), kDrawingQuestion);
+        QCOMPARE(f.dialogs.count(Kind::Question), 1);
 
         fs::remove(loop);
         fs::create_directories(loop / "inhalt");  // the file cannot be written
@@ -275,9 +260,7 @@ class TgrfFilesTest : public QObject {
         f.dialogs.fileNames.push_back(q(doomed));
         f.dialogs.answers.push_back(Answer::No);
         f.find<QAction>("NetwerkDateilschen1")->trigger();
-        const test::ScriptedDialogs::Call* dialog = f.dialogs.last(Kind::Open);
-        QCOMPARE(dialog->text, QString("Netzwerkdateien löschen"));
-        QCOMPARE(dialog->filters, (QStringList{"Netzwerke (*.nwb)", "Netzwerke (Altform *.nwe)"}));
+        QCOMPARE(f.dialogs.last(Kind::Open)->filters.size(), 2);
         QVERIFY(f.dialogs.lastText(Kind::Question).contains(q(doomed)));
         QVERIFY(fs::exists(doomed));
 
