@@ -451,6 +451,7 @@ void Tgrf::NeuesNetzwerk1Click() {
     runHandler(progress::kNewNetwork, [this] {
         if (!settleUnsavedWork()) return;
         progressCode = progress::kNewNetwork;
+        editor_->editor().rememberDrawing();
         applyModeSwitch(startNewNetwork(ws_));
         showReplacedNetwork();
     });
@@ -489,6 +490,7 @@ bool Tgrf::loadNetwork(const std::filesystem::path& path) {
     }
     applyModeSwitch(startNewNetwork(ws_));
     adoptLoadedNetwork(ws_, std::move(*result.network), path);
+    editor_->editor().forgetHistory();
     showReplacedNetwork();
     return true;
 }

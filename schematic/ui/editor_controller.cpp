@@ -166,7 +166,19 @@ void EditorController::repaintDrawing() {
 
 void EditorController::UndoClick() {
     progressCode = progress::kUndo;
-    paint(editor_.undo());
+    paint(editor_.undo(ws_.calculation.confirmedRecords()));
+    showPreviews();
+}
+
+void EditorController::RedoClick() {
+    progressCode = progress::kUndo;
+    paint(editor_.redo(ws_.calculation.confirmedRecords()));
+    showPreviews();
+}
+
+void EditorController::endLineByKey() {
+    progressCode = progress::kMouseDown;
+    paint(editor_.endLineByKey());
     showPreviews();
 }
 

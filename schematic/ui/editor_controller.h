@@ -39,6 +39,9 @@ class EditorController : public QObject {
     void LinienZugEin();
     void KnotenPunktEin();
     void UndoClick();
+    void RedoClick();
+    // Escape ends a line being drawn.
+    void endLineByKey();
     void MasseSetzen();
     void LirebildMouseDown(QPoint position);
     // "Netzwerk neu": the main window does the work (new network) and then calls resetTool()
