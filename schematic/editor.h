@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 #include <span>
+#include <string_view>
 
 #include "schematic/component.h"
 #include "schematic/drawing_history.h"
@@ -23,6 +24,11 @@ namespace volmira {
 enum class LineState : std::uint8_t { Aus, Ein, Beg, End };
 
 enum class MouseButton : std::uint8_t { Left, Right, Other };
+
+// The tools without a symbol, by the names of their buttons.
+inline constexpr std::string_view kRectangleToolName = "Rechteck Zeichnen";
+inline constexpr std::string_view kLineToolName = "Linien zeichnen";
+inline constexpr std::string_view kNodeToolName = "Knotenpunkt setzen";
 
 // The preview controls over the drawing, in drawing-image pixels and cells.
 struct EditorPreviews {
