@@ -1,11 +1,14 @@
 #include "app/ui/tgrf.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
@@ -20,20 +23,24 @@
 
 #include "analysis/schematic_check.h"
 #include "analysis/ui/e12_picker.h"
+#include "analysis/ui/probe_panel.h"
 #include "analysis/ui/results_panel.h"
 #include "analysis/ui/value_entry_panel.h"
 #include "app/failure_report.h"
 #include "app/file_session.h"
 #include "app/hint_lines.h"
 #include "app/progress.h"
+#include "app/status_texts.h"
 #include "app/ui/hint_image.h"
 #include "app/ui/main_timer.h"
+#include "app/ui/status_line.h"
 #include "app/ui/status_panel.h"
 #include "app/ui/tafel1.h"
 #include "app/ui/tafel2.h"
 #include "app/ui/tafel3.h"
 #include "app/ui/tafel4.h"
 #include "app/ui/title_window.h"
+#include "app/ui/view_menu.h"
 #include "app/workspace.h"
 #include "formulas/ui/formula_window.h"
 #include "platform/calculator.h"
@@ -41,10 +48,12 @@
 #include "platform/failure_handling.h"
 #include "platform/qt_text.h"
 #include "schematic/symbol_catalogue.h"
+#include "schematic/ui/component_label_marks.h"
 #include "schematic/ui/drawing_view.h"
 #include "schematic/ui/editor_controller.h"
 #include "schematic/ui/glyph_painter.h"
 #include "schematic/ui/macro_panel.h"
+#include "schematic/ui/symbol_toolbar.h"
 
 namespace volmira {
 
@@ -157,6 +166,7 @@ Tgrf::Tgrf(Workspace& workspace, QWidget* parent) : QMainWindow(parent), ws_(wor
             }));
 
     buildValuePanels();
+    buildStatusLine();
 
     updateCaption();
     updateRecentControls();
@@ -188,6 +198,61 @@ void Tgrf::buildValuePanels() {
             guardedSlot([this] { enableModes(kModeComponents, ws_.modes.workingMode()); }));
     connect(valueEntry_, &ValueEntryPanel::valuesConfirmed, results_,
             guardedSlot([this] { results_->calculateAfterConfirmation(); }));
+
+    probe_ = new ProbePanel(ws_.calculation, *drawingView_);
+    resultsPanel_->setProbe(probe_);
+}
+
+void Tgrf::buildStatusLine() {
+    statusLine_ = new StatusLine(this);
+    setStatusBar(statusLine_);
+    const QList<QAction*> menus = menuBar()->actions();
+    buildViewMenu(menuBar(), menus.value(menus.indexOf(menus_.drawing->menuAction()) + 1),
+                  drawingView_);
+    connect(drawingView_, &DrawingView::moved, this,
+            guardedSlot([this](QPoint pixel, Qt::MouseButtons) { showPointer(pixel); }));
+    connect(drawingView_, &DrawingView::zoomChanged, statusLine_, &StatusLine::showZoom);
+    connect(editor_, &EditorController::toolsSwitchedOff, this, guardedSlot([this] {
+                showTool();
+                hints_->showLines(hintLines(ws_.modes.workingMode()));
+            }));
+    // After the controller's own handling, which switches the other tools off first.
+    connect(editor_->toolbar(), &SymbolToolbar::lineChosen, this, guardedSlot([this] {
+                showTool();
+                hints_->showLines(lineToolHintLines());
+            }));
+    for (auto chosen : {&SymbolToolbar::rectangleChosen, &SymbolToolbar::nodeChosen})
+        connect(editor_->toolbar(), chosen, this, guardedSlot([this] { showTool(); }));
+    connect(editor_, &EditorController::note, statusLine_, &StatusLine::note);
+    connect(statusLine_->valuesBox(), &QCheckBox::toggled, this,
+            guardedSlot([this](bool) { refreshLabels(); }));
+    connect(valueEntry_, &ValueEntryPanel::valuesConfirmed, this,
+            guardedSlot([this] { refreshLabels(); }));
+    // Values as they are typed into the list.
+    if (auto* list = valueEntry_->findChild<QAbstractItemView*>("BtListe"))
+        connect(list->model(), &QAbstractItemModel::dataChanged, this,
+                guardedSlot([this](const auto&...) { refreshLabels(); }));
+}
+
+void Tgrf::showPointer(QPoint pixel) {
+    statusLine_->showCell(qText(cellText(cellAtPixel(GridPixel{pixel.x(), pixel.y()}))));
+}
+
+void Tgrf::showTool() {
+    const bool drawing = ws_.modes.workingMode() == kModeDrawing;
+    statusLine_->showTool(drawing ? qText(toolText(editor_->editor())) : QString());
+}
+
+void Tgrf::refreshLabels() {
+    const int mode = ws_.modes.workingMode();
+    const bool shown = statusLine_->valuesBox()->isChecked() &&
+                       ws_.modes.selectable(kModeComponents) &&
+                       (mode == kModeComponents || mode == kModeSingleFrequency);
+    const Network& network = ws_.calculation.network();
+    drawingView_->setLabels(
+        shown ? componentLabels({network.components.data(), std::size_t(network.componentCount)},
+                                ws_.grid)
+              : std::vector<DrawingView::Label>{});
 }
 
 void Tgrf::buildScreenWarning(QWidget* content, ScreenSize screen) {
@@ -396,10 +461,14 @@ void Tgrf::applyModeSwitch(const ModeSwitch& change) {
     }
     menus_.drawing->setEnabled(change.to == kModeDrawing);
     hints_->showLines(hintLines(change.to));
+    statusLine_->showMode(menus_.modes[std::size_t(change.to - 1)]->text());
+    showTool();
+    refreshLabels();
 }
 
 void Tgrf::drawingEdited() {
     if (ws_.modes.drawingChanged()) updateModeControls();
+    if (!ws_.modes.selectable(kModeComponents)) statusLine_->showCounts({});
 }
 
 void Tgrf::drawingPressed() {
@@ -465,6 +534,7 @@ void Tgrf::showReplacedNetwork() {
     updateCaption();
     updateRecentControls();
     for (ModePanel* panel : panels_) panel->networkReplaced(false);
+    statusLine_->showCounts({});
 }
 
 bool Tgrf::settleUnsavedWork() {
@@ -590,7 +660,8 @@ bool Tgrf::Schaltbildcheck() {
     if (!fault.found) return false;
     const QRect frame = faultFrame(fault);
     drawingView_->setFaultFrame(frame);
-    drawingFrame_->ensureVisible(frame.left(), frame.top(), 60, 60);
+    const QPoint shown = drawingView_->toView(frame.topLeft());
+    drawingFrame_->ensureVisible(shown.x(), shown.y(), 60, 60);
     dialogs().error(this, qText(kOpenPathMessage), QPoint(200, fault.row > 17 ? 90 : 260));
     drawingView_->setFaultFrame({});
     repaintDrawing();
@@ -623,6 +694,7 @@ void Tgrf::AnalysClick() {
             dialogs().error(this, qText(analysisErrorMessage(result.errorCode)));
             return;
         }
+        statusLine_->showCounts(qText(networkCountsText(ws_.calculation.network())));
         dialogs().information(this, qText(analysisStatusMessage(ws_.calculation.network())));
         // The new network's values are confirmed (and summed per branch) before they count.
         ws_.modes.setValuesUnchanged(false);

@@ -25,7 +25,9 @@ class EditorController;
 class HintImage;
 class MainTimer;
 class ModePanel;
+class ProbePanel;
 class ResultsPanel;
+class StatusLine;
 class StatusPanel;
 class Tafel1;
 class Tafel2;
@@ -63,6 +65,8 @@ class Tgrf : public QMainWindow {
     ValueEntryPanel* valueEntryPanel() const { return valueEntry_; }
     ResultsPanel* resultsPanel() const { return results_; }
     StatusPanel* statusPanel() const { return status_; }
+    StatusLine* statusLine() const { return statusLine_; }
+    ProbePanel* probePanel() const { return probe_; }
     MainTimer* timer() const { return timer_; }
 
     // Enable modes up to `level` and switch to `mode` (the analysis, the value confirmation,
@@ -117,6 +121,11 @@ class Tgrf : public QMainWindow {
     void hideNamedControls(std::initializer_list<const char*> names);
     ModePanel* panelOfMode(int mode) const;
     void drawingEdited();
+    // The status bar and the component labels follow the drawing, the tools and the modes.
+    void buildStatusLine();
+    void showPointer(QPoint pixel);
+    void showTool();
+    void refreshLabels();
     void drawingPressed();
     // A new network in the workspace (new, loaded): the panels and the window show it.
     void showReplacedNetwork();
@@ -154,6 +163,8 @@ class Tgrf : public QMainWindow {
     QLabel* screenWarningText_ = nullptr;
 
     StatusPanel* status_ = nullptr;
+    StatusLine* statusLine_ = nullptr;
+    ProbePanel* probe_ = nullptr;
     Ttitform* title_ = nullptr;
     MainTimer* timer_ = nullptr;
 

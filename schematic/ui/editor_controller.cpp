@@ -166,13 +166,17 @@ void EditorController::repaintDrawing() {
 
 void EditorController::UndoClick() {
     progressCode = progress::kUndo;
-    paint(editor_.undo(ws_.calculation.confirmedRecords()));
+    const DrawingChanges changes = editor_.undo(ws_.calculation.confirmedRecords());
+    if (!changes.changed) emit note("Nichts mehr rückgängig zu machen.");
+    paint(changes);
     showPreviews();
 }
 
 void EditorController::RedoClick() {
     progressCode = progress::kUndo;
-    paint(editor_.redo(ws_.calculation.confirmedRecords()));
+    const DrawingChanges changes = editor_.redo(ws_.calculation.confirmedRecords());
+    if (!changes.changed) emit note("Nichts zu wiederholen.");
+    paint(changes);
     showPreviews();
 }
 

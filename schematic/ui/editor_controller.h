@@ -60,6 +60,8 @@ class EditorController : public QObject {
     void newNetworkRequested();
     // The tools were switched off (a toolbar choice or a reset): macro insertion ends too.
     void toolsSwitchedOff();
+    // A short note for the status bar.
+    void note(const QString& text);
 
   private:
     void MausDruecken(QPoint pixel, Qt::MouseButton button);
