@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "analysis/calculation.h"
+#include "analysis/value_text.h"
 #include "platform/qt_text.h"
 #include "schematic/ui/drawing_view.h"
 #include "schematic/ui/glyph_painter.h"
@@ -68,6 +69,11 @@ void ProbePanel::showPrompt() {
                           : "Ersten Punkt anklicken, dann den zweiten.");
 }
 
+// The reading stays while the frequency is changed, so it names its own.
+QString ProbePanel::atFrequency() const {
+    return " bei " + qText(formatValue(kUnitHertz, digits_, calculation_.table().frequency));
+}
+
 void ProbePanel::drawingPressed(QPoint pixel) {
     const Network& network = calculation_.network();
     const GridCell cell = cellAtPixel(GridPixel{pixel.x(), pixel.y()});
@@ -89,12 +95,12 @@ void ProbePanel::drawingPressed(QPoint pixel) {
             readout_->setText(pointName(cell) + " gewählt; zweiten Punkt anklicken.");
             return;
         }
-        readout_->setText(pointName(cell) + " gegen Masse:\n" +
+        readout_->setText(pointName(cell) + " gegen Masse" + atFrequency() + ":\n" +
                           qText(probeText(probeReading(*potential, ue), digits_)));
         return;
     }
     drawing_.setMark(DrawingView::Mark::Probe, {cellBox(*first_), cellBox(cell)});
-    readout_->setText(pointName(*first_) + " gegen " + pointName(cell) + ":\n" +
+    readout_->setText(pointName(*first_) + " gegen " + pointName(cell) + atFrequency() + ":\n" +
                       qText(probeText(probeReading(firstPotential_ - *potential, ue), digits_)));
     first_.reset();  // the next click starts a new measurement
 }

@@ -33,6 +33,7 @@ class ProbePanel : public QWidget {
   private:
     void switched(bool on);
     void showPrompt();
+    QString atFrequency() const;
 
     const Calculation& calculation_;
     DrawingView& drawing_;

@@ -1,14 +1,11 @@
 #include "app/ui/tgrf.h"
 
-#include <QAbstractItemView>
 #include <QApplication>
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
-#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
@@ -30,17 +27,15 @@
 #include "app/file_session.h"
 #include "app/hint_lines.h"
 #include "app/progress.h"
-#include "app/status_texts.h"
+#include "app/ui/editor_comforts.h"
 #include "app/ui/hint_image.h"
 #include "app/ui/main_timer.h"
-#include "app/ui/status_line.h"
 #include "app/ui/status_panel.h"
 #include "app/ui/tafel1.h"
 #include "app/ui/tafel2.h"
 #include "app/ui/tafel3.h"
 #include "app/ui/tafel4.h"
 #include "app/ui/title_window.h"
-#include "app/ui/view_menu.h"
 #include "app/workspace.h"
 #include "formulas/ui/formula_window.h"
 #include "platform/calculator.h"
@@ -48,12 +43,10 @@
 #include "platform/failure_handling.h"
 #include "platform/qt_text.h"
 #include "schematic/symbol_catalogue.h"
-#include "schematic/ui/component_label_marks.h"
 #include "schematic/ui/drawing_view.h"
 #include "schematic/ui/editor_controller.h"
 #include "schematic/ui/glyph_painter.h"
 #include "schematic/ui/macro_panel.h"
-#include "schematic/ui/symbol_toolbar.h"
 
 namespace volmira {
 
@@ -166,7 +159,8 @@ Tgrf::Tgrf(Workspace& workspace, QWidget* parent) : QMainWindow(parent), ws_(wor
             }));
 
     buildValuePanels();
-    buildStatusLine();
+    comforts_ =
+        new EditorComforts(*this, ws_, drawingView_, editor_, hints_, valueEntry_, menus_.drawing);
 
     updateCaption();
     updateRecentControls();
@@ -176,6 +170,10 @@ Tgrf::Tgrf(Workspace& workspace, QWidget* parent) : QMainWindow(parent), ws_(wor
 
 Tgrf::~Tgrf() {
     removeFailureHandler(this);
+}
+
+StatusLine* Tgrf::statusLine() const {
+    return comforts_->statusLine();
 }
 
 void Tgrf::buildValuePanels() {
@@ -201,58 +199,6 @@ void Tgrf::buildValuePanels() {
 
     probe_ = new ProbePanel(ws_.calculation, *drawingView_);
     resultsPanel_->setProbe(probe_);
-}
-
-void Tgrf::buildStatusLine() {
-    statusLine_ = new StatusLine(this);
-    setStatusBar(statusLine_);
-    const QList<QAction*> menus = menuBar()->actions();
-    buildViewMenu(menuBar(), menus.value(menus.indexOf(menus_.drawing->menuAction()) + 1),
-                  drawingView_);
-    connect(drawingView_, &DrawingView::moved, this,
-            guardedSlot([this](QPoint pixel, Qt::MouseButtons) { showPointer(pixel); }));
-    connect(drawingView_, &DrawingView::zoomChanged, statusLine_, &StatusLine::showZoom);
-    connect(editor_, &EditorController::toolsSwitchedOff, this, guardedSlot([this] {
-                showTool();
-                hints_->showLines(hintLines(ws_.modes.workingMode()));
-            }));
-    // After the controller's own handling, which switches the other tools off first.
-    connect(editor_->toolbar(), &SymbolToolbar::lineChosen, this, guardedSlot([this] {
-                showTool();
-                hints_->showLines(lineToolHintLines());
-            }));
-    for (auto chosen : {&SymbolToolbar::rectangleChosen, &SymbolToolbar::nodeChosen})
-        connect(editor_->toolbar(), chosen, this, guardedSlot([this] { showTool(); }));
-    connect(editor_, &EditorController::note, statusLine_, &StatusLine::note);
-    connect(statusLine_->valuesBox(), &QCheckBox::toggled, this,
-            guardedSlot([this](bool) { refreshLabels(); }));
-    connect(valueEntry_, &ValueEntryPanel::valuesConfirmed, this,
-            guardedSlot([this] { refreshLabels(); }));
-    // Values as they are typed into the list.
-    if (auto* list = valueEntry_->findChild<QAbstractItemView*>("BtListe"))
-        connect(list->model(), &QAbstractItemModel::dataChanged, this,
-                guardedSlot([this](const auto&...) { refreshLabels(); }));
-}
-
-void Tgrf::showPointer(QPoint pixel) {
-    statusLine_->showCell(qText(cellText(cellAtPixel(GridPixel{pixel.x(), pixel.y()}))));
-}
-
-void Tgrf::showTool() {
-    const bool drawing = ws_.modes.workingMode() == kModeDrawing;
-    statusLine_->showTool(drawing ? qText(toolText(editor_->editor())) : QString());
-}
-
-void Tgrf::refreshLabels() {
-    const int mode = ws_.modes.workingMode();
-    const bool shown = statusLine_->valuesBox()->isChecked() &&
-                       ws_.modes.selectable(kModeComponents) &&
-                       (mode == kModeComponents || mode == kModeSingleFrequency);
-    const Network& network = ws_.calculation.network();
-    drawingView_->setLabels(
-        shown ? componentLabels({network.components.data(), std::size_t(network.componentCount)},
-                                ws_.grid)
-              : std::vector<DrawingView::Label>{});
 }
 
 void Tgrf::buildScreenWarning(QWidget* content, ScreenSize screen) {
@@ -461,14 +407,12 @@ void Tgrf::applyModeSwitch(const ModeSwitch& change) {
     }
     menus_.drawing->setEnabled(change.to == kModeDrawing);
     hints_->showLines(hintLines(change.to));
-    statusLine_->showMode(menus_.modes[std::size_t(change.to - 1)]->text());
-    showTool();
-    refreshLabels();
+    comforts_->modeChanged(menus_.modes[std::size_t(change.to - 1)]->text());
 }
 
 void Tgrf::drawingEdited() {
     if (ws_.modes.drawingChanged()) updateModeControls();
-    if (!ws_.modes.selectable(kModeComponents)) statusLine_->showCounts({});
+    comforts_->drawingChanged();
 }
 
 void Tgrf::drawingPressed() {
@@ -534,7 +478,7 @@ void Tgrf::showReplacedNetwork() {
     updateCaption();
     updateRecentControls();
     for (ModePanel* panel : panels_) panel->networkReplaced(false);
-    statusLine_->showCounts({});
+    comforts_->drawingChanged();
 }
 
 bool Tgrf::settleUnsavedWork() {
@@ -694,7 +638,7 @@ void Tgrf::AnalysClick() {
             dialogs().error(this, qText(analysisErrorMessage(result.errorCode)));
             return;
         }
-        statusLine_->showCounts(qText(networkCountsText(ws_.calculation.network())));
+        comforts_->networkAnalysed();
         dialogs().information(this, qText(analysisStatusMessage(ws_.calculation.network())));
         // The new network's values are confirmed (and summed per branch) before they count.
         ws_.modes.setValuesUnchanged(false);

@@ -21,6 +21,7 @@ namespace volmira {
 
 class DrawingView;
 class E12Picker;
+class EditorComforts;
 class EditorController;
 class HintImage;
 class MainTimer;
@@ -65,7 +66,7 @@ class Tgrf : public QMainWindow {
     ValueEntryPanel* valueEntryPanel() const { return valueEntry_; }
     ResultsPanel* resultsPanel() const { return results_; }
     StatusPanel* statusPanel() const { return status_; }
-    StatusLine* statusLine() const { return statusLine_; }
+    StatusLine* statusLine() const;
     ProbePanel* probePanel() const { return probe_; }
     MainTimer* timer() const { return timer_; }
 
@@ -121,11 +122,6 @@ class Tgrf : public QMainWindow {
     void hideNamedControls(std::initializer_list<const char*> names);
     ModePanel* panelOfMode(int mode) const;
     void drawingEdited();
-    // The status bar and the component labels follow the drawing, the tools and the modes.
-    void buildStatusLine();
-    void showPointer(QPoint pixel);
-    void showTool();
-    void refreshLabels();
     void drawingPressed();
     // A new network in the workspace (new, loaded): the panels and the window show it.
     void showReplacedNetwork();
@@ -163,7 +159,7 @@ class Tgrf : public QMainWindow {
     QLabel* screenWarningText_ = nullptr;
 
     StatusPanel* status_ = nullptr;
-    StatusLine* statusLine_ = nullptr;
+    EditorComforts* comforts_ = nullptr;
     ProbePanel* probe_ = nullptr;
     Ttitform* title_ = nullptr;
     MainTimer* timer_ = nullptr;
