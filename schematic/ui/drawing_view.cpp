@@ -1,7 +1,9 @@
 #include "schematic/ui/drawing_view.h"
 
+#include <QAbstractScrollArea>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollBar>
 #include <QWheelEvent>
 #include <algorithm>
 
@@ -154,7 +156,15 @@ void DrawingView::wheelEvent(QWheelEvent* event) {
         event->ignore();  // the scroll area scrolls
         return;
     }
+    // The image pixel under the pointer stays under it where the scroll area lets it.
+    const QPoint image = toImage(event->position());
+    const QPoint before = event->position().toPoint();
     setZoom(event->angleDelta().y() > 0 ? zoomedIn(zoom_) : zoomedOut(zoom_));
+    if (auto* area = qobject_cast<QAbstractScrollArea*>(parentWidget()->parentWidget())) {
+        const QPoint shift = toView(image) - before;
+        area->horizontalScrollBar()->setValue(area->horizontalScrollBar()->value() + shift.x());
+        area->verticalScrollBar()->setValue(area->verticalScrollBar()->value() + shift.y());
+    }
     event->accept();
 }
 

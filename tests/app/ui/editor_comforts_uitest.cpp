@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
+#include <QWheelEvent>
 
 #include "analysis/ui/probe_panel.h"
 #include "app/ui/main_window_fixture.h"
@@ -67,6 +68,17 @@ class EditorComfortsTest : public QObject {
             f.find<QAction>("Rueckgaengig1")->trigger();
             QVERIFY(f.ws().grid.empty());
         }
+        // Ctrl + wheel keeps the cell under the pointer where it was in the frame.
+        f.w().show();
+        view->setZoom(100);
+        const QPoint inFrame = view->mapToParent(cellCentre(30, 20));
+        QWheelEvent wheel(cellCentre(30, 20), view->mapToGlobal(cellCentre(30, 20)), {}, {0, 120},
+                          Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(view, &wheel);
+        QCOMPARE(view->zoom(), 125);
+        const QPoint under = view->mapFromParent(inFrame);
+        QCOMPARE(cellAtPixel(GridPixel{under.x() * 100 / 125, under.y() * 100 / 125}),
+                 (GridCell{30, 20}));
         f.find<QAction>("Zoom100")->trigger();
         QCOMPARE(view->zoom(), 100);
         QCOMPARE(statusText(f, "StatusZoom"), QString("Zoom 100 %"));
