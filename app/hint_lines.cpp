@@ -40,4 +40,10 @@ HintLines hintLines(int mode) {
     }
 }
 
+HintLines lineToolHintLines() {
+    return {" Linien zeichnen: Jeder Klick mit der linken Maustaste setzt einen Eckpunkt.",
+            " Die rechte Maustaste oder die Taste Esc beendet die Linie am Mauszeiger.   "
+            "Strg+Z nimmt die ganze Linie zurück."};
+}
+
 }  // namespace volmira

@@ -11,5 +11,7 @@ struct HintLines {
 
 // Modes 1 to 4; any other value gives two empty lines.
 HintLines hintLines(int mode);
+// While the line tool is on in mode 1.
+HintLines lineToolHintLines();
 
 }  // namespace volmira

@@ -14,6 +14,8 @@ bool columnBlank(const SchematicGrid& grid, int column) {
     return true;
 }
 
+}  // namespace
+
 Cell shifted(Cell c, MoveDirection direction) {
     switch (direction) {
         case MoveDirection::Down:
@@ -27,8 +29,6 @@ Cell shifted(Cell c, MoveDirection direction) {
     }
     return c;
 }
-
-}  // namespace
 
 std::optional<MoveDirection> arrowDirection(int x, int y) {
     const bool centreColumn = x > 7 && x < 17;

@@ -4,6 +4,7 @@
 #include <span>
 
 #include "schematic/component.h"
+#include "schematic/editor_geometry.h"
 #include "schematic/grid.h"
 
 namespace volmira {
@@ -13,6 +14,9 @@ enum class MoveDirection { Down, Right, Up, Left };
 // The arrow image is 25 x 25 pixels; a press outside its four arrows means no move.
 inline constexpr int kArrowImageSize = 25;
 std::optional<MoveDirection> arrowDirection(int x, int y);
+
+// The cell one step away.
+Cell shifted(Cell c, MoveDirection direction);
 
 // Moves every cell one step; refused (false, grid unchanged) when something would be pushed
 // over the grid's edge.

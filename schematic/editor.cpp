@@ -157,7 +157,7 @@ DrawingChanges Editor::mouseRelease(Pixel p, MouseButton) {
     if (leftDown_ && rectangle_) {
         const SchematicGrid before = grid_;
         if (layRectangle(grid_, cellOfPixel(pressPosition_), cellOfPixel(p), changes))
-            undo_ = before;
+            remember(before);
     }
     leftDown_ = rightDown_ = false;
     track(p);
@@ -168,7 +168,7 @@ DrawingChanges Editor::placeSymbol() {
     DrawingChanges changes;
     const Cell at = cellOfPixel(previews_.symbolTopLeft);
     if (!fitsInGrid(currentSymbol_, at.column, at.row)) return changes;
-    undo_ = grid_;
+    remember(grid_);
     stamp(grid_, currentSymbol_, at.column, at.row);
     changes.changed = grid_ != undo_;
     changes.draw(currentSymbol_, at);
@@ -176,7 +176,7 @@ DrawingChanges Editor::placeSymbol() {
 }
 
 DrawingChanges Editor::placeMacro() {
-    undo_ = grid_;
+    remember(grid_);
     return insertMacro(grid_, macro_, cellOfPixel(previews_.symbolTopLeft), macroMode_);
 }
 
@@ -195,7 +195,7 @@ DrawingChanges Editor::linePress(Pixel p, bool finish) {
             return changes;
         }
         line_ = LineState::Beg;
-        undo_ = grid_;
+        remember(grid_);
         currentSymbol_ = 0;
         previousStart_ = start_;
         start_ = start;
@@ -262,7 +262,7 @@ DrawingChanges Editor::placeNode(Cell cell) {
     DrawingChanges changes;
     const int code = nodeCodeFor(grid_, cell);
     if (code == 0) return changes;
-    undo_ = grid_;
+    remember(grid_);
     placeWireCell(grid_, cell, code, changes);
     return changes;
 }
@@ -275,25 +275,56 @@ DrawingChanges Editor::rebuiltSince(const SchematicGrid& before) {
     return changes;
 }
 
-DrawingChanges Editor::undo() {
+void Editor::remember(const SchematicGrid& before) {
+    undo_ = before;
+    history_->record({before, offset_});
+}
+
+DrawingChanges Editor::endLineByKey() {
+    if (line_ != LineState::Beg) return {};
+    return linePress(lastPosition_, true);
+}
+
+DrawingChanges Editor::travel(bool (DrawingHistory::*step)(DrawingState&),
+                              std::span<Component> records) {
     const SchematicGrid before = grid_;
-    grid_ = undo_;
+    DrawingState state{grid_, offset_};
+    while ((history_.get()->*step)(state))
+        if (state.grid != before || state.offset != offset_) break;
+    grid_ = state.grid;
+    const auto moveRecords = [&](int steps, MoveDirection forward, MoveDirection back) {
+        for (int k = 0; k < std::abs(steps); ++k) shiftRecords(records, steps > 0 ? forward : back);
+    };
+    moveRecords(state.offset.columns - offset_.columns, MoveDirection::Right, MoveDirection::Left);
+    moveRecords(state.offset.rows - offset_.rows, MoveDirection::Down, MoveDirection::Up);
+    offset_ = state.offset;
     return rebuiltSince(before);
+}
+
+DrawingChanges Editor::undo(std::span<Component> records) {
+    return travel(&DrawingHistory::undo, records);
+}
+
+DrawingChanges Editor::redo(std::span<Component> records) {
+    return travel(&DrawingHistory::redo, records);
 }
 
 DrawingChanges Editor::groundMarks() {
     DrawingChanges changes;
     const SchematicGrid before = grid_;
     setGroundMarks(grid_, changes);
-    if (changes.changed) undo_ = before;
+    if (changes.changed) remember(before);
     return changes;
 }
 
 DrawingChanges Editor::moveDrawing(MoveDirection direction, std::span<Component> records) {
     const SchematicGrid before = grid_;
     if (!volmira::moveDrawing(grid_, direction)) return {};
-    undo_ = before;
+    remember(before);
     shiftRecords(records, direction);
+    const Cell step = shifted({0, 0}, direction);
+    offset_.columns += step.column;
+    offset_.rows += step.row;
     return rebuiltSince(before);
 }
 

@@ -1,13 +1,16 @@
 #pragma once
 // The drawing tools of mode 1: placing symbols, the line, rectangle and node tools, ground marks,
-// moving the drawing, one level of undo and a new network. The window feeds mouse events in
+// moving the drawing, undo and redo and a new network. The window feeds mouse events in
 // drawing-image pixels, paints what the returned DrawingChanges name and places its preview
 // controls where previews() says.
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <span>
+#include <string_view>
 
 #include "schematic/component.h"
+#include "schematic/drawing_history.h"
 #include "schematic/drawing_moves.h"
 #include "schematic/editor_geometry.h"
 #include "schematic/grid.h"
@@ -21,6 +24,11 @@ namespace volmira {
 enum class LineState : std::uint8_t { Aus, Ein, Beg, End };
 
 enum class MouseButton : std::uint8_t { Left, Right, Other };
+
+// The tools without a symbol, by the names of their buttons.
+inline constexpr std::string_view kRectangleToolName = "Rechteck Zeichnen";
+inline constexpr std::string_view kLineToolName = "Linien zeichnen";
+inline constexpr std::string_view kNodeToolName = "Knotenpunkt setzen";
 
 // The preview controls over the drawing, in drawing-image pixels and cells.
 struct EditorPreviews {
@@ -54,8 +62,18 @@ class Editor {
     DrawingChanges mousePress(Pixel p, MouseButton button);
     DrawingChanges mouseRelease(Pixel p, MouseButton button);
 
-    // The side bar.
-    DrawingChanges undo();
+    // Escape: a line being drawn ends as with the right button at the pointer.
+    DrawingChanges endLineByKey();
+
+    // The side bar and the menu. Undo and redo skip steps that would change nothing and move
+    // the records by the moves they take back or do again.
+    DrawingChanges undo(std::span<Component> records = {});
+    DrawingChanges redo(std::span<Component> records = {});
+    const DrawingHistory& history() const { return *history_; }
+    // The drawing is about to be replaced by a new network: it becomes a step of the history.
+    void rememberDrawing() { remember(grid_); }
+    // A loaded network starts a history of its own.
+    void forgetHistory() { history_->clear(); }
     DrawingChanges groundMarks();
     // Moves the drawing and the cells of the confirmed component records; nothing changes when
     // something would leave the grid.
@@ -86,12 +104,18 @@ class Editor {
     void endLine();
     // Recogniser after a whole-grid change: the window repaints everything from the list.
     DrawingChanges rebuiltSince(const SchematicGrid& before);
+    // Before a change: the undo copy and a step of the history.
+    void remember(const SchematicGrid& before);
+    DrawingChanges travel(bool (DrawingHistory::*step)(DrawingState&),
+                          std::span<Component> records);
     void track(Pixel p);
     void trackLine(Pixel p);
 
     SchematicGrid& grid_;
     SchematicGrid& undo_;
     SymbolList& symbols_;
+    std::unique_ptr<DrawingHistory> history_ = std::make_unique<DrawingHistory>();
+    DrawingOffset offset_;
 
     int currentSymbol_ = 0;
     LineState line_ = LineState::Aus;

@@ -138,8 +138,15 @@ MainMenus buildMainMenus(Tgrf& window, EditorController& editor) {
 
     menus.drawing = bar->addMenu("&Zeichnen");
     menus.drawing->setObjectName("Zeichnen");
-    QObject::connect(addEntry(menus.drawing, "Rueckgaengig1", "Rückgängig"), &QAction::triggered,
-                     &editor, &EditorController::UndoClick);
+    QAction* undo = addEntry(menus.drawing, "Rueckgaengig1", "Rückgängig");
+    undo->setShortcut(QKeySequence::Undo);
+    QObject::connect(undo, &QAction::triggered, &editor, &EditorController::UndoClick);
+    QAction* redo = addEntry(menus.drawing, "Wiederholen1", "Wiederholen");
+    redo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));
+    QObject::connect(redo, &QAction::triggered, &editor, &EditorController::RedoClick);
+    QAction* endLine = addEntry(menus.drawing, "LinieBeenden1", "Linie beenden");
+    endLine->setShortcut(QKeySequence(Qt::Key_Escape));
+    QObject::connect(endLine, &QAction::triggered, &editor, &EditorController::endLineByKey);
     QAction* ground = addEntry(menus.drawing, "Massepunktesetzen1", "Massepunkte setzen");
     ground->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
     QObject::connect(ground, &QAction::triggered, &editor, &EditorController::MasseSetzen);

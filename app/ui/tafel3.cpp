@@ -3,6 +3,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "analysis/ui/probe_panel.h"
 #include "analysis/ui/results_panel.h"
 
 namespace volmira {
@@ -38,14 +39,23 @@ void Tafel3::setResults(ResultsPanel* results) {
     cardLayout_->addWidget(results, 1);
 }
 
+void Tafel3::setProbe(ProbePanel* probe) {
+    probe_ = probe;
+    cardLayout_->addWidget(probe);
+}
+
 void Tafel3::modeChanged(const ModeSwitch& change) {
+    if (change.to != kModeSingleFrequency) probe_->reset();
     if (change.leaveGraphic) results_->reformatInputFields();
     if (change.calculate) results_->calculate();
     if (change.redrawMarks) results_->redrawMarks();
 }
 
 void Tafel3::drawingPressed(QPoint pixel) {
-    results_->drawingPressed(pixel);
+    if (probe_->active())
+        probe_->drawingPressed(pixel);
+    else
+        results_->drawingPressed(pixel);
 }
 
 void Tafel3::drawingRepainted() {
@@ -53,6 +63,7 @@ void Tafel3::drawingRepainted() {
 }
 
 void Tafel3::networkReplaced(bool analysed) {
+    probe_->reset();
     if (analysed)
         results_->networkAnalysed();
     else

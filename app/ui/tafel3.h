@@ -7,6 +7,7 @@ class QVBoxLayout;
 
 namespace volmira {
 
+class ProbePanel;
 class ResultsPanel;
 
 class Tafel3 : public ModePanel {
@@ -23,6 +24,8 @@ class Tafel3 : public ModePanel {
     QFrame* shadow() const { return sw6_; }
     // Puts the results onto the card.
     void setResults(ResultsPanel* results);
+    // The voltage probe below the results; while it is on, presses on the drawing go to it.
+    void setProbe(ProbePanel* probe);
 
     void modeChanged(const ModeSwitch& change) override;
     void drawingPressed(QPoint pixel) override;
@@ -38,6 +41,7 @@ class Tafel3 : public ModePanel {
     QFrame* card_;
     QVBoxLayout* cardLayout_;
     ResultsPanel* results_ = nullptr;
+    ProbePanel* probe_ = nullptr;
 };
 
 }  // namespace volmira

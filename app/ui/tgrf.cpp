@@ -21,12 +21,14 @@
 #include "analysis/schematic_check.h"
 #include "analysis/ui/calculation_model.h"
 #include "analysis/ui/e12_picker.h"
+#include "analysis/ui/probe_panel.h"
 #include "analysis/ui/results_panel.h"
 #include "analysis/ui/value_entry_panel.h"
 #include "app/failure_report.h"
 #include "app/file_session.h"
 #include "app/hint_lines.h"
 #include "app/progress.h"
+#include "app/ui/editor_comforts.h"
 #include "app/ui/hint_image.h"
 #include "app/ui/main_timer.h"
 #include "app/ui/status_panel.h"
@@ -161,6 +163,8 @@ Tgrf::Tgrf(Workspace& workspace, QWidget* parent) : QMainWindow(parent), ws_(wor
             }));
 
     buildValuePanels();
+    comforts_ =
+        new EditorComforts(*this, ws_, drawingView_, editor_, hints_, valueEntry_, menus_.drawing);
 
     updateCaption();
     updateRecentControls();
@@ -170,6 +174,10 @@ Tgrf::Tgrf(Workspace& workspace, QWidget* parent) : QMainWindow(parent), ws_(wor
 
 Tgrf::~Tgrf() {
     removeFailureHandler(this);
+}
+
+StatusLine* Tgrf::statusLine() const {
+    return comforts_->statusLine();
 }
 
 void Tgrf::buildValuePanels() {
@@ -197,6 +205,9 @@ void Tgrf::buildValuePanels() {
             guardedSlot([this] { enableModes(kModeComponents, ws_.modes.workingMode()); }));
     connect(results_, &ResultsPanel::singleFrequencyRequested, this,
             guardedSlot([this] { enableModes(kModeSingleFrequency, kModeSingleFrequency); }));
+
+    probe_ = new ProbePanel(ws_.calculation, *drawingView_);
+    resultsPanel_->setProbe(probe_);
 }
 
 void Tgrf::buildScreenWarning(QWidget* content, ScreenSize screen) {
@@ -407,10 +418,12 @@ void Tgrf::applyModeSwitch(const ModeSwitch& change) {
     }
     menus_.drawing->setEnabled(change.to == kModeDrawing);
     hints_->showLines(hintLines(change.to));
+    comforts_->modeChanged(menus_.modes[std::size_t(change.to - 1)]->text());
 }
 
 void Tgrf::drawingEdited() {
     if (ws_.modes.drawingChanged()) updateModeControls();
+    comforts_->drawingChanged();
 }
 
 void Tgrf::drawingPressed() {
@@ -462,6 +475,7 @@ void Tgrf::NeuesNetzwerk1Click() {
     runHandler(progress::kNewNetwork, [this] {
         if (!settleUnsavedWork()) return;
         progressCode = progress::kNewNetwork;
+        editor_->editor().rememberDrawing();
         applyModeSwitch(startNewNetwork(ws_));
         showReplacedNetwork();
     });
@@ -475,6 +489,7 @@ void Tgrf::showReplacedNetwork() {
     updateCaption();
     updateRecentControls();
     for (ModePanel* panel : panels_) panel->networkReplaced(false);
+    comforts_->drawingChanged();
 }
 
 bool Tgrf::settleUnsavedWork() {
@@ -500,6 +515,7 @@ bool Tgrf::loadNetwork(const std::filesystem::path& path) {
     }
     applyModeSwitch(startNewNetwork(ws_));
     adoptLoadedNetwork(ws_, std::move(*result.network), path);
+    editor_->editor().forgetHistory();
     showReplacedNetwork();
     return true;
 }
@@ -599,7 +615,8 @@ bool Tgrf::Schaltbildcheck() {
     if (!fault.found) return false;
     const QRect frame = faultFrame(fault);
     drawingView_->setFaultFrame(frame);
-    drawingFrame_->ensureVisible(frame.left(), frame.top(), 60, 60);
+    const QPoint shown = drawingView_->toView(frame.topLeft());
+    drawingFrame_->ensureVisible(shown.x(), shown.y(), 60, 60);
     dialogs().error(this, qText(kOpenPathMessage), QPoint(200, fault.row > 17 ? 90 : 260));
     drawingView_->setFaultFrame({});
     repaintDrawing();
@@ -632,6 +649,7 @@ void Tgrf::AnalysClick() {
             dialogs().error(this, qText(analysisErrorMessage(result.errorCode)));
             return;
         }
+        comforts_->networkAnalysed();
         dialogs().information(this, qText(analysisStatusMessage(ws_.calculation.network())));
         // The new network's values are confirmed (and summed per branch) before they count.
         ws_.modes.setValuesUnchanged(false);

@@ -22,11 +22,14 @@ namespace volmira {
 class CalculationModel;
 class DrawingView;
 class E12Picker;
+class EditorComforts;
 class EditorController;
 class HintImage;
 class MainTimer;
 class ModePanel;
+class ProbePanel;
 class ResultsPanel;
+class StatusLine;
 class StatusPanel;
 class Tafel1;
 class Tafel2;
@@ -64,6 +67,8 @@ class Tgrf : public QMainWindow {
     ValueEntryPanel* valueEntryPanel() const { return valueEntry_; }
     ResultsPanel* resultsPanel() const { return results_; }
     StatusPanel* statusPanel() const { return status_; }
+    StatusLine* statusLine() const;
+    ProbePanel* probePanel() const { return probe_; }
     MainTimer* timer() const { return timer_; }
 
     // Enable modes up to `level` and switch to `mode` (the analysis, the value confirmation,
@@ -156,6 +161,8 @@ class Tgrf : public QMainWindow {
     QLabel* screenWarningText_ = nullptr;
 
     StatusPanel* status_ = nullptr;
+    EditorComforts* comforts_ = nullptr;
+    ProbePanel* probe_ = nullptr;
     Ttitform* title_ = nullptr;
     MainTimer* timer_ = nullptr;
 

@@ -1,7 +1,13 @@
 #include "schematic/ui/drawing_view.h"
 
+#include <QAbstractScrollArea>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollBar>
+#include <QWheelEvent>
+#include <algorithm>
+
+#include "schematic/drawing_zoom.h"
 
 namespace volmira {
 
@@ -9,6 +15,7 @@ namespace {
 
 const QColor kMarkColour(0, 255, 255);
 constexpr int kFaultPenWidth = 4;
+constexpr int kLabelFontPixels = 8;
 
 }  // namespace
 
@@ -50,7 +57,50 @@ QImage DrawingView::picture() const {
     QImage out = image_.copy();
     QPainter painter(&out);
     paintMarks(painter);
+    paintLabels(painter);
     return out;
+}
+
+void DrawingView::paintLabels(QPainter& painter) const {
+    painter.setFont(labelFont());
+    painter.setPen(QColor(0x00, 0x30, 0x90));
+    for (const Label& label : labels_)
+        painter.drawText(label.box, Qt::AlignLeft | Qt::AlignVCenter, label.text);
+}
+
+void DrawingView::setZoom(int percent) {
+    percent = std::clamp(percent, kZoomSteps.front(), kZoomSteps.back());
+    if (percent == zoom_) return;
+    zoom_ = percent;
+    setFixedSize(viewLength(kDrawingWidthPixels, zoom_), viewLength(kDrawingHeightPixels, zoom_));
+    update();
+    emit zoomChanged(zoom_);
+}
+
+QPoint DrawingView::toView(QPoint imagePixel) const {
+    return {viewLength(imagePixel.x(), zoom_), viewLength(imagePixel.y(), zoom_)};
+}
+
+QRect DrawingView::toView(QRect imageRect) const {
+    return QRect(toView(imageRect.topLeft()),
+                 toView(imageRect.bottomRight() + QPoint(1, 1)) - QPoint(1, 1));
+}
+
+QPoint DrawingView::toImage(QPointF viewPixel) const {
+    const QPoint p = viewPixel.toPoint();
+    const GridPixel image = imagePixelAt({p.x(), p.y()}, zoom_);
+    return {image.x, image.y};
+}
+
+QFont DrawingView::labelFont() {
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(kLabelFontPixels);
+    return font;
+}
+
+void DrawingView::setLabels(std::vector<Label> labels) {
+    labels_ = std::move(labels);
+    update();
 }
 
 void DrawingView::paintMarks(QPainter& painter) const {
@@ -67,21 +117,55 @@ void DrawingView::paintMarks(QPainter& painter) const {
 
 void DrawingView::paintEvent(QPaintEvent*) {
     // The exclusive-or marks need the drawing's own pixels under them, so the picture is
-    // composed on an image of the drawing's format.
+    // composed on an image of the drawing's format. Zoomed, it is scaled smoothly when shrunk, so
+    // no line drops out, and pixel by pixel when enlarged, so the cells stay sharp; the labels
+    // are then drawn at the zoom, so their text stays sharp too.
     QPainter painter(this);
-    painter.drawImage(0, 0, picture());
+    if (zoom_ == kFullSize) {
+        painter.drawImage(0, 0, picture());
+        return;
+    }
+    QImage marked = image_.copy();
+    {
+        QPainter onImage(&marked);
+        paintMarks(onImage);
+    }
+    if (zoom_ < kFullSize)
+        painter.drawImage(0, 0,
+                          marked.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    else
+        painter.drawImage(rect(), marked);
+    painter.scale(zoom_ / double(kFullSize), zoom_ / double(kFullSize));
+    paintLabels(painter);
 }
 
 void DrawingView::mousePressEvent(QMouseEvent* event) {
-    emit pressed(event->position().toPoint(), event->button());
+    emit pressed(toImage(event->position()), event->button());
 }
 
 void DrawingView::mouseMoveEvent(QMouseEvent* event) {
-    emit moved(event->position().toPoint(), event->buttons());
+    emit moved(toImage(event->position()), event->buttons());
 }
 
 void DrawingView::mouseReleaseEvent(QMouseEvent* event) {
-    emit released(event->position().toPoint(), event->button());
+    emit released(toImage(event->position()), event->button());
+}
+
+void DrawingView::wheelEvent(QWheelEvent* event) {
+    if (!(event->modifiers() & Qt::ControlModifier) || event->angleDelta().y() == 0) {
+        event->ignore();  // the scroll area scrolls
+        return;
+    }
+    // The image pixel under the pointer stays under it where the scroll area lets it.
+    const QPoint image = toImage(event->position());
+    const QPoint before = event->position().toPoint();
+    setZoom(event->angleDelta().y() > 0 ? zoomedIn(zoom_) : zoomedOut(zoom_));
+    if (auto* area = qobject_cast<QAbstractScrollArea*>(parentWidget()->parentWidget())) {
+        const QPoint shift = toView(image) - before;
+        area->horizontalScrollBar()->setValue(area->horizontalScrollBar()->value() + shift.x());
+        area->verticalScrollBar()->setValue(area->verticalScrollBar()->value() + shift.y());
+    }
+    event->accept();
 }
 
 }  // namespace volmira

@@ -2,8 +2,10 @@
 // `Bild1`: the drawing in drawing, component-entry and single-frequency modes. The view owns its
 // canvas: the drawing image, painted only through the calls below, and the marks of the modes
 // (the cyan component frame and branch highlight, the red frame of the schematic check), which
-// are painted on top in paintEvent and never into the image. Mouse events come out in image
-// pixels; the editor and the modes decide what they mean.
+// are painted on top in paintEvent and never into the image. The view may show the image zoomed;
+// mouse events come out in image pixels at every zoom, and the editor and the modes decide what
+// they mean.
+#include <QFont>
 #include <QImage>
 #include <QRect>
 #include <QWidget>
@@ -22,7 +24,7 @@ class DrawingView : public QWidget {
   public:
     // The marks, one of each at a time. The cyan ones are exclusive-or boxes: cyan on the white
     // paper, inverted where they cross the lines.
-    enum class Mark { Component, Branch };
+    enum class Mark { Component, Branch, Probe };
 
     explicit DrawingView(QWidget* parent = nullptr);
 
@@ -46,24 +48,44 @@ class DrawingView : public QWidget {
     const QImage& drawing() const { return image_; }
     QImage picture() const;
 
+    // The zoom in percent (50 to 400); Ctrl + wheel steps it.
+    int zoom() const { return zoom_; }
+    void setZoom(int percent);
+    QPoint toView(QPoint imagePixel) const;
+    QRect toView(QRect imageRect) const;
+
+    // Names and values beside the components, painted over the drawing while set.
+    struct Label {
+        QRect box;  // image pixels
+        QString text;
+    };
+    void setLabels(std::vector<Label> labels);
+    static QFont labelFont();
+
   signals:
     void pressed(QPoint pixel, Qt::MouseButton button);
     void moved(QPoint pixel, Qt::MouseButtons buttons);
     void released(QPoint pixel, Qt::MouseButton button);
     void edited();
+    void zoomChanged(int percent);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
   private:
     void paintMarks(QPainter& painter) const;
+    void paintLabels(QPainter& painter) const;
+    QPoint toImage(QPointF viewPixel) const;
 
     QImage image_;
-    std::array<std::vector<QRect>, 2> marks_;
+    std::array<std::vector<QRect>, 3> marks_;
     QRect faultFrame_;
+    std::vector<Label> labels_;
+    int zoom_ = 100;
 };
 
 }  // namespace volmira

@@ -169,7 +169,23 @@ void EditorController::repaintDrawing() {
 
 void EditorController::UndoClick() {
     progressCode = progress::kUndo;
-    paint(editor_.undo());
+    const DrawingChanges changes = editor_.undo(drawing_.records());
+    if (!changes.changed) emit note("Nichts mehr rückgängig zu machen.");
+    paint(changes);
+    showPreviews();
+}
+
+void EditorController::RedoClick() {
+    progressCode = progress::kUndo;
+    const DrawingChanges changes = editor_.redo(drawing_.records());
+    if (!changes.changed) emit note("Nichts zu wiederholen.");
+    paint(changes);
+    showPreviews();
+}
+
+void EditorController::endLineByKey() {
+    progressCode = progress::kMouseDown;
+    paint(editor_.endLineByKey());
     showPreviews();
 }
 

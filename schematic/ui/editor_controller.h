@@ -54,6 +54,9 @@ class EditorController : public QObject {
     void LinienZugEin();
     void KnotenPunktEin();
     void UndoClick();
+    void RedoClick();
+    // Escape ends a line being drawn.
+    void endLineByKey();
     void MasseSetzen();
     void LirebildMouseDown(QPoint position);
     // "Netzwerk neu": the main window does the work (new network) and then calls resetTool()
@@ -72,6 +75,8 @@ class EditorController : public QObject {
     void newNetworkRequested();
     // The tools were switched off (a toolbar choice or a reset): macro insertion ends too.
     void toolsSwitchedOff();
+    // A short note for the status bar.
+    void note(const QString& text);
 
   private:
     void MausDruecken(QPoint pixel, Qt::MouseButton button);

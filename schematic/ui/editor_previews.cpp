@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+#include "schematic/ui/drawing_view.h"
+
 namespace volmira {
 
 namespace {
@@ -10,6 +12,7 @@ QLabel* previewLabel(QWidget* drawing, const char* name) {
     auto* label = new QLabel(drawing);
     label->setObjectName(QString::fromLatin1(name));
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    label->setScaledContents(true);
     label->hide();
     return label;
 }
@@ -54,13 +57,17 @@ void RubberBand::paintEvent(QPaintEvent*) {
     p.drawRect(0, 0, width() - 1, height() - 1);
 }
 
-EditorPreviewWidgets::EditorPreviewWidgets(QWidget* drawing)
-    : hbi_(previewLabel(drawing, "hbi")),
+EditorPreviewWidgets::EditorPreviewWidgets(DrawingView* drawing)
+    : drawing_(drawing),
+      hbi_(previewLabel(drawing, "hbi")),
       zQuad_(previewLabel(drawing, "ZQuad")),
       rEck_(new RubberBand(drawing)),
       eckbild_(previewLabel(drawing, "Eckbild")) {
     zQuad_->setPixmap(markerPixmap());
-    zQuad_->setFixedSize(kPixelsPerCell, kPixelsPerCell);
+}
+
+void EditorPreviewWidgets::place(QWidget* control, QPoint imageTopLeft, QSize imageSize) const {
+    control->setGeometry(drawing_->toView(QRect(imageTopLeft, imageSize)));
 }
 
 void EditorPreviewWidgets::show(const EditorPreviews& previews, int symbol, GlyphStyle style) {
@@ -72,10 +79,9 @@ void EditorPreviewWidgets::show(const EditorPreviews& previews, int symbol, Glyp
         if (symbol != 0) {
             const QPixmap glyph = glyphPixmap(symbol, style);
             hbi_->setPixmap(glyph);
-            hbi_->setFixedSize(glyph.size());
         }
     }
-    hbi_->move(toPoint(previews.symbolTopLeft) - QPoint(2, 2));
+    place(hbi_, toPoint(previews.symbolTopLeft) - QPoint(2, 2), hbi_->pixmap().size());
     hbi_->setVisible(previews.symbolVisible && symbol != 0);
     showToolPreviews(previews, style);
 }
@@ -84,20 +90,20 @@ void EditorPreviewWidgets::showMacro(const EditorPreviews& previews, const QPixm
     if (hbiSymbol_ != kMacroPreview || hbi_->pixmap().cacheKey() != macro.cacheKey()) {
         hbiSymbol_ = kMacroPreview;
         hbi_->setPixmap(macro);
-        hbi_->setFixedSize(macro.size());
     }
-    hbi_->move(toPoint(previews.symbolTopLeft) - QPoint(2, 2));
+    place(hbi_, toPoint(previews.symbolTopLeft) - QPoint(2, 2), macro.size());
     hbi_->setVisible(previews.symbolVisible);
     showToolPreviews(previews, {});
 }
 
 void EditorPreviewWidgets::showToolPreviews(const EditorPreviews& previews, GlyphStyle style) {
-    zQuad_->move(toPoint(cellBoxTopLeft(previews.markerCell)));
+    const QSize cell(kPixelsPerCell, kPixelsPerCell);
+    place(zQuad_, toPoint(cellBoxTopLeft(previews.markerCell)), cell);
     zQuad_->setVisible(previews.markerVisible);
 
     if (previews.band) {
         const PixelRect& r = *previews.band;
-        rEck_->setGeometry(r.x, r.y, r.width, r.height);
+        place(rEck_, QPoint(r.x, r.y), QSize(r.width, r.height));
         rEck_->show();
         rEck_->update();
     } else {
@@ -107,9 +113,8 @@ void EditorPreviewWidgets::showToolPreviews(const EditorPreviews& previews, Glyp
     if (previews.cornerCode != eckbildCode_ && previews.cornerCode != 0) {
         eckbildCode_ = previews.cornerCode;
         eckbild_->setPixmap(glyphPixmap(eckbildCode_, style));
-        eckbild_->setFixedSize(kPixelsPerCell, kPixelsPerCell);
     }
-    eckbild_->move(toPoint(cellBoxTopLeft(previews.cornerCell)));
+    place(eckbild_, toPoint(cellBoxTopLeft(previews.cornerCell)), cell);
     eckbild_->setVisible(previews.cornerVisible && previews.cornerCode != 0);
     // The marker and the band stay on top of the glyphs they point at.
     eckbild_->raise();

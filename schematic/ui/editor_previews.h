@@ -1,7 +1,7 @@
 #pragma once
 // The preview controls over the drawing `Bild1`: the floating symbol `hbi`, the cell marker
 // `ZQuad`, the rubber band `REck` and the corner preview `Eckbild`. They let every mouse event
-// through to the drawing.
+// through to the drawing and are scaled with its zoom.
 #include <QLabel>
 
 #include "schematic/editor.h"
@@ -19,9 +19,11 @@ class RubberBand : public QWidget {
     void paintEvent(QPaintEvent* event) override;
 };
 
+class DrawingView;
+
 class EditorPreviewWidgets {
   public:
-    explicit EditorPreviewWidgets(QWidget* drawing);
+    explicit EditorPreviewWidgets(DrawingView* drawing);
 
     // Places and shows the controls as the editor's previews say; `symbol` is the code the
     // floating preview shows (0: none).
@@ -39,7 +41,10 @@ class EditorPreviewWidgets {
   private:
     // The marker, the rubber band and the corner preview.
     void showToolPreviews(const EditorPreviews& previews, GlyphStyle style);
+    // Puts a control over an area of the drawing image.
+    void place(QWidget* control, QPoint imageTopLeft, QSize imageSize) const;
 
+    DrawingView* drawing_;
     QLabel* hbi_;
     QLabel* zQuad_;
     RubberBand* rEck_;

@@ -6,6 +6,8 @@
 #include <QPainterPath>
 #include <QToolButton>
 
+#include "platform/qt_text.h"
+#include "schematic/editor.h"
 #include "schematic/symbol_catalogue.h"
 #include "schematic/ui/glyph_painter.h"
 
@@ -147,9 +149,9 @@ SymbolToolbar::SymbolToolbar(QWidget* frame) : QObject(frame), group_(new QButto
         hintOf[number] =
             QString::fromUtf8(catalogue[code].hint.data(), int(catalogue[code].hint.size()));
     }
-    hintOf[kRectangleButton] = QStringLiteral("Rechteck Zeichnen");
-    hintOf[kLineButton] = QStringLiteral("Linien zeichnen");
-    hintOf[kNodeButton] = QStringLiteral("Knotenpunkt setzen");
+    hintOf[kRectangleButton] = qText(kRectangleToolName);
+    hintOf[kLineButton] = qText(kLineToolName);
+    hintOf[kNodeButton] = qText(kNodeToolName);
 
     for (int number = 1; number <= kSymbolButtonCount; ++number) {
         auto* b = new QToolButton(frame);

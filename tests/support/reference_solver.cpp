@@ -171,6 +171,9 @@ ReferenceCurrents referenceCurrents(const Network& network, double frequency, do
         out.uncertainty[k] =
             static_cast<double>(Quad(10) * size(admittance[k]) * (error(from) + error(to)));
     }
+    for (int n = 1; n < kNodeSlots; ++n)
+        out.potential[std::size_t(n)] = {static_cast<double>(potential(n).re),
+                                         static_cast<double>(potential(n).im)};
     out.solved = true;
     return out;
 }

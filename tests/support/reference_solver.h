@@ -19,6 +19,9 @@ struct ReferenceCurrents {
     // How far each current may be off, from the correction of one refinement step: where
     // admittances span thirty decades even 113 bits lose digits.
     std::array<double, kMaxBranches> uncertainty{};
+    // Node potentials against the source's second terminal: nodes 1..N, ground N + 1, the
+    // second terminal at kMaxNumberedNodes + 2.
+    std::array<std::complex<double>, kMaxNumberedNodes + 3> potential{};
 };
 
 // The branches' R, L and C must hold their sums already.
