@@ -44,6 +44,10 @@ constexpr std::int32_t kProgressYAxisMove = 333;
 constexpr std::int32_t kProgressBranchChoice = 494;
 
 constexpr int kReadoutDigits = 8;
+// The y-scaling formula counts the marker in the rows of the frame around the plot: 9 rows
+// lower and 6 rows taller than the band on Bild1, so that the band becomes the new range.
+constexpr int kMarkerFrameShift = 9;
+constexpr int kMarkerFrameGrowth = 6;
 constexpr int kVisibleColumns = kWindowSteps + 1;
 
 QLineEdit* readoutField(const char* name, QWidget* parent) {
@@ -103,14 +107,14 @@ void GraphicPanel::buildSideControls() {
     auto* sbLayout = new QVBoxLayout(sbTafel);
     sbLayout->setContentsMargins(4, 4, 4, 4);
     auto* prompt = new QLabel(QStringLiteral("Hier Stromzweig zur Berechnung wählen (anklicken)"));
-    prompt->setWordWrap(true);
     sbLayout->addWidget(prompt);
     miniature_ = new MiniatureView("SbKlein", grid_, calculation_);
-    auto* miniatureScroll = new QScrollArea(sbTafel);
-    miniatureScroll->setObjectName("SbKleinRahmen");
-    miniatureScroll->setWidget(miniature_);
-    miniatureScroll->setFrameShape(QFrame::NoFrame);
-    sbLayout->addWidget(miniatureScroll, 1);
+    miniatureScroll_ = new QScrollArea(sbTafel);
+    miniatureScroll_->setObjectName("SbKleinRahmen");
+    miniatureScroll_->setWidget(miniature_);
+    miniatureScroll_->setFrameShape(QFrame::NoFrame);
+    miniatureScroll_->setMinimumHeight(120);
+    sbLayout->addWidget(miniatureScroll_, 1);
     column->addWidget(sbTafel, 1);
 
     auto* quantityBox = new QGroupBox(QStringLiteral("Elektrische Größe"), this);
@@ -278,6 +282,10 @@ void GraphicPanel::detachFrame() {
 void GraphicPanel::networkChanged() {
     miniature_->setHighlightedBranch(state_.branch);
     miniature_->refresh();
+    // The drawing's corner in view: drawings rarely fill the whole grid.
+    const QRect drawn = miniature_->drawnArea();
+    miniatureScroll_->horizontalScrollBar()->setValue(drawn.left() - kMiniatureCell);
+    miniatureScroll_->verticalScrollBar()->setValue(drawn.top() - kMiniatureCell);
     showBounds();
     redraw();
 }
@@ -392,6 +400,9 @@ void GraphicPanel::FgGroesse1Click(int button) {
     state_.button = std::clamp(button, 1, kQuantityButtons);
     quantities_[std::size_t(state_.button - 1)]->setChecked(true);
     aus1_->setEnabled(state_.plot->scale(state_.button).autoRange == 0);
+    // The readout shows the new quantity at the next rest of the pointer.
+    for (QLineEdit* field : {fqMom_, elWertMom_, phaseMom_}) field->clear();
+    restingColumn_.reset();
     if (!state_.curveExists()) return;
     // The extremes of this quantity come from what the store holds: no point is solved again.
     RebuildFromStore(*state_.plot, state_.range, state_.button, 1);
@@ -487,8 +498,8 @@ void GraphicPanel::Bild1MouseDown(QPoint) {
     const std::optional<ScaleMarker> marker = curve_->marker();
     if (!marker) return;
     progressCode = kProgressYScaling;
-    volmira::YTeilbereich(state_.plot->scale(state_.button), model_.rows, marker->top,
-                          marker->height);
+    volmira::YTeilbereich(state_.plot->scale(state_.button), model_.rows,
+                          marker->top + kMarkerFrameShift, marker->height + kMarkerFrameGrowth);
     hideMarker();
     oberBer_->setChecked(false);
     aus1_->setEnabled(state_.plot->scale(state_.button).autoRange == 0);

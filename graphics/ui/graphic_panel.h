@@ -104,6 +104,7 @@ class GraphicPanel : public QWidget {
     std::optional<int> restingColumn_;
 
     MiniatureView* miniature_;
+    QScrollArea* miniatureScroll_;
     std::array<QRadioButton*, kQuantityButtons> quantities_{};
     QRadioButton* logAchse_;
     QRadioButton* linAchse_;
