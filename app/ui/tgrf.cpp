@@ -39,6 +39,7 @@
 #include "app/ui/title_window.h"
 #include "app/workspace.h"
 #include "formulas/ui/formula_window.h"
+#include "graphics/ui/graphic_panel.h"
 #include "platform/calculator.h"
 #include "platform/dialogs.h"
 #include "platform/failure_handling.h"
@@ -112,7 +113,7 @@ Tgrf::Tgrf(Workspace& workspace, QWidget* parent) : QMainWindow(parent), ws_(wor
     drawingPanel_ = new Tafel1;
     componentPanel_ = new Tafel2;
     resultsPanel_ = new Tafel3;
-    graphicPanel_ = new Tafel4;
+    graphicPanel_ = new Tafel4(ws_);
     panels_ = {drawingPanel_, componentPanel_, resultsPanel_, graphicPanel_};
     hints_ = new HintImage;
 
@@ -147,6 +148,10 @@ Tgrf::Tgrf(Workspace& workspace, QWidget* parent) : QMainWindow(parent), ws_(wor
     status_ = new StatusPanel(this);
     timer_ = new MainTimer(this);
     connect(timer_->zeitgeber(), &QTimer::timeout, this, &Tgrf::ZeitgeberTimer);
+    connect(graphicPanel_->graphic(), &GraphicPanel::trackingRequested, this,
+            [this] { timer_->startTracking([this] { graphicPanel_->graphic()->readoutTick(); }); });
+    connect(graphicPanel_->graphic(), &GraphicPanel::sweepStarted, timer_,
+            &MainTimer::stopBlinking);
 
     connect(drawingPanel_->analys(), &QPushButton::clicked, this, &Tgrf::AnalysClick);
     connect(drawingPanel_->schbcheck(), &QToolButton::clicked, this, &Tgrf::SchaltbildCheck1Click);
@@ -198,6 +203,7 @@ void Tgrf::buildValuePanels() {
             [this] { ws_.modes.setValuesUnchanged(false); });
     connect(valueEntry_, &ValueEntryPanel::valuesConfirmed, this,
             guardedSlot([this](bool wereConfirmed) {
+                forgetCurves(ws_.graphic);  // curves of the old values are gone
                 applyModeSwitch(ws_.modes.confirmValues(wereConfirmed));
                 results_->calculateAfterConfirmation();
             }));
