@@ -130,7 +130,8 @@ class TgrfModesTest : public QObject {
         QVERIFY(!timer->zeitgeber()->isActive());
         QVERIFY(hand->isHidden());
 
-        f.find<Tafel4>("tafel4")->setCurveAvailable(true);
+        f.ws().graphic.voltage = f.ws().calculation.voltage();  // a curve of this voltage
+        f.ws().graphic.plot->computedCount = 1;
         f.w().lm1MouseDown(4);
         QVERIFY(!timer->zeitgeber()->isActive());
         QVERIFY(hand->isHidden());
