@@ -38,6 +38,11 @@ void CurveView::setMarker(std::optional<ScaleMarker> marker) {
     update();
 }
 
+void CurveView::setOverlay(Overlay overlay) {
+    overlay_ = std::move(overlay);
+    update();
+}
+
 void CurveView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     // Only the scrolled window's columns are exposed: the painter needs not lay out the rest.
@@ -47,6 +52,7 @@ void CurveView::paintEvent(QPaintEvent* event) {
         return;
     }
     paintCurvePlot(painter, *model_);
+    if (overlay_) overlay_(painter, *model_);
     if (readoutColumn_) {
         painter.setPen(QPen(Qt::red, 1));
         painter.drawLine(*readoutColumn_, 0, *readoutColumn_, model_->rows.bottom + 6);

@@ -4,9 +4,12 @@
 // readout line `darlinie`, the y-scaling marker `ytmark` and its ellipse `ell` are marks
 // painted on top.
 #include <QWidget>
+#include <functional>
 #include <optional>
 
 #include "graphics/curve_plot.h"
+
+class QPainter;
 
 namespace volmira {
 
@@ -27,6 +30,10 @@ class CurveView : public QWidget {
     std::optional<int> readoutColumn() const { return readoutColumn_; }
     void setMarker(std::optional<ScaleMarker> marker);
     std::optional<ScaleMarker> marker() const { return marker_; }
+    // Painted over the curves and under the marks (curve memories, burnt-in images); empty for
+    // none.
+    using Overlay = std::function<void(QPainter&, const CurvePlotModel&)>;
+    void setOverlay(Overlay overlay);
 
   signals:
     void mouseMoved(QPoint pixel);
@@ -41,6 +48,7 @@ class CurveView : public QWidget {
     const CurvePlotModel* model_ = nullptr;
     std::optional<int> readoutColumn_;
     std::optional<ScaleMarker> marker_;
+    Overlay overlay_;
 };
 
 class YAxisView : public QWidget {

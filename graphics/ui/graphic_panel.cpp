@@ -289,7 +289,8 @@ void GraphicPanel::detachFrame() {
 }
 
 void GraphicPanel::networkChanged() {
-    miniature_->setHighlightedBranch(state_.branch);
+    // Before the first choice the sweep takes branch 1, so that one is shown.
+    miniature_->setHighlightedBranch(std::max(state_.branch, 1));
     miniature_->refresh();
     // The drawing's corner in view: drawings rarely fill the whole grid.
     const QRect drawn = miniature_->drawnArea();
@@ -311,6 +312,7 @@ void GraphicPanel::redraw() {
     curve_->setModel(&model_);
     yAxis_->setModel(&model_);
     yblock_->setFixedWidth(model_.yAxisWidth);
+    emit redrawn();
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -77,6 +77,8 @@ class GraphicPanel : public QWidget {
     void trackingRequested();
     // A sweep starts: the blinking marker goes.
     void sweepStarted();
+    // The plot was laid out anew from the store (after a sweep, a quantity or scale change).
+    void redrawn();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
