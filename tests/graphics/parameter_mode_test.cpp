@@ -14,14 +14,15 @@ namespace {
 // The RC low-pass with R 1 = 1,1 kOhm and C 1 = 1 uF, confirmed.
 struct LowPass {
     Calculation calc;
+    int resistor = 0;
     LowPass() {
         EXPECT_TRUE(calc.analyse(test::rcLowPass()).ok());
+        resistor = findComponent(calc.network(), "R 1");
         bool changed = false;
-        for (int k = 1; k <= calc.network().componentCount; ++k)
-            calc.storeValue(k, calc.network().component(k).name[0] == 'R' ? "1,1k" : "1u", changed);
+        calc.storeValue(resistor, "1,1k", changed);
+        calc.storeValue(findComponent(calc.network(), "C 1"), "1u", changed);
         EXPECT_FALSE(calc.confirmValues());
     }
-    int resistor() const { return findComponent(calc.network(), "R 1"); }
 };
 
 TEST(ParameterMode, PickEditAndPickAgain) {
@@ -29,7 +30,7 @@ TEST(ParameterMode, PickEditAndPickAgain) {
     ParameterMode mode;
     EXPECT_EQ(mode.label(), kNoParameterLabel);
     EXPECT_FALSE(mode.pick(lp.calc.network(), 0));
-    ASSERT_TRUE(mode.pick(lp.calc.network(), lp.resistor()));
+    ASSERT_TRUE(mode.pick(lp.calc.network(), lp.resistor));
     EXPECT_EQ(mode.paramMode(), 1);
     EXPECT_EQ(mode.label(), "R 1:   Normalwert:  = 1,1 kOhm");
     EXPECT_EQ(mode.captions(),
@@ -41,13 +42,13 @@ TEST(ParameterMode, PickEditAndPickAgain) {
     mode.clearComponent();  // switched off: curve 1 is the one read out
     EXPECT_EQ(mode.paramMode(), 0);
     EXPECT_EQ(mode.selectedCurve(), 1);
-    ASSERT_TRUE(mode.pick(lp.calc.network(), lp.resistor()));
+    ASSERT_TRUE(mode.pick(lp.calc.network(), lp.resistor));
     EXPECT_EQ(mode.captions()[4], "2 kOhm");  // the edited values came back, sorted
 
     mode.reset();  // a new analysis forgets the component, not the values
     EXPECT_EQ(mode.paramComponent(), 0);
     EXPECT_EQ(mode.label(), kNoParameterLabel);
-    ASSERT_TRUE(mode.pick(lp.calc.network(), lp.resistor()));
+    ASSERT_TRUE(mode.pick(lp.calc.network(), lp.resistor));
     EXPECT_EQ(mode.captions()[4], "2 kOhm");
 }
 
@@ -59,7 +60,7 @@ double resistanceSum(const Network& network) {
 
 TEST(ParameterMode, TheEnginesFamilyGivesTheComponentItsOwnValueBack) {
     LowPass lp;
-    const int r = lp.resistor();
+    const int r = lp.resistor;
     const double own = lp.calc.network().component(r).value;
     std::array<double, kParameterValueCount> swept{};
     auto sweepCurve = [&](int curve) {
