@@ -4,10 +4,6 @@
 
 namespace volmira {
 
-void ParameterMode::selectCurve(int curve) {
-    selectedCurve_ = std::clamp(curve, 1, kParameterValueCount);
-}
-
 bool ParameterMode::pick(const Network& network, int component) {
     if (component < 1 || component > std::min(network.componentCount, kMaxComponents)) return false;
     const Component& c = network.component(component);
@@ -29,7 +25,6 @@ void ParameterMode::reset() {
     component_ = 0;
     name_.clear();
     values_.fill(NotComputed);
-    selectedCurve_ = 1;
     label_ = kNoParameterLabel;
 }
 

@@ -1,7 +1,6 @@
 #pragma once
-// The parameter mode's state: the component chosen as parameter, its five values, the curve
-// drawn black and read out, and the label that names the component. The panel shows it and the
-// family sweep reads it.
+// The parameter mode's state: the component chosen as parameter, its five values and the label
+// that names the component. The panel shows it and the family sweep reads it.
 #include <string>
 #include <string_view>
 
@@ -41,10 +40,6 @@ class ParameterMode {
     // plab3: "R 1:   Normalwert:  = 1 kOhm", or that no component is chosen.
     const std::string& label() const { return label_; }
 
-    // Curve 1..5 drawn black, read out and followed by the locus pointer; 1 outside the mode.
-    int selectedCurve() const { return paramMode() ? selectedCurve_ : 1; }
-    void selectCurve(int curve);
-
     // sbklein2MouseDown: component k (1-based) of `network` becomes the parameter, with the values
     // it had when last used, else five E12 values around its own. A component that is not a
     // resistor, capacitor or inductor is refused (false).
@@ -67,7 +62,6 @@ class ParameterMode {
     std::string name_;
     E12Kind kind_ = E12Kind::Resistor;
     ParameterValues values_{};
-    int selectedCurve_ = 1;
     std::string label_{kNoParameterLabel};
     ParameterMemory memory_;
 };

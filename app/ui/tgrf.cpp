@@ -180,6 +180,7 @@ void Tgrf::buildValuePanels() {
                 picker_->fitInto(QRect(-content_->pos(), formScroll_->viewport()->size()));
             }));
     valueEntry_ = new ValueEntryPanel(ws_, *drawingView_, *picker_);
+    graphicPanel_->setPicker(*picker_);
     componentPanel_->setValueEntry(valueEntry_);
     results_ = new ResultsPanel(ws_, *drawingView_);
     // Until the display-digits setting is read from the settings file.

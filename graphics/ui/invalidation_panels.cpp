@@ -9,15 +9,30 @@
 
 namespace volmira {
 
+namespace {
+
+// The plot's frame paints its children dark with light text unless they name their roles.
+void paint(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
+    widget->setBackgroundRole(QPalette::Window);
+    widget->setForegroundRole(QPalette::WindowText);
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+    if (role == QPalette::Window) widget->setAutoFillBackground(true);
+}
+
+}  // namespace
+
 InvalidationPanels::InvalidationPanels(QWidget* host) : QObject(host) {
     cover_ = new QFrame(host);
     cover_->setObjectName("deckpan");
-    cover_->setStyleSheet(QStringLiteral("#deckpan { background: #c0c0c0; }"));
+    paint(cover_, QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
 
     notice_ = new QFrame(host);
     notice_->setObjectName("ngueltpan");
     notice_->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    notice_->setStyleSheet(QStringLiteral("#ngueltpan { background: #ffff80; }"));
+    paint(notice_, QPalette::Window, QColor(0xFF, 0xFF, 0x80));
+    paint(notice_, QPalette::WindowText, Qt::black);
     auto* lines = new QVBoxLayout(notice_);
     for (const std::string_view text : {kInvalidatedText, kRestartText}) {
         auto* line = new QLabel(qText(text), notice_);
@@ -26,13 +41,13 @@ InvalidationPanels::InvalidationPanels(QWidget* host) : QObject(host) {
     }
     notice_->adjustSize();
 
-    arrow_ = new QLabel(QStringLiteral("\u21D0"), host);
+    arrow_ = new QLabel(QStringLiteral("\u21D2"), host);
     arrow_->setObjectName("Pfeilpan");
     QFont font = arrow_->font();
     font.setPixelSize(28);
     font.setBold(true);
     arrow_->setFont(font);
-    arrow_->setStyleSheet(QStringLiteral("#Pfeilpan { color: red; }"));
+    paint(arrow_, QPalette::WindowText, Qt::red);
     arrow_->adjustSize();
     setShown(false);
 }
@@ -48,6 +63,12 @@ void InvalidationPanels::setShown(bool shown) {
         panel->setVisible(shown);
         if (shown) panel->raise();
     }
+}
+
+void InvalidationPanels::placeOver(const QRect& area) {
+    cover_->setGeometry(area);
+    notice_->move(area.center() - notice_->rect().center());
+    arrow_->move(area.right() - arrow_->width() - 6, area.center().y() - arrow_->height() / 2);
 }
 
 bool InvalidationPanels::shown() const {

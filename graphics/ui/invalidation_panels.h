@@ -1,10 +1,11 @@
 #pragma once
 // The notice that the drawn curves no longer fit the settings: `ngueltpan` with its two lines,
-// the cover `deckpan` and the arrow `Pfeilpan` towards the start button. The graphic mode places
-// them and shows them after the invalidation check.
+// the cover `deckpan` and the arrow `Pfeilpan` towards the start button. The graphic mode shows
+// them after the invalidation check.
 #include <QObject>
 
 class QFrame;
+class QRect;
 class QLabel;
 class QWidget;
 
@@ -26,6 +27,9 @@ class InvalidationPanels : public QObject {
     void check(const SweepSettings& current, const SweepSettings& last, bool curveExists);
     void setShown(bool shown);
     bool shown() const;
+    // The cover over `area` of the host, the notice in its middle, the arrow at its right edge
+    // (towards the start button beside the plot).
+    void placeOver(const QRect& area);
 
   private:
     QFrame* notice_;

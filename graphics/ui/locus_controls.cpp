@@ -49,6 +49,7 @@ LocusControls::LocusControls(QWidget* side, QWidget* plotImage) : QObject(side) 
     square_->setObjectName("Quadrat");
     square_->setAttribute(Qt::WA_TransparentForMouseEvents);
     square_->setAutoFillBackground(true);
+    square_->setBackgroundRole(QPalette::Window);  // not the plot frame's dark
     QPalette red = square_->palette();
     red.setColor(QPalette::Window, Qt::red);
     square_->setPalette(red);

@@ -12,6 +12,8 @@ LocusCanvas::LocusCanvas(Part part, QWidget* parent) : QWidget(parent), part_(pa
     setObjectName(part == Part::Plot ? "OrtBild" : "OrtAchse");
     parent->installEventFilter(this);
     setGeometry(parent->rect());
+    // The pointer, not the mouse, chooses the point read out in the locus plot.
+    setAttribute(Qt::WA_NoMousePropagation);
     hide();
 }
 

@@ -17,6 +17,8 @@ namespace volmira {
 namespace {
 
 constexpr int kMargin = 5;
+constexpr int kColumnWidth = 240;  // the switch, plab3 and the values
+constexpr int kMinimumHeight = 220;
 constexpr int kSwitchHeight = 24;
 constexpr int kPromptHeight = 30;  // NichtParPan while the mode is on
 constexpr int kLabelHeight = 34;   // plab3
@@ -77,7 +79,7 @@ ParameterPanel::ParameterPanel(ParameterMode& mode, const Calculation& calculati
       miniature_(miniature) {
     setObjectName("sbtafel2");
     setFrameStyle(QFrame::Panel | QFrame::Raised);
-    setMinimumSize(kWidth, 360);
+    setMinimumSize(2 * kColumnWidth + 3 * kMargin, kMinimumHeight);
 
     switch_ = new QPushButton(qText(kParameterOnCaption), this);
     switch_->setObjectName("ParEinAus");
@@ -149,21 +151,25 @@ QRect ParameterPanel::valueRect(int index) const {
 
 void ParameterPanel::resizeEvent(QResizeEvent* event) {
     QFrame::resizeEvent(event);
-    const int width = this->width() - 2 * kMargin;
-    switch_->setGeometry(kMargin, kMargin, width, kSwitchHeight);
-    const int valueTop = height() - kMargin - valuePanel_->height();
-    valuePanel_->setGeometry(kMargin, valueTop, width, valuePanel_->height());
-    const int labelTop = valueTop - kLabelHeight;
-    componentLabel_->setGeometry(kMargin, labelTop, width, kLabelHeight);
-    const int miniatureTop = kMargin + kSwitchHeight + 2 + kPromptHeight;
-    miniatureFrame_->setGeometry(kMargin, miniatureTop, width, labelTop - miniatureTop);
+    // The switch, the label and the values on the left; the miniature fills the right.
+    switch_->setGeometry(kMargin, kMargin, kColumnWidth, kSwitchHeight);
+    const int labelTop = kMargin + kSwitchHeight + 4;
+    componentLabel_->setGeometry(kMargin, labelTop, kColumnWidth, kLabelHeight);
+    valuePanel_->setGeometry(kMargin, labelTop + kLabelHeight, kColumnWidth, valuePanel_->height());
+    const QRect right = rightArea();
+    miniatureFrame_->setGeometry(right.adjusted(0, kPromptHeight + 2, 0, 0));
     layOutExplanation();
 }
 
+QRect ParameterPanel::rightArea() const {
+    const int left = 2 * kMargin + kColumnWidth;
+    return {left, kMargin, width() - left - kMargin, height() - 2 * kMargin};
+}
+
 void ParameterPanel::layOutExplanation() {
-    const int top = kMargin + kSwitchHeight + 2;
-    const int full = height() - top - kMargin;
-    explanation_->setGeometry(kMargin, top, width() - 2 * kMargin, on_ ? kPromptHeight : full);
+    QRect area = rightArea();
+    if (on_) area.setHeight(kPromptHeight);
+    explanation_->setGeometry(area);
     explanation_->setText(on_ ? qText(kParameterPrompt) : QString::fromUtf8(kExplanation));
     explanation_->raise();
 }
@@ -181,14 +187,14 @@ void ParameterPanel::ParEinAusClick() {
     emit settingsChanged();
 }
 
-void ParameterPanel::networkAnalysed() {
+void ParameterPanel::networkReplaced(bool analysed) {
     picker_.close();
     mode_.reset();
     on_ = false;
     frame_->hide();
     valuePanel_->hide();
     circle_->hide();
-    switch_->setText(qText(kParameterResetCaption));
+    switch_->setText(qText(analysed ? kParameterResetCaption : kParameterOnCaption));
     componentLabel_->setText(qText(mode_.label()));
     layOutExplanation();
 }
@@ -214,7 +220,6 @@ void ParameterPanel::pareg1MouseDown(int index) {
     frame_->setGeometry(valueRect(index).adjusted(-3, -2, 3, 2));
     frame_->show();
     frame_->raise();
-    mode_.selectCurve(index);
     emit curveSelected(index);
 }
 

@@ -37,8 +37,6 @@ class ClickLabel : public QLabel {
 class ParameterPanel : public QFrame {
     Q_OBJECT
   public:
-    static constexpr int kWidth = 250;
-
     // `miniature` is sbklein2, the drawing at 5 pixels per cell; the panel shows it under the
     // explanation and marks the chosen component on it. Presses on it go to the component hit
     // test of the owner, which calls sbklein2MouseDown.
@@ -48,8 +46,8 @@ class ParameterPanel : public QFrame {
     QPushButton* switchButton() const { return switch_; }
     QLineEdit* editField() const { return edit_; }
 
-    // A new analysis switches the mode off and forgets the component.
-    void networkAnalysed();
+    // Another network switches the mode off and forgets the component.
+    void networkReplaced(bool analysed);
 
   public slots:
     void ParEinAusClick();
@@ -70,6 +68,7 @@ class ParameterPanel : public QFrame {
     void resizeEvent(QResizeEvent* event) override;
 
   private:
+    QRect rightArea() const;  // the miniature's, which NichtParPan covers while off
     void layOutExplanation();
     void showValues();
     void openPicker(bool several);
