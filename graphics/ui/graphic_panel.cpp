@@ -50,6 +50,10 @@ constexpr std::int32_t kProgressYAxisMove = 333;
 constexpr std::int32_t kProgressBranchChoice = 494;
 
 constexpr int kReadoutDigits = 8;
+// The y-scaling formula counts the marker in the rows of the frame around the plot: 9 rows
+// lower and 6 rows taller than the band on Bild1, so that the band becomes the new range.
+constexpr int kMarkerFrameShift = 9;
+constexpr int kMarkerFrameGrowth = 6;
 constexpr int kVisibleColumns = kWindowSteps + 1;
 
 QLineEdit* readoutField(const char* name, QWidget* parent) {
@@ -110,14 +114,14 @@ void GraphicPanel::buildSideControls() {
     auto* sbLayout = new QVBoxLayout(sbTafel);
     sbLayout->setContentsMargins(4, 4, 4, 4);
     auto* prompt = new QLabel(QStringLiteral("Hier Stromzweig zur Berechnung wählen (anklicken)"));
-    prompt->setWordWrap(true);
     sbLayout->addWidget(prompt);
     miniature_ = new MiniatureView("SbKlein", grid_, calculation_);
-    auto* miniatureScroll = new QScrollArea(sbTafel);
-    miniatureScroll->setObjectName("SbKleinRahmen");
-    miniatureScroll->setWidget(miniature_);
-    miniatureScroll->setFrameShape(QFrame::NoFrame);
-    sbLayout->addWidget(miniatureScroll, 1);
+    miniatureScroll_ = new QScrollArea(sbTafel);
+    miniatureScroll_->setObjectName("SbKleinRahmen");
+    miniatureScroll_->setWidget(miniature_);
+    miniatureScroll_->setFrameShape(QFrame::NoFrame);
+    miniatureScroll_->setMinimumHeight(120);
+    sbLayout->addWidget(miniatureScroll_, 1);
     column->addWidget(sbTafel, 1);
 
     auto* quantityBox = new QGroupBox(QStringLiteral("Elektrische Größe"), this);
@@ -320,6 +324,12 @@ void GraphicPanel::networkChanged() {
     miniature_->setHighlightedBranch(state_.branch);
     miniature_->refresh();
     miniature2_->refresh();
+    // The drawing's corner in view: drawings rarely fill the whole grid.
+    const QRect drawn = miniature_->drawnArea();
+    const QPoint corner = drawn.topLeft() - QPoint(kMiniatureCell, kMiniatureCell);
+    miniatureScroll_->horizontalScrollBar()->setValue(corner.x());
+    miniatureScroll_->verticalScrollBar()->setValue(corner.y());
+    if (parameter_) parameter_->showMiniatureFrom(corner);
     showBounds();
     redraw();
 }
@@ -411,19 +421,29 @@ void GraphicPanel::RunSweep() {
     const SweepProgress keepGoing = [this](int solved, int windowPoints) {
         return sweepProgress(solved, windowPoints);
     };
-    const SweepOutcome outcome = sweepCurves(keepGoing);
-
-    qApp->removeEventFilter(this);
-    state_.sweeping = false;
+    SweepOutcome outcome;
+    try {
+        outcome = sweepCurves(keepGoing);
+    } catch (...) {
+        // On to the failure report; after "Ignorieren" the window takes input again.
+        endSweep();
+        throw;
+    }
+    endSweep();
     if (state_.parameter.paramMode() && parameter_)
         parameter_->pareg1MouseDown(state_.curve);  // frames the selected value and redraws
     else
         redraw();
-    fortpan_->hide();
-    QApplication::restoreOverrideCursor();
     if (const std::string_view message = outcome.message(); !message.empty())
         dialogs().error(window(), qText(message));
     if (restartPending_ && frame_) DummyPBoxPaint(frame_->horizontalScrollBar()->value());
+}
+
+void GraphicPanel::endSweep() {
+    qApp->removeEventFilter(this);
+    state_.sweeping = false;
+    fortpan_->hide();
+    QApplication::restoreOverrideCursor();
 }
 
 SweepOutcome GraphicPanel::sweepCurves(const SweepProgress& keepGoing) {
@@ -482,6 +502,9 @@ void GraphicPanel::FgGroesse1Click(int button) {
     locus_->controls().ort()->setEnabled(locusAllowed(state_.button));
     quantities_[std::size_t(state_.button - 1)]->setChecked(true);
     aus1_->setEnabled(state_.plot->scale(state_.button).autoRange == 0);
+    // The readout shows the new quantity at the next rest of the pointer.
+    for (QLineEdit* field : {fqMom_, elWertMom_, phaseMom_}) field->clear();
+    restingColumn_.reset();
     if (!state_.curveExists()) return;
     // The extremes of this quantity come from what the store holds: no point is solved again.
     locus_->bounds() =
@@ -583,8 +606,8 @@ void GraphicPanel::Bild1MouseDown(QPoint) {
     const std::optional<ScaleMarker> marker = curve_->marker();
     if (!marker) return;
     progressCode = kProgressYScaling;
-    volmira::YTeilbereich(state_.plot->scale(state_.button), model_.rows, marker->top,
-                          marker->height);
+    volmira::YTeilbereich(state_.plot->scale(state_.button), model_.rows,
+                          marker->top + kMarkerFrameShift, marker->height + kMarkerFrameGrowth);
     hideMarker();
     oberBer_->setChecked(false);
     aus1_->setEnabled(state_.plot->scale(state_.button).autoRange == 0);

@@ -108,6 +108,7 @@ class GraphicPanel : public QWidget {
     void RunSweep();
     // One curve, or the family of the parameter mode; as a curve or as a locus.
     SweepOutcome sweepCurves(const SweepProgress& keepGoing);
+    void endSweep();
     bool sweepProgress(int solved, int windowPoints);
     void drawLocus();
     void moveWindow(int scrollPosition);
@@ -134,6 +135,7 @@ class GraphicPanel : public QWidget {
     std::optional<int> restingColumn_;
 
     MiniatureView* miniature_;
+    QScrollArea* miniatureScroll_;
     std::array<QRadioButton*, kQuantityButtons> quantities_{};
     QRadioButton* logAchse_;
     QRadioButton* linAchse_;

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 
 #include "analysis/calculation.h"
 #include "analysis/ui/e12_picker.h"
@@ -172,6 +173,11 @@ void ParameterPanel::layOutExplanation() {
     explanation_->setGeometry(area);
     explanation_->setText(on_ ? qText(kParameterPrompt) : QString::fromUtf8(kExplanation));
     explanation_->raise();
+}
+
+void ParameterPanel::showMiniatureFrom(QPoint corner) {
+    miniatureFrame_->horizontalScrollBar()->setValue(corner.x());
+    miniatureFrame_->verticalScrollBar()->setValue(corner.y());
 }
 
 void ParameterPanel::ParEinAusClick() {

@@ -46,6 +46,8 @@ class ParameterPanel : public QFrame {
     QPushButton* switchButton() const { return switch_; }
     QLineEdit* editField() const { return edit_; }
 
+    // Scrolls sbklein2 so that this pixel of it stands top left.
+    void showMiniatureFrom(QPoint corner);
     // Another network switches the mode off and forgets the component.
     void networkReplaced(bool analysed);
 
