@@ -24,6 +24,7 @@ struct GraphicState {
     int curveCount = 1;          // curves 1..curveCount are drawn: as far as a family got
     ParameterMode parameter;     // the component varied for a family, with its five values
     SweepSettings lastSettings;  // those of the drawn curves, for the invalidation check
+    double voltage = 0;          // the input voltage the store was solved at
     bool sweeping = false;       // sweepState 2
     bool stopRequested = false;
 
