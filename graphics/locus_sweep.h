@@ -32,7 +32,8 @@ SweepOutcome SweepLocusWindow(Calculation& calculation, PlotState& plot, LocusBo
     LocusScale scale = locusScale(bounds, target.range.largeView);
     redraw(scale);
     bool widened = false;
-    const SweepProgress widenAndGoOn = [&](int solved, int windowPoints) {
+    // Widens after each point; one pointer captured, so the callback needs no allocation.
+    auto widen = [&](int solved, int windowPoints) {
         const int point = plan.point[static_cast<std::size_t>(solved - 1)];
         const ComplexValue v = locusValue(plot, target.curve, slot, point);
         if ((v.re != 0 || v.im != 0) && widenForSweptPoint(bounds, scale, v)) widened = true;
@@ -42,6 +43,9 @@ SweepOutcome SweepLocusWindow(Calculation& calculation, PlotState& plot, LocusBo
             widened = false;
         }
         return keepGoing(solved, windowPoints);
+    };
+    const SweepProgress widenAndGoOn = [w = &widen](int solved, int windowPoints) {
+        return (*w)(solved, windowPoints);
     };
     SweepOutcome outcome = sweepWindowPoints(calculation, plot, target, branch, plan, widenAndGoOn);
     outcome.failed = outcome.failed || probes.failed;
