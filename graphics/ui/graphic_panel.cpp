@@ -315,6 +315,9 @@ void GraphicPanel::attachFrame(QScrollArea* frame) {
                                                              : kNormalFirstPoint);
     // Curves of another input voltage are not shown as this one's.
     if (state_.voltage != calculation_.voltage()) ResetPlot(*state_.plot);
+    // Leaving the mode hid the locus pointer and the notice by name.
+    if (locus_->active()) locus_->showLocusView(true);
+    checkSettings();
     redraw();
 }
 

@@ -90,6 +90,10 @@ class LocusWindowTest : public QObject {
         ortScroll->setValue(10);
         QVERIFY(!line->isVisible() && !f.find<QWidget>("Quadrat")->isVisible());
 
+        f.w().lm1MouseDown(kModeSingleFrequency);  // away and back: the pointer comes back too
+        f.w().lm1MouseDown(kModeGraphic);
+        QVERIFY(ortScroll->isVisible() && line->isVisible());
+
         f.click("Achse");
         QVERIFY(!locus->active() && line->isHidden() && ortScroll->isHidden());
         QCOMPARE(f.plot().computedCount, 449);
