@@ -110,6 +110,11 @@ class Calculation {
     using PointDone = std::function<bool(std::size_t index, const BranchCurrents& currents)>;
     SweepOutcome sweep(std::span<const double> frequencies, const PointDone& pointDone);
 
+    // --- The parameter mode sweeps with one component at other values: its value as the
+    // solver takes it, and the branch sums brought up to date after a change.
+    double& parameterValue(int component) { return network_->component(component).value; }
+    void resumBranches() { sumBranchValues(*network_); }
+
   private:
     std::unique_ptr<Network> network_;
     std::unique_ptr<Network> analysed_;  // the next analysis goes here first

@@ -4,6 +4,7 @@
 // the family ends (its end, Stop, or a failure escaping a solve).
 #include <type_traits>
 
+#include "analysis/calculation.h"
 #include "graphics/parameter_values.h"
 
 namespace volmira {
@@ -53,6 +54,14 @@ FamilySweepResult RunFamilySweep(const ParameterValues& values, double& componen
         result.stopped = !sweepCurve(curve);
     }
     return result;
+}
+
+// The family on the calculation engine, with `component` (1-based) as the parameter.
+template <class SweepCurve>
+FamilySweepResult RunFamilySweep(const ParameterValues& values, Calculation& calculation,
+                                 int component, SweepCurve&& sweepCurve) {
+    auto resync = [&calculation] { calculation.resumBranches(); };
+    return RunFamilySweep(values, calculation.parameterValue(component), resync, sweepCurve);
 }
 
 }  // namespace volmira

@@ -11,6 +11,7 @@ void forgetCurves(GraphicState& state) {
     state.range = {};
     state.branch = 0;
     state.curve = 1;
+    state.curveCount = 1;
 }
 
 BoundInput acceptSweepBound(std::string_view text) {

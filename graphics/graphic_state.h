@@ -8,6 +8,7 @@
 
 #include "analysis/network.h"
 #include "graphics/curve_store.h"
+#include "graphics/parameter_mode.h"
 #include "graphics/sweep_points.h"
 #include "graphics/sweep_range.h"
 
@@ -15,13 +16,16 @@ namespace volmira {
 
 struct GraphicState {
     std::unique_ptr<PlotState> plot = std::make_unique<PlotState>();
-    SweepRange range;         // unset until a start derives it from FqVon and FqBis
-    bool logarithmic = true;  // LogAchse; false: LinAchse
-    int branch = 0;           // the branch of the curve, 0 before the first choice
-    int button = 1;           // FgGroesse1..9
-    int curve = 1;            // the selected curve (1 outside parameter mode)
-    double voltage = 0;       // the input voltage the store was solved at
-    bool sweeping = false;    // sweepState 2
+    SweepRange range;            // unset until a start derives it from FqVon and FqBis
+    bool logarithmic = true;     // LogAchse; false: LinAchse
+    int branch = 0;              // the branch of the curve, 0 before the first choice
+    int button = 1;              // FgGroesse1..9
+    int curve = 1;               // the selected curve (1 outside parameter mode)
+    int curveCount = 1;          // curves 1..curveCount are drawn: as far as a family got
+    ParameterMode parameter;     // the component varied for a family, with its five values
+    SweepSettings lastSettings;  // those of the drawn curves, for the invalidation check
+    double voltage = 0;          // the input voltage the store was solved at
+    bool sweeping = false;       // sweepState 2
     bool stopRequested = false;
 
     SweepTarget target() const { return {range, logarithmic, curve, button}; }

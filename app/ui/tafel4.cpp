@@ -7,6 +7,7 @@
 
 #include "app/workspace.h"
 #include "graphics/ui/graphic_panel.h"
+#include "graphics/ui/parameter_panel.h"
 
 namespace volmira {
 
@@ -41,14 +42,21 @@ Tafel4::Tafel4(Workspace& workspace, QWidget* parent)
     plotRow->addWidget(graphic_->yBlock(), 0, Qt::AlignTop);
     plotRow->addStretch(1);
     curveArea->addLayout(plotRow);
+    curveArea->addWidget(graphic_->locusScroll());
     curveArea->addWidget(graphic_->readoutRow());
     curveArea->addStretch(1);
+    curveArea_ = curveArea;
 
     QHBoxLayout* row = makePanelRow(this);
     row->addLayout(curveArea, 1);
     row->addWidget(side_);
     drawingSlot_ = plotRow;
     drawingPosition_ = 1;  // right of the y axis
+}
+
+void Tafel4::setPicker(E12Picker& picker) {
+    // Under the readout, before the stretch.
+    curveArea_->insertWidget(curveArea_->count() - 1, graphic_->buildParameterPanel(picker));
 }
 
 bool Tafel4::curveAvailable() const {
@@ -78,8 +86,7 @@ void Tafel4::modeChanged(const ModeSwitch& change) {
 }
 
 void Tafel4::networkReplaced(bool analysed) {
-    (void)analysed;
-    graphic_->networkChanged();
+    graphic_->networkReplaced(analysed);
 }
 
 }  // namespace volmira

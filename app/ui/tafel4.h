@@ -11,6 +11,7 @@ class QVBoxLayout;
 
 namespace volmira {
 
+class E12Picker;
 class GraphicPanel;
 struct Workspace;
 
@@ -26,6 +27,9 @@ class Tafel4 : public ModePanel {
     QLabel* hand() const { return hand_; }
     GraphicPanel* graphic() const { return graphic_; }
 
+    // The parameter mode's panel, which edits its values with the window's E12 picker.
+    void setPicker(E12Picker& picker);
+
     // A curve exists: it is drawn on entering the mode instead of the blinking marker.
     bool curveAvailable() const;
 
@@ -38,6 +42,7 @@ class Tafel4 : public ModePanel {
     QVBoxLayout* sideLayout_;
     QLabel* hand_;
     GraphicPanel* graphic_;
+    QVBoxLayout* curveArea_;
     // While the mode is shown, the frame shows Bild1 and the drawing waits here.
     QScrollArea* frame_ = nullptr;
     QWidget* drawing_ = nullptr;

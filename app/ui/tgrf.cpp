@@ -193,6 +193,7 @@ void Tgrf::buildValuePanels() {
             }));
     model_ = new CalculationModel(ws_.calculation, ws_.fields, ws_.symbols, this);
     valueEntry_ = new ValueEntryPanel(*model_, *drawingView_, *picker_);
+    graphicPanel_->setPicker(*picker_);
     componentPanel_->setValueEntry(valueEntry_);
     results_ = new ResultsPanel(*model_, *drawingView_);
     // Until the display-digits setting is read from the settings file.

@@ -19,11 +19,15 @@
 #include "analysis/calculation.h"
 #include "analysis/ui/decimal_field.h"
 #include "app/progress.h"
-#include "graphics/locus_plot.h"
+#include "graphics/family_sweep.h"
+#include "graphics/locus_sweep.h"
 #include "graphics/readout.h"
 #include "graphics/ui/curve_plot_painter.h"
 #include "graphics/ui/curve_view.h"
+#include "graphics/ui/invalidation_panels.h"
+#include "graphics/ui/locus_display.h"
 #include "graphics/ui/miniature_view.h"
+#include "graphics/ui/parameter_panel.h"
 #include "graphics/ui/plot_paint_tools.h"
 #include "graphics/y_scaling.h"
 #include "platform/dialogs.h"
@@ -40,6 +44,8 @@ constexpr std::int32_t kProgressFieldExit = 228;
 constexpr std::int32_t kProgressStop = 241;
 constexpr std::int32_t kProgressQuantity = 251;
 constexpr std::int32_t kProgressAxis = 261;
+constexpr std::int32_t kProgressLocus = 271;
+constexpr std::int32_t kProgressParameter = 291;
 constexpr std::int32_t kProgressYScaling = 321;
 constexpr std::int32_t kProgressYAxisMove = 333;
 constexpr std::int32_t kProgressBranchChoice = 494;
@@ -98,6 +104,7 @@ GraphicPanel::GraphicPanel(Calculation& calculation, GraphicState& state, const 
     setObjectName("GraphicPanel");
     buildSideControls();
     buildCurveArea();
+    buildLocusControls();
     networkChanged();
 }
 
@@ -258,6 +265,40 @@ void GraphicPanel::buildCurveArea() {
     row->addWidget(phaseMom_, 1);
 }
 
+void GraphicPanel::buildLocusControls() {
+    locus_ = new LocusDisplay(this, curve_, yAxis_);
+    LocusControls& controls = locus_->controls();
+    auto* row = new QHBoxLayout;
+    row->addWidget(controls.choice());
+    row->addWidget(controls.zentrier(), 0, Qt::AlignBottom);
+    static_cast<QBoxLayout*>(layout())->addLayout(row);
+    connect(&controls, &LocusControls::ortClicked, this,
+            handlerSlot(kProgressLocus, [this] { OrtClick(); }));
+    connect(&controls, &LocusControls::achseClicked, this,
+            handlerSlot(kProgressLocus, [this] { AchseClick(); }));
+    connect(&controls, &LocusControls::zentrierClicked, this,
+            handlerSlot(kProgressLocus, [this] { ZentrierClick(); }));
+    connect(locus_, &LocusDisplay::pointerPlaced, this,
+            guardedSlot([this](int point) { fillReadout(point); }));
+    invalid_ = new InvalidationPanels(curve_);
+    miniature2_ = new MiniatureView("sbklein2", grid_, calculation_);
+}
+
+QWidget* GraphicPanel::locusScroll() const {
+    return locus_->controls().ortScroll();
+}
+
+ParameterPanel* GraphicPanel::buildParameterPanel(E12Picker& picker) {
+    parameter_ = new ParameterPanel(state_.parameter, calculation_, picker, miniature2_, this);
+    connect(miniature2_, &MiniatureView::pressed, this,
+            handlerSlot(kProgressParameter, [this](QPoint pixel) { sbklein2MouseDown(pixel); }));
+    connect(parameter_, &ParameterPanel::curveSelected, this,
+            handlerSlot(kProgressParameter, [this](int curve) { selectCurve(curve); }));
+    connect(parameter_, &ParameterPanel::settingsChanged, this,
+            guardedSlot([this] { checkSettings(); }));
+    return parameter_;
+}
+
 void GraphicPanel::attachFrame(QScrollArea* frame) {
     frame_ = frame;
     frame_->setWidget(curve_);
@@ -274,6 +315,9 @@ void GraphicPanel::attachFrame(QScrollArea* frame) {
                                                              : kNormalFirstPoint);
     // Curves of another input voltage are not shown as this one's.
     if (state_.voltage != calculation_.voltage()) ResetPlot(*state_.plot);
+    // Leaving the mode hid the locus pointer and the notice by name.
+    if (locus_->active()) locus_->showLocusView(true);
+    checkSettings();
     redraw();
 }
 
@@ -292,10 +336,13 @@ void GraphicPanel::networkChanged() {
     // Before the first choice the sweep takes branch 1, so that one is shown.
     miniature_->setHighlightedBranch(std::max(state_.branch, 1));
     miniature_->refresh();
+    miniature2_->refresh();
     // The drawing's corner in view: drawings rarely fill the whole grid.
     const QRect drawn = miniature_->drawnArea();
-    miniatureScroll_->horizontalScrollBar()->setValue(drawn.left() - kMiniatureCell);
-    miniatureScroll_->verticalScrollBar()->setValue(drawn.top() - kMiniatureCell);
+    const QPoint corner = drawn.topLeft() - QPoint(kMiniatureCell, kMiniatureCell);
+    miniatureScroll_->horizontalScrollBar()->setValue(corner.x());
+    miniatureScroll_->verticalScrollBar()->setValue(corner.y());
+    if (parameter_) parameter_->showMiniatureFrom(corner);
     showBounds();
     redraw();
 }
@@ -305,10 +352,21 @@ void GraphicPanel::showBounds() {
     fqBis_->setText(qText(fields_.fqBis));
 }
 
+void GraphicPanel::networkReplaced(bool analysed) {
+    state_.curve = 1;
+    if (parameter_) parameter_->networkReplaced(analysed);
+    networkChanged();
+}
+
 void GraphicPanel::redraw() {
-    model_ = DrawCurvePlot(*state_.plot,
-                           {state_.range, state_.logarithmic, state_.button, 1, state_.curve},
-                           labelWidth_);
+    if (locus_->active()) {
+        drawLocus();
+        return;
+    }
+    model_ = DrawCurvePlot(
+        *state_.plot,
+        {state_.range, state_.logarithmic, state_.button, state_.curveCount, state_.curve},
+        labelWidth_);
     curve_->setModel(&model_);
     yAxis_->setModel(&model_);
     yblock_->setFixedWidth(model_.yAxisWidth);
@@ -346,7 +404,12 @@ void GraphicPanel::StartGraphic() {
         showBounds();
         if (frame_) frame_->horizontalScrollBar()->setValue(state_.range.firstPoint);
     }
+    invalid_->setShown(false);
+    state_.lastSettings = currentSettings();
+    if (!state_.parameter.paramMode()) state_.curve = 1;
+    enableForLocus(locus_->active());
     ResetPlot(*state_.plot);
+    locus_->bounds() = {};
     state_.voltage = calculation_.voltage();
     hideMarker();
     oberBer_->setChecked(false);
@@ -373,17 +436,58 @@ void GraphicPanel::RunSweep() {
     const SweepProgress keepGoing = [this](int solved, int windowPoints) {
         return sweepProgress(solved, windowPoints);
     };
-    const SweepOutcome outcome = sweepWindowPoints(calculation_, *state_.plot, state_.target(),
-                                                   state_.branch, plan_, keepGoing);
-
-    qApp->removeEventFilter(this);
-    state_.sweeping = false;
-    redraw();
-    fortpan_->hide();
-    QApplication::restoreOverrideCursor();
+    SweepOutcome outcome;
+    try {
+        outcome = sweepCurves(keepGoing);
+    } catch (...) {
+        // On to the failure report; after "Ignorieren" the window takes input again.
+        endSweep();
+        throw;
+    }
+    endSweep();
+    if (state_.parameter.paramMode() && parameter_)
+        parameter_->pareg1MouseDown(state_.curve);  // frames the selected value and redraws
+    else
+        redraw();
     if (const std::string_view message = outcome.message(); !message.empty())
         dialogs().error(window(), qText(message));
     if (restartPending_ && frame_) DummyPBoxPaint(frame_->horizontalScrollBar()->value());
+}
+
+void GraphicPanel::endSweep() {
+    qApp->removeEventFilter(this);
+    state_.sweeping = false;
+    fortpan_->hide();
+    QApplication::restoreOverrideCursor();
+}
+
+SweepOutcome GraphicPanel::sweepCurves(const SweepProgress& keepGoing) {
+    SweepOutcome total;
+    auto sweepCurve = [&](int curve) {
+        state_.curveCount = curve;
+        const SweepTarget target{state_.range, state_.logarithmic, curve, state_.button};
+        const SweepOutcome outcome =
+            locus_->active() ? SweepLocusWindow(calculation_, *state_.plot, locus_->bounds(),
+                                                target, state_.branch, plan_, keepGoing,
+                                                [this](const LocusScale&) { drawLocus(); })
+                             : sweepWindowPoints(calculation_, *state_.plot, target, state_.branch,
+                                                 plan_, keepGoing);
+        total.pointsDone += outcome.pointsDone;
+        total.stopped = outcome.stopped;
+        total.failed = total.failed || outcome.failed;
+        total.imprecise = total.imprecise || outcome.imprecise;
+        return !outcome.stopped;
+    };
+    const ParameterMode& parameter = state_.parameter;
+    if (!parameter.paramMode()) {
+        sweepCurve(1);
+        return total;
+    }
+    // The component takes each value in turn and gets its own back however the family ends.
+    state_.curveCount =
+        RunFamilySweep(parameter.values(), calculation_, parameter.paramComponent(), sweepCurve)
+            .lastCurve;
+    return total;
 }
 
 bool GraphicPanel::sweepProgress(int solved, int windowPoints) {
@@ -414,6 +518,7 @@ void GraphicPanel::frstopClick() {
 
 void GraphicPanel::FgGroesse1Click(int button) {
     state_.button = std::clamp(button, 1, kQuantityButtons);
+    locus_->controls().ort()->setEnabled(locusAllowed(state_.button));
     quantities_[std::size_t(state_.button - 1)]->setChecked(true);
     aus1_->setEnabled(state_.plot->scale(state_.button).autoRange == 0);
     // The readout shows the new quantity at the next rest of the pointer.
@@ -421,7 +526,8 @@ void GraphicPanel::FgGroesse1Click(int button) {
     restingColumn_.reset();
     if (!state_.curveExists()) return;
     // The extremes of this quantity come from what the store holds: no point is solved again.
-    RebuildFromStore(*state_.plot, state_.range, state_.button, 1);
+    locus_->bounds() =
+        RebuildFromStore(*state_.plot, state_.range, state_.button, state_.curveCount);
     redraw();
 }
 
@@ -450,13 +556,14 @@ void GraphicPanel::ParFeldExit(QLineEdit* field) {
     }
     field->setText(qText(text));
     if (!input.accepted) showMessage(input.message);
+    checkSettings();
 }
 
 // ---------------------------------------------------------------------------------------------
 // Scrolling
 
 void GraphicPanel::DummyPBoxPaint(int scrollPosition) {
-    if (!state_.range.set || !frame_) return;
+    if (!state_.range.set || !frame_ || locus_->active()) return;
     if (state_.sweeping) {
         // The running sweep ends first; the new window is swept after it.
         restartPending_ = true;
@@ -464,14 +571,18 @@ void GraphicPanel::DummyPBoxPaint(int scrollPosition) {
         return;
     }
     const int previousStart = state_.range.firstPoint;
+    moveWindow(scrollPosition);
+    if (state_.range.firstPoint != previousStart && state_.curveExists() &&
+        windowHasUnsolved(*state_.plot, state_.range, state_.curve))
+        StartGraphic();
+}
+
+void GraphicPanel::moveWindow(int scrollPosition) {
     scrollWindow(state_.range, scrollPosition);
     const BoundTexts texts = windowBoundTexts(state_.range, state_.logarithmic, kBoundDigits);
     fields_.fqVon = texts.fqVon;
     fields_.fqBis = texts.fqBis;
     showBounds();
-    if (state_.range.firstPoint != previousStart && state_.curveExists() &&
-        windowHasUnsolved(*state_.plot, state_.range, state_.curve))
-        StartGraphic();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -536,6 +647,87 @@ void GraphicPanel::hideMarker() {
 }
 
 // ---------------------------------------------------------------------------------------------
+// Locus plot and parameter mode
+
+void GraphicPanel::OrtClick() {
+    enableForLocus(true);
+    hideMarker();
+    oberBer_->setChecked(false);
+    clearReadout();
+    // The locus frame stands on the user's range: the scroll box goes back there.
+    centreWindow();
+    locus_->showLocusView(true);
+    if (state_.curveExists()) {
+        locus_->bounds() =
+            RebuildFromStore(*state_.plot, state_.range, state_.button, state_.curveCount);
+        redraw();
+    }
+    StartGraphic();
+}
+
+void GraphicPanel::AchseClick() {
+    locus_->showLocusView(false);
+    enableForLocus(false);
+    if (state_.curveExists()) {
+        RebuildFromStore(*state_.plot, state_.range, state_.button, state_.curveCount);
+        redraw();
+    }
+    centreWindow();
+    StartGraphic();
+}
+
+// Without the scroll handler: the start that follows sweeps the window.
+void GraphicPanel::centreWindow() {
+    if (frame_) {
+        const QSignalBlocker quiet(frame_->horizontalScrollBar());
+        frame_->horizontalScrollBar()->setValue(kNormalFirstPoint);
+    }
+    if (state_.range.set) moveWindow(kNormalFirstPoint);
+}
+
+void GraphicPanel::ZentrierClick() {
+    const int position = zentrierScrollPosition(locus_->active());
+    if (position >= 0 && frame_) frame_->horizontalScrollBar()->setValue(position);
+}
+
+// The quantities without a phase have no locus; the y-scaling tool has no place in it.
+void GraphicPanel::enableForLocus(bool locus) {
+    for (int button = 1; button <= kQuantityButtons; ++button)
+        quantities_[std::size_t(button - 1)]->setEnabled(!locus || locusAllowed(button));
+    oberBer_->setEnabled(!locus);
+    locus_->controls().ort()->setEnabled(locusAllowed(state_.button));
+}
+
+void GraphicPanel::drawLocus() {
+    locus_->draw(*state_.plot, state_.range, {state_.button, state_.curveCount, state_.curve});
+    yblock_->setFixedWidth(locus_->model().yAxisWidth);
+}
+
+void GraphicPanel::sbklein2MouseDown(QPoint pixel) {
+    if (state_.sweeping || !parameter_) return;
+    parameter_->sbklein2MouseDown(
+        miniatureComponentAt(calculation_.network(), pixel.x(), pixel.y()));
+}
+
+void GraphicPanel::selectCurve(int curve) {
+    state_.curve = std::clamp(curve, 1, kCurveCount);
+    redraw();
+}
+
+SweepSettings GraphicPanel::currentSettings() const {
+    const ParameterMode& parameter = state_.parameter;
+    return sweepSettings(fqVon_->text().toStdString(), fqBis_->text().toStdString(),
+                         parameter.paramMode(), parameter.paramComponent(), parameter.captions());
+}
+
+void GraphicPanel::checkSettings() {
+    invalid_->check(currentSettings(), state_.lastSettings, state_.curveExists());
+    if (!invalid_->shown()) return;
+    const int left = frame_ ? frame_->horizontalScrollBar()->value() : kNormalFirstPoint;
+    invalid_->placeOver({left, 0, kVisibleColumns, curve_->height()});
+}
+
+// ---------------------------------------------------------------------------------------------
 // Readout
 
 void GraphicPanel::readoutTick() {
@@ -543,10 +735,14 @@ void GraphicPanel::readoutTick() {
     const bool resting = column && column == restingColumn_;
     restingColumn_ = column;
     if (!resting || state_.sweeping || !frame_) return;
+    fillReadout(*column);
+}
+
+void GraphicPanel::fillReadout(int point) {
     const std::optional<Readout> readout =
         readoutAt({*state_.plot, state_.range, state_.logarithmic, state_.curve, state_.button,
                    kReadoutDigits},
-                  *column);
+                  point);
     if (!readout) return;
     fqMom_->setText(qText(readout->frequency));
     elWertMom_->setText(qText(readout->value));

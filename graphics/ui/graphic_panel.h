@@ -27,7 +27,11 @@ namespace volmira {
 class Calculation;
 class CurveView;
 class DecimalFieldFilter;
+class E12Picker;
+class InvalidationPanels;
+class LocusDisplay;
 class MiniatureView;
+class ParameterPanel;
 class YAxisView;
 struct InputFields;
 
@@ -45,13 +49,22 @@ class GraphicPanel : public QWidget {
     CurveView* curveView() const { return curve_; }
     MiniatureView* miniature() const { return miniature_; }
     const CurvePlotModel& plotModel() const { return model_; }
+    LocusDisplay* locus() const { return locus_; }
+    QWidget* locusScroll() const;  // OrtScroll, placed under the frame
+    ParameterPanel* parameterPanel() const { return parameter_; }
+    InvalidationPanels* invalidation() const { return invalid_; }
+    // The parameter panel edits its values with the window's E12 picker, made after this panel.
+    ParameterPanel* buildParameterPanel(E12Picker& picker);
 
     // The scroll box shows Bild1 while the mode is shown; detaching gives Bild1 back.
     void attachFrame(QScrollArea* frame);
     void detachFrame();
 
-    // The network or the drawing changed: the miniature follows, the fields show the workspace.
+    // The network or the drawing changed: the miniatures follow, the fields show the workspace.
     void networkChanged();
+    // Another network (new, loaded or analysed): its components are others, so the parameter
+    // mode ends.
+    void networkReplaced(bool analysed);
     // Lays the plot out from the store and paints it (quantity, scale or store changed).
     void redraw();
     // Points solved since the panel was made: quantity changes and redraws add none.
@@ -64,6 +77,14 @@ class GraphicPanel : public QWidget {
     void LogAchseClick(bool logarithmic);
     void ParFeldExit(QLineEdit* field);
     void frstopClick();
+    void OrtClick();
+    void AchseClick();
+    void ZentrierClick();
+    void sbklein2MouseDown(QPoint pixel);
+    // A value panel was clicked: its curve is drawn black and read out, without solving.
+    void selectCurve(int curve);
+    // The invalidation check: the notice when the settings differ from the drawn curves'.
+    void checkSettings();
     // Follows the horizontal scroll position of Bild1Rahmen.
     void DummyPBoxPaint(int scrollPosition);
     void YTeilbereich(bool markerShown);
@@ -86,8 +107,18 @@ class GraphicPanel : public QWidget {
   private:
     void buildSideControls();
     void buildCurveArea();
+    void buildLocusControls();
     void RunSweep();
+    // One curve, or the family of the parameter mode; as a curve or as a locus.
+    SweepOutcome sweepCurves(const SweepProgress& keepGoing);
+    void endSweep();
     bool sweepProgress(int solved, int windowPoints);
+    void drawLocus();
+    void moveWindow(int scrollPosition);
+    void centreWindow();
+    void enableForLocus(bool locus);
+    SweepSettings currentSettings() const;
+    void fillReadout(int point);
     void Bild1MouseMove(QPoint pixel);
     void Bild1MouseDown(QPoint pixel);
     void hideMarker();
@@ -127,6 +158,10 @@ class GraphicPanel : public QWidget {
     QFrame* yblock_;
     YAxisView* yAxis_;
     CurveView* curve_;
+    LocusDisplay* locus_;
+    InvalidationPanels* invalid_;
+    MiniatureView* miniature2_;  // sbklein2
+    ParameterPanel* parameter_ = nullptr;
     QWidget* readout_;
     QLineEdit* fqMom_;
     QLineEdit* elWertMom_;

@@ -6,7 +6,6 @@
 #include <memory>
 #include <vector>
 
-#include "graphics/locus_sweep.h"
 #include "graphics/sweep_window.h"
 
 namespace volmira {
@@ -76,33 +75,6 @@ TEST(LocusPlot, TallBoundsScaleByTheImaginaryRange) {
     EXPECT_DOUBLE_EQ(scale.unitsPerPixel, 300 / (1.743 * 335));
     EXPECT_DOUBLE_EQ(scale.originX, 10 / scale.unitsPerPixel + 10);
     EXPECT_FALSE(locusScale(LocusBounds{}, false).drawable());
-}
-
-TEST(LocusSweep, ProbesFirstThenWidensAsPointsLeaveTheBounds) {
-    auto plot = std::make_unique<PlotState>();
-    const SweepRange range = DeriveBounds(20, 20000, false);
-    std::vector<double> frequencies;
-    // A circle of radius 1 through the origin: the bounds grow as the sweep goes on.
-    auto solve = [&](double f, BranchQuantities& out) {
-        frequencies.push_back(f);
-        const double phase = std::atan(std::log10(f / 632.0));
-        out.value.fill(std::cos(phase));
-        out.phase.fill(phase);
-    };
-    LocusBounds bounds;
-    int redraws = 0;
-    SweepLocusWindow(
-        *plot, bounds, {range, true, 1, kButton}, solve, [](int, int) { return true; },
-        [&](const LocusScale&) { ++redraws; });
-    const std::array<int, 5> probes = locusProbePoints(range);
-    EXPECT_EQ(probes, (std::array<int, 5>{224, 336, 448, 560, 672}));
-    ASSERT_EQ(frequencies.size(), 449u);
-    EXPECT_EQ(frequencies[1], pointFrequency(range, 336, true));
-    EXPECT_EQ(plot->computedCount, 449);
-    const LocusBounds all = RebuildFromStore(*plot, range, kButton, 1);
-    EXPECT_DOUBLE_EQ(bounds.imMax, all.imMax);
-    EXPECT_DOUBLE_EQ(bounds.imMin, all.imMin);
-    EXPECT_GE(redraws, 2);
 }
 
 }  // namespace
