@@ -1,5 +1,6 @@
 #include "app/option_fields.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include "analysis/value_text.h"
@@ -33,7 +34,9 @@ std::string digitsFieldText(std::string_view text) {
 }
 
 std::optional<int> displayDigitsOf(std::string_view text) {
-    return decimalInteger(text, 0, 99);
+    const std::optional<int> digits = decimalInteger(text, 0, 99);
+    if (digits && *digits > 0) return std::max(*digits, 3);
+    return digits;
 }
 
 std::optional<OptionFieldText> normalisedFrequencyOption(std::string_view text) {

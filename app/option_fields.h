@@ -16,7 +16,8 @@ std::optional<int> decimalInteger(std::string_view text, int low, int high);
 // Fewer than three digits are not allowed ("0" means as many as there are): "1" and "2"
 // become "3"; other texts stay.
 std::string digitsFieldText(std::string_view text);
-// The setting a digits text stands for; nothing for a text that is no number of 0..99.
+// The setting a digits text stands for, at least 3 unless 0 (so "01" gives 3 as well); nothing
+// for a text that is no number of 0..99.
 std::optional<int> displayDigitsOf(std::string_view text);
 
 struct OptionFieldText {

@@ -74,7 +74,7 @@ Settings parseSettings(const LineList& lines) {
     s.mainWindow = geometryAt(lines, 6);
     s.formulaWindow = placeAt(lines, 10);
     s.printWindow = placeAt(lines, 12);
-    if (const auto digits = displayDigitsOf(digitsFieldText(trimmed(lineOf(lines, 14)))))
+    if (const auto digits = displayDigitsOf(trimmed(lineOf(lines, 14))))
         s.options.displayDigits = *digits;
     takeValueText(lines, 15, s.options.defaultVoltage);
     takeValueText(lines, 16, s.options.defaultFrequency);

@@ -11,6 +11,7 @@ class QVBoxLayout;
 
 namespace volmira {
 
+class CurveToolBar;
 class GraphicPanel;
 struct Workspace;
 
@@ -25,6 +26,7 @@ class Tafel4 : public ModePanel {
     QVBoxLayout* sideLayout() const { return sideLayout_; }
     QLabel* hand() const { return hand_; }
     GraphicPanel* graphic() const { return graphic_; }
+    CurveToolBar* curveTools() const { return tools_; }
 
     // A curve exists: it is drawn on entering the mode instead of the blinking marker.
     bool curveAvailable() const;
@@ -38,6 +40,7 @@ class Tafel4 : public ModePanel {
     QVBoxLayout* sideLayout_;
     QLabel* hand_;
     GraphicPanel* graphic_;
+    CurveToolBar* tools_;
     // While the mode is shown, the frame shows Bild1 and the drawing waits here.
     QScrollArea* frame_ = nullptr;
     QWidget* drawing_ = nullptr;

@@ -294,6 +294,7 @@ void GraphicPanel::redraw() {
     curve_->setModel(&model_);
     yAxis_->setModel(&model_);
     yblock_->setFixedWidth(model_.yAxisWidth);
+    emit redrawn();
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -55,6 +55,10 @@ class GraphicPanel : public QWidget {
     void redraw();
     // Points solved since the panel was made: quantity changes and redraws add none.
     long solvedPoints() const { return solvedPoints_; }
+    // Sweeps the unsolved points of the window without resetting the store (the stretch x2).
+    void RunSweep();
+    // FqVon and FqBis show the workspace's texts.
+    void showBounds();
 
   public slots:
     void SbKleinMouseDown(QPoint pixel);
@@ -76,6 +80,8 @@ class GraphicPanel : public QWidget {
     void trackingRequested();
     // A sweep starts: the blinking marker goes.
     void sweepStarted();
+    // The plot was laid out again (the memories lay themselves over it).
+    void redrawn();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -83,12 +89,10 @@ class GraphicPanel : public QWidget {
   private:
     void buildSideControls();
     void buildCurveArea();
-    void RunSweep();
     bool sweepProgress(int solved, int windowPoints);
     void Bild1MouseMove(QPoint pixel);
     void Bild1MouseDown(QPoint pixel);
     void hideMarker();
-    void showBounds();
     void clearReadout();
     void showMessage(const std::string& text);
 

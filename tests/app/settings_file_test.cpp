@@ -129,6 +129,7 @@ TEST(OptionFields, DigitsAndDefaultTexts) {
     EXPECT_EQ(digitsFieldText("2"), "3");
     EXPECT_EQ(digitsFieldText("12"), "12");
     EXPECT_EQ(displayDigitsOf("0"), 0);
+    EXPECT_EQ(displayDigitsOf("01"), 3);  // found by fuzzing: "01" read as one digit
     EXPECT_FALSE(displayDigitsOf("4 "));
 
     const auto zero = normalisedFrequencyOption("0");
