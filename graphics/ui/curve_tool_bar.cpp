@@ -9,6 +9,7 @@
 #include <QScrollBar>
 #include <QToolButton>
 
+#include "app/progress.h"
 #include "graphics/curve_tools.h"
 #include "graphics/graphic_state.h"
 #include "graphics/locus_plot.h"
@@ -25,15 +26,6 @@
 namespace volmira {
 
 namespace {
-
-constexpr std::int32_t kProgressStretch = 281;
-constexpr std::int32_t kProgressRipple = 301;
-constexpr std::int32_t kProgressExtreme = 351;
-constexpr std::int32_t kProgressImage = 361;
-constexpr std::int32_t kProgressStore = 371;
-constexpr std::int32_t kProgressRecall = 381;
-constexpr std::int32_t kProgressCentre = 282;
-constexpr std::int32_t kProgressLargeView = 283;
 
 constexpr int kReadoutDigits = 8;
 
@@ -120,21 +112,21 @@ CurveToolBar::CurveToolBar(GraphicPanel& panel, GraphicState& state, InputFields
     panel.readoutRow()->layout()->addWidget(largeButton_);
 
     connect(stretch, &QToolButton::clicked, this,
-            handlerSlot(kProgressStretch, [this](bool) { MalZweiClick(); }));
+            handlerSlot(progress::kStretch, [this](bool) { MalZweiClick(); }));
     connect(ripple, &QToolButton::clicked, this,
-            handlerSlot(kProgressRipple, [this](bool) { ExtremMaxClick(); }));
+            handlerSlot(progress::kRipple, [this](bool) { ExtremMaxClick(); }));
     connect(extreme, &QToolButton::clicked, this,
-            handlerSlot(kProgressExtreme, [this](bool) { LupeClick(); }));
+            handlerSlot(progress::kExtremeSearch, [this](bool) { LupeClick(); }));
     connect(imageButton_, &QToolButton::clicked, this,
-            handlerSlot(kProgressImage, [this](bool down) { EinbrennClick(down); }));
+            handlerSlot(progress::kImageMemory, [this](bool down) { EinbrennClick(down); }));
     connect(store, &QToolButton::clicked, this,
-            handlerSlot(kProgressStore, [this](bool) { EinSpeiClick(); }));
+            handlerSlot(progress::kCurveStore, [this](bool) { EinSpeiClick(); }));
     connect(recallButton_, &QToolButton::clicked, this,
-            handlerSlot(kProgressRecall, [this](bool down) { AusSpeiClick(down); }));
+            handlerSlot(progress::kCurveRecall, [this](bool down) { AusSpeiClick(down); }));
     connect(centre, &QToolButton::clicked, this,
-            handlerSlot(kProgressCentre, [this](bool) { ZentrierClick(); }));
+            handlerSlot(progress::kCentre, [this](bool) { ZentrierClick(); }));
     connect(largeButton_, &QToolButton::clicked, this,
-            handlerSlot(kProgressLargeView, [this](bool down) { GrossbildClick(down); }));
+            handlerSlot(progress::kLargeView, [this](bool down) { GrossbildClick(down); }));
     connect(&panel, &GraphicPanel::redrawn, this, guardedSlot([this] { applyMemories(); }));
 }
 
