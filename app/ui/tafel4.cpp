@@ -23,6 +23,10 @@ Tafel4::Tafel4(Workspace& workspace, QWidget* parent)
     font.setPixelSize(34);
     hand_->setFont(font);
     hand_->setAlignment(Qt::AlignCenter);
+    // Blinking must not move the controls below it.
+    QSizePolicy policy = hand_->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    hand_->setSizePolicy(policy);
     hand_->hide();
     sideLayout_->addWidget(hand_);
 

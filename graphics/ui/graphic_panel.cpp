@@ -24,6 +24,7 @@
 #include "graphics/ui/curve_plot_painter.h"
 #include "graphics/ui/curve_view.h"
 #include "graphics/ui/miniature_view.h"
+#include "graphics/ui/plot_paint_tools.h"
 #include "graphics/y_scaling.h"
 #include "platform/dialogs.h"
 #include "platform/failure_handling.h"
@@ -44,6 +45,11 @@ constexpr std::int32_t kProgressYAxisMove = 333;
 constexpr std::int32_t kProgressBranchChoice = 494;
 
 constexpr int kReadoutDigits = 8;
+constexpr int kEventIntervalMs = 15;
+// The y-scaling formula counts the marker in the rows of the frame around the plot: 9 rows
+// lower and 6 rows taller than the band on Bild1, so that the band becomes the new range.
+constexpr int kMarkerFrameShift = 9;
+constexpr int kMarkerFrameGrowth = 6;
 constexpr int kVisibleColumns = kWindowSteps + 1;
 
 QLineEdit* readoutField(const char* name, QWidget* parent) {
@@ -83,7 +89,12 @@ bool inside(const QObject* object, const QWidget* ancestor) {
 
 GraphicPanel::GraphicPanel(Calculation& calculation, GraphicState& state, const SchematicGrid& grid,
                            InputFields& fields, QWidget* parent)
-    : QWidget(parent), calculation_(calculation), state_(state), grid_(grid), fields_(fields) {
+    : QWidget(parent),
+      calculation_(calculation),
+      state_(state),
+      grid_(grid),
+      fields_(fields),
+      labelWidth_(cachedTextWidth(plotLabelFont())) {
     setObjectName("GraphicPanel");
     buildSideControls();
     buildCurveArea();
@@ -103,14 +114,14 @@ void GraphicPanel::buildSideControls() {
     auto* sbLayout = new QVBoxLayout(sbTafel);
     sbLayout->setContentsMargins(4, 4, 4, 4);
     auto* prompt = new QLabel(QStringLiteral("Hier Stromzweig zur Berechnung wählen (anklicken)"));
-    prompt->setWordWrap(true);
     sbLayout->addWidget(prompt);
     miniature_ = new MiniatureView("SbKlein", grid_, calculation_);
-    auto* miniatureScroll = new QScrollArea(sbTafel);
-    miniatureScroll->setObjectName("SbKleinRahmen");
-    miniatureScroll->setWidget(miniature_);
-    miniatureScroll->setFrameShape(QFrame::NoFrame);
-    sbLayout->addWidget(miniatureScroll, 1);
+    miniatureScroll_ = new QScrollArea(sbTafel);
+    miniatureScroll_->setObjectName("SbKleinRahmen");
+    miniatureScroll_->setWidget(miniature_);
+    miniatureScroll_->setFrameShape(QFrame::NoFrame);
+    miniatureScroll_->setMinimumHeight(120);
+    sbLayout->addWidget(miniatureScroll_, 1);
     column->addWidget(sbTafel, 1);
 
     auto* quantityBox = new QGroupBox(QStringLiteral("Elektrische Größe"), this);
@@ -261,6 +272,8 @@ void GraphicPanel::attachFrame(QScrollArea* frame) {
             guardedSlot([this](int position) { DummyPBoxPaint(position); }));
     frame_->horizontalScrollBar()->setValue(state_.range.set ? state_.range.firstPoint
                                                              : kNormalFirstPoint);
+    // Curves of another input voltage are not shown as this one's.
+    if (state_.voltage != calculation_.voltage()) ResetPlot(*state_.plot);
     redraw();
 }
 
@@ -278,6 +291,10 @@ void GraphicPanel::detachFrame() {
 void GraphicPanel::networkChanged() {
     miniature_->setHighlightedBranch(state_.branch);
     miniature_->refresh();
+    // The drawing's corner in view: drawings rarely fill the whole grid.
+    const QRect drawn = miniature_->drawnArea();
+    miniatureScroll_->horizontalScrollBar()->setValue(drawn.left() - kMiniatureCell);
+    miniatureScroll_->verticalScrollBar()->setValue(drawn.top() - kMiniatureCell);
     showBounds();
     redraw();
 }
@@ -290,7 +307,7 @@ void GraphicPanel::showBounds() {
 void GraphicPanel::redraw() {
     model_ = DrawCurvePlot(*state_.plot,
                            {state_.range, state_.logarithmic, state_.button, 1, state_.curve},
-                           plotTextWidth());
+                           labelWidth_);
     curve_->setModel(&model_);
     yAxis_->setModel(&model_);
     yblock_->setFixedWidth(model_.yAxisWidth);
@@ -329,6 +346,7 @@ void GraphicPanel::StartGraphic() {
         if (frame_) frame_->horizontalScrollBar()->setValue(state_.range.firstPoint);
     }
     ResetPlot(*state_.plot);
+    state_.voltage = calculation_.voltage();
     hideMarker();
     oberBer_->setChecked(false);
     aus1_->setEnabled(false);
@@ -369,9 +387,13 @@ void GraphicPanel::RunSweep() {
 
 bool GraphicPanel::sweepProgress(int solved, int windowPoints) {
     ++solvedPoints_;
+    // Pending events run after the first point and then every few milliseconds: often enough
+    // for "Stop", scrolling and the bar, rarely enough not to slow the sweep down.
+    if (solved > 1 && sinceEvents_.elapsed() < kEventIntervalMs) return !state_.stopRequested;
     fort_->setMaximum(windowPoints);
     fort_->setValue(solved);
     QCoreApplication::processEvents();
+    sinceEvents_.start();
     return !state_.stopRequested;
 }
 
@@ -393,6 +415,9 @@ void GraphicPanel::FgGroesse1Click(int button) {
     state_.button = std::clamp(button, 1, kQuantityButtons);
     quantities_[std::size_t(state_.button - 1)]->setChecked(true);
     aus1_->setEnabled(state_.plot->scale(state_.button).autoRange == 0);
+    // The readout shows the new quantity at the next rest of the pointer.
+    for (QLineEdit* field : {fqMom_, elWertMom_, phaseMom_}) field->clear();
+    restingColumn_.reset();
     if (!state_.curveExists()) return;
     // The extremes of this quantity come from what the store holds: no point is solved again.
     RebuildFromStore(*state_.plot, state_.range, state_.button, 1);
@@ -488,8 +513,8 @@ void GraphicPanel::Bild1MouseDown(QPoint) {
     const std::optional<ScaleMarker> marker = curve_->marker();
     if (!marker) return;
     progressCode = kProgressYScaling;
-    volmira::YTeilbereich(state_.plot->scale(state_.button), model_.rows, marker->top,
-                          marker->height);
+    volmira::YTeilbereich(state_.plot->scale(state_.button), model_.rows,
+                          marker->top + kMarkerFrameShift, marker->height + kMarkerFrameGrowth);
     hideMarker();
     oberBer_->setChecked(false);
     aus1_->setEnabled(state_.plot->scale(state_.button).autoRange == 0);

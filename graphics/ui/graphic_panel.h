@@ -4,6 +4,7 @@
 // the sweep through the engine with its progress panel `fortpan` and "Stop", the curve view
 // `Bild1` with its y axis, scrolling through the store, the y-scaling tool and the readout.
 // The pieces are placed by the mode panel; this class only builds and drives them.
+#include <QElapsedTimer>
 #include <QWidget>
 #include <array>
 #include <optional>
@@ -101,13 +102,16 @@ class GraphicPanel : public QWidget {
     const SchematicGrid& grid_;
     InputFields& fields_;
     CurvePlotModel model_;
+    TextWidth labelWidth_;
     SweepPlan plan_;
     long solvedPoints_ = 0;
     bool restartPending_ = false;
+    QElapsedTimer sinceEvents_;
     int markerTop_ = kPlotTop;
     std::optional<int> restingColumn_;
 
     MiniatureView* miniature_;
+    QScrollArea* miniatureScroll_;
     std::array<QRadioButton*, kQuantityButtons> quantities_{};
     QRadioButton* logAchse_;
     QRadioButton* linAchse_;

@@ -27,6 +27,13 @@ void MiniatureView::setHighlightedBranch(int branch) {
     update();
 }
 
+QRect MiniatureView::drawnArea() const {
+    QRect area;
+    for (const MiniatureItem& item : items_)
+        for (const PlotPoint& p : item.points) area |= QRect(p.x, p.y, 1, 1);
+    return area;
+}
+
 void MiniatureView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     paintMiniature(painter, items_);

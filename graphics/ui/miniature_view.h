@@ -22,6 +22,8 @@ class MiniatureView : public QWidget {
     // The branch shown inverted; 0 for none.
     void setHighlightedBranch(int branch);
     int highlightedBranch() const { return branch_; }
+    // Where the picture has shapes; empty without a drawing.
+    QRect drawnArea() const;
 
   signals:
     void pressed(QPoint pixel);
