@@ -29,6 +29,14 @@ WindowGeometry fittedGeometry(WindowGeometry g, ScreenArea area, int frameWidth,
     return g;
 }
 
+WindowGeometry clampedToScreen(WindowGeometry g, ScreenSize screen) {
+    g.height = std::min(g.height, screen.height);
+    g.width = std::min(g.width, screen.width);
+    if (g.left + g.width > screen.width) g.left = 0;
+    if (g.top + g.height > screen.height) g.top = 0;
+    return g;
+}
+
 bool screenWarningNeeded(ScreenSize screen) {
     return screen.width < 1000;
 }

@@ -42,6 +42,10 @@ struct ScreenArea {
 // a window cut this way scrolls, as on a small screen. An empty area changes nothing.
 WindowGeometry fittedGeometry(WindowGeometry g, ScreenArea area, int frameWidth, int frameHeight);
 
+// A stored window made to fit the screen: no larger than the screen, and moved to its left or
+// top edge where it would reach beyond.
+WindowGeometry clampedToScreen(WindowGeometry g, ScreenSize screen);
+
 // Screens less than 1000 pixels wide get the warning panel with this text.
 bool screenWarningNeeded(ScreenSize screen);
 std::string screenWarningText(ScreenSize screen);

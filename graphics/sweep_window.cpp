@@ -45,6 +45,12 @@ SweepOutcome sweepWindowPoints(Calculation& calculation, PlotState& plot, const 
 }
 
 void scrollWindow(SweepRange& range, int scrollPosition) {
+    // The large view shows the whole store; nothing scrolls there.
+    if (range.largeView) {
+        range.firstPoint = 1;
+        range.lastPoint = kSweepLastPoint;
+        return;
+    }
     range.firstPoint = std::clamp(scrollPosition, 0, kStorePoints - 1 - kWindowSteps);
     range.lastPoint = range.firstPoint + kWindowSteps;
 }

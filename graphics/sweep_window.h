@@ -34,7 +34,8 @@ using SweepProgress = std::function<bool(int solved, int windowPoints)>;
 SweepOutcome sweepWindowPoints(Calculation& calculation, PlotState& plot, const SweepTarget& target,
                                int branch, SweepPlan& plan, const SweepProgress& keepGoing);
 
-// firstPoint = the scroll position, kept so that the window stays inside the store.
+// firstPoint = the scroll position, kept so that the window stays inside the store; the large
+// view keeps its window 1..896.
 void scrollWindow(SweepRange& range, int scrollPosition);
 
 // Any point of the window not yet solved (slot 1, the current, is stored with every point).

@@ -26,10 +26,10 @@ int main(int argc, char** argv) {
     // The print composer, page preview, formula collection and help windows are created here
     // once they exist.
     window.NeuesNetzwerk1Click();
+    window.ReadSettings();
     // `volmira FILE.nwb` opens the file as the open dialog would.
     const QStringList arguments = QApplication::arguments();
     if (arguments.size() > 1) window.openFromCommandLine(arguments.at(1).toStdString());
-    // The settings file is read here once it exists.
     window.startTitleTimer();
     window.showPlaced();
     return app.exec();

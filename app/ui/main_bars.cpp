@@ -1,6 +1,5 @@
 #include "app/ui/main_bars.h"
 
-#include <QCheckBox>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -175,6 +174,8 @@ MainMenus buildMainMenus(Tgrf& window, EditorController& editor) {
     extras->setObjectName("Extras");
     QObject::connect(addEntry(extras, "FSammel", "Formelsammlung"), &QAction::triggered, &window,
                      &Tgrf::FSammelClick);
+    QObject::connect(addEntry(extras, "Optionen1", "Optionen"), &QAction::triggered, &window,
+                     &Tgrf::Optionen1Click);
 
     QAction* calculator = bar->addAction("Rechner");
     calculator->setObjectName("Rechner");
@@ -182,7 +183,7 @@ MainMenus buildMainMenus(Tgrf& window, EditorController& editor) {
     return menus;
 }
 
-TopBar buildTopBar(Tgrf& window, Workspace& ws) {
+TopBar buildTopBar(Tgrf& window) {
     TopBar top;
     auto* bar = new QFrame;
     top.bar = bar;
@@ -230,13 +231,6 @@ TopBar buildTopBar(Tgrf& window, Workspace& ws) {
         row->addWidget(b);
     }
     row->addStretch(1);
-
-    auto* autoCheck = new QCheckBox("Automatische Fehlersuche vor der Analyse ", bar);
-    autoCheck->setObjectName("OpFehlerS");
-    autoCheck->setChecked(ws.autoErrorSearch);
-    QObject::connect(autoCheck, &QCheckBox::toggled, &window,
-                     [&ws](bool on) { ws.autoErrorSearch = on; });
-    row->addWidget(autoCheck);
     return top;
 }
 

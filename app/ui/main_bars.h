@@ -1,10 +1,9 @@
 #pragma once
-// The main window's menus, its top bar (file buttons, recent networks, the automatic check) and
+// The main window's menus, its top bar (file buttons, recent networks) and
 // its mode bar (the four mode buttons with their two-line labels).
 #include <QAction>
 #include <array>
 
-class QCheckBox;
 class QFrame;
 class QLabel;
 class QMenu;
@@ -15,7 +14,6 @@ namespace volmira {
 
 class EditorController;
 class Tgrf;
-struct Workspace;
 
 struct MainMenus {
     std::array<QAction*, 4> modes{};   // `Mod1`..`Mod4`
@@ -29,7 +27,7 @@ struct TopBar {
     QWidget* bar = nullptr;
     std::array<QToolButton*, 5> recent{};  // `NwName1`..`NwName5`
 };
-TopBar buildTopBar(Tgrf& window, Workspace& ws);
+TopBar buildTopBar(Tgrf& window);
 
 struct ModeBar {
     QFrame* panel = nullptr;                // `wkmodpan`

@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "app/workspace.h"
+#include "graphics/ui/curve_tool_bar.h"
 #include "graphics/ui/graphic_panel.h"
 #include "graphics/ui/parameter_panel.h"
 
@@ -32,6 +33,7 @@ Tafel4::Tafel4(Workspace& workspace, QWidget* parent)
 
     graphic_ = new GraphicPanel(ws_.calculation, ws_.graphic, ws_.grid, ws_.fields, side_);
     sideLayout_->addWidget(graphic_, 1);
+    tools_ = new CurveToolBar(*graphic_, ws_.graphic, ws_.fields);
 
     // The curve area: tool bar, then y axis and frame side by side, then the readout.
     auto* curveArea = new QVBoxLayout;
@@ -78,6 +80,7 @@ void Tafel4::modeChanged(const ModeSwitch& change) {
         graphic_->attachFrame(frame_);
         graphic_->networkChanged();
     } else if (change.leaveGraphic && frame_) {
+        tools_->modeLeft();
         graphic_->detachFrame();
         if (drawing_) frame_->setWidget(drawing_);
         frame_ = nullptr;

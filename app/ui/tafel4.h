@@ -11,6 +11,7 @@ class QVBoxLayout;
 
 namespace volmira {
 
+class CurveToolBar;
 class E12Picker;
 class GraphicPanel;
 struct Workspace;
@@ -26,6 +27,7 @@ class Tafel4 : public ModePanel {
     QVBoxLayout* sideLayout() const { return sideLayout_; }
     QLabel* hand() const { return hand_; }
     GraphicPanel* graphic() const { return graphic_; }
+    CurveToolBar* curveTools() const { return tools_; }
 
     // The parameter mode's panel, which edits its values with the window's E12 picker.
     void setPicker(E12Picker& picker);
@@ -43,6 +45,7 @@ class Tafel4 : public ModePanel {
     QLabel* hand_;
     GraphicPanel* graphic_;
     QVBoxLayout* curveArea_;
+    CurveToolBar* tools_;
     // While the mode is shown, the frame shows Bild1 and the drawing waits here.
     QScrollArea* frame_ = nullptr;
     QWidget* drawing_ = nullptr;

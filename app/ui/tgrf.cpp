@@ -30,7 +30,9 @@
 #include "app/progress.h"
 #include "app/ui/editor_comforts.h"
 #include "app/ui/hint_image.h"
+#include "app/ui/hint_switch.h"
 #include "app/ui/main_timer.h"
+#include "app/ui/options_panel.h"
 #include "app/ui/status_panel.h"
 #include "app/ui/tafel1.h"
 #include "app/ui/tafel2.h"
@@ -132,7 +134,7 @@ Tgrf::Tgrf(Workspace& workspace, QWidget* parent) : QMainWindow(parent), ws_(wor
         drawingPanel_->mausPal1(), drawingPanel_->mausPalSenk(), this);
     drawingPanel_->setEditor(editor_);
     menus_ = buildMainMenus(*this, *editor_);
-    topBar_ = buildTopBar(*this, ws_);
+    topBar_ = buildTopBar(*this);
     modeBar_ = buildModeBar(*this, this);
 
     auto* layout = new QVBoxLayout(content_);
@@ -168,6 +170,7 @@ Tgrf::Tgrf(Workspace& workspace, QWidget* parent) : QMainWindow(parent), ws_(wor
             }));
 
     buildValuePanels();
+    buildOptionsPanel();
     comforts_ =
         new EditorComforts(*this, ws_, drawingView_, editor_, hints_, valueEntry_, menus_.drawing);
 
@@ -215,6 +218,21 @@ void Tgrf::buildValuePanels() {
 
     probe_ = new ProbePanel(ws_.calculation, *drawingView_);
     resultsPanel_->setProbe(probe_);
+}
+
+void Tgrf::buildOptionsPanel() {
+    options_ = new OptionsPanel(content_);
+    hintSwitch_ = new HintSwitch(this);
+    connect(options_, &OptionsPanel::optionsAccepted, this,
+            guardedSlot([this](const Options& options) { applyOptions(options); }));
+    connect(options_, &OptionsPanel::autoErrorSearchToggled, this,
+            [this](bool on) { ws_.autoErrorSearch = on; });
+}
+
+void Tgrf::applyOptions(const Options& options) {
+    results_->setDisplayDigits(options.displayDigits);
+    hintSwitch_->setOn(options.showHints);
+    ws_.autoErrorSearch = options.autoErrorSearch;
 }
 
 void Tgrf::buildScreenWarning(QWidget* content, ScreenSize screen) {
@@ -283,6 +301,35 @@ void Tgrf::openFromCommandLine(const std::filesystem::path& path) {
     runHandler(progress::kOpen, [&] { loadNetwork(std::filesystem::absolute(path)); });
 }
 
+void Tgrf::ReadSettings() {
+    progressCode = progress::kSettings;
+    const SettingsRead read = readSettingsFile(ws_.programFolder);
+    settingsFound_ = read.found;
+    startSettings_ = read.settings;
+    ws_.recent.setEntries(recentOnStart(read.settings.recent, ws_.programFolder));
+    updateRecentControls();
+
+    const Options& o = read.settings.options;
+    options_->setOptions(o);
+    options_->setWritable(settingsWritable(ws_.folderAccess, settingsFound_));
+    applyOptions(o);
+    ws_.fields = {o.defaultVoltage, o.defaultFrequency, o.defaultLowerLimit, o.defaultUpperLimit};
+    results_->showInputFields();
+}
+
+void Tgrf::WriteSettings() {
+    progressCode = progress::kSettings;
+    if (!settingsWritable(ws_.folderAccess, settingsFound_)) return;
+    Settings settings = startSettings_;
+    settings.recent = ws_.recent.entries();
+    settings.mainWindow = WindowGeometry{x(), y(), width(), height(), false};
+    if (const auto* formulas = findChild<Tformel*>(QString(), Qt::FindDirectChildrenOnly))
+        settings.formulaWindow = WindowPlace{formulas->x(), formulas->y()};
+    settings.options = options_->options();
+    const TextWriteResult result = writeSettingsFile(ws_.programFolder, settings);
+    if (!result.ok()) dialogs().error(this, qText(result.error));
+}
+
 void Tgrf::startTitleTimer() {
     timer_->closeTitleLater(title_);
 }
@@ -309,8 +356,11 @@ int Tgrf::frameExtraHeight() const {
 void Tgrf::placeForScreen(ScreenSize screen, ScreenArea area) {
     screenWarningText_->setText(qText(screenWarningText(screen)));
     screenWarning_->setVisible(screenWarningNeeded(screen));
-    const WindowGeometry g = fittedGeometry(shownGeometry(screen, startupGeometry(screen)), area,
-                                            frameGeometry().width() - width(), frameExtraHeight());
+    const WindowGeometry wanted = startSettings_.mainWindow
+                                      ? clampedToScreen(*startSettings_.mainWindow, screen)
+                                      : shownGeometry(screen, startupGeometry(screen));
+    const WindowGeometry g =
+        fittedGeometry(wanted, area, frameGeometry().width() - width(), frameExtraHeight());
     setWindowState(windowState() & ~Qt::WindowMaximized);
     resize(g.width, g.height);
     move(g.left, g.top);
@@ -679,9 +729,17 @@ void Tgrf::RechnerClick() {
 
 void Tgrf::FSammelClick() {
     runHandler(progress::kFormulaCollection, [this] {
+        const bool first = !findChild<Tformel*>(QString(), Qt::FindDirectChildrenOnly);
         openFormulaCollection(
             this, [](QWidget* parent, const QString& text) { dialogs().error(parent, text); });
+        auto* formulas = findChild<Tformel*>(QString(), Qt::FindDirectChildrenOnly);
+        if (first && formulas && startSettings_.formulaWindow)
+            formulas->move(startSettings_.formulaWindow->left, startSettings_.formulaWindow->top);
     });
+}
+
+void Tgrf::Optionen1Click() {
+    runHandler(progress::kOptions, [this] { options_->showInFront(); });
 }
 
 void Tgrf::MyExcept() {
@@ -707,7 +765,7 @@ void Tgrf::closeEvent(QCloseEvent* event) {
         ws_.closing = false;
         return;
     }
-    // The settings file is written here once it exists.
+    WriteSettings();
     ws_.closingConfirmed = true;
     timer_->stop();
     status_->hideMessage();

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <functional>
 
+#include "app/settings_file.h"
 #include "app/ui/main_bars.h"
 #include "app/window_rules.h"
 #include "app/working_modes.h"
@@ -25,9 +26,11 @@ class E12Picker;
 class EditorComforts;
 class EditorController;
 class HintImage;
+class HintSwitch;
 class MainTimer;
 class ModePanel;
 class ProbePanel;
+class OptionsPanel;
 class ResultsPanel;
 class StatusLine;
 class StatusPanel;
@@ -47,19 +50,24 @@ class Tgrf : public QMainWindow {
     ~Tgrf() override;
 
     // Program start, in this order: showTitle(), startupInitialisation(), NeuesNetzwerk1Click()
-    // (or openFromCommandLine()), startTitleTimer(), showPlaced().
+    // (or openFromCommandLine()), ReadSettings(), startTitleTimer(), showPlaced().
     void showTitle();
     void startupInitialisation(const std::filesystem::path& programFolder, ScreenSize screen);
     void startTitleTimer();
     void showPlaced();
     // Size, place and warn for a screen of this size (the window is not shown), kept inside
-    // `area` (the screen without its panels) where one is given.
+    // `area` (the screen without its panels) where one is given. A window stored in the
+    // settings file keeps its place and size as far as the screen allows.
     void placeForScreen(ScreenSize screen, ScreenArea area = {});
     static ScreenSize currentScreenSize();
     static ScreenArea availableArea();
     // The network named on the command line, checked as the open dialog's choice would be; a
     // refused file leaves the new network.
     void openFromCommandLine(const std::filesystem::path& path);
+    // The settings file: read at start (options, input fields, recent list, the place of the
+    // window when it is first shown), written at the end where the program folder allows it.
+    void ReadSettings();
+    void WriteSettings();
 
     // The parts other windows and panels reach.
     DrawingView* drawingView() const { return drawingView_; }
@@ -70,6 +78,8 @@ class Tgrf : public QMainWindow {
     StatusLine* statusLine() const;
     ProbePanel* probePanel() const { return probe_; }
     MainTimer* timer() const { return timer_; }
+    OptionsPanel* optionsPanel() const { return options_; }
+    HintSwitch* hintSwitch() const { return hintSwitch_; }
 
     // Enable modes up to `level` and switch to `mode` (the analysis, the value confirmation,
     // the print composer and the demonstration call it).
@@ -105,6 +115,7 @@ class Tgrf : public QMainWindow {
     void SchaltbildCheck1Click();
     void RechnerClick();
     void FSammelClick();
+    void Optionen1Click();
     void ZeitgeberTimer();
     // The failure report: message by ProgressCode, "Abbruch" or "Ignorieren".
     void MyExcept();
@@ -118,6 +129,8 @@ class Tgrf : public QMainWindow {
     int frameExtraHeight() const;
     void buildScreenWarning(QWidget* content, ScreenSize screen);
     void buildValuePanels();
+    void buildOptionsPanel();
+    void applyOptions(const Options& options);
     void applyModeSwitch(const ModeSwitch& change);
     void updateModeControls();
     void hideNamedControls(std::initializer_list<const char*> names);
@@ -159,6 +172,13 @@ class Tgrf : public QMainWindow {
 
     QFrame* screenWarning_ = nullptr;
     QLabel* screenWarningText_ = nullptr;
+
+    OptionsPanel* options_ = nullptr;
+    HintSwitch* hintSwitch_ = nullptr;
+    // What the settings file gave at start: the places it holds for the other windows, the
+    // main window's place (taken when the window is first shown), and whether it was found.
+    Settings startSettings_;
+    bool settingsFound_ = false;
 
     StatusPanel* status_ = nullptr;
     EditorComforts* comforts_ = nullptr;

@@ -69,6 +69,10 @@ class GraphicPanel : public QWidget {
     void redraw();
     // Points solved since the panel was made: quantity changes and redraws add none.
     long solvedPoints() const { return solvedPoints_; }
+    // Sweeps the unsolved points of the window without resetting the store (the stretch x2).
+    void RunSweep();
+    // FqVon and FqBis show the workspace's texts.
+    void showBounds();
 
   public slots:
     void SbKleinMouseDown(QPoint pixel);
@@ -108,7 +112,6 @@ class GraphicPanel : public QWidget {
     void buildSideControls();
     void buildCurveArea();
     void buildLocusControls();
-    void RunSweep();
     // One curve, or the family of the parameter mode; as a curve or as a locus.
     SweepOutcome sweepCurves(const SweepProgress& keepGoing);
     void endSweep();
@@ -122,7 +125,6 @@ class GraphicPanel : public QWidget {
     void Bild1MouseMove(QPoint pixel);
     void Bild1MouseDown(QPoint pixel);
     void hideMarker();
-    void showBounds();
     void clearReadout();
     void showMessage(const std::string& text);
 

@@ -1,0 +1,253 @@
+#include "graphics/ui/curve_tool_bar.h"
+
+#include <QBoxLayout>
+#include <QFrame>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPainterPath>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QToolButton>
+
+#include "app/progress.h"
+#include "graphics/curve_tools.h"
+#include "graphics/graphic_state.h"
+#include "graphics/locus_plot.h"
+#include "graphics/readout.h"
+#include "graphics/sweep_window.h"
+#include "graphics/ui/curve_overlay.h"
+#include "graphics/ui/curve_view.h"
+#include "graphics/ui/graphic_panel.h"
+#include "platform/dialogs.h"
+#include "platform/failure_handling.h"
+#include "platform/qt_text.h"
+#include "schematic/network_file.h"
+
+namespace volmira {
+
+namespace {
+
+constexpr int kReadoutDigits = 8;
+
+enum class Glyph { Ripple, Search, Image, Store, Recall, Centre };
+
+void drawWave(QPainter& p, const QColor& colour) {
+    QPainterPath wave(QPointF(2, 14));
+    wave.cubicTo(QPointF(7, 2), QPointF(12, 18), QPointF(18, 6));
+    p.setPen(QPen(colour, 2));
+    p.drawPath(wave);
+}
+
+// The small pictures of the tool buttons; their names are in the tool tips.
+QIcon toolIcon(Glyph glyph) {
+    QPixmap pixmap(20, 20);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(Qt::black, 1.5));
+    switch (glyph) {
+        case Glyph::Ripple:
+            p.drawLine(1, 3, 19, 3);
+            p.drawLine(1, 17, 19, 17);
+            drawWave(p, Qt::blue);
+            break;
+        case Glyph::Search:
+            p.drawEllipse(QPointF(8, 8), 5.5, 5.5);
+            p.setPen(QPen(Qt::black, 2.5));
+            p.drawLine(12, 12, 18, 18);
+            break;
+        case Glyph::Image:
+            drawWave(p, QColor(0xFF, 0x00, 0xFF));
+            break;
+        case Glyph::Store:
+        case Glyph::Recall:
+            drawWave(p, glyph == Glyph::Store ? QColor(Qt::black) : QColor(0x00, 0xC0, 0x00));
+            p.setPen(QPen(Qt::black, 1.5));
+            p.drawRect(QRectF(1.5, 15.5, 17, 3));
+            break;
+        case Glyph::Centre:
+            p.drawLine(10, 2, 10, 18);
+            p.drawLine(1, 10, 7, 10);
+            p.drawLine(13, 10, 19, 10);
+            p.drawLine(4, 7, 7, 10);
+            p.drawLine(4, 13, 7, 10);
+            p.drawLine(16, 7, 13, 10);
+            p.drawLine(16, 13, 13, 10);
+            break;
+    }
+    return QIcon(pixmap);
+}
+
+}  // namespace
+
+CurveToolBar::CurveToolBar(GraphicPanel& panel, GraphicState& state, InputFields& fields)
+    : QObject(&panel),
+      panel_(panel),
+      state_(state),
+      fields_(fields),
+      largeView_(panel, state, fields),
+      overlay_(new CurveOverlay(panel.curveView())),
+      memory_(std::make_unique<CurveMemory>()) {
+    QToolButton* stretch = addTool("MalZwei", "Dehnen (x2)", false);
+    stretch->setText(QStringLiteral("x2"));
+    QToolButton* ripple = addTool("ExtremMax", "Max. Welligkeit", false);
+    ripple->setIcon(toolIcon(Glyph::Ripple));
+    QToolButton* extreme = addTool("Lupe", "Extremwerte suchen", false);
+    extreme->setIcon(toolIcon(Glyph::Search));
+    imageButton_ = addTool("Einbrenn", "Bildspeicher", true);
+    imageButton_->setIcon(toolIcon(Glyph::Image));
+    QToolButton* store = addTool("EinSpei", "Kurvenwerte speichern", false);
+    store->setIcon(toolIcon(Glyph::Store));
+    recallButton_ = addTool("AusSpei", "Kuvenwerte abrufen", true);
+    recallButton_->setIcon(toolIcon(Glyph::Recall));
+    QToolButton* centre = addTool("Zentrier", "Rollbalken zentrieren", false);
+    centre->setIcon(toolIcon(Glyph::Centre));
+
+    // Outside Mauspal2, which the large view hides.
+    largeButton_ = new QToolButton(panel.readoutRow());
+    largeButton_->setObjectName("Grossbild");
+    largeButton_->setText(QStringLiteral("Großbild"));
+    largeButton_->setToolTip(QStringLiteral("Großbild ein/aus"));
+    largeButton_->setCheckable(true);
+    panel.readoutRow()->layout()->addWidget(largeButton_);
+
+    connect(stretch, &QToolButton::clicked, this,
+            handlerSlot(progress::kStretch, [this](bool) { MalZweiClick(); }));
+    connect(ripple, &QToolButton::clicked, this,
+            handlerSlot(progress::kRipple, [this](bool) { ExtremMaxClick(); }));
+    connect(extreme, &QToolButton::clicked, this,
+            handlerSlot(progress::kExtremeSearch, [this](bool) { LupeClick(); }));
+    connect(imageButton_, &QToolButton::clicked, this,
+            handlerSlot(progress::kImageMemory, [this](bool down) { EinbrennClick(down); }));
+    connect(store, &QToolButton::clicked, this,
+            handlerSlot(progress::kCurveStore, [this](bool) { EinSpeiClick(); }));
+    connect(recallButton_, &QToolButton::clicked, this,
+            handlerSlot(progress::kCurveRecall, [this](bool down) { AusSpeiClick(down); }));
+    connect(centre, &QToolButton::clicked, this,
+            handlerSlot(progress::kCentre, [this](bool) { ZentrierClick(); }));
+    connect(largeButton_, &QToolButton::clicked, this,
+            handlerSlot(progress::kLargeView, [this](bool down) { GrossbildClick(down); }));
+    connect(&panel, &GraphicPanel::redrawn, this, guardedSlot([this] { applyMemories(); }));
+}
+
+CurveToolBar::~CurveToolBar() = default;
+
+QToolButton* CurveToolBar::addTool(const char* name, const QString& hint, bool checkable) {
+    QFrame* bar = panel_.toolBar();
+    auto* tool = new QToolButton(bar);
+    tool->setObjectName(name);
+    tool->setToolTip(hint);
+    tool->setCheckable(checkable);
+    auto* layout = static_cast<QBoxLayout*>(bar->layout());
+    layout->insertWidget(layout->count() - 1, tool);  // before the closing stretch
+    return tool;
+}
+
+QToolButton* CurveToolBar::scalingButton(const char* name) const {
+    return panel_.toolBar()->findChild<QToolButton*>(QString::fromLatin1(name));
+}
+
+void CurveToolBar::modeLeft() {
+    largeButton_->setChecked(false);
+    largeView_.abandon();
+}
+
+void CurveToolBar::MalZweiClick() {
+    if (!state_.curveExists() || state_.sweeping) return;
+    state_.range = StretchTwice(*state_.plot, state_.range, state_.logarithmic, state_.button);
+    scalingButton("OberBer")->setChecked(false);
+    const BoundTexts texts = windowBoundTexts(state_.range, state_.logarithmic, kBoundDigits);
+    fields_.fqVon = texts.fqVon;
+    fields_.fqBis = texts.fqBis;
+    panel_.showBounds();
+    if (auto* frame = panel_.window()->findChild<QScrollArea*>("Bild1Rahmen"))
+        frame->horizontalScrollBar()->setValue(kNormalFirstPoint);
+    panel_.redraw();
+    // Only the odd points are unsolved now.
+    panel_.RunSweep();
+}
+
+void CurveToolBar::ExtremMaxClick() {
+    if (!state_.curveExists()) return;
+    if (!ZoomToRipple(*state_.plot, state_.range, state_.curve, state_.button)) return;
+    panel_.redraw();
+    scalingButton("Aus1")->setEnabled(true);
+}
+
+void CurveToolBar::LupeClick() {
+    if (!state_.curveExists()) return;
+    const ExtremeFound found =
+        FindNextExtreme(*state_.plot, state_.range, state_.curve, state_.button, extremeCursor_);
+    extremeCursor_ = found.cursor;
+    if (found.point < 0) return;
+    panel_.curveView()->setReadoutColumn(found.point);
+    const std::optional<Readout> readout =
+        readoutAt({*state_.plot, state_.range, state_.logarithmic, state_.curve, state_.button,
+                   kReadoutDigits},
+                  found.point);
+    if (!readout) return;
+    QWidget* row = panel_.readoutRow();
+    row->findChild<QLineEdit*>("FqMom")->setText(qText(readout->frequency));
+    row->findChild<QLineEdit*>("ElWertMom")->setText(qText(readout->value));
+    row->findChild<QLineEdit*>("PhaseMom")->setText(qText(readout->phase));
+}
+
+void CurveToolBar::EinbrennClick(bool down) {
+    if (down && !state_.curveExists()) {
+        imageButton_->setChecked(false);
+        return;
+    }
+    if (down) image_ = BurnIn(panel_.plotModel());
+    applyMemories();
+}
+
+void CurveToolBar::EinSpeiClick() {
+    if (!state_.curveExists()) return;
+    StoreCurve(*memory_, *state_.plot, state_.curve, state_.range, state_.logarithmic);
+}
+
+void CurveToolBar::AusSpeiClick(bool down) {
+    if (down && !curveMemoryMatches(*memory_, state_.range, state_.logarithmic)) {
+        recallButton_->setChecked(false);
+        dialogs().information(panel_.window(), qText(kCurveMemoryMismatch));
+        return;
+    }
+    // The range is built again from the store; applyMemories adds the stored values to it.
+    RebuildFromStore(*state_.plot, state_.range, state_.button, 1);
+    panel_.redraw();
+}
+
+void CurveToolBar::ZentrierClick() {
+    if (auto* frame = panel_.window()->findChild<QScrollArea*>("Bild1Rahmen"))
+        frame->horizontalScrollBar()->setValue(kNormalFirstPoint);
+}
+
+void CurveToolBar::GrossbildClick(bool down) {
+    if (down)
+        largeView_.enter();
+    else
+        largeView_.leave();
+}
+
+void CurveToolBar::applyMemories() {
+    const bool recalling = recallButton_->isChecked();
+    ScaleRecord& scale = state_.plot->scale(state_.button);
+    if (recalling && !includingMemory_) {
+        const double lo = scale.minSeen;
+        const double hi = scale.maxSeen;
+        includeCurveMemory(scale, *memory_, state_.button);
+        if (scale.minSeen != lo || scale.maxSeen != hi) {
+            includingMemory_ = true;
+            panel_.redraw();  // lays the memories over the widened plot
+            includingMemory_ = false;
+            return;
+        }
+    }
+    const CurvePlotModel& model = panel_.plotModel();
+    overlay_->setLines(imageButton_->isChecked() ? imageOverlay(image_) : std::vector<PlotPoint>{},
+                       recalling ? curveMemoryLine(*memory_, scale, model.rows, state_.button)
+                                 : std::vector<PlotPoint>{},
+                       model.penWidth);
+}
+
+}  // namespace volmira
