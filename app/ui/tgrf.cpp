@@ -648,6 +648,18 @@ void Tgrf::FSammelClick() {
     });
 }
 
+void Tgrf::DruckenClick() {
+    runHandler(progress::kPrintComposer, [this] {
+        if (print_.open) print_.open();
+    });
+}
+
+void Tgrf::Druckerinstallation1Click() {
+    runHandler(progress::kPrinterSetup, [this] {
+        if (print_.printerSetup) print_.printerSetup();
+    });
+}
+
 void Tgrf::MyExcept() {
     const QString text = qText(failureReportText(progressCode));
     status_->hideMessage();

@@ -81,6 +81,13 @@ class Tgrf : public QMainWindow {
     void setCalculatorLauncher(std::function<void()> launcher) {
         calculator_ = std::move(launcher);
     }
+    // The print composer's window and its printer set-up; the program installs them (the
+    // composer's library stands above this one).
+    struct PrintCommands {
+        std::function<void()> open;
+        std::function<void()> printerSetup;
+    };
+    void setPrintCommands(PrintCommands commands) { print_ = std::move(commands); }
 
   public slots:
     // Handlers, named after their controls.
@@ -99,6 +106,8 @@ class Tgrf : public QMainWindow {
     void SchaltbildCheck1Click();
     void RechnerClick();
     void FSammelClick();
+    void DruckenClick();
+    void Druckerinstallation1Click();
     void ZeitgeberTimer();
     // The failure report: message by ProgressCode, "Abbruch" or "Ignorieren".
     void MyExcept();
@@ -159,6 +168,7 @@ class Tgrf : public QMainWindow {
 
     int saveDelayMs_ = 400;
     std::function<void()> calculator_;
+    PrintCommands print_;
 };
 
 }  // namespace volmira
