@@ -4,6 +4,7 @@
 
 #include "graphics/locus_plot.h"
 #include "graphics/ui/curve_plot_painter.h"
+#include "graphics/ui/locus_plot_painter.h"
 #include "print/quantity_list.h"
 #include "print/table_parameters.h"
 #include "print/ui/element_painters.h"
@@ -37,7 +38,11 @@ void ComposerElements::paint(QPainter& painter, const QRectF& rect, int slot, El
         return;
     }
     if (kind == ElementKind::Locus) {
-        paintLocusElement(painter, rect, *copy_, button, title);
+        const LocusBounds bounds = RebuildFromStore(*copy_, plot_.range, button, plot_.curveCount);
+        const LocusView view{plot_.range, button, plot_.curveCount, 1, kLocusPointerCentre};
+        paintLocusElement(
+            painter, rect,
+            DrawLocusPlot(*copy_, bounds, view, plotTextWidth(), locusRealTextWidth()), title);
         return;
     }
     RebuildFromStore(*copy_, plot_.range, button, plot_.curveCount);
