@@ -318,6 +318,20 @@ void ComposerTest::handOverHatchedInThePreviewAndPagesPrinted() {
     doc.moveTo(6, landscape ? w / 2 + 4 : 2,
                landscape ? doc.slot(2).rect.bottom() + 4 : doc.slot(3).rect.bottom() + 4);
 
+    // The preview draws every element in its place.
+    click("Seitansicht");
+    QWidget* surface = form_->preview()->surface();
+    const double k = surface->width() / (area.width * 1.0);
+    const auto onSurface = [&](int slot) {
+        const SheetRect& r = doc.slot(slot).rect;
+        return QRect(qRound(r.left * k) + 2, qRound(r.top * k) + 2, qRound(r.width * k) - 4,
+                     qRound(r.height * k) - 4);
+    };
+    const QImage draft = surface->grab().toImage();
+    form_->preview()->grab().save(name + "_vorschau_fenster.png");
+    for (int n = 1; n <= 6; ++n)
+        QVERIFY2(darkPixels(draft, onSurface(n)) > 20, qPrintable(QString::number(n)));
+
     // The preliminary hand-over locks everything but the text, which waits for the end.
     QWidget* blatt = child<QWidget>("Blatt");
     dragOnSheet(blatt, centreOf(5), centreOf(5));
@@ -332,16 +346,9 @@ void ComposerTest::handOverHatchedInThePreviewAndPagesPrinted() {
     doc.moveTo(5, landscape ? w / 2 + 4 : 2, landscape ? 2 : doc.slot(1).rect.bottom() + 4);
 
     click("Seitansicht");
-    QWidget* surface = form_->preview()->surface();
     QVERIFY(form_->preview()->isVisible());
     const QImage preview = surface->grab().toImage();
     preview.save(name + "_vorschau.png");
-    const double k = surface->width() / (area.width * 1.0);
-    const auto onSurface = [&](int slot) {
-        const SheetRect& r = doc.slot(slot).rect;
-        return QRect(qRound(r.left * k) + 2, qRound(r.top * k) + 2, qRound(r.width * k) - 4,
-                     qRound(r.height * k) - 4);
-    };
     // Handed-over elements are hatched evenly; the text is drawn.
     for (int n : {1, 3}) {
         const QRect r = onSurface(n);
