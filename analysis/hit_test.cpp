@@ -5,8 +5,12 @@
 namespace volmira {
 
 NetworkHit hitAtPixel(const Network& network, int x, int y) {
+    return hitAtCell(network, cellAtPixel({x, y}));
+}
+
+NetworkHit hitAtCell(const Network& network, GridCell cell) {
     NetworkHit hit;
-    hit.cell = cellAtPixel({x, y});
+    hit.cell = cell;
     if (!SchematicGrid::inside(hit.cell.column, hit.cell.row)) return hit;
     const int component = network.branchMap.componentAt(hit.cell.column, hit.cell.row);
     if (component >= 1 && component <= std::min(network.componentCount, kMaxComponents))

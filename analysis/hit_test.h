@@ -15,5 +15,7 @@ struct NetworkHit {
 
 // A pixel outside the grid hits nothing.
 NetworkHit hitAtPixel(const Network& network, int x, int y);
+// Likewise for a cell, from any picture of the drawing.
+NetworkHit hitAtCell(const Network& network, GridCell cell);
 
 }  // namespace volmira

@@ -142,6 +142,13 @@ void recordAllBranches(const Network& network, const BranchCurrents& currents, d
     }
 }
 
+BranchQuantities branchQuantities(const Network& network, const BranchCurrents& currents,
+                                  int branch, double voltage) {
+    const auto k = static_cast<std::size_t>(branch - 1);
+    return deriveQuantities(currentPolar(currents.current[k]), network.branch(branch).R,
+                            currents.reactance[k], voltage);
+}
+
 BranchQuantities quantitiesFromTable(const AllBranchTable& table, int branch) {
     if (branch < 1 || branch > table.branchCount) return deriveQuantities({}, 0, 0, table.voltage);
     const int k = branch - 1;

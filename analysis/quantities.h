@@ -64,6 +64,10 @@ CurrentPolar currentPolar(std::complex<double> current);
 // and shown as "unendlich".
 BranchQuantities deriveQuantities(CurrentPolar current, double R, double X, double voltage);
 
+// The quantities of branch k (1-based) from the currents of one solve, e.g. a sweep point.
+BranchQuantities branchQuantities(const Network& network, const BranchCurrents& currents,
+                                  int branch, double voltage);
+
 // Every branch's current after one calculation, so that clicking a branch needs no new solve.
 struct AllBranchTable {
     double frequency = 0;

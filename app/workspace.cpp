@@ -22,6 +22,7 @@ ModeSwitch startNewNetwork(Workspace& ws) {
     ws.symbols.clear();
     ws.currentFile = untitledNetworkPath(ws);
     ws.calculation.clear();
+    forgetCurves(ws.graphic);
     ws.savedLines.clear();
     return ws.modes.newNetwork();
 }
@@ -31,6 +32,7 @@ void adoptLoadedNetwork(Workspace& ws, LoadedNetwork&& loaded, const std::filesy
     ws.grid = loaded.grid;
     ws.symbols = loaded.symbols;
     ws.calculation.adoptRecords(loaded.components);
+    forgetCurves(ws.graphic);
     ws.fields = std::move(loaded.fields);
     markSaved(ws, std::move(loaded.lines), path);
 }
@@ -38,6 +40,7 @@ void adoptLoadedNetwork(Workspace& ws, LoadedNetwork&& loaded, const std::filesy
 AnalysisResult analyseDrawing(Workspace& ws) {
     const bool asSaved = currentNetworkLines(ws) == ws.savedLines;
     const AnalysisResult result = ws.calculation.analyse(ws.grid);
+    if (result.ok()) forgetCurves(ws.graphic);
     if (result.ok() && asSaved) ws.savedLines = currentNetworkLines(ws);
     return result;
 }

@@ -1,7 +1,8 @@
 #pragma once
 // Everything the main program works on, in one place: the drawing (grid, undo copy, symbol
-// list), the analysed network, the component tables, the input fields, the current file with its
-// saved state, the recent files and the flags of the program folder and of the run.
+// list), the analysed network, the component tables, the graphic mode's curves, the input
+// fields, the current file with its saved state, the recent files and the flags of the program
+// folder and of the run.
 #include <array>
 #include <filesystem>
 #include <optional>
@@ -11,6 +12,7 @@
 #include "analysis/calculation.h"
 #include "app/startup_checks.h"
 #include "app/working_modes.h"
+#include "graphics/graphic_state.h"
 #include "schematic/grid.h"
 #include "schematic/network_file.h"
 #include "schematic/recent_files.h"
@@ -29,6 +31,9 @@ struct Workspace {
     // The analysed network, its component records (the working ones the value entry edits and
     // saving writes, and the confirmed ones), the accepted f and Ue and the results.
     Calculation calculation;
+
+    // The graphic mode's store, range and choices; emptied with every new network.
+    GraphicState graphic;
 
     // Texts of `SpEingabe`, `FqEinzel`, `FqVon`, `FqBis`.
     InputFields fields{"1 V", "1 kHz", "20 Hz", "20 kHz"};

@@ -1,6 +1,9 @@
 #include "graphics/miniature.h"
 
+#include <algorithm>
 #include <string_view>
+
+#include "analysis/hit_test.h"
 
 namespace volmira {
 
@@ -98,6 +101,32 @@ std::vector<PlotPoint> branchHighlightBoxes(const Network& network, int branch) 
         stepAlongPath(digit, column, row);
     }
     return boxes;
+}
+
+GridCell miniatureCell(int x, int y) {
+    const auto cell = [](int v) {
+        const int shifted = v - 3;
+        return (shifted >= 0 ? shifted / kMiniatureCell
+                             : (shifted - kMiniatureCell + 1) / kMiniatureCell) +
+               1;
+    };
+    return {cell(x), cell(y)};
+}
+
+int miniatureBranchAt(const Network& network, int x, int y) {
+    return hitAtCell(network, miniatureCell(x, y)).branch;
+}
+
+int miniatureComponentAt(const Network& network, int x, int y) {
+    const GridCell cell = miniatureCell(x, y);
+    for (int k = 1; k <= std::min(network.componentCount, kMaxComponents); ++k) {
+        const Component& c = network.component(k);
+        const bool horizontal = c.code <= 3;
+        const int along = horizontal ? cell.column - c.column : cell.row - c.row;
+        const bool onLine = horizontal ? cell.row == c.row : cell.column == c.column;
+        if (onLine && along >= -1 && along <= 1) return k;
+    }
+    return 0;
 }
 
 }  // namespace volmira

@@ -37,4 +37,12 @@ std::vector<MiniatureItem> buildMiniature(const SchematicGrid& grid, const Netwo
 // not the end node's. Nothing for 0 or a branch that does not exist.
 std::vector<PlotPoint> branchHighlightBoxes(const Network& network, int branch);
 
+// The cell of a miniature pixel: cell (c, r) spans 5c - 2 .. 5c + 2 and 5r - 2 .. 5r + 2.
+GridCell miniatureCell(int x, int y);
+// The branch under a miniature pixel (a component cell gives its branch), 0 for none.
+int miniatureBranchAt(const Network& network, int x, int y);
+// The first component covering the pixel's cell: a horizontal one its row over its column - 1
+// .. + 1, a vertical one its column over its row - 1 .. + 1; 0 for none.
+int miniatureComponentAt(const Network& network, int x, int y);
+
 }  // namespace volmira

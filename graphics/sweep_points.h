@@ -20,14 +20,9 @@ struct SweepTarget {
 };
 
 // Stores every quantity of point i and, for slots 0..4, its phase, and widens the button's
-// extremes. A point whose frequency is not above 0 is not solved and stays NotComputed; gives
-// whether the point was stored.
-template <class Solve>
-bool SolvePoint(PlotState& plot, const SweepTarget& target, int point, Solve&& solve) {
-    const double frequency = pointFrequency(target.range, point, target.logarithmic);
-    if (!(frequency > 0)) return false;
-    BranchQuantities quantities;
-    solve(frequency, quantities);
+// extremes.
+inline void storePoint(PlotState& plot, const SweepTarget& target, int point,
+                       const BranchQuantities& quantities) {
     for (int slot = 0; slot < kQuantityCount; ++slot)
         plot.curves.at(target.curve, slot, point) =
             quantities.value[static_cast<std::size_t>(slot)];
@@ -38,6 +33,17 @@ bool SolvePoint(PlotState& plot, const SweepTarget& target, int point, Solve&& s
     ScaleRecord& scale = plot.scale(target.button);
     if (value > scale.maxSeen) scale.maxSeen = value;
     if (value < scale.minSeen) scale.minSeen = value;
+}
+
+// Solves point i and stores it. A point whose frequency is not above 0 is not solved and stays
+// NotComputed; gives whether the point was stored.
+template <class Solve>
+bool SolvePoint(PlotState& plot, const SweepTarget& target, int point, Solve&& solve) {
+    const double frequency = pointFrequency(target.range, point, target.logarithmic);
+    if (!(frequency > 0)) return false;
+    BranchQuantities quantities;
+    solve(frequency, quantities);
+    storePoint(plot, target, point, quantities);
     return true;
 }
 

@@ -6,6 +6,44 @@
 
 namespace volmira {
 
+void planWindowSweep(const PlotState& plot, const SweepTarget& target, SweepPlan& plan) {
+    const int slot = selectorSlot(target.button);
+    plan.count = 0;
+    plan.windowPoints = target.range.lastPoint - target.range.firstPoint + 1;
+    for (int point = target.range.firstPoint; point <= target.range.lastPoint; ++point) {
+        if (isComputed(plot.curves.at(target.curve, slot, point))) continue;
+        const double frequency = pointFrequency(target.range, point, target.logarithmic);
+        if (!(frequency > 0)) continue;
+        const auto k = static_cast<std::size_t>(plan.count++);
+        plan.point[k] = point;
+        plan.frequency[k] = frequency;
+    }
+}
+
+SweepOutcome sweepWindowPoints(Calculation& calculation, PlotState& plot, const SweepTarget& target,
+                               int branch, SweepPlan& plan, const SweepProgress& keepGoing) {
+    planWindowSweep(plot, target, plan);
+    // One pointer is captured, so the engine's callback holds it without allocating.
+    struct Run {
+        const Network& network;
+        PlotState& plot;
+        const SweepTarget& target;
+        const SweepPlan& plan;
+        const SweepProgress& keepGoing;
+        int branch;
+        double voltage;
+    } run{calculation.network(), plot, target, plan, keepGoing, branch, calculation.voltage()};
+    const std::span<const double> frequencies(plan.frequency.data(),
+                                              static_cast<std::size_t>(plan.count));
+    return calculation.sweep(
+        frequencies, [r = &run](std::size_t i, const BranchCurrents& currents) {
+            storePoint(r->plot, r->target, r->plan.point[i],
+                       branchQuantities(r->network, currents, r->branch, r->voltage));
+            ++r->plot.computedCount;
+            return r->keepGoing(static_cast<int>(i) + 1, r->plan.windowPoints);
+        });
+}
+
 void scrollWindow(SweepRange& range, int scrollPosition) {
     range.firstPoint = std::clamp(scrollPosition, 0, kStorePoints - 1 - kWindowSteps);
     range.lastPoint = range.firstPoint + kWindowSteps;

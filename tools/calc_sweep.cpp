@@ -50,14 +50,11 @@ std::string_view writeSweepSeries(std::ostream& out, Calculation& calculation, i
                                   const SweepPoints& points, bool csv) {
     const Network& network = calculation.network();
     writeSweepHeader(out, network, branch, csv);
-    const double resistance = network.branch(branch).R;
     const double voltage = calculation.voltage();
-    const auto index = static_cast<std::size_t>(branch - 1);
     const SweepOutcome outcome =
         calculation.sweep(points.frequency, [&](std::size_t i, const BranchCurrents& currents) {
             const BranchQuantities quantities =
-                deriveQuantities(currentPolar(currents.current[index]), resistance,
-                                 currents.reactance[index], voltage);
+                branchQuantities(network, currents, branch, voltage);
             writeSweepRow(out, points.point[i], points.frequency[i], quantities, csv);
             return true;
         });

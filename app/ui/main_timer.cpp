@@ -11,6 +11,7 @@ namespace {
 constexpr int kTitleMilliseconds = 800;
 constexpr int kBlinkMilliseconds = 400;
 constexpr int kFirstInterval = 600;
+constexpr int kTrackingMilliseconds = 40;
 
 }  // namespace
 
@@ -43,6 +44,15 @@ void MainTimer::stopBlinking() {
     if (hand_) hand_->hide();
 }
 
+void MainTimer::startTracking(std::function<void()> onTick) {
+    if (titleOpen_) return;
+    stopBlinking();
+    tracker_ = std::move(onTick);
+    state_ = TimerState::Tracking;
+    timer_->setInterval(kTrackingMilliseconds);
+    timer_->start();
+}
+
 void MainTimer::schedulePointerMove(QPoint globalPosition, int delayMs) {
     pendingPointer_ = globalPosition;
     pointerPending_ = true;
@@ -62,7 +72,7 @@ void MainTimer::stop() {
 void MainTimer::tick() {
     switch (state_) {
         case TimerState::Tracking:
-            // The curve read-out follows the pointer once the curve plot exists.
+            if (tracker_) tracker_();
             break;
         case TimerState::Blinking:
             if (hand_) hand_->setHidden(!hand_->isHidden());

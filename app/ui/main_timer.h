@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QPoint>
 #include <QPointer>
+#include <functional>
 
 class QLabel;
 class QTimer;
@@ -33,6 +34,9 @@ class MainTimer : public QObject {
     // State 1: `hand` blinks blue every 400 ms until stopBlinking().
     void startBlinking(QLabel* hand);
     void stopBlinking();
+    // State 0: every 40 ms `onTick` lets the curve readout follow the pointer; the blinking
+    // marker goes.
+    void startTracking(std::function<void()> onTick);
     // State 3: the next tick moves the pointer to `globalPosition` once.
     void schedulePointerMove(QPoint globalPosition, int delayMs);
     // Leaving the graphic mode: the timer stops, unless it still has the title to close.
@@ -48,6 +52,7 @@ class MainTimer : public QObject {
     bool titleOpen_ = false;
     QPointer<QWidget> title_;
     QPointer<QLabel> hand_;
+    std::function<void()> tracker_;
     QPoint pendingPointer_;
     bool pointerPending_ = false;
 };

@@ -36,6 +36,7 @@
 #include "app/ui/title_window.h"
 #include "app/workspace.h"
 #include "formulas/ui/formula_window.h"
+#include "graphics/ui/graphic_panel.h"
 #include "platform/calculator.h"
 #include "platform/dialogs.h"
 #include "platform/failure_handling.h"
@@ -109,7 +110,7 @@ Tgrf::Tgrf(Workspace& workspace, QWidget* parent) : QMainWindow(parent), ws_(wor
     drawingPanel_ = new Tafel1;
     componentPanel_ = new Tafel2;
     resultsPanel_ = new Tafel3;
-    graphicPanel_ = new Tafel4;
+    graphicPanel_ = new Tafel4(ws_);
     panels_ = {drawingPanel_, componentPanel_, resultsPanel_, graphicPanel_};
     hints_ = new HintImage;
 
@@ -141,6 +142,10 @@ Tgrf::Tgrf(Workspace& workspace, QWidget* parent) : QMainWindow(parent), ws_(wor
     status_ = new StatusPanel(this);
     timer_ = new MainTimer(this);
     connect(timer_->zeitgeber(), &QTimer::timeout, this, &Tgrf::ZeitgeberTimer);
+    connect(graphicPanel_->graphic(), &GraphicPanel::trackingRequested, this,
+            [this] { timer_->startTracking([this] { graphicPanel_->graphic()->readoutTick(); }); });
+    connect(graphicPanel_->graphic(), &GraphicPanel::sweepStarted, timer_,
+            &MainTimer::stopBlinking);
 
     connect(drawingPanel_->analys(), &QPushButton::clicked, this, &Tgrf::AnalysClick);
     connect(drawingPanel_->schbcheck(), &QToolButton::clicked, this, &Tgrf::SchaltbildCheck1Click);
@@ -188,6 +193,9 @@ void Tgrf::buildValuePanels() {
             guardedSlot([this] { enableModes(kModeComponents, ws_.modes.workingMode()); }));
     connect(valueEntry_, &ValueEntryPanel::valuesConfirmed, results_,
             guardedSlot([this] { results_->calculateAfterConfirmation(); }));
+    // Curves of the old values are gone.
+    connect(valueEntry_, &ValueEntryPanel::valuesConfirmed, this,
+            guardedSlot([this] { forgetCurves(ws_.graphic); }));
 }
 
 void Tgrf::buildScreenWarning(QWidget* content, ScreenSize screen) {

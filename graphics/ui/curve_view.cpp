@@ -1,0 +1,102 @@
+#include "graphics/ui/curve_view.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "graphics/ui/curve_plot_painter.h"
+#include "graphics/ui/plot_paint_tools.h"
+
+namespace volmira {
+
+namespace {
+
+constexpr int kEllipseSize = 12;
+
+}  // namespace
+
+CurveView::CurveView(QWidget* parent) : QWidget(parent) {
+    setObjectName("Bild1");
+    setMouseTracking(true);
+    setFixedSize(kPlotWidth, plotImageHeight(false));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void CurveView::setModel(const CurvePlotModel* model) {
+    model_ = model;
+    if (model_) setFixedSize(model_->width, model_->height);
+    update();
+}
+
+void CurveView::setReadoutColumn(std::optional<int> column) {
+    readoutColumn_ = column;
+    update();
+}
+
+void CurveView::setMarker(std::optional<ScaleMarker> marker) {
+    marker_ = marker;
+    update();
+}
+
+void CurveView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    if (!model_) {
+        painter.fillRect(rect(), Qt::white);
+        return;
+    }
+    paintCurvePlot(painter, *model_);
+    if (readoutColumn_) {
+        painter.setPen(QPen(Qt::red, 1));
+        painter.drawLine(*readoutColumn_, 0, *readoutColumn_, model_->rows.bottom + 6);
+    }
+    if (marker_) {
+        // Hatched silver, so the curve stays visible through it.
+        painter.setPen(QPen(silver(), 1));
+        painter.setBrush(QBrush(silver(), Qt::BDiagPattern));
+        painter.drawRect(0, marker_->top, width() - 1, marker_->height);
+    }
+}
+
+void CurveView::mouseMoveEvent(QMouseEvent* event) {
+    emit mouseMoved(event->position().toPoint());
+}
+
+void CurveView::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) emit pressed(event->position().toPoint());
+}
+
+YAxisView::YAxisView(QWidget* parent) : QWidget(parent) {
+    setObjectName("ybild");
+    setMouseTracking(true);
+    setFixedSize(kMinYAxisWidth, plotImageHeight(false));
+}
+
+void YAxisView::setModel(const CurvePlotModel* model) {
+    model_ = model;
+    if (model_) setFixedSize(model_->yAxisWidth, model_->height);
+    update();
+}
+
+void YAxisView::setEllipseShown(bool shown) {
+    ellipse_ = shown;
+    update();
+}
+
+void YAxisView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    if (!model_) {
+        painter.fillRect(rect(), Qt::white);
+        return;
+    }
+    paintYAxis(painter, *model_);
+    if (ellipse_) {
+        painter.setPen(QPen(Qt::red, 2));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawEllipse(2, model_->rows.top, kEllipseSize, kEllipseSize);
+    }
+}
+
+void YAxisView::mouseMoveEvent(QMouseEvent* event) {
+    emit mouseMoved(event->position().toPoint());
+}
+
+}  // namespace volmira

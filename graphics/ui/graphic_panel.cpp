@@ -1,0 +1,550 @@
+#include "graphics/ui/graphic_panel.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "analysis/calculation.h"
+#include "analysis/ui/decimal_field.h"
+#include "app/progress.h"
+#include "graphics/locus_plot.h"
+#include "graphics/readout.h"
+#include "graphics/ui/curve_plot_painter.h"
+#include "graphics/ui/curve_view.h"
+#include "graphics/ui/miniature_view.h"
+#include "graphics/y_scaling.h"
+#include "platform/dialogs.h"
+#include "platform/failure_handling.h"
+#include "platform/qt_text.h"
+#include "schematic/network_file.h"
+
+namespace volmira {
+
+namespace {
+
+constexpr std::int32_t kProgressFieldPress = 227;
+constexpr std::int32_t kProgressFieldExit = 228;
+constexpr std::int32_t kProgressStop = 241;
+constexpr std::int32_t kProgressQuantity = 251;
+constexpr std::int32_t kProgressAxis = 261;
+constexpr std::int32_t kProgressYScaling = 321;
+constexpr std::int32_t kProgressYAxisMove = 333;
+constexpr std::int32_t kProgressBranchChoice = 494;
+
+constexpr int kReadoutDigits = 8;
+// The y-scaling formula counts the marker in the rows of the frame around the plot: 9 rows
+// lower and 6 rows taller than the band on Bild1, so that the band becomes the new range.
+constexpr int kMarkerFrameShift = 9;
+constexpr int kMarkerFrameGrowth = 6;
+constexpr int kVisibleColumns = kWindowSteps + 1;
+
+QLineEdit* readoutField(const char* name, QWidget* parent) {
+    auto* field = new QLineEdit(parent);
+    field->setObjectName(name);
+    field->setReadOnly(true);
+    field->setFocusPolicy(Qt::NoFocus);
+    return field;
+}
+
+// Events that would start other work while a sweep runs; only "Stop" and the scroll bar take
+// them then.
+bool startsWork(QEvent::Type type) {
+    switch (type) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::Shortcut:
+        case QEvent::ShortcutOverride:
+        case QEvent::Wheel:
+        case QEvent::Close:
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool inside(const QObject* object, const QWidget* ancestor) {
+    for (; object; object = object->parent())
+        if (object == ancestor) return true;
+    return false;
+}
+
+}  // namespace
+
+GraphicPanel::GraphicPanel(Calculation& calculation, GraphicState& state, const SchematicGrid& grid,
+                           InputFields& fields, QWidget* parent)
+    : QWidget(parent), calculation_(calculation), state_(state), grid_(grid), fields_(fields) {
+    setObjectName("GraphicPanel");
+    buildSideControls();
+    buildCurveArea();
+    networkChanged();
+}
+
+GraphicPanel::~GraphicPanel() = default;
+
+void GraphicPanel::buildSideControls() {
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(6);
+
+    auto* sbTafel = new QFrame(this);
+    sbTafel->setObjectName("SbTafel");
+    sbTafel->setFrameShape(QFrame::StyledPanel);
+    auto* sbLayout = new QVBoxLayout(sbTafel);
+    sbLayout->setContentsMargins(4, 4, 4, 4);
+    auto* prompt = new QLabel(QStringLiteral("Hier Stromzweig zur Berechnung wählen (anklicken)"));
+    sbLayout->addWidget(prompt);
+    miniature_ = new MiniatureView("SbKlein", grid_, calculation_);
+    miniatureScroll_ = new QScrollArea(sbTafel);
+    miniatureScroll_->setObjectName("SbKleinRahmen");
+    miniatureScroll_->setWidget(miniature_);
+    miniatureScroll_->setFrameShape(QFrame::NoFrame);
+    miniatureScroll_->setMinimumHeight(120);
+    sbLayout->addWidget(miniatureScroll_, 1);
+    column->addWidget(sbTafel, 1);
+
+    auto* quantityBox = new QGroupBox(QStringLiteral("Elektrische Größe"), this);
+    auto* quantityGrid = new QGridLayout(quantityBox);
+    quantityGrid->setContentsMargins(6, 4, 6, 4);
+    quantityGrid->setVerticalSpacing(1);
+    auto* quantityGroup = new QButtonGroup(this);
+    for (int n = 1; n <= kQuantityButtons; ++n) {
+        auto* button =
+            new QRadioButton(qText(quantityCaption(quantityForSelector(n))), quantityBox);
+        button->setObjectName(QStringLiteral("FgGroesse%1").arg(n));
+        quantityGroup->addButton(button, n);
+        quantityGrid->addWidget(button, (n - 1) / 3, (n - 1) % 3);
+        quantities_[std::size_t(n - 1)] = button;
+    }
+    quantities_[std::size_t(state_.button - 1)]->setChecked(true);
+    connect(quantityGroup, &QButtonGroup::idClicked, this,
+            handlerSlot(kProgressQuantity, [this](int n) { FgGroesse1Click(n); }));
+    column->addWidget(quantityBox);
+
+    auto* rangeBox = new QGroupBox(QStringLiteral("Frequenzbereich"), this);
+    auto* rangeGrid = new QGridLayout(rangeBox);
+    rangeGrid->setContentsMargins(6, 4, 6, 4);
+    fqVon_ = new QLineEdit(rangeBox);
+    fqVon_->setObjectName("FqVon");
+    fqBis_ = new QLineEdit(rangeBox);
+    fqBis_->setObjectName("FqBis");
+    rangeGrid->addWidget(new QLabel(QStringLiteral("von"), rangeBox), 0, 0);
+    rangeGrid->addWidget(fqVon_, 0, 1);
+    rangeGrid->addWidget(new QLabel(QStringLiteral("bis"), rangeBox), 0, 2);
+    rangeGrid->addWidget(fqBis_, 0, 3);
+    logAchse_ = new QRadioButton(QStringLiteral("logarithmisch"), rangeBox);
+    logAchse_->setObjectName("LogAchse");
+    linAchse_ = new QRadioButton(QStringLiteral("linear"), rangeBox);
+    linAchse_->setObjectName("LinAchse");
+    (state_.logarithmic ? logAchse_ : linAchse_)->setChecked(true);
+    rangeGrid->addWidget(logAchse_, 1, 0, 1, 2);
+    rangeGrid->addWidget(linAchse_, 1, 2, 1, 2);
+    starteGrafik_ = new QPushButton(QStringLiteral("Grafik manuell starten"), rangeBox);
+    starteGrafik_->setObjectName("StarteGrafik");
+    rangeGrid->addWidget(starteGrafik_, 2, 0, 1, 4);
+    column->addWidget(rangeBox);
+
+    boundFilter_ = new DecimalFieldFilter(this);
+    boundFilter_->watch(fqVon_);
+    boundFilter_->watch(fqBis_);
+    connect(boundFilter_, &DecimalFieldFilter::accepted, this,
+            handlerSlot(kProgressFieldExit, [this](QLineEdit* field) { ParFeldExit(field); }));
+    // Any typed change: the range is derived again at the next start.
+    for (QLineEdit* field : {fqVon_, fqBis_})
+        connect(
+            field, &QLineEdit::textEdited, this,
+            handlerSlot(kProgressFieldPress, [this](const QString&) { state_.range.set = false; }));
+    connect(logAchse_, &QRadioButton::clicked, this,
+            handlerSlot(kProgressAxis, [this](bool) { LogAchseClick(true); }));
+    connect(linAchse_, &QRadioButton::clicked, this,
+            handlerSlot(kProgressAxis, [this](bool) { LogAchseClick(false); }));
+    connect(starteGrafik_, &QPushButton::clicked, this,
+            handlerSlot(kProgressAxis, [this](bool) { StartGraphic(); }));
+    connect(miniature_, &MiniatureView::pressed, this,
+            handlerSlot(kProgressBranchChoice, [this](QPoint pixel) { SbKleinMouseDown(pixel); }));
+}
+
+void GraphicPanel::buildCurveArea() {
+    mauspal2_ = new QFrame(this);
+    mauspal2_->setObjectName("Mauspal2");
+    mauspal2_->setFrameShape(QFrame::StyledPanel);
+    auto* tools = new QHBoxLayout(mauspal2_);
+    tools->setContentsMargins(3, 2, 3, 2);
+    oberBer_ = new QToolButton(mauspal2_);
+    oberBer_->setObjectName("OberBer");
+    oberBer_->setText(QStringLiteral("Y-Skalierung"));
+    oberBer_->setCheckable(true);
+    aus1_ = new QToolButton(mauspal2_);
+    aus1_->setObjectName("Aus1");
+    aus1_->setText(QStringLiteral("y-Skalierung aufheben"));
+    aus1_->setEnabled(false);
+    tools->addWidget(oberBer_);
+    tools->addWidget(aus1_);
+    tools->addStretch(1);
+    connect(oberBer_, &QToolButton::toggled, this,
+            handlerSlot(kProgressYScaling, [this](bool on) { YTeilbereich(on); }));
+    connect(aus1_, &QToolButton::clicked, this,
+            handlerSlot(kProgressYScaling, [this](bool) { Aus1Click(); }));
+
+    // Over the tool bar while a sweep runs, so that its tools cannot be used meanwhile.
+    fortpan_ = new QFrame(mauspal2_);
+    fortpan_->setObjectName("fortpan");
+    fortpan_->setFrameShape(QFrame::Panel);
+    fortpan_->setFrameShadow(QFrame::Raised);
+    fortpan_->setAutoFillBackground(true);
+    auto* progress = new QHBoxLayout(fortpan_);
+    progress->setContentsMargins(4, 1, 4, 1);
+    frstop_ = new QPushButton(QStringLiteral("Stop"), fortpan_);
+    frstop_->setObjectName("frstop");
+    fort_ = new QProgressBar(fortpan_);
+    fort_->setObjectName("fort");
+    fort_->setTextVisible(false);
+    progress->addWidget(frstop_);
+    progress->addWidget(fort_, 1);
+    fortpan_->hide();
+    connect(frstop_, &QPushButton::clicked, this,
+            handlerSlot(kProgressStop, [this](bool) { frstopClick(); }));
+
+    yblock_ = new QFrame(this);
+    yblock_->setObjectName("yblock");
+    auto* yLayout = new QVBoxLayout(yblock_);
+    yLayout->setContentsMargins(0, 0, 0, 0);
+    yAxis_ = new YAxisView(yblock_);
+    yLayout->addWidget(yAxis_);
+    yLayout->addStretch(1);
+    connect(yAxis_, &YAxisView::mouseMoved, this,
+            handlerSlot(kProgressYAxisMove, [this](QPoint pixel) { ybildMouseMove(pixel); }));
+
+    curve_ = new CurveView(this);
+    curve_->hide();
+    connect(curve_, &CurveView::mouseMoved, this,
+            handlerSlot(progress::kMouseMove, [this](QPoint pixel) { Bild1MouseMove(pixel); }));
+    connect(curve_, &CurveView::pressed, this,
+            handlerSlot(progress::kMouseDown, [this](QPoint pixel) { Bild1MouseDown(pixel); }));
+
+    readout_ = new QWidget(this);
+    readout_->setObjectName("Ablesung");
+    auto* row = new QHBoxLayout(readout_);
+    row->setContentsMargins(0, 0, 0, 0);
+    fqMom_ = readoutField("FqMom", readout_);
+    elWertMom_ = readoutField("ElWertMom", readout_);
+    phaseMom_ = readoutField("PhaseMom", readout_);
+    row->addWidget(new QLabel(QStringLiteral("Frequenz:"), readout_));
+    row->addWidget(fqMom_, 1);
+    row->addWidget(new QLabel(QStringLiteral("Wert:"), readout_));
+    row->addWidget(elWertMom_, 1);
+    row->addWidget(new QLabel(QStringLiteral("Phase:"), readout_));
+    row->addWidget(phaseMom_, 1);
+}
+
+void GraphicPanel::attachFrame(QScrollArea* frame) {
+    frame_ = frame;
+    frame_->setWidget(curve_);
+    curve_->show();
+    const int border = 2 * frame_->frameWidth();
+    frame_->setFixedSize(
+        kVisibleColumns + border,
+        curve_->height() + frame_->horizontalScrollBar()->sizeHint().height() + border);
+    // The range before the frame is laid out, so that the position holds at once.
+    frame_->horizontalScrollBar()->setRange(0, kPlotWidth - kVisibleColumns);
+    connect(frame_->horizontalScrollBar(), &QScrollBar::valueChanged, this,
+            guardedSlot([this](int position) { DummyPBoxPaint(position); }));
+    frame_->horizontalScrollBar()->setValue(state_.range.set ? state_.range.firstPoint
+                                                             : kNormalFirstPoint);
+    redraw();
+}
+
+void GraphicPanel::detachFrame() {
+    if (!frame_) return;
+    disconnect(frame_->horizontalScrollBar(), nullptr, this, nullptr);
+    frame_->takeWidget();
+    curve_->setParent(this);
+    curve_->hide();
+    frame_->setMinimumSize(0, 0);
+    frame_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    frame_ = nullptr;
+}
+
+void GraphicPanel::networkChanged() {
+    miniature_->setHighlightedBranch(state_.branch);
+    miniature_->refresh();
+    // The drawing's corner in view: drawings rarely fill the whole grid.
+    const QRect drawn = miniature_->drawnArea();
+    miniatureScroll_->horizontalScrollBar()->setValue(drawn.left() - kMiniatureCell);
+    miniatureScroll_->verticalScrollBar()->setValue(drawn.top() - kMiniatureCell);
+    showBounds();
+    redraw();
+}
+
+void GraphicPanel::showBounds() {
+    fqVon_->setText(qText(fields_.fqVon));
+    fqBis_->setText(qText(fields_.fqBis));
+}
+
+void GraphicPanel::redraw() {
+    model_ = DrawCurvePlot(*state_.plot,
+                           {state_.range, state_.logarithmic, state_.button, 1, state_.curve},
+                           plotTextWidth());
+    curve_->setModel(&model_);
+    yAxis_->setModel(&model_);
+    yblock_->setFixedWidth(model_.yAxisWidth);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Starting a sweep
+
+void GraphicPanel::SbKleinMouseDown(QPoint pixel) {
+    const int branch = miniatureBranchAt(calculation_.network(), pixel.x(), pixel.y());
+    if (branch == 0 || state_.sweeping) return;
+    state_.branch = branch;
+    miniature_->setHighlightedBranch(branch);
+    StartGraphic();
+}
+
+void GraphicPanel::StartGraphic() {
+    if (state_.sweeping || !calculation_.valuesConfirmed()) return;
+    if (state_.branch < 1 || state_.branch > calculation_.network().branchCount) state_.branch = 1;
+    miniature_->setHighlightedBranch(state_.branch);
+    // Refused starts keep the previous curve.
+    if (const std::string refusal =
+            sweepRefusal(state_, calculation_.network(), fields_.fqVon, fields_.fqBis);
+        !refusal.empty()) {
+        showMessage(refusal);
+        return;
+    }
+    if (!state_.range.set) {
+        state_.range = DeriveBounds(acceptSweepBound(fields_.fqVon).value,
+                                    acceptSweepBound(fields_.fqBis).value, state_.range.largeView);
+        const BoundTexts texts = windowBoundTexts(state_.range, state_.logarithmic, kBoundDigits);
+        fields_.fqVon = texts.fqVon;
+        fields_.fqBis = texts.fqBis;
+        showBounds();
+        if (frame_) frame_->horizontalScrollBar()->setValue(state_.range.firstPoint);
+    }
+    ResetPlot(*state_.plot);
+    hideMarker();
+    oberBer_->setChecked(false);
+    aus1_->setEnabled(false);
+    clearReadout();
+    emit sweepStarted();
+    RunSweep();
+}
+
+void GraphicPanel::RunSweep() {
+    if (frame_) scrollWindow(state_.range, frame_->horizontalScrollBar()->value());
+    fortpan_->setGeometry(mauspal2_->rect());
+    fortpan_->raise();
+    fortpan_->show();
+    fort_->setRange(0, state_.range.lastPoint - state_.range.firstPoint + 1);
+    fort_->setValue(0);
+    state_.stopRequested = false;
+    state_.sweeping = true;
+    restartPending_ = false;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    qApp->installEventFilter(this);
+
+    progressCode = progress::kSolver;
+    const SweepProgress keepGoing = [this](int solved, int windowPoints) {
+        return sweepProgress(solved, windowPoints);
+    };
+    const SweepOutcome outcome = sweepWindowPoints(calculation_, *state_.plot, state_.target(),
+                                                   state_.branch, plan_, keepGoing);
+
+    qApp->removeEventFilter(this);
+    state_.sweeping = false;
+    redraw();
+    fortpan_->hide();
+    QApplication::restoreOverrideCursor();
+    if (const std::string_view message = outcome.message(); !message.empty())
+        dialogs().error(window(), qText(message));
+    if (restartPending_ && frame_) DummyPBoxPaint(frame_->horizontalScrollBar()->value());
+}
+
+bool GraphicPanel::sweepProgress(int solved, int windowPoints) {
+    ++solvedPoints_;
+    fort_->setMaximum(windowPoints);
+    fort_->setValue(solved);
+    QCoreApplication::processEvents();
+    return !state_.stopRequested;
+}
+
+bool GraphicPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (!state_.sweeping || !startsWork(event->type())) return false;
+    if (inside(watched, fortpan_)) return false;
+    if (frame_ && inside(watched, frame_->horizontalScrollBar())) return false;
+    return true;
+}
+
+void GraphicPanel::frstopClick() {
+    state_.stopRequested = true;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Quantity, axis, range
+
+void GraphicPanel::FgGroesse1Click(int button) {
+    state_.button = std::clamp(button, 1, kQuantityButtons);
+    quantities_[std::size_t(state_.button - 1)]->setChecked(true);
+    aus1_->setEnabled(state_.plot->scale(state_.button).autoRange == 0);
+    // The readout shows the new quantity at the next rest of the pointer.
+    for (QLineEdit* field : {fqMom_, elWertMom_, phaseMom_}) field->clear();
+    restingColumn_.reset();
+    if (!state_.curveExists()) return;
+    // The extremes of this quantity come from what the store holds: no point is solved again.
+    RebuildFromStore(*state_.plot, state_.range, state_.button, 1);
+    redraw();
+}
+
+void GraphicPanel::LogAchseClick(bool logarithmic) {
+    if (state_.logarithmic == logarithmic) return;
+    state_.logarithmic = logarithmic;
+    ResetPlot(*state_.plot);
+    if (state_.range.set) {
+        const BoundTexts texts = windowBoundTexts(state_.range, logarithmic, kBoundDigits);
+        fields_.fqVon = texts.fqVon;
+        fields_.fqBis = texts.fqBis;
+        showBounds();
+    }
+    StartGraphic();
+    redraw();
+}
+
+void GraphicPanel::ParFeldExit(QLineEdit* field) {
+    std::string& text = field == fqVon_ ? fields_.fqVon : fields_.fqBis;
+    if (!field->isModified()) return;
+    field->setModified(false);
+    const BoundInput input = acceptSweepBound(field->text().toStdString());
+    if (input.accepted) {
+        text = input.text;
+        state_.range.set = false;
+    }
+    field->setText(qText(text));
+    if (!input.accepted) showMessage(input.message);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Scrolling
+
+void GraphicPanel::DummyPBoxPaint(int scrollPosition) {
+    if (!state_.range.set || !frame_) return;
+    if (state_.sweeping) {
+        // The running sweep ends first; the new window is swept after it.
+        restartPending_ = true;
+        state_.stopRequested = true;
+        return;
+    }
+    const int previousStart = state_.range.firstPoint;
+    scrollWindow(state_.range, scrollPosition);
+    const BoundTexts texts = windowBoundTexts(state_.range, state_.logarithmic, kBoundDigits);
+    fields_.fqVon = texts.fqVon;
+    fields_.fqBis = texts.fqBis;
+    showBounds();
+    if (state_.range.firstPoint != previousStart && state_.curveExists() &&
+        windowHasUnsolved(*state_.plot, state_.range, state_.curve))
+        StartGraphic();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Y scaling
+
+void GraphicPanel::YTeilbereich(bool markerShown) {
+    if (!markerShown) {
+        hideMarker();
+        return;
+    }
+    if (!state_.curveExists()) {
+        oberBer_->setChecked(false);
+        return;
+    }
+    markerTop_ = model_.rows.top;
+    curve_->setReadoutColumn(std::nullopt);
+    curve_->setMarker(ScaleMarker{markerTop_, kScaleMarkerHeight});
+    yAxis_->setEllipseShown(true);
+}
+
+void GraphicPanel::ybildMouseMove(QPoint pixel) {
+    const std::optional<ScaleMarker> marker = curve_->marker();
+    if (!marker) return;
+    curve_->setMarker(ScaleMarker{marker->top, scaleMarkerHeight(pixel.y(), marker->top)});
+}
+
+void GraphicPanel::Bild1MouseMove(QPoint pixel) {
+    if (const std::optional<ScaleMarker> marker = curve_->marker()) {
+        // The band's top follows the pointer over the plot; its height is set over ybild.
+        markerTop_ = std::clamp(pixel.y(), 0, model_.rows.bottom);
+        curve_->setMarker(ScaleMarker{markerTop_, marker->height});
+        return;
+    }
+    if (!state_.curveExists() || pixel.x() < 0 || pixel.x() > kSweepLastPoint) return;
+    curve_->setReadoutColumn(pixel.x());
+    emit trackingRequested();
+}
+
+void GraphicPanel::Bild1MouseDown(QPoint) {
+    const std::optional<ScaleMarker> marker = curve_->marker();
+    if (!marker) return;
+    progressCode = kProgressYScaling;
+    volmira::YTeilbereich(state_.plot->scale(state_.button), model_.rows,
+                          marker->top + kMarkerFrameShift, marker->height + kMarkerFrameGrowth);
+    hideMarker();
+    oberBer_->setChecked(false);
+    aus1_->setEnabled(state_.plot->scale(state_.button).autoRange == 0);
+    redraw();
+}
+
+void GraphicPanel::Aus1Click() {
+    restoreAutoRange(state_.plot->scale(state_.button));
+    hideMarker();
+    oberBer_->setChecked(false);
+    aus1_->setEnabled(false);
+    redraw();
+}
+
+void GraphicPanel::hideMarker() {
+    curve_->setMarker(std::nullopt);
+    yAxis_->setEllipseShown(false);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Readout
+
+void GraphicPanel::readoutTick() {
+    const std::optional<int> column = curve_->readoutColumn();
+    const bool resting = column && column == restingColumn_;
+    restingColumn_ = column;
+    if (!resting || state_.sweeping || !frame_) return;
+    const std::optional<Readout> readout =
+        readoutAt({*state_.plot, state_.range, state_.logarithmic, state_.curve, state_.button,
+                   kReadoutDigits},
+                  *column);
+    if (!readout) return;
+    fqMom_->setText(qText(readout->frequency));
+    elWertMom_->setText(qText(readout->value));
+    phaseMom_->setText(qText(readout->phase));
+}
+
+void GraphicPanel::clearReadout() {
+    curve_->setReadoutColumn(std::nullopt);
+    restingColumn_.reset();
+    for (QLineEdit* field : {fqMom_, elWertMom_, phaseMom_}) field->clear();
+}
+
+void GraphicPanel::showMessage(const std::string& text) {
+    dialogs().information(window(), qText(text));
+}
+
+}  // namespace volmira

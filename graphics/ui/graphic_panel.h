@@ -1,0 +1,132 @@
+#pragma once
+// The graphic mode's controls and what they do: the branch choice in the miniature `SbKlein`,
+// the quantity buttons `FgGroesse1`..9, the axis division, the range fields `FqVon`/`FqBis`,
+// the sweep through the engine with its progress panel `fortpan` and "Stop", the curve view
+// `Bild1` with its y axis, scrolling through the store, the y-scaling tool and the readout.
+// The pieces are placed by the mode panel; this class only builds and drives them.
+#include <QWidget>
+#include <array>
+#include <optional>
+
+#include "graphics/curve_plot.h"
+#include "graphics/graphic_state.h"
+#include "graphics/sweep_window.h"
+
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QRadioButton;
+class QScrollArea;
+class QToolButton;
+
+namespace volmira {
+
+class Calculation;
+class CurveView;
+class DecimalFieldFilter;
+class MiniatureView;
+class YAxisView;
+struct InputFields;
+
+class GraphicPanel : public QWidget {
+    Q_OBJECT
+  public:
+    // The side controls are this widget; the curve-area pieces below are placed by the owner.
+    GraphicPanel(Calculation& calculation, GraphicState& state, const SchematicGrid& grid,
+                 InputFields& fields, QWidget* parent = nullptr);
+    ~GraphicPanel() override;
+
+    QFrame* toolBar() const { return mauspal2_; }  // Mauspal2, with the y-scaling buttons
+    QFrame* yBlock() const { return yblock_; }
+    QWidget* readoutRow() const { return readout_; }
+    CurveView* curveView() const { return curve_; }
+    MiniatureView* miniature() const { return miniature_; }
+    const CurvePlotModel& plotModel() const { return model_; }
+
+    // The scroll box shows Bild1 while the mode is shown; detaching gives Bild1 back.
+    void attachFrame(QScrollArea* frame);
+    void detachFrame();
+
+    // The network or the drawing changed: the miniature follows, the fields show the workspace.
+    void networkChanged();
+    // Lays the plot out from the store and paints it (quantity, scale or store changed).
+    void redraw();
+    // Points solved since the panel was made: quantity changes and redraws add none.
+    long solvedPoints() const { return solvedPoints_; }
+
+  public slots:
+    void SbKleinMouseDown(QPoint pixel);
+    void StartGraphic();
+    void FgGroesse1Click(int button);
+    void LogAchseClick(bool logarithmic);
+    void ParFeldExit(QLineEdit* field);
+    void frstopClick();
+    // Follows the horizontal scroll position of Bild1Rahmen.
+    void DummyPBoxPaint(int scrollPosition);
+    void YTeilbereich(bool markerShown);
+    void Aus1Click();
+    void ybildMouseMove(QPoint pixel);
+    // Timer state 0: the readout is written once the pointer rests on a column.
+    void readoutTick();
+
+  signals:
+    // The readout wants the main timer in its tracking state (40 ms).
+    void trackingRequested();
+    // A sweep starts: the blinking marker goes.
+    void sweepStarted();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void buildSideControls();
+    void buildCurveArea();
+    void RunSweep();
+    bool sweepProgress(int solved, int windowPoints);
+    void Bild1MouseMove(QPoint pixel);
+    void Bild1MouseDown(QPoint pixel);
+    void hideMarker();
+    void showBounds();
+    void clearReadout();
+    void showMessage(const std::string& text);
+
+    Calculation& calculation_;
+    GraphicState& state_;
+    const SchematicGrid& grid_;
+    InputFields& fields_;
+    CurvePlotModel model_;
+    SweepPlan plan_;
+    long solvedPoints_ = 0;
+    bool restartPending_ = false;
+    int markerTop_ = kPlotTop;
+    std::optional<int> restingColumn_;
+
+    MiniatureView* miniature_;
+    QScrollArea* miniatureScroll_;
+    std::array<QRadioButton*, kQuantityButtons> quantities_{};
+    QRadioButton* logAchse_;
+    QRadioButton* linAchse_;
+    QLineEdit* fqVon_;
+    QLineEdit* fqBis_;
+    DecimalFieldFilter* boundFilter_;
+    QPushButton* starteGrafik_;
+
+    QFrame* mauspal2_;
+    QToolButton* oberBer_;
+    QToolButton* aus1_;
+    QFrame* fortpan_;
+    QProgressBar* fort_;
+    QPushButton* frstop_;
+    QFrame* yblock_;
+    YAxisView* yAxis_;
+    CurveView* curve_;
+    QWidget* readout_;
+    QLineEdit* fqMom_;
+    QLineEdit* elWertMom_;
+    QLineEdit* phaseMom_;
+    QScrollArea* frame_ = nullptr;
+};
+
+}  // namespace volmira

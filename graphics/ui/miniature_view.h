@@ -1,0 +1,43 @@
+#pragma once
+// A miniature of the analysed drawing at 5 pixels per cell (`SbKlein`, `sbklein2`): the picture
+// is built when the network changes, the selected branch is inverted over it, and a press
+// reports its pixel for the branch or component hit test.
+#include <QWidget>
+#include <vector>
+
+#include "graphics/miniature.h"
+
+namespace volmira {
+
+class Calculation;
+
+class MiniatureView : public QWidget {
+    Q_OBJECT
+  public:
+    MiniatureView(const QString& objectName, const SchematicGrid& grid,
+                  const Calculation& calculation, QWidget* parent = nullptr);
+
+    // The drawing or the network changed: the picture is built again.
+    void refresh();
+    // The branch shown inverted; 0 for none.
+    void setHighlightedBranch(int branch);
+    int highlightedBranch() const { return branch_; }
+    // Where the picture has shapes; empty without a drawing.
+    QRect drawnArea() const;
+
+  signals:
+    void pressed(QPoint pixel);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+  private:
+    const SchematicGrid& grid_;
+    const Calculation& calculation_;
+    std::vector<MiniatureItem> items_;
+    std::vector<PlotPoint> highlight_;
+    int branch_ = 0;
+};
+
+}  // namespace volmira
