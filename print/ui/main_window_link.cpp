@@ -1,5 +1,7 @@
 #include "print/ui/main_window_link.h"
 
+#include <algorithm>
+
 #include "analysis/ui/results_panel.h"
 #include "analysis/value_text.h"
 #include "app/ui/status_panel.h"
@@ -46,14 +48,19 @@ void MainWindowComposerContext::showStatus(const QString& text) {
 }
 
 PrintPlot MainWindowComposerContext::printPlot() {
+    const GraphicState& graphic = ws_.graphic;
+    if (graphic.curveExists() && graphic.range.set && graphic.branch > 0)
+        return {graphic.plot.get(), graphic.range, graphic.logarithmic, 1, graphic.branch};
+    // No curve drawn yet: the sweep limits solved for the branch of the single-frequency
+    // results.
     PrintPlot print;
     const auto low = parseValue(ws_.fields.fqVon);
     const auto high = parseValue(ws_.fields.fqBis);
     if (!ws_.calculation.valuesConfirmed() || !low || !high || !(*low < *high)) return print;
     print.range = DeriveBounds(*low, *high, false);
     if (!print.range.set) return print;
-    print.branch = window_.resultsPanel() ? window_.resultsPanel()->selectedBranch() : 1;
-    if (print.branch < 1) print.branch = 1;
+    print.branch =
+        std::max(1, window_.resultsPanel() ? window_.resultsPanel()->selectedBranch() : 1);
     if (!plot_) plot_ = std::make_unique<PlotState>();
     sweepIntoPlot(ws_.calculation, *plot_, print.range, print.logarithmic, print.branch);
     print.plot = plot_.get();

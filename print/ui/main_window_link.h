@@ -24,8 +24,8 @@ class MainWindowComposerContext : public ComposerContext {
     std::string lowerFrequencyText() const override;
     std::string upperFrequencyText() const override;
     void showStatus(const QString& text) override;
-    // Until the graphic mode lends its plot, the sweep limits of the main window are solved
-    // through the engine for the branch chosen in the single-frequency results.
+    // The graphic mode's curve; without one, the main window's sweep limits solved through the
+    // engine for the branch chosen in the single-frequency results.
     PrintPlot printPlot() override;
 
   private:

@@ -340,6 +340,10 @@ void ComposerTest::handOverHatchedInThePreviewAndPagesPrinted() {
     click("EinSpei");
     for (int n : {1, 2, 3, 4, 6}) QCOMPARE(doc.slot(n).colour, SlotColour::Green);
     QVERIFY(child<QPushButton>("TabEinfuegen")->isEnabled());  // the table is on paper
+    // The open page keeps its orientation.
+    click("HochQuer");
+    QVERIFY(dialogs_->lastText(test::ScriptedDialogs::Kind::Error).startsWith("Druckerproblem"));
+    QCOMPARE(doc.orientation() == Orientation::Landscape, landscape);
     child<QLineEdit>("Einfueg")->setText(QStringLiteral("Reihenschwingkreis RCL"));
     click("TxtEinfueg");
     QCOMPARE(doc.selected(), 5);
