@@ -46,6 +46,8 @@ inline constexpr std::int32_t kStartupMacros = 880;
 inline constexpr std::int32_t kStartupEnd = 881;
 inline constexpr std::int32_t kCalculator = 995;
 inline constexpr std::int32_t kFormulaCollection = 996;
+inline constexpr std::int32_t kPrintComposer = 4611;
+inline constexpr std::int32_t kPrinterSetup = 4612;
 }  // namespace progress
 
 }  // namespace volmira

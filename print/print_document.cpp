@@ -47,7 +47,7 @@ int PrintDocument::paperHeight() const {
 
 bool PrintDocument::hasTable() const {
     return std::any_of(slots_.begin(), slots_.end(), [](const ElementSlot& s) {
-        return !s.free() && s.element.kind == ElementKind::Table;
+        return !s.free() && !s.printed() && s.element.kind == ElementKind::Table;
     });
 }
 

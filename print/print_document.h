@@ -104,6 +104,8 @@ class PrintDocument {
     const SheetRect& printableArea() const { return printable_; }  // Blatt inside GBlatt
     int paperWidth() const;
     int paperHeight() const;
+    // A table not yet handed to the printer: the page keeps one table's values, so a second
+    // table waits until the first is on paper.
     bool hasTable() const;
 
     // Fits Blatt to the printer's printable size in millimetres for the current orientation.

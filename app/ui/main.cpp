@@ -7,6 +7,7 @@
 #include "app/workspace.h"
 #include "platform/failure_handling.h"
 #include "platform/program_folder.h"
+#include "print/ui/main_window_link.h"
 
 int main(int argc, char** argv) {
     volmira::VolmiraApplication app(argc, argv);
@@ -23,8 +24,8 @@ int main(int argc, char** argv) {
     volmira::Tgrf window(*workspace);
     window.showTitle();
     window.startupInitialisation(volmira::programFolder(), volmira::Tgrf::currentScreenSize());
-    // The print composer, page preview, formula collection and help windows are created here
-    // once they exist.
+    // The print composer with its page preview; the help window is created here once it exists.
+    const volmira::PrintComposer composer = volmira::installPrintComposer(window, *workspace);
     window.NeuesNetzwerk1Click();
     window.ReadSettings();
     // `volmira FILE.nwb` opens the file as the open dialog would.

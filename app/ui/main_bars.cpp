@@ -132,6 +132,11 @@ MainMenus buildMainMenus(Tgrf& window, EditorController& editor) {
         menus.recent[std::size_t(k - 1)] = a;
     }
     file->addSeparator();
+    QObject::connect(addEntry(file, "Drucken1", "Drucken ..."), &QAction::triggered, &window,
+                     &Tgrf::DruckenClick);
+    QObject::connect(addEntry(file, "Druckerinstallation1", "Druckereinrichtung"),
+                     &QAction::triggered, &window, &Tgrf::Druckerinstallation1Click);
+    file->addSeparator();
     QObject::connect(addEntry(file, "Programmbeenden1", "Programm beenden"), &QAction::triggered,
                      &window, &Tgrf::Programmbeenden1Click);
 
@@ -207,8 +212,11 @@ TopBar buildTopBar(Tgrf& window) {
         toolButton("SbSpeichern1", QStyle::SP_DialogSaveButton, "Netzwerk speichern");
     QObject::connect(open, &QToolButton::clicked, &window, &Tgrf::SbOeffnen1Click);
     QObject::connect(save, &QToolButton::clicked, &window, &Tgrf::NwSpeichernClick);
+    QToolButton* print = toolButton("drucken", QStyle::SP_FileDialogContentsView, "Drucken");
+    QObject::connect(print, &QToolButton::clicked, &window, &Tgrf::DruckenClick);
     row->addWidget(open);
     row->addWidget(save);
+    row->addWidget(print);
 
     auto* line = new QFrame(bar);
     line->setFrameShape(QFrame::VLine);

@@ -742,6 +742,18 @@ void Tgrf::Optionen1Click() {
     runHandler(progress::kOptions, [this] { options_->showInFront(); });
 }
 
+void Tgrf::DruckenClick() {
+    runHandler(progress::kPrintComposer, [this] {
+        if (print_.open) print_.open();
+    });
+}
+
+void Tgrf::Druckerinstallation1Click() {
+    runHandler(progress::kPrinterSetup, [this] {
+        if (print_.printerSetup) print_.printerSetup();
+    });
+}
+
 void Tgrf::MyExcept() {
     const QString text = qText(failureReportText(progressCode));
     status_->hideMessage();

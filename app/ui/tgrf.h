@@ -97,6 +97,13 @@ class Tgrf : public QMainWindow {
     void setCalculatorLauncher(std::function<void()> launcher) {
         calculator_ = std::move(launcher);
     }
+    // The print composer's window and its printer set-up; the program installs them (the
+    // composer's library stands above this one).
+    struct PrintCommands {
+        std::function<void()> open;
+        std::function<void()> printerSetup;
+    };
+    void setPrintCommands(PrintCommands commands) { print_ = std::move(commands); }
 
   public slots:
     // Handlers, named after their controls.
@@ -116,6 +123,8 @@ class Tgrf : public QMainWindow {
     void RechnerClick();
     void FSammelClick();
     void Optionen1Click();
+    void DruckenClick();
+    void Druckerinstallation1Click();
     void ZeitgeberTimer();
     // The failure report: message by ProgressCode, "Abbruch" or "Ignorieren".
     void MyExcept();
@@ -188,6 +197,7 @@ class Tgrf : public QMainWindow {
 
     int saveDelayMs_ = 400;
     std::function<void()> calculator_;
+    PrintCommands print_;
 };
 
 }  // namespace volmira

@@ -1,10 +1,12 @@
 #pragma once
 // The curve, locus and table elements on the page, each painted into its rectangle in upright
-// page coordinates (0.1 mm, y down). The curve reuses the graphic mode's plot painters.
+// page coordinates (0.1 mm, y down). Curves and loci take the graphic mode's plot geometry
+// and draw it with page fonts.
 #include <QRectF>
 #include <QString>
 
 #include "graphics/curve_plot.h"
+#include "graphics/locus_plot.h"
 #include "print/frequency_table.h"
 
 class QPainter;
@@ -14,13 +16,14 @@ namespace volmira {
 // The axis labels' font height in 0.1 mm for a plot of this width: at most 3.5 mm.
 int curveLabelHeight(double rectWidth);
 
-// A title line (the branch's components with their values) above the y axis and the plot.
+// A title line (the branch's components with their values) above the framed plot: the columns
+// that hold points stretched over its width, the labels in page fonts.
 void paintCurveElement(QPainter& painter, const QRectF& rect, const CurvePlotModel& model,
                        const QString& title);
 
-// The locus of quantity button `button` (curve 1): each solved point at its magnitude and phase
-// in the complex plane, both axes at one scale, crossing at the origin.
-void paintLocusElement(QPainter& painter, const QRectF& rect, const PlotState& plot, int button,
+// The locus plot's geometry fitted into the rectangle at one scale for both axes, its axes
+// through the origin, the scale labels in page fonts.
+void paintLocusElement(QPainter& painter, const QRectF& rect, const LocusPlotModel& model,
                        const QString& title);
 
 void paintTableElement(QPainter& painter, const QRectF& rect, const FrequencyTable& table);

@@ -15,6 +15,7 @@
 #include "graphics/curve_plot.h"
 #include "graphics/sweep_points.h"
 #include "graphics/ui/curve_plot_painter.h"
+#include "graphics/ui/locus_plot_painter.h"
 #include "print/ui/element_painters.h"
 #include "print/ui/print_job.h"
 #include "print/ui/text_measure.h"
@@ -139,7 +140,10 @@ PageRenderTest::Layout PageRenderTest::compose(PrintDocument& doc, Orientation o
 ElementPainter PageRenderTest::elementPainter(const PrintDocument& doc) {
     return [this, &doc](QPainter& painter, const QRectF& rect, int slot, ElementKind kind) {
         if (kind == ElementKind::Locus) {
-            paintLocusElement(painter, rect, *plot_, kCurveButton,
+            const LocusBounds bounds = RebuildFromStore(*plot_, range_, kCurveButton, 1);
+            paintLocusElement(painter, rect,
+                              DrawLocusPlot(*plot_, bounds, {range_, kCurveButton}, plotTextWidth(),
+                                            locusRealTextWidth()),
                               QStringLiteral("Ortskurve Spannung"));
             return;
         }

@@ -1,0 +1,63 @@
+// The composer in the real main window: "Drucken" opens it, "Druckereinrichtung" runs its
+// printer set-up, and a curve element prints the graphic mode's own curve.
+#include <QAbstractButton>
+#include <QPushButton>
+#include <QTest>
+
+#include "app/ui/main_window_fixture.h"
+#include "app/ui/tafel4.h"
+#include "graphics/ui/graphic_panel.h"
+#include "graphics/ui/miniature_view.h"
+#include "print/ui/main_window_link.h"
+#include "print/ui/tdrform.h"
+#include "print/ui/tseitan.h"
+
+using namespace volmira;
+namespace fs = std::filesystem;
+
+class ComposerMainWindowTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void printsTheGraphicModesCurve() {
+        test::MainWindow f;
+        f.w().show();
+        const fs::path path = f.folder.path() / "Tp1kHz.nwb";
+        fs::copy_file(test::sourceDir() / "examples" / "Tp1kHz.nwb", path);
+        QVERIFY(f.w().loadNetwork(path));
+        QTest::mouseClick(f.find<QPushButton>("analys"), Qt::LeftButton);
+        QTest::mouseClick(f.find<QPushButton>("BtOK"), Qt::LeftButton);
+        f.w().lm1MouseDown(kModeGraphic);
+        // A click on a wire cell of branch 1 in the miniature sweeps the curve.
+        const Branch& b = f.ws().calculation.network().branch(1);
+        int column = b.startColumn, row = b.startRow;
+        stepAlongPath(b.path[0], column, row);
+        QTest::mouseClick(f.find<Tafel4>("tafel4")->graphic()->miniature(), Qt::LeftButton, {},
+                          QPoint(5 * column, 5 * row));
+        QVERIFY(f.ws().graphic.curveExists());
+
+        PrintComposer composer = installPrintComposer(f.w(), f.ws());
+        int setups = 0;
+        composer.form->setPrinterDialog([&](QPrinter&, QWidget*) { return ++setups, false; });
+        f.find<QAction>("Drucken1")->trigger();
+        QVERIFY(composer.form->isVisible());
+        f.find<QAction>("Druckerinstallation1")->trigger();
+        QCOMPARE(setups, 1);
+
+        composer.form->findChild<QAbstractButton*>("FgKurveEinfueg")->click();
+        QCOMPARE(composer.form->document().slot(1).element.info1, "fu: " + f.ws().fields.fqVon);
+        const PrintPlot plot = composer.context->printPlot();
+        QCOMPARE(plot.plot, f.ws().graphic.plot.get());
+        QCOMPARE(plot.branch, 1);
+        composer.form->findChild<QAbstractButton*>("Seitansicht")->click();
+        const QImage preview = composer.form->preview()->surface()->grab().toImage();
+        const SheetRect& r = composer.form->document().slot(1).rect;
+        const double k = preview.width() / double(composer.form->document().printableArea().width);
+        QVERIFY(test::inkPixels(preview, QRect(qRound(r.left * k), qRound(r.top * k),
+                                               qRound(r.width * k), qRound(r.height * k))) > 200);
+        preview.save("hauptfenster_vorschau.png");
+    }
+};
+
+VOLMIRA_UITEST_MAIN(ComposerMainWindowTest)
+#include "composer_main_window_uitest.moc"
