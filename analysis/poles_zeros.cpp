@@ -22,6 +22,11 @@ constexpr int kNodeSlots = kSecondTerminal + 1;
 
 // An eigenvalue beyond this many times the network's own rate stands for an infinite one.
 constexpr double kInfiniteRatio = 1e9;
+// A multiple root at 0 splits into a small star of about the cube root of the rounding: an
+// eigenvalue this far below the network's rate is 0.
+constexpr double kZeroRatio = 1e-7;
+// A part this small beside the eigenvalue's size is rounding.
+constexpr double kAxisShare = 1e-10;
 // A pole and a zero this close (relative to their size, or to the network's rate near 0) cancel.
 constexpr double kCancelShare = 1e-6;
 
@@ -216,8 +221,11 @@ std::vector<Singularity> finiteEigenvalues(const Matrix& a, const Matrix& b, dou
         const double beta = betas(i);
         if (beta == 0 || std::abs(alphas(i)) > kInfiniteRatio * std::fabs(beta)) continue;
         std::complex<double> s = rate * alphas(i) / beta;
-        // Real eigenvalues come out with an imaginary part of rounding size.
-        if (std::fabs(s.imag()) <= 1e-12 * std::abs(s)) s.imag(0);
+        if (std::abs(s) < kZeroRatio * rate) s = 0;
+        // Real eigenvalues come out with an imaginary part of rounding size, those on the
+        // imaginary axis with such a real part.
+        if (std::fabs(s.imag()) <= kAxisShare * std::abs(s)) s.imag(0);
+        if (std::fabs(s.real()) <= kAxisShare * std::abs(s)) s.real(0);
         out.push_back({s, false});
     }
     std::sort(out.begin(), out.end(), [](const Singularity& x, const Singularity& y) {
