@@ -20,6 +20,7 @@ struct GraphicState {
     int branch = 0;           // the branch of the curve, 0 before the first choice
     int button = 1;           // FgGroesse1..9
     int curve = 1;            // the selected curve (1 outside parameter mode)
+    double voltage = 0;       // the input voltage the store was solved at
     bool sweeping = false;    // sweepState 2
     bool stopRequested = false;
 

@@ -1,6 +1,7 @@
 #include "graphics/ui/curve_view.h"
 
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 
 #include "graphics/ui/curve_plot_painter.h"
@@ -37,8 +38,10 @@ void CurveView::setMarker(std::optional<ScaleMarker> marker) {
     update();
 }
 
-void CurveView::paintEvent(QPaintEvent*) {
+void CurveView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
+    // Only the scrolled window's columns are exposed: the painter needs not lay out the rest.
+    painter.setClipRect(event->rect());
     if (!model_) {
         painter.fillRect(rect(), Qt::white);
         return;

@@ -24,6 +24,7 @@
 #include "graphics/ui/curve_plot_painter.h"
 #include "graphics/ui/curve_view.h"
 #include "graphics/ui/miniature_view.h"
+#include "graphics/ui/plot_paint_tools.h"
 #include "graphics/y_scaling.h"
 #include "platform/dialogs.h"
 #include "platform/failure_handling.h"
@@ -44,6 +45,7 @@ constexpr std::int32_t kProgressYAxisMove = 333;
 constexpr std::int32_t kProgressBranchChoice = 494;
 
 constexpr int kReadoutDigits = 8;
+constexpr int kEventIntervalMs = 15;
 // The y-scaling formula counts the marker in the rows of the frame around the plot: 9 rows
 // lower and 6 rows taller than the band on Bild1, so that the band becomes the new range.
 constexpr int kMarkerFrameShift = 9;
@@ -87,7 +89,12 @@ bool inside(const QObject* object, const QWidget* ancestor) {
 
 GraphicPanel::GraphicPanel(Calculation& calculation, GraphicState& state, const SchematicGrid& grid,
                            InputFields& fields, QWidget* parent)
-    : QWidget(parent), calculation_(calculation), state_(state), grid_(grid), fields_(fields) {
+    : QWidget(parent),
+      calculation_(calculation),
+      state_(state),
+      grid_(grid),
+      fields_(fields),
+      labelWidth_(cachedTextWidth(plotLabelFont())) {
     setObjectName("GraphicPanel");
     buildSideControls();
     buildCurveArea();
@@ -265,6 +272,8 @@ void GraphicPanel::attachFrame(QScrollArea* frame) {
             guardedSlot([this](int position) { DummyPBoxPaint(position); }));
     frame_->horizontalScrollBar()->setValue(state_.range.set ? state_.range.firstPoint
                                                              : kNormalFirstPoint);
+    // Curves of another input voltage are not shown as this one's.
+    if (state_.voltage != calculation_.voltage()) ResetPlot(*state_.plot);
     redraw();
 }
 
@@ -298,7 +307,7 @@ void GraphicPanel::showBounds() {
 void GraphicPanel::redraw() {
     model_ = DrawCurvePlot(*state_.plot,
                            {state_.range, state_.logarithmic, state_.button, 1, state_.curve},
-                           plotTextWidth());
+                           labelWidth_);
     curve_->setModel(&model_);
     yAxis_->setModel(&model_);
     yblock_->setFixedWidth(model_.yAxisWidth);
@@ -336,6 +345,7 @@ void GraphicPanel::StartGraphic() {
         if (frame_) frame_->horizontalScrollBar()->setValue(state_.range.firstPoint);
     }
     ResetPlot(*state_.plot);
+    state_.voltage = calculation_.voltage();
     hideMarker();
     oberBer_->setChecked(false);
     aus1_->setEnabled(false);
@@ -376,9 +386,13 @@ void GraphicPanel::RunSweep() {
 
 bool GraphicPanel::sweepProgress(int solved, int windowPoints) {
     ++solvedPoints_;
+    // Pending events run after the first point and then every few milliseconds: often enough
+    // for "Stop", scrolling and the bar, rarely enough not to slow the sweep down.
+    if (solved > 1 && sinceEvents_.elapsed() < kEventIntervalMs) return !state_.stopRequested;
     fort_->setMaximum(windowPoints);
     fort_->setValue(solved);
     QCoreApplication::processEvents();
+    sinceEvents_.start();
     return !state_.stopRequested;
 }
 

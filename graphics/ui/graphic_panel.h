@@ -4,6 +4,7 @@
 // the sweep through the engine with its progress panel `fortpan` and "Stop", the curve view
 // `Bild1` with its y axis, scrolling through the store, the y-scaling tool and the readout.
 // The pieces are placed by the mode panel; this class only builds and drives them.
+#include <QElapsedTimer>
 #include <QWidget>
 #include <array>
 #include <optional>
@@ -97,9 +98,11 @@ class GraphicPanel : public QWidget {
     const SchematicGrid& grid_;
     InputFields& fields_;
     CurvePlotModel model_;
+    TextWidth labelWidth_;
     SweepPlan plan_;
     long solvedPoints_ = 0;
     bool restartPending_ = false;
+    QElapsedTimer sinceEvents_;
     int markerTop_ = kPlotTop;
     std::optional<int> restingColumn_;
 

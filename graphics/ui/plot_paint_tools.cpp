@@ -3,6 +3,9 @@
 #include <QFontMetrics>
 #include <QPolygon>
 #include <algorithm>
+#include <map>
+#include <memory>
+#include <string>
 
 namespace volmira {
 
@@ -26,6 +29,17 @@ QFont arialFont(int pixelSize) {
 TextWidth textWidthOf(const QFont& font) {
     return [metrics = QFontMetrics(font)](std::string_view text) {
         return metrics.horizontalAdvance(qText(text));
+    };
+}
+
+TextWidth cachedTextWidth(const QFont& font) {
+    auto widths = std::make_shared<std::map<std::string, int, std::less<>>>();
+    return [measure = textWidthOf(font), widths](std::string_view text) {
+        const auto found = widths->find(text);
+        if (found != widths->end()) return found->second;
+        const int width = measure(text);
+        widths->emplace(text, width);
+        return width;
     };
 }
 
@@ -57,7 +71,14 @@ void paintYLabel(QPainter& painter, const QFontMetrics& metrics, int width, int 
 void paintXLabels(QPainter& painter, std::span<const AxisLabel> labels, int tickTop, int imageWidth,
                   std::optional<int> gridTop) {
     const QFontMetrics metrics(painter.font());
+    // A view that paints a part only (a scrolled window) sets the part as the clip: labels
+    // outside it are not shaped and drawn at all.
+    const QRect part = painter.hasClipping() ? painter.clipBoundingRect().toAlignedRect() : QRect();
+    const int reach = metrics.averageCharWidth() * kMaxTickLabel;
     for (const AxisLabel& label : labels) {
+        if (part.isValid() &&
+            (label.position + reach < part.left() || label.position - reach > part.right()))
+            continue;
         if (gridTop) {
             painter.setPen(gridPen());
             painter.drawLine(label.position, *gridTop, label.position, tickTop - 1);

@@ -21,6 +21,8 @@ namespace volmira {
 
 QFont arialFont(int pixelSize);
 TextWidth textWidthOf(const QFont& font);
+// The same, remembering each label's width: a window lays out the same labels on every redraw.
+TextWidth cachedTextWidth(const QFont& font);
 
 QColor silver();  // clSilver
 QPen gridPen();   // dotted silver
