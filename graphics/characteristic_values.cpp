@@ -90,8 +90,7 @@ class CurveSearch {
 
 void findCutoffs(const CurveSearch& curve, std::size_t peak, CharacteristicValues& out) {
     const double maximum = out.maximum->value;
-    const double level = out.quantity == ElectricalQuantity::Gain ? maximum - kHalfPowerDecibel
-                                                                  : maximum / std::sqrt(2.0);
+    const double level = cutoffLevel(out.quantity, maximum);
     if (out.quantity != ElectricalQuantity::Gain && !(maximum > 0)) return;
     if (peak > 0) {
         // Stepping down from the peak: the index wraps past 0 and ends the search.
@@ -108,6 +107,11 @@ void findCutoffs(const CurveSearch& curve, std::size_t peak, CharacteristicValue
 }
 
 }  // namespace
+
+double cutoffLevel(ElectricalQuantity quantity, double maximum) {
+    return quantity == ElectricalQuantity::Gain ? maximum - kHalfPowerDecibel
+                                                : maximum / std::sqrt(2.0);
+}
 
 CharacteristicValues findCharacteristics(ElectricalQuantity quantity,
                                          std::span<const double> frequencies,

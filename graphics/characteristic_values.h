@@ -50,6 +50,9 @@ struct CharacteristicValues {
     bool unsound = false;
 };
 
+// The level of the -3 dB points below a maximum: 1/sqrt 2 of it, 3.0103 dB less for the gain.
+double cutoffLevel(ElectricalQuantity quantity, double maximum);
+
 // The values of a curve given at ascending frequencies (`samples[i]` at `frequencies[i]`);
 // `sampleAt` solves at any frequency between them. Frequencies are found to about 1e-10
 // relative, extremes to about 1e-8.

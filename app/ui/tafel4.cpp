@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "app/workspace.h"
+#include "graphics/ui/characteristics_tools.h"
 #include "graphics/ui/graphic_panel.h"
 
 namespace volmira {
@@ -30,6 +31,7 @@ Tafel4::Tafel4(Workspace& workspace, QWidget* parent)
     sideLayout_->addWidget(hand_);
 
     graphic_ = new GraphicPanel(ws_.calculation, ws_.graphic, ws_.grid, ws_.fields, side_);
+    new CharacteristicsTools(*graphic_, ws_.calculation, ws_.graphic);
     sideLayout_->addWidget(graphic_, 1);
 
     // The curve area: tool bar, then y axis and frame side by side, then the readout.
