@@ -94,6 +94,28 @@ TEST(PolesZeros, SallenKeyPolePairThroughTheOpAmp) {
     EXPECT_NEAR(mode.quality, std::sqrt(C1 * C2) * R1 / (C2 * (R1 + R2)), 1e-12);
 }
 
+TEST(PolesZeros, CancellingPairIsMarked) {
+    // The input current of the active low-pass is Ue / R1 whatever the feedback does: the
+    // network's pole at -1 / (R2 C1) meets a zero in that transfer, while the output shows it.
+    Calculation calc;
+    ASSERT_TRUE(test::analyseWithValues(calc, test::activeLowPass(), [](const std::string& n) {
+        return n == "R 2" ? "10k" : n[0] == 'R' ? "1k" : "10n";
+    }));
+    const Network& n = calc.network();
+    const PolesAndZeros input =
+        polesAndZeros(n, test::branchOf(calc, "R1"), TransferOutput::Current);
+    ASSERT_EQ(input.poles.size(), 1u);
+    ASSERT_EQ(input.zeros.size(), 1u);
+    expectClose(input.poles[0].s, -1e4, 1e-9);
+    EXPECT_TRUE(input.poles[0].cancelled);
+    EXPECT_TRUE(input.zeros[0].cancelled);
+    const PolesAndZeros output =
+        polesAndZeros(n, test::branchOf(calc, "R3"), TransferOutput::Voltage);
+    ASSERT_EQ(output.poles.size(), 1u);
+    EXPECT_FALSE(output.poles[0].cancelled);
+    EXPECT_TRUE(output.zeros.empty());
+}
+
 TEST(PolesZeros, WireBranchHasNoCurrentOfItsOwn) {
     Calculation calc;
     ASSERT_TRUE(test::analyseWithValues(calc, test::invertingAmplifier(),
