@@ -22,8 +22,8 @@ values, branch sums) and calculates it at one frequency or over the file's sweep
                                          maximum, minimum, -3 dB frequencies, bandwidth, centre
                                          frequency, Q and the phase passings of one quantity of
                                          NAME's branch over the file's range (FqVon..FqBis),
-                                         each solved at exactly its frequency; "-" where the
-                                         range has none
+                                         each solved at exactly its frequency; "—" where
+                                         the range has none
   volmira-calc FILE.nwb --poles NAME     poles and zeros (1/s, and in Hz with damping and Q) of
                                          Ue -> voltage and Ue -> current of NAME's branch
 
@@ -32,8 +32,9 @@ Options:
                   1 uHz to 1 THz, or 0 for a network of resistors only
   --volt U        source voltage instead of the file's; 1 pV to 1 GV
   --quantity K    with --characteristics: U (default), I, Z, gain, S, P, phiU, R, X, Q, phiI
-  --lin           with --sweep or --characteristics: linear instead of logarithmic frequency points (the widened
-                  linear range can reach below 0 Hz; those points are left out, as in the program)
+  --lin           with --sweep or --characteristics: linear instead of logarithmic frequency
+                  points (the widened linear range can reach below 0 Hz; those points are left
+                  out, as in the program)
   --csv           comma-separated output with a header line, '.' as decimal point and 17
                   significant digits
   --help          this text
