@@ -18,13 +18,23 @@ values, branch sums) and calculates it at one frequency or over the file's sweep
   volmira-calc FILE.nwb --sweep NAME     the 897 points of the file's sweep range (FqVon, FqBis)
                                          for the branch holding component NAME ("R1" or "R 1")
   volmira-calc FILE.nwb --spice          an equivalent SPICE netlist (ngspice -b runs it)
+  volmira-calc FILE.nwb --characteristics NAME
+                                         maximum, minimum, -3 dB frequencies, bandwidth, centre
+                                         frequency, Q and the phase passings of one quantity of
+                                         NAME's branch over the file's range (FqVon..FqBis),
+                                         each solved at exactly its frequency; "—" where
+                                         the range has none
+  volmira-calc FILE.nwb --poles NAME     poles and zeros (1/s, and in Hz with damping and Q) of
+                                         Ue -> voltage and Ue -> current of NAME's branch
 
 Options:
   --at F          frequency instead of the file's (the program's value syntax: 1,5k or 1.5k);
                   1 uHz to 1 THz, or 0 for a network of resistors only
   --volt U        source voltage instead of the file's; 1 pV to 1 GV
-  --lin           with --sweep: linear instead of logarithmic frequency points (the widened
-                  linear range can reach below 0 Hz; those points are left out, as in the program)
+  --quantity K    with --characteristics: U (default), I, Z, gain, S, P, phiU, R, X, Q, phiI
+  --lin           with --sweep or --characteristics: linear instead of logarithmic frequency
+                  points (the widened linear range can reach below 0 Hz; those points are left
+                  out, as in the program)
   --csv           comma-separated output with a header line, '.' as decimal point and 17
                   significant digits
   --help          this text
@@ -38,6 +48,9 @@ CSV columns:
               program shows as "unendlich" is written as inf or -inf, such as the gain
               across a branch without voltage)
   sweep:      point,f_Hz, then the eleven quantity columns as above
+  characteristics: name,value,f_Hz   (empty where the range has none)
+  poles:      kind,transfer,re_per_s,im_per_s,f_Hz,damping,Q,cancelled   (kind pole or zero,
+              transfer U or I, cancelled 1 where a pole and a zero cancel)
   components: name,row,column,kind,branch,value   (kind: the SymbolCode, 1..3 or 7..9)
 
 Exit status:
@@ -65,6 +78,9 @@ ParsedArguments parseArguments(std::span<const std::string_view> arguments) {
     CalcOptions& options = parsed.options;
     bool components = false;
     bool spice = false;
+    bool characteristics = false;
+    bool poles = false;
+    bool quantity = false;
     auto fail = [&parsed](std::string message) {
         parsed.error = std::move(message);
         return parsed;
@@ -95,6 +111,13 @@ ParsedArguments parseArguments(std::span<const std::string_view> arguments) {
         } else if (argument == "--sweep") {
             if (!value(options.sweepComponent)) return fail("--sweep needs a component name");
             options.sweep = true;
+        } else if (argument == "--characteristics" || argument == "--poles") {
+            if (!value(options.sweepComponent))
+                return fail(std::string(argument) + " needs a component name");
+            (argument == "--poles" ? poles : characteristics) = true;
+        } else if (argument == "--quantity") {
+            if (!value(options.quantityKey)) return fail("--quantity needs a quantity");
+            quantity = true;
         } else if (argument.size() > 1 && argument[0] == '-') {
             return fail("unknown option " + std::string(argument));
         } else if (options.file.empty()) {
@@ -105,6 +128,20 @@ ParsedArguments parseArguments(std::span<const std::string_view> arguments) {
     }
     if (options.help) return parsed;
     if (options.file.empty()) return fail("no network file given");
+    if (int(characteristics) + int(poles) + int(options.sweep) + int(spice) + int(components) > 1 &&
+        (characteristics || poles))
+        return fail("--characteristics and --poles go with no other listing");
+    if (quantity && !characteristics) return fail("--quantity needs --characteristics");
+    if (characteristics) {
+        options.sweep = true;
+        options.mode = CalcMode::Characteristics;
+    }
+    if (poles) {
+        if (options.linear || options.frequency)
+            return fail("--poles takes neither --lin nor --at");
+        options.mode = CalcMode::Poles;
+        return parsed;
+    }
     if (components && (spice || options.sweep))
         return fail("--components goes with neither --sweep nor --spice");
     if (options.linear && !options.sweep) return fail("--lin needs --sweep");
@@ -115,7 +152,7 @@ ParsedArguments parseArguments(std::span<const std::string_view> arguments) {
         options.mode = CalcMode::Spice;
     else if (components)
         options.mode = CalcMode::Components;
-    else if (options.sweep)
+    else if (options.sweep && !characteristics)
         options.mode = CalcMode::Sweep;
     return parsed;
 }

@@ -8,10 +8,12 @@
 namespace volmira::calc {
 
 enum class CalcMode {
-    Branches,    // the eleven quantities of every branch at one frequency
-    Components,  // one row per component
-    Sweep,       // the sweep points of one branch
-    Spice,       // a SPICE netlist of the network (with --sweep: of the sweep)
+    Branches,         // the eleven quantities of every branch at one frequency
+    Components,       // one row per component
+    Sweep,            // the sweep points of one branch
+    Spice,            // a SPICE netlist of the network (with --sweep: of the sweep)
+    Characteristics,  // the characteristic values of one branch quantity over the file's range
+    Poles,            // the poles and zeros of Ue -> one branch's voltage and current
 };
 
 struct CalcOptions {
@@ -22,8 +24,9 @@ struct CalcOptions {
     // Texts in the program's value syntax; nothing: the file's fields.
     std::optional<std::string> frequency;
     std::optional<std::string> voltage;
-    std::string sweepComponent;  // "R1" or "R 1"
-    bool sweep = false;
+    std::string sweepComponent;     // "R1" or "R 1"; also the one of --characteristics and --poles
+    bool sweep = false;             // the file's range is swept (--sweep, --characteristics)
+    std::string quantityKey = "U";  // --quantity of --characteristics
     bool linear = false;
 };
 

@@ -6,6 +6,7 @@
 
 #include "analysis/spice_export.h"
 #include "tools/calc_arguments.h"
+#include "tools/calc_characteristics.h"
 #include "tools/calc_network.h"
 #include "tools/calc_output.h"
 #include "tools/calc_sweep.h"
@@ -37,7 +38,7 @@ int calculate(const CalcOptions& options) {
     const Network& network = calculation.network();
 
     int sweepComponent = 0;
-    if (options.sweep) {
+    if (options.sweep || options.mode == CalcMode::Poles) {
         sweepComponent = findComponent(network, options.sweepComponent);
         if (sweepComponent == 0)
             return refuse(
@@ -47,6 +48,14 @@ int calculate(const CalcOptions& options) {
         writeComponents(std::cout, network);
         return 0;
     }
+    if (options.mode == CalcMode::Poles) {
+        const int branch = network.component(sweepComponent).branch;
+        return writePolesAndZeros(std::cout, std::cerr, network, branch, options.csv)
+                   ? 0
+                   : kExitRefused;
+    }
+    const std::optional<ElectricalQuantity> quantity = quantityForKey(options.quantityKey);
+    if (!quantity) return refuse({kExitUsage, "no quantity " + options.quantityKey});
     if (auto failure = acceptInputs(options, *calc)) return refuse(*failure);
 
     std::optional<SweepPoints> sweep;
@@ -74,7 +83,11 @@ int calculate(const CalcOptions& options) {
     // The results are shown as computed, as the program does; the message tells that they are
     // not to be trusted.
     std::string_view message;
-    if (sweep) {
+    if (options.mode == CalcMode::Characteristics) {
+        const int branch = network.component(sweepComponent).branch;
+        message =
+            writeCharacteristics(std::cout, calculation, branch, *quantity, *sweep, options.csv);
+    } else if (sweep) {
         const int branch = network.component(sweepComponent).branch;
         message = writeSweepSeries(std::cout, calculation, branch, *sweep, options.csv);
     } else {

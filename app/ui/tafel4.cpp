@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "app/workspace.h"
+#include "graphics/ui/characteristics_tools.h"
 #include "graphics/ui/curve_tool_bar.h"
 #include "graphics/ui/graphic_panel.h"
 #include "graphics/ui/parameter_panel.h"
@@ -32,6 +33,7 @@ Tafel4::Tafel4(Workspace& workspace, QWidget* parent)
     sideLayout_->addWidget(hand_);
 
     graphic_ = new GraphicPanel(ws_.calculation, ws_.graphic, ws_.grid, ws_.fields, side_);
+    new CharacteristicsTools(*graphic_, ws_.calculation, ws_.graphic);
     sideLayout_->addWidget(graphic_, 1);
     tools_ = new CurveToolBar(*graphic_, ws_.graphic, ws_.fields);
 

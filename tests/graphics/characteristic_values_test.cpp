@@ -1,0 +1,166 @@
+// Characteristic values found by solving at exactly their frequency, against closed forms.
+#include "graphics/characteristic_values.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "analysis/value_text.h"
+#include "graphics/characteristic_text.h"
+#include "support/example_networks.h"
+#include "support/test_drawings.h"
+#include "support/valued_drawing.h"
+
+namespace volmira {
+namespace {
+
+constexpr double kPi = 3.141592653589793;
+
+// 449 logarithmic points from `from` to `to`, as the user range of a sweep.
+std::vector<double> logPoints(double from, double to) {
+    std::vector<double> f(449);
+    for (std::size_t i = 0; i < f.size(); ++i)
+        f[i] = from * std::pow(to / from, double(i) / double(f.size() - 1));
+    return f;
+}
+
+void expectRelative(std::optional<double> actual, double expected, double tolerance) {
+    ASSERT_TRUE(actual.has_value());
+    EXPECT_NEAR(*actual / expected, 1.0, tolerance) << *actual << " vs " << expected;
+}
+
+std::string lowPassValue(const std::string& name) {
+    return name[0] == 'R' ? "1k" : "1u";
+}
+
+TEST(CharacteristicValues, RcLowPassCornerAndPhase) {
+    Calculation calc;
+    ASSERT_TRUE(test::analyseWithValues(calc, test::rcLowPass(), lowPassValue));
+    const double fc = 1 / (2 * kPi * 1e3 * 1e-6);
+    // From far below the corner, so that the maximum in range is the direct-voltage value.
+    const std::vector<double> f = logPoints(1e-3, 1e5);
+    for (ElectricalQuantity q : {ElectricalQuantity::Voltage, ElectricalQuantity::Gain}) {
+        const CharacteristicValues v =
+            branchCharacteristics(calc, test::branchOf(calc, "C1"), q, f);
+        expectRelative(v.upperCutoff, fc, 1e-9);
+        EXPECT_FALSE(v.lowerCutoff);  // the maximum lies at the range's lower end
+        EXPECT_FALSE(v.bandwidth);
+        EXPECT_FALSE(v.unsound);
+        // The capacitor's voltage lags by 45 degrees at the corner.
+        ASSERT_EQ(v.phaseCrossings[2].size(), 1u);
+        EXPECT_NEAR(v.phaseCrossings[2][0] / fc, 1.0, 1e-9);
+        EXPECT_TRUE(v.phaseCrossings[0].empty());
+    }
+}
+
+TEST(CharacteristicValues, SeriesRlcBandPassAgainstClosedForms) {
+    Calculation calc;
+    const double R = 100, L = 0.1, C = 253.3e-9;
+    ASSERT_TRUE(test::analyseWithValues(calc, test::seriesRlcLoop(), [](const std::string& n) {
+        return n[0] == 'R' ? "100" : n[0] == 'L' ? "100m" : "253,3n";
+    }));
+    const double f0 = 1 / (2 * kPi * std::sqrt(L * C));
+    const double Q = std::sqrt(L / C) / R;
+    const double half = 1 / (2 * Q);
+    const std::vector<double> f = logPoints(100, 1e4);
+    const CharacteristicValues v =
+        branchCharacteristics(calc, test::branchOf(calc, "R1"), ElectricalQuantity::Current, f);
+    expectRelative(v.lowerCutoff, f0 * (std::sqrt(1 + half * half) - half), 1e-9);
+    expectRelative(v.upperCutoff, f0 * (std::sqrt(1 + half * half) + half), 1e-9);
+    expectRelative(v.centre, f0, 1e-9);
+    expectRelative(v.quality, Q, 1e-9);
+    expectRelative(v.bandwidth, f0 / Q, 1e-9);
+    ASSERT_TRUE(v.maximum);
+    expectRelative(v.maximum->frequency, f0, 1e-6);
+    expectRelative(v.maximum->value, 1 / R, 1e-12);
+    ASSERT_EQ(v.phaseCrossings[0].size(), 1u);  // the current is in phase at resonance
+    EXPECT_NEAR(v.phaseCrossings[0][0] / f0, 1.0, 1e-9);
+    // The current's phase runs from +90 to -90: it passes +-45 at the cutoffs.
+    ASSERT_EQ(v.phaseCrossings[1].size(), 1u);
+    EXPECT_NEAR(v.phaseCrossings[1][0] / *v.lowerCutoff, 1.0, 1e-9);
+}
+
+// On each example's last branch, the values agree with a brute-force search on a fine sweep.
+TEST(CharacteristicValues, ExamplesAgreeWithFineSweep) {
+    for (const test::ExampleNetwork& example : test::exampleNetworks()) {
+        SCOPED_TRACE(example.fileName);
+        const test::ExampleDrawing drawing = example.draw();
+        Calculation calc;
+        calc.adoptRecords(drawing.values());
+        ASSERT_TRUE(calc.analyse(drawing.grid()).ok());
+        ASSERT_FALSE(calc.confirmValues());
+        const int branch = calc.network().component(calc.network().componentCount).branch;
+        const double from = *parseValue(example.fields.fqVon),
+                     to = *parseValue(example.fields.fqBis);
+        const CharacteristicValues v =
+            branchCharacteristics(calc, branch, ElectricalQuantity::Voltage, logPoints(from, to));
+
+        std::vector<double> fine(20001), u(fine.size());
+        for (std::size_t i = 0; i < fine.size(); ++i)
+            fine[i] = from * std::pow(to / from, double(i) / double(fine.size() - 1));
+        calc.sweep(fine, [&](std::size_t i, const BranchCurrents& c) {
+            u[i] = branchSample(calc.network(), c, branch, 1, ElectricalQuantity::Voltage).value;
+            return true;
+        });
+        const std::size_t peak = std::size_t(std::max_element(u.begin(), u.end()) - u.begin());
+        EXPECT_NEAR(v.maximum->value / u[peak], 1.0, 1e-6);
+        if (peak > 0 && peak + 1 < u.size()) expectRelative(v.maximum->frequency, fine[peak], 3e-4);
+        const double level = v.maximum->value / std::sqrt(2.0);
+        std::optional<double> lower, upper;
+        for (std::size_t i = peak; i > 0 && !lower; --i)
+            if (u[i - 1] < level) lower = fine[i];
+        for (std::size_t i = peak; i + 1 < u.size() && !upper; ++i)
+            if (u[i + 1] < level) upper = fine[i];
+        EXPECT_EQ(v.lowerCutoff.has_value(), lower.has_value());
+        EXPECT_EQ(v.upperCutoff.has_value(), upper.has_value());
+        if (lower && v.lowerCutoff) expectRelative(v.lowerCutoff, *lower, 3e-4);
+        if (upper && v.upperCutoff) expectRelative(v.upperCutoff, *upper, 3e-4);
+    }
+}
+
+TEST(CharacteristicValues, NoCutoffInRangeShowsDash) {
+    Calculation calc;
+    ASSERT_TRUE(test::analyseWithValues(calc, test::rcLowPass(), lowPassValue));
+    const CharacteristicValues v = branchCharacteristics(
+        calc, test::branchOf(calc, "C1"), ElectricalQuantity::Voltage, logPoints(1, 10));
+    EXPECT_FALSE(v.lowerCutoff);
+    EXPECT_FALSE(v.upperCutoff);
+    const std::vector<CharacteristicRow> rows = characteristicRows(v, 6);
+    ASSERT_GE(rows.size(), 7u);
+    EXPECT_EQ(rows[2].label, "-3 dB unterhalb");
+    for (std::size_t r = 2; r < 7; ++r) EXPECT_EQ(rows[r].valueText, kMissingValue);
+    EXPECT_NE(rows[0].valueText, kMissingValue);
+}
+
+TEST(CharacteristicValues, FlatCurveHasNoFrequencyAndNoCrossingOfItsOwnPhase) {
+    const std::vector<double> f = logPoints(1, 100);
+    const std::vector<CurveSample> samples(f.size(), CurveSample{2.0, 0.0});
+    const CharacteristicValues v =
+        findCharacteristics(ElectricalQuantity::Voltage, f, samples, [](double) {
+            return CurveSample{2.0, 0.0};
+        });
+    ASSERT_TRUE(v.maximum);
+    EXPECT_FALSE(v.maximum->frequency);
+    EXPECT_FALSE(v.upperCutoff);
+    for (const auto& crossings : v.phaseCrossings) EXPECT_TRUE(crossings.empty());
+}
+
+TEST(CharacteristicValues, PhaseWrapIsAPassingOfPlusMinus180) {
+    // A phase falling through -180 comes back as +180: one passing of +-180, none of 0.
+    const std::vector<double> f = logPoints(1, 100);
+    auto phaseAt = [](double frequency) {
+        return CurveSample{1.0, std::remainder(-170 - 20 * std::log10(frequency), 360.0)};
+    };
+    std::vector<CurveSample> samples;
+    for (double x : f) samples.push_back(phaseAt(x));
+    const CharacteristicValues v =
+        findCharacteristics(ElectricalQuantity::Voltage, f, samples, phaseAt);
+    ASSERT_EQ(v.phaseCrossings[5].size(), 1u);
+    EXPECT_NEAR(v.phaseCrossings[5][0], std::sqrt(10.0), 1e-9);
+    EXPECT_TRUE(v.phaseCrossings[0].empty());
+}
+
+}  // namespace
+}  // namespace volmira

@@ -1,0 +1,65 @@
+// volmira-calc --characteristics and --poles on the shipped examples, and the Sallen-Key
+// example file being exactly its drawing.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "support/sallen_key.h"
+#include "support/test_support.h"
+#include "tools/process_runner.h"
+
+namespace volmira::test {
+namespace {
+
+std::string example(const std::string& name) {
+    return (sourceDir() / "examples" / name).string();
+}
+
+TEST(CalcCharacteristics, SallenKeyFileIsItsDrawing) {
+    const ExampleNetwork sk = sallenKeyExample();
+    const TextReadResult file = readTextLines(example(sk.fileName));
+    const LineList drawn = sk.draw().lines(sk.fields);
+    if (file.ok() && file.lines == drawn) return;
+    const std::filesystem::path written = std::filesystem::current_path() / sk.fileName;
+    EXPECT_TRUE(saveNetworkFile(written, drawn).ok());
+    ADD_FAILURE() << "the drawing's file is " << written.string();
+}
+
+TEST(CalcCharacteristics, LowPassCornerAndDashes) {
+    const ProcessResult csv = runCalc({example("Tp1kHz.nwb"), "--characteristics", "C1", "--csv"});
+    ASSERT_EQ(csv.exitCode, 0) << csv.err;
+    const std::vector<std::string> lines = splitLines(csv.out);
+    ASSERT_GE(lines.size(), 8u);
+    EXPECT_EQ(lines[0], "name,value,f_Hz");
+    const std::vector<std::string> lower = splitFields(lines[3]);
+    const std::vector<std::string> upper = splitFields(lines[4]);
+    EXPECT_EQ(lower[0], "-3 dB unterhalb");
+    EXPECT_EQ(lower[1], "");
+    // The -3 dB point lies below the maximum in range, the value at 100 Hz: with the corner
+    // fc of 1k and 159,155n, |H|^2 = 1 / (2 (1 + (100 / fc)^2)) at fc sqrt(1 + 2 (100 / fc)^2).
+    const double fc = 1 / (2 * M_PI * 1e3 * 159.155e-9);
+    EXPECT_NEAR(std::stod(upper[1]) / (fc * std::sqrt(1 + 2 * std::pow(100 / fc, 2))), 1.0, 1e-9);
+
+    const ProcessResult text = runCalc({example("Tp1kHz.nwb"), "--characteristics", "C1"});
+    EXPECT_NE(text.out.find("Bandbreite: \xE2\x80\x94"), std::string::npos) << text.out;
+    EXPECT_EQ(
+        runCalc({example("Tp1kHz.nwb"), "--characteristics", "C1", "--quantity", "W"}).exitCode, 2);
+}
+
+TEST(CalcCharacteristics, SallenKeyPoles) {
+    const ProcessResult result = runCalc({example("SallenKey.nwb"), "--poles", "R3", "--csv"});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    const std::vector<std::string> lines = splitLines(result.out);
+    // The pole pair of the voltage and of the load's current, which follows it; no zeros.
+    ASSERT_EQ(lines.size(), 5u) << result.out;
+    const std::vector<std::string> pole = splitFields(lines[1]);
+    EXPECT_EQ(pole[0], "pole");
+    EXPECT_EQ(pole[1], "U");
+    const double f0 = 1 / (2 * M_PI * 1e4 * std::sqrt(22e-9 * 10e-9));
+    EXPECT_NEAR(std::stod(pole[4]) / f0, 1.0, 1e-9);
+    EXPECT_NEAR(std::stod(pole[6]), std::sqrt(22.0 * 10.0) / 20.0, 1e-9);
+}
+
+}  // namespace
+}  // namespace volmira::test
