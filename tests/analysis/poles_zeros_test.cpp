@@ -10,7 +10,7 @@
 
 #include "support/random_drawings.h"
 #include "support/reference_solver.h"
-#include "support/sallen_key.h"
+#include "support/example_files.h"
 #include "support/test_drawings.h"
 #include "support/valued_drawing.h"
 
@@ -75,11 +75,9 @@ TEST(PolesZeros, SeriesRlcPairDampingAndQuality) {
 }
 
 TEST(PolesZeros, SallenKeyPolePairThroughTheOpAmp) {
-    const test::ExampleDrawing drawing = test::drawSallenKey();
+    const LoadedNetwork sallenKey = test::loadExample("SallenKey.nwb");
     Calculation calc;
-    calc.adoptRecords(drawing.values());
-    ASSERT_TRUE(calc.analyse(drawing.grid()).ok());
-    ASSERT_FALSE(calc.confirmValues());
+    ASSERT_TRUE(test::confirmExample(calc, sallenKey));
     const int load = calc.network().component(findComponent(calc.network(), "R3")).branch;
     const PolesAndZeros result = polesAndZeros(calc.network(), load, TransferOutput::Voltage);
     ASSERT_TRUE(result.ok()) << result.refusal;

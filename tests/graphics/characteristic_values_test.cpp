@@ -9,7 +9,7 @@
 
 #include "analysis/value_text.h"
 #include "graphics/characteristic_text.h"
-#include "support/example_networks.h"
+#include "support/example_files.h"
 #include "support/test_drawings.h"
 #include "support/valued_drawing.h"
 
@@ -84,13 +84,11 @@ TEST(CharacteristicValues, SeriesRlcBandPassAgainstClosedForms) {
 
 // On each example's last branch, the values agree with a brute-force search on a fine sweep.
 TEST(CharacteristicValues, ExamplesAgreeWithFineSweep) {
-    for (const test::ExampleNetwork& example : test::exampleNetworks()) {
-        SCOPED_TRACE(example.fileName);
-        const test::ExampleDrawing drawing = example.draw();
+    for (const std::string& fileName : test::kExampleFiles) {
+        SCOPED_TRACE(fileName);
+        const LoadedNetwork example = test::loadExample(fileName);
         Calculation calc;
-        calc.adoptRecords(drawing.values());
-        ASSERT_TRUE(calc.analyse(drawing.grid()).ok());
-        ASSERT_FALSE(calc.confirmValues());
+        ASSERT_TRUE(test::confirmExample(calc, example));
         const int branch = calc.network().component(calc.network().componentCount).branch;
         const double from = *parseValue(example.fields.fqVon),
                      to = *parseValue(example.fields.fqBis);

@@ -1,11 +1,9 @@
-// volmira-calc --characteristics and --poles on the shipped examples, and the Sallen-Key
-// example file being exactly its drawing.
+// volmira-calc --characteristics and --poles on the shipped examples.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <string>
 
-#include "support/sallen_key.h"
 #include "support/test_support.h"
 #include "tools/process_runner.h"
 
@@ -14,16 +12,6 @@ namespace {
 
 std::string example(const std::string& name) {
     return (sourceDir() / "examples" / name).string();
-}
-
-TEST(CalcCharacteristics, SallenKeyFileIsItsDrawing) {
-    const ExampleNetwork sk = sallenKeyExample();
-    const TextReadResult file = readTextLines(example(sk.fileName));
-    const LineList drawn = sk.draw().lines(sk.fields);
-    if (file.ok() && file.lines == drawn) return;
-    const std::filesystem::path written = std::filesystem::current_path() / sk.fileName;
-    EXPECT_TRUE(saveNetworkFile(written, drawn).ok());
-    ADD_FAILURE() << "the drawing's file is " << written.string();
 }
 
 TEST(CalcCharacteristics, LowPassCornerAndDashes) {

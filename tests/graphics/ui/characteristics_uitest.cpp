@@ -13,17 +13,11 @@
 #include "graphics/ui/curve_view.h"
 #include "graphics/ui/graphic_panel.h"
 #include "graphics/ui/pole_zero_window.h"
-#include "support/example_networks.h"
-#include "support/sallen_key.h"
+#include "support/example_files.h"
 
 namespace volmira {
 
 namespace {
-
-bool confirmExample(Calculation& calc, const test::ExampleDrawing& drawing) {
-    calc.adoptRecords(drawing.values());
-    return calc.analyse(drawing.grid()).ok() && !calc.confirmValues();
-}
 
 QString pngPath(const char* name) {
     return QDir::temp().filePath(QString::fromLatin1(name));
@@ -36,12 +30,12 @@ class CharacteristicsTest : public QObject {
 
   private slots:
     void panelAndMarksOnBandPass() {
-        const test::ExampleDrawing drawing = test::drawBandPass();
+        const LoadedNetwork bandPass = test::loadExample("Bandfilter.nwb");
         Calculation calc;
-        QVERIFY(confirmExample(calc, drawing));
+        QVERIFY(test::confirmExample(calc, bandPass));
         GraphicState state;
-        InputFields fields = test::exampleNetworks()[3].fields;
-        const SchematicGrid grid = drawing.grid();
+        InputFields fields = bandPass.fields;
+        const SchematicGrid& grid = bandPass.grid;
         GraphicPanel panel(calc, state, grid, fields);
         CharacteristicsTools tools(panel, calc, state);
         state.branch = calc.network().component(calc.network().componentCount).branch;
@@ -79,9 +73,9 @@ class CharacteristicsTest : public QObject {
     }
 
     void poleZeroWindowOfSallenKey() {
-        const test::ExampleDrawing drawing = test::drawSallenKey();
+        const LoadedNetwork sallenKey = test::loadExample("SallenKey.nwb");
         Calculation calc;
-        QVERIFY(confirmExample(calc, drawing));
+        QVERIFY(test::confirmExample(calc, sallenKey));
         const int load = calc.network().component(findComponent(calc.network(), "R3")).branch;
         PoleZeroWindow window;
         window.showBranch(calc.network(), load);
