@@ -449,25 +449,20 @@ SchematicGrid loopWithNodeMarks(int marks) {
     return s.grid();
 }
 
-TEST(TopologyErrorTest, TheFiftyThirdNode) {
-    const Analysed fits = analyse(loopWithNodeMarks(51));
-    ASSERT_EQ(fits.error, 0) << drawingText(loopWithNodeMarks(51));
-    EXPECT_EQ(fits.network->nodeCount, 52);
-    expectSquare(*fits.network);
-}
-
-TEST(TopologyErrorTest, BranchLimit) {
-    const Analysed a = analyse(test::rcLadder(34));
-    ASSERT_EQ(a.error, 0);
-    EXPECT_EQ(a.network->branchCount, 69);
-    EXPECT_EQ(a.network->meshCount, 34);
-    EXPECT_EQ(a.network->kclCount, 35);
+// The largest drawings within the node, branch and component limits.
+TEST(TopologyErrorTest, LargestDrawingsWithinTheLimits) {
+    const Analysed nodes = analyse(loopWithNodeMarks(51));
+    ASSERT_EQ(nodes.error, 0) << drawingText(loopWithNodeMarks(51));
+    EXPECT_EQ(nodes.network->nodeCount, 52);
+    expectSquare(*nodes.network);
+    const Analysed ladder = analyse(test::rcLadder(34));
+    ASSERT_EQ(ladder.error, 0);
+    EXPECT_EQ(ladder.network->branchCount, 69);
+    EXPECT_EQ(ladder.network->meshCount, 34);
+    EXPECT_EQ(ladder.network->kclCount, 35);
     // Resistors come before capacitors.
-    EXPECT_EQ(a.network->component(34).name, "R 34");
-    EXPECT_EQ(a.network->component(35).name, "C 1");
-}
-
-TEST(TopologyErrorTest, TheEightyFirstComponent) {
+    EXPECT_EQ(ladder.network->component(34).name, "R 34");
+    EXPECT_EQ(ladder.network->component(35).name, "C 1");
     const Analysed eighty = analyse(test::resistorChain(80));
     ASSERT_EQ(eighty.error, 0);
     EXPECT_EQ(eighty.network->componentCount, 80);
