@@ -169,24 +169,12 @@ TEST(CarryOverValues, ByPositionAndKind) {
 
     carryOverValues(n, previous);
 
-    EXPECT_EQ(n.component(1).value, 4700);
-    EXPECT_EQ(n.component(1).valueText, "4,7 kOhm");
-    EXPECT_EQ(n.component(2).value, 0);
-    EXPECT_EQ(n.component(2).valueText, "");
-    EXPECT_EQ(n.component(3).value, 0);
-    EXPECT_EQ(n.component(3).valueText, "");
-    EXPECT_EQ(n.component(4).value, 0);
-    EXPECT_EQ(n.component(4).valueText, "");
-    EXPECT_EQ(n.component(5).value, 2.2e-9);
-    EXPECT_EQ(n.component(5).valueText, "2,2 nF");
-}
-
-TEST(CarryOverValues, NothingToCarry) {
-    Network n = networkOf(1, {makeComponent("R 1", kResistor, 1, 12)});
-    n.component(1).valueText = "12 Ohm";
-    carryOverValues(n, {});
-    EXPECT_EQ(n.component(1).value, 0);
-    EXPECT_EQ(n.component(1).valueText, "");
+    const std::pair<double, const char*> expected[] = {
+        {4700, "4,7 kOhm"}, {0, ""}, {0, ""}, {0, ""}, {2.2e-9, "2,2 nF"}};
+    for (int k = 1; k <= n.componentCount; ++k) {
+        EXPECT_EQ(n.component(k).value, expected[k - 1].first) << k;
+        EXPECT_EQ(n.component(k).valueText, expected[k - 1].second) << k;
+    }
 }
 
 }  // namespace

@@ -144,7 +144,7 @@ SchematicGrid opAmpDrawing(std::mt19937& random) {
         test::twoInvertingStages,
         test::leftPointingInvertingAmplifier,
         test::leftPointingNonInvertingAmplifier,
-        [] { return test::mirrored(test::twoInvertingStages(), 40); },
+        test::leftPointingTwoInvertingStages,
         test::invertingAmplifierWithSourceResistor,
     };
     return builders[random() % std::size(builders)]();

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "schematic/wire_tools.h"
@@ -12,60 +13,39 @@ namespace {
 using test::area;
 using test::drawRows;
 
+// A wire cell placed over each cell it may meet, and the code that results.
 struct MergeCase {
     int code;
-    char present;
-    int expected;
+    std::string_view present;
+    std::vector<int> expected;
 };
 
 TEST(WireCell, MergesWithWhatItPasses) {
     const MergeCase cases[] = {
-        // a vertical wire cell
-        {10, '0', 10},
-        {10, '1', 11},
-        {10, '7', 11},
-        {10, 'B', 44},
-        {10, 'C', 44},
-        {10, 'F', 44},
-        {10, 'H', 44},
-        {10, 'D', 46},
-        {10, 'E', 47},
-        {10, 'G', 51},
-        {10, '2', 10},
-        {10, '3', 10},
-        {10, 'x', 10},
-        {10, 'I', 10},
-        // a horizontal wire cell
-        {4, '0', 4},
-        {4, '2', 11},
-        {4, '7', 11},
-        {4, 'B', 44},
-        {4, 'D', 44},
-        {4, 'E', 44},
-        {4, 'G', 44},
-        {4, 'C', 45},
-        {4, 'F', 48},
-        {4, 'H', 50},
-        {4, '1', 4},
-        {4, '6', 4},
-        {4, 'z', 4},
+        {10, "017BCFHDEG23xI", {10, 11, 11, 44, 44, 44, 44, 46, 47, 51, 10, 10, 10, 10}},
+        {4, "027BDEGCFH16z", {4, 11, 11, 44, 44, 44, 44, 45, 48, 50, 4, 4, 4}},
         // other codes are placed as they are
-        {40, '1', 40},
-        {45, '2', 45},
-        {11, 'H', 11},
+        {40, "1", {40}},
+        {45, "2", {45}},
+        {11, "H", {11}},
     };
     for (const MergeCase& c : cases) {
-        SCOPED_TRACE(std::to_string(c.code) + " over " + c.present);
-        EXPECT_EQ(mergedWireCode(c.code, c.present), c.expected);
+        ASSERT_EQ(c.present.size(), c.expected.size());
+        for (std::size_t i = 0; i < c.present.size(); ++i) {
+            const char present = c.present[i];
+            const int expected = c.expected[i];
+            SCOPED_TRACE(std::to_string(c.code) + " over " + present);
+            EXPECT_EQ(mergedWireCode(c.code, present), expected);
 
-        SchematicGrid grid;
-        grid.set(7, 9, c.present);
-        DrawingChanges changes;
-        placeWireCell(grid, {7, 9}, c.code, changes);
-        EXPECT_EQ(grid.at(7, 9), SymbolCatalogue::instance().cell(c.expected, 0, 0));
-        ASSERT_EQ(changes.glyphs.size(), 1u);
-        EXPECT_EQ(changes.glyphs[0], (PlacedSymbol{7, 9, static_cast<SymbolCode>(c.expected)}));
-        EXPECT_EQ(changes.changed, c.present != grid.at(7, 9));
+            SchematicGrid grid;
+            grid.set(7, 9, present);
+            DrawingChanges changes;
+            placeWireCell(grid, {7, 9}, c.code, changes);
+            EXPECT_EQ(grid.at(7, 9), SymbolCatalogue::instance().cell(expected, 0, 0));
+            ASSERT_EQ(changes.glyphs.size(), 1u);
+            EXPECT_EQ(changes.glyphs[0], (PlacedSymbol{7, 9, static_cast<SymbolCode>(expected)}));
+            EXPECT_EQ(changes.changed, present != grid.at(7, 9));
+        }
     }
 }
 

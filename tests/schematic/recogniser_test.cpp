@@ -89,18 +89,7 @@ TEST(Recogniser, RunsAreCoveredFromTheirStartByPiecesOfEightFourTwoOne) {
         {3, {{29, 0, 0}, {4, 2, 0}}},
         {1, {{4, 0, 0}}},
     };
-    const auto vertical = [](int code) {
-        switch (code) {
-            case 32:
-                return 35;
-            case 31:
-                return 34;
-            case 29:
-                return 33;
-            default:
-                return 10;
-        }
-    };
+    const std::map<int, int> vertical = {{32, 35}, {31, 34}, {29, 33}, {4, 10}};
     for (const RunCase& c : cases) {
         SCOPED_TRACE("length " + std::to_string(c.length));
         const int start = 5;
@@ -113,7 +102,7 @@ TEST(Recogniser, RunsAreCoveredFromTheirStartByPiecesOfEightFourTwoOne) {
         SchematicGrid down;
         for (int i = 0; i < c.length; ++i) down.set(40, start + i, '2');
         std::vector<Rel> expected;
-        for (const Rel& e : c.horizontal) expected.push_back({vertical(e.code), 0, e.dc});
+        for (const Rel& e : c.horizontal) expected.push_back({vertical.at(e.code), 0, e.dc});
         rebuildSymbolList(down, list);
         EXPECT_EQ(describe(list), describe(expected, 40, start));
     }

@@ -292,49 +292,6 @@ SchematicGrid twoInvertingStages() {
     });
 }
 
-namespace {
-
-char mirroredCell(char c) {
-    switch (c) {
-        case '3':
-            return '4';
-        case '4':
-            return '3';
-        case '5':
-            return '6';
-        case '6':
-            return '5';
-        case 'D':
-            return 'E';
-        case 'E':
-            return 'D';
-        default:
-            return c;
-    }
-}
-
-}  // namespace
-
-SchematicGrid mirrored(const SchematicGrid& grid, int axis) {
-    Sketch s;
-    for (int row = 1; row <= kGridRows; ++row)
-        for (int column = 1; column < axis; ++column)
-            s.grid().set(axis - column, row, mirroredCell(grid.at(column, row)));
-    // An op-amp symbol is no cell-by-cell mirror of its counterpart: stamp the counterpart over
-    // the mirrored cells. Both have their body three columns right of their left edge.
-    for (int row = 1; row <= kGridRows; ++row) {
-        for (int column = 1; column < axis; ++column) {
-            if (grid.at(column, row) != '#') continue;
-            const bool right = grid.at(column - 3, row) == kEmptyCell;
-            const char mark = grid.at(right ? column : column - 2, row + 1);
-            const bool upperPlus = mark == '<' || mark == '>';
-            const int code = right ? (upperPlus ? 27 : 28) : (upperPlus ? 25 : 26);
-            s.put(code, axis - column - 1, row - 2);
-        }
-    }
-    return s.grid();
-}
-
 SchematicGrid leftPointingInvertingAmplifier() {
     return At{4, 3}.rows({
         "3111x114",
@@ -358,6 +315,21 @@ SchematicGrid leftPointingNonInvertingAmplifier() {
         "2 5111x116   I    2",
         "2                 2",
         "I                 I",
+    });
+}
+
+SchematicGrid leftPointingTwoInvertingStages() {
+    return At{10, 3}.rows({
+        "              3111x114",
+        "3111x114      2      2",
+        "2      2      2   311F111x114",
+        "2   311F111x11F1K 2#        2",
+        "E1K 2#           ?5114      A",
+        "2  ?5114             2      2",
+        "x      2             I      2",
+        "2      I                    2",
+        "2                           I",
+        "I",
     });
 }
 

@@ -110,11 +110,6 @@ SchematicGrid activeLowPass();
 // "R 5" from the second output to ground. Gain (R2 / R1) * (R4 / R3), no phase inversion.
 SchematicGrid twoInvertingStages();
 
-// A drawing mirrored left to right about `axis` (column c goes to axis - c; columns from axis
-// on are dropped). Corners and junctions turn with it; op-amps become their counterparts
-// pointing the other way (25 <-> 27, 26 <-> 28).
-SchematicGrid mirrored(const SchematicGrid& grid, int axis);
-
 // The inverting amplifier mirrored: the source on the right, op-amp code 28 pointing left
 // (output "K" on its left side, plus input below). Names as in invertingAmplifier().
 SchematicGrid leftPointingInvertingAmplifier();
@@ -122,6 +117,9 @@ SchematicGrid leftPointingInvertingAmplifier();
 // The non-inverting amplifier mirrored: op-amp code 27 (pointing left, plus input above).
 // Names as in nonInvertingAmplifier().
 SchematicGrid leftPointingNonInvertingAmplifier();
+
+// The two inverting stages mirrored: op-amps code 28, the source on the right.
+SchematicGrid leftPointingTwoInvertingStages();
 
 // The inverting amplifier whose source reaches ground through a resistor in its lower lead
 // ("R 2" in branch 2), so the source current returns through a component. Gain at Y:

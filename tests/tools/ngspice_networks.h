@@ -60,54 +60,32 @@ inline bool saveGeneratedNetwork(const SchematicGrid& drawing, const std::filesy
 
 // A loop with two capacitors in one branch (R 1, C 1, C 2 from the source to junction N), then
 // "R 2" from N to ground and "L 1" with "C 3" in series from N to ground.
-//
-//     3 1x1 1z1 1z1 C 1y1 4
-//     2             2     2
-//     A             x     z
-//     2             2     2
-//     2             2     2
-//     2             I     I
-//     I
 inline SchematicGrid twoCapacitorsInABranch() {
-    Sketch s;
-    s.put(code::cornerDownRight, 2, 2)
-        .put(code::verticalSource, 1, 3)
-        .put(code::ground, 2, 7)
-        .put(code::resistor, 3, 2)
-        .put(code::capacitor, 6, 2)
-        .put(code::capacitor, 9, 2)
-        .put(code::junctionNoUp, 12, 2)
-        .horizontalWire(2, 13, 13)
-        .put(code::inductor, 14, 2)
-        .horizontalWire(2, 17, 17)
-        .put(code::cornerDownLeft, 18, 2)
-        .put(code::verticalResistor, 12, 3)
-        .put(code::ground, 12, 6)
-        .put(code::verticalCapacitor, 18, 3)
-        .put(code::ground, 18, 6);
-    return s.grid();
+    return art::gridFromArt(
+        {
+            "31x11z11z1C11y114",
+            "2         2     2",
+            "A         x     z",
+            "2         2     2",
+            "2         2     2",
+            "2         I     I",
+            "I",
+        },
+        2, 2);
 }
 
 // A horizontal source (code 6) on top of a loop: "R 1" down the left side, "C 1" down the right
 // side, "L 1" along the bottom; no ground mark. Branch 1 leaves the source to the right.
-//
-//     3 1 A 1 1 4
-//     2         2
-//     x         z
-//     2         2
-//     5 1 1y1 6
 inline SchematicGrid horizontalSourceLoop() {
-    Sketch s;
-    s.put(code::cornerDownRight, 2, 2)
-        .put(code::horizontalSource, 3, 1)
-        .put(code::cornerDownLeft, 7, 2)
-        .put(code::verticalResistor, 2, 3)
-        .put(code::verticalCapacitor, 7, 3)
-        .put(code::cornerUpRight, 2, 6)
-        .horizontalWire(6, 3, 3)
-        .put(code::inductor, 4, 6)
-        .put(code::cornerUpLeft, 7, 6);
-    return s.grid();
+    return art::gridFromArt(
+        {
+            "31A114",
+            "2    2",
+            "x    z",
+            "2    2",
+            "511y16",
+        },
+        2, 2);
 }
 
 // The RC ladder of `sections` sections with a load resistor from its output node to ground, so

@@ -25,6 +25,16 @@ bool anyDarkPixel(const QImage& image, QRect area) {
     return false;
 }
 
+// The picker in a host window, closed.
+struct Host {
+    QWidget host;
+    E12Picker picker{&host};
+    Host() {
+        host.resize(900, 700);
+        host.show();
+    }
+};
+
 }  // namespace
 
 class E12PickerTest : public QObject {
@@ -73,26 +83,9 @@ class E12PickerTest : public QObject {
         QVERIFY(white);
     }
 
-    // The cell mapping is the core's; a click on the table reports the cell and its value.
-    void clickOnACellReportsItsValue() {
-        QWidget host;
-        host.resize(900, 700);
-        E12Picker picker(&host);
-        host.show();
-        picker.open(E12Kind::Capacitor);
-        QSignalSpy spy(&picker, &E12Picker::cellClicked);
-        QTest::mouseClick(picker.table(), Qt::LeftButton, {}, cellCentre(4, 9));
-        QCOMPARE(spy.count(), 1);
-        QCOMPARE(spy[0][1].toInt(), 4);
-        QCOMPARE(spy[0][2].toInt(), 9);
-        QVERIFY(qAbs(spy[0][3].toDouble() / 47e-9 - 1) < 1e-9);
-    }
-
     void opensWithShadowAndCancelHidesBoth() {
-        QWidget host;
-        host.resize(900, 700);
-        E12Picker picker(&host);
-        host.show();
+        Host h;
+        E12Picker& picker = h.picker;
         QVERIFY(!picker.isOpen());
         picker.open(E12Kind::Inductor);
         QVERIFY(picker.isOpen());
@@ -100,7 +93,7 @@ class E12PickerTest : public QObject {
         QCOMPARE(picker.shadow()->geometry(), picker.panel()->geometry().translated(10, 10));
         QVERIFY(picker.acceptButton()->isHidden());
         QSignalSpy closed(&picker, &E12Picker::closed);
-        QTest::mouseClick(host.findChild<QPushButton*>("WerAbb"), Qt::LeftButton);
+        QTest::mouseClick(h.host.findChild<QPushButton*>("WerAbb"), Qt::LeftButton);
         QVERIFY(picker.panel()->isHidden());
         QVERIFY(picker.shadow()->isHidden());
         QCOMPARE(closed.count(), 1);
@@ -108,9 +101,8 @@ class E12PickerTest : public QObject {
 
     // A host area too small for the opening position: the panel moves up, the position stays.
     void fitsIntoTheVisibleArea() {
-        QWidget host;
-        host.resize(900, 700);
-        E12Picker picker(&host);
+        Host h;
+        E12Picker& picker = h.picker;
         picker.open(E12Kind::Resistor);
         picker.fitInto(QRect(0, 50, 900, 550));
         QCOMPARE(picker.panel()->pos(), QPoint(180, 600 - 287 - 10));
@@ -125,12 +117,10 @@ class E12PickerTest : public QObject {
     }
 
     void dragHandleMovesPanelShadowAndNextOpening() {
-        QWidget host;
-        host.resize(900, 700);
-        E12Picker picker(&host);
-        host.show();
+        Host h;
+        E12Picker& picker = h.picker;
         picker.open(E12Kind::Resistor);
-        auto* handle = host.findChild<QFrame*>("ziehgriff");
+        auto* handle = h.host.findChild<QFrame*>("ziehgriff");
         QVERIFY(handle);
         const QPoint start(20, 4);
         QTest::mousePress(handle, Qt::LeftButton, {}, start);

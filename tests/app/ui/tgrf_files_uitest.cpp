@@ -194,18 +194,6 @@ class TgrfFilesTest : public QObject {
         QCOMPARE(f.dialogs.unexpected, 0);
     }
 
-    void analysingAndConfirmingIsNoChangeOfTheWork() {
-        MainWindow f;
-        const fs::path loop = f.writeNetwork("loop.nwb", test::seriesLoopLines("1k", "100n"));
-        openThroughDialog(f, loop);
-        QTest::mouseClick(f.find<QPushButton>("analys"), Qt::LeftButton);
-        QTest::mouseClick(f.find<QPushButton>("BtOK"), Qt::LeftButton);
-        QCOMPARE(f.ws().modes.workingMode(), 3);
-        openThroughDialog(f, loop);
-        QCOMPARE(f.dialogs.count(Kind::Question), 0);
-        QCOMPARE(f.dialogs.unexpected, 0);
-    }
-
     void newNetworkAsksBeforeDroppingUnsavedWork() {
         MainWindow f;
         const fs::path loop = f.writeNetwork("loop.nwb", test::seriesLoopLines());

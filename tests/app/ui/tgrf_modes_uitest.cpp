@@ -92,18 +92,6 @@ class TgrfModesTest : public QObject {
         QVERIFY(f.find<QMenu>("Zeichnen")->isEnabled());
     }
 
-    void failedAnalysisLeavesTheModesUnavailable() {
-        MainWindow f;
-        loadAndAnalyse(f);
-        f.w().lm1MouseDown(1);
-        // A drawing without a source, the check switched off so that the analysis itself runs.
-        f.ws().grid.clear();
-        f.find<QCheckBox>("OpFehlerS")->setChecked(false);
-        QTest::mouseClick(f.find<QPushButton>("analys"), Qt::LeftButton);
-        QCOMPARE(f.dialogs.count(Kind::Error), 1);
-        QCOMPARE(selectable(f), (QList<bool>{true, false, false, false}));
-    }
-
     void graphicModeBlinksTheMarkerUntilACurveExists() {
         MainWindow f;
         f.w().enableModes(4, 4);

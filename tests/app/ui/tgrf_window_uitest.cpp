@@ -98,9 +98,6 @@ class TgrfWindowTest : public QObject {
                  "Schaltung: " + QString::fromStdString((folder.path() / "OHNENAME.NWB").string()));
         QVERIFY(!ws.folderAccess.readOnly);
         QVERIFY(!ws.folderAccess.macroFileUnavailable);
-        QVERIFY(ws.folderAccess.settingsFileUnavailable);
-        QVERIFY(!fs::exists(folder.path() / "testj.dat"));
-        QVERIFY(!fs::exists(folder.path() / "Volmi300.gdt"));
         QCOMPARE(ws.modes.workingMode(), 1);
         QVERIFY(!window.findChild<QWidget*>("tafel1")->isHidden());
 
@@ -126,13 +123,6 @@ class TgrfWindowTest : public QObject {
         QTRY_VERIFY_WITH_TIMEOUT(!title->isVisible(), 3000);
         QVERIFY(!f.w().timer()->titleOpen());
         QVERIFY(!f.w().timer()->zeitgeber()->isActive());
-    }
-
-    void pointerMoveRunsOnce() {
-        MainWindow f;
-        f.w().timer()->schedulePointerMove(QPoint(33, 44), 5);
-        QCOMPARE(f.w().timer()->state(), TimerState::PointerMove);
-        QTRY_VERIFY(!f.w().timer()->zeitgeber()->isActive());
     }
 
     void statusPanelBesideTheMainWindow() {
@@ -224,17 +214,6 @@ class TgrfWindowTest : public QObject {
         QTRY_VERIFY(!f.w().isVisible());
         QCOMPARE(f.dialogs.count(Kind::Question), 1);
         QCOMPARE(f.dialogs.unexpected, 0);
-    }
-
-    void failureInsideAMenuHandler() {
-        // The open dialog fails: the open handler's code 181 stands.
-        MainWindow f;
-        f.dialogs.during = [](const test::ScriptedDialogs::Call& call) {
-            if (call.kind == Kind::Open) throw std::runtime_error("dialog failed");
-        };
-        f.find<QAction>("nwOeffnen")->trigger();
-        QCOMPARE(f.dialogs.count(Kind::Failure), 1);
-        QCOMPARE(f.dialogs.lastText(Kind::Failure), QString::fromStdString(failureReportText(181)));
     }
 
     void calculatorFailureReportsCode995() {
