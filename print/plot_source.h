@@ -13,6 +13,7 @@ struct PrintPlot {
     bool logarithmic = true;
     int curveCount = 1;  // curves 1..curveCount (a family in parameter mode)
     int branch = 0;
+    int selectedCurve = 1;  // drawn black, the others of a family silver
 };
 
 class PlotSource {

@@ -39,7 +39,8 @@ void ComposerElements::paint(QPainter& painter, const QRectF& rect, int slot, El
     }
     if (kind == ElementKind::Locus) {
         const LocusBounds bounds = RebuildFromStore(*copy_, plot_.range, button, plot_.curveCount);
-        const LocusView view{plot_.range, button, plot_.curveCount, 1, kLocusPointerCentre};
+        const LocusView view{plot_.range, button, plot_.curveCount, plot_.selectedCurve,
+                             kLocusPointerCentre};
         paintLocusElement(
             painter, rect,
             DrawLocusPlot(*copy_, bounds, view, plotTextWidth(), locusRealTextWidth()), title);
@@ -47,7 +48,8 @@ void ComposerElements::paint(QPainter& painter, const QRectF& rect, int slot, El
     }
     RebuildFromStore(*copy_, plot_.range, button, plot_.curveCount);
     const CurvePlotModel model = DrawCurvePlot(
-        *copy_, {plot_.range, plot_.logarithmic, button, plot_.curveCount, 1}, plotTextWidth());
+        *copy_, {plot_.range, plot_.logarithmic, button, plot_.curveCount, plot_.selectedCurve},
+        plotTextWidth());
     paintCurveElement(painter, rect, model, title);
 }
 

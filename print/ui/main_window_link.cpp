@@ -50,7 +50,8 @@ void MainWindowComposerContext::showStatus(const QString& text) {
 PrintPlot MainWindowComposerContext::printPlot() {
     const GraphicState& graphic = ws_.graphic;
     if (graphic.curveExists() && graphic.range.set && graphic.branch > 0)
-        return {graphic.plot.get(), graphic.range, graphic.logarithmic, 1, graphic.branch};
+        return {graphic.plot.get(), graphic.range,  graphic.logarithmic,
+                graphic.curveCount, graphic.branch, graphic.curve};
     // No curve drawn yet: the sweep limits solved for the branch of the single-frequency
     // results.
     PrintPlot print;
