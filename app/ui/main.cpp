@@ -7,7 +7,7 @@
 #include "app/workspace.h"
 #include "platform/failure_handling.h"
 #include "platform/program_folder.h"
-#include "print/ui/main_window_link.h"
+#include "app/ui/print_composer_link.h"
 
 int main(int argc, char** argv) {
     volmira::VolmiraApplication app(argc, argv);

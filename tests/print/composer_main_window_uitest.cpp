@@ -8,7 +8,7 @@
 #include "app/ui/tafel4.h"
 #include "graphics/ui/graphic_panel.h"
 #include "graphics/ui/miniature_view.h"
-#include "print/ui/main_window_link.h"
+#include "app/ui/print_composer_link.h"
 #include "print/ui/tdrform.h"
 #include "print/ui/tseitan.h"
 

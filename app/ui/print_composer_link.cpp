@@ -1,4 +1,4 @@
-#include "print/ui/main_window_link.h"
+#include "app/ui/print_composer_link.h"
 
 #include <algorithm>
 
