@@ -3,11 +3,11 @@
 #include <QTranslator>
 #include <memory>
 
+#include "app/ui/print_composer_link.h"
 #include "app/ui/tgrf.h"
 #include "app/workspace.h"
 #include "platform/failure_handling.h"
 #include "platform/program_folder.h"
-#include "app/ui/print_composer_link.h"
 
 int main(int argc, char** argv) {
     volmira::VolmiraApplication app(argc, argv);

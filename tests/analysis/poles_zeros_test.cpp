@@ -8,9 +8,9 @@
 #include <cmath>
 #include <random>
 
+#include "support/example_files.h"
 #include "support/random_drawings.h"
 #include "support/reference_solver.h"
-#include "support/example_files.h"
 #include "support/test_drawings.h"
 #include "support/valued_drawing.h"
 

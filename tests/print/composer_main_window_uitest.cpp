@@ -5,10 +5,10 @@
 #include <QTest>
 
 #include "app/ui/main_window_fixture.h"
+#include "app/ui/print_composer_link.h"
 #include "app/ui/tafel4.h"
 #include "graphics/ui/graphic_panel.h"
 #include "graphics/ui/miniature_view.h"
-#include "app/ui/print_composer_link.h"
 #include "print/ui/tdrform.h"
 #include "print/ui/tseitan.h"
 

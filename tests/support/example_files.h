@@ -9,8 +9,9 @@
 
 namespace volmira::test {
 
-inline const std::vector<std::string> kExampleFiles = {
-    "Tp1kHz.nwb", "RCL.nwb", "Wienrob.nwb", "Bandfilter.nwb", "DEMO.NWB", "Volmira.nwb", "SallenKey.nwb"};
+inline const std::vector<std::string> kExampleFiles = {"Tp1kHz.nwb",     "RCL.nwb",  "Wienrob.nwb",
+                                                       "Bandfilter.nwb", "DEMO.NWB", "Volmira.nwb",
+                                                       "SallenKey.nwb"};
 
 // The file's network; an empty one when it cannot be read (the caller's checks then fail).
 inline LoadedNetwork loadExample(const std::string& fileName) {
