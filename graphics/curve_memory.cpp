@@ -64,6 +64,13 @@ void includeCurveMemory(ScaleRecord& scale, const CurveMemory& memory, int butto
     }
 }
 
+LocusRow locusRow(const CurveMemory& memory, int button) {
+    const auto slot = static_cast<std::size_t>(selectorSlot(button));
+    return {memory.values[slot], slot < memory.phases.size()
+                                     ? std::span<const double>(memory.phases[slot])
+                                     : std::span<const double>{}};
+}
+
 std::vector<PlotPoint> curveMemoryLine(const CurveMemory& memory, const ScaleRecord& scale,
                                        const PlotRows& rows, int button) {
     std::vector<PlotPoint> line;

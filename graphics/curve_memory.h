@@ -10,6 +10,7 @@
 
 #include "graphics/curve_plot.h"
 #include "graphics/curve_store.h"
+#include "graphics/locus_plot.h"
 #include "graphics/sweep_range.h"
 
 namespace volmira {
@@ -45,6 +46,8 @@ bool curveMemoryMatches(const CurveMemory& memory, const SweepRange& range, bool
 
 // While the memory is shown its values of the button's quantity count for the automatic range.
 void includeCurveMemory(ScaleRecord& scale, const CurveMemory& memory, int button);
+// The memory's values of the button's quantity with their phases, for the locus plot.
+LocusRow locusRow(const CurveMemory& memory, int button);
 // The memory's values of the button's quantity as a polyline in the plot's scale.
 std::vector<PlotPoint> curveMemoryLine(const CurveMemory& memory, const ScaleRecord& scale,
                                        const PlotRows& rows, int button);

@@ -3,6 +3,7 @@
 // phases of the first five slots, and the y range of each of the nine quantity buttons. Fixed
 // size, so that a sweep allocates nothing.
 #include <array>
+#include <span>
 
 #include "analysis/not_computed.h"
 #include "analysis/quantities.h"
@@ -35,6 +36,10 @@ class PointTable {
     PointTable() { clear(); }
     double& at(int curve, int slot, int point) { return cells_[index(curve, slot, point)]; }
     double at(int curve, int slot, int point) const { return cells_[index(curve, slot, point)]; }
+    // Points 0..898 of one curve's slot.
+    std::span<const double> row(int curve, int slot) const {
+        return std::span<const double>(cells_).subspan(index(curve, slot, 0), kStorePoints);
+    }
     void clear() { cells_.fill(NotComputed); }
 
   private:

@@ -21,6 +21,14 @@ ComplexValue polar(double value, double phase) {
     return {value * std::cos(phase), value * std::sin(phase)};
 }
 
+// The window's points that the row holds.
+template <class Visit>
+void forWindowPoints(const LocusRow& row, const SweepRange& range, Visit&& visit) {
+    const int last = std::min(range.lastPoint, static_cast<int>(row.values.size()) - 1);
+    for (int point = std::max(range.firstPoint, 0); point <= last; ++point)
+        visit(point, row.values[static_cast<std::size_t>(point)]);
+}
+
 // ybild: the imaginary-axis ticks at their rows, kept inside the plot's height.
 void layOutImaginaryAxis(LocusPlotModel& model, const LocusBounds& bounds, const TextWidth& width) {
     const double upp = model.scale.unitsPerPixel;
@@ -30,8 +38,8 @@ void layOutImaginaryAxis(LocusPlotModel& model, const LocusBounds& bounds, const
     request.intervals = 18;
     request.spacing = 1.7;
     const int height = roundToInt((bounds.imMax - bounds.imMin) / upp);
-    const int lowestRow =
-        342 + (model.largeView ? roundToInt(kLocusRows * (kLargeLocusFactor - 1)) : 0);
+    // Ticks end above the real-axis labels, which the large view moves down by its offset.
+    const int lowestRow = 342 + (model.largeView ? kLargePlotBottom - kPlotBottom : 0);
     int widest = 0;
     for (const Tick& tick : NiceTicks(request)) {
         const int row = height - roundToInt((tick.value - bounds.imMin) / upp) + 2;
@@ -59,16 +67,8 @@ void layOutRealAxis(LocusPlotModel& model, const LocusBounds& bounds, const Text
 
 LocusCurve layOutCurve(const PlotState& plot, const LocusScale& scale, const LocusView& view,
                        int curve) {
-    LocusCurve out;
-    out.selected = curve == view.selectedCurve;
-    const int slot = selectorSlot(view.button);
-    out.points.reserve(static_cast<std::size_t>(view.range.lastPoint - view.range.firstPoint + 1));
-    for (int point = view.range.firstPoint; point <= view.range.lastPoint; ++point) {
-        const double v = plot.curves.at(curve, slot, point);
-        if (!isComputed(v) || v == 0) continue;
-        out.points.push_back(scale.pixel(locusValue(plot, curve, slot, point)));
-    }
-    return out;
+    return {locusLine(locusRow(plot, curve, selectorSlot(view.button)), scale, view.range),
+            curve == view.selectedCurve};
 }
 
 }  // namespace
@@ -87,8 +87,36 @@ ComplexValue locusValue(const BranchQuantities& quantities, int slot) {
 }
 
 ComplexValue locusValue(const PlotState& plot, int curve, int slot, int point) {
-    const double phase = slot < kPhaseCellCount ? plot.phases.at(curve, slot, point) : 0.0;
-    return polar(plot.curves.at(curve, slot, point), isComputed(phase) ? phase : 0.0);
+    return locusRow(plot, curve, slot).at(point);
+}
+
+ComplexValue LocusRow::at(int point) const {
+    const auto i = static_cast<std::size_t>(point);
+    const double phase = i < phases.size() ? phases[i] : 0.0;
+    return polar(values[i], isComputed(phase) ? phase : 0.0);
+}
+
+LocusRow locusRow(const PlotState& plot, int curve, int slot) {
+    return {plot.curves.row(curve, slot),
+            slot < kPhaseCellCount ? plot.phases.row(curve, slot) : std::span<const double>{}};
+}
+
+void widenLocusBounds(LocusBounds& bounds, const LocusRow& row, const SweepRange& range) {
+    forWindowPoints(row, range, [&](int point, double v) {
+        if (!isComputed(v)) return;
+        const ComplexValue c = row.at(point);
+        widenLocusBounds(bounds, c.re, c.im);
+    });
+}
+
+std::vector<PlotPoint> locusLine(const LocusRow& row, const LocusScale& scale,
+                                 const SweepRange& range) {
+    std::vector<PlotPoint> line;
+    line.reserve(static_cast<std::size_t>(std::max(range.lastPoint - range.firstPoint + 1, 0)));
+    forWindowPoints(row, range, [&](int point, double v) {
+        if (isComputed(v) && v != 0) line.push_back(scale.pixel(row.at(point)));
+    });
+    return line;
 }
 
 LocusBounds RebuildFromStore(PlotState& plot, const SweepRange& range, int button, int curveCount) {
@@ -103,10 +131,8 @@ LocusBounds RebuildFromStore(PlotState& plot, const SweepRange& range, int butto
             if (!isComputed(v)) continue;
             scale.minSeen = std::min(scale.minSeen, v);
             scale.maxSeen = std::max(scale.maxSeen, v);
-            if (point < range.firstPoint || point > range.lastPoint) continue;
-            const ComplexValue c = locusValue(plot, curve, slot, point);
-            widenLocusBounds(bounds, c.re, c.im);
         }
+        widenLocusBounds(bounds, locusRow(plot, curve, slot), range);
     }
     return bounds;
 }

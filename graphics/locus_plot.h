@@ -4,6 +4,7 @@
 // point and the origin, both axes with their ticks, the curves, and the red pointer to one
 // point. Everything comes from the curve and phase stores; painters draw it as it is.
 #include <array>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -44,6 +45,16 @@ struct ComplexValue {
 ComplexValue locusValue(const BranchQuantities& quantities, int slot);
 ComplexValue locusValue(const PlotState& plot, int curve, int slot, int point);
 
+// One curve's values of a quantity by point, with their phases (none for the slots without).
+struct LocusRow {
+    std::span<const double> values;
+    std::span<const double> phases;
+    ComplexValue at(int point) const;  // an unsolved phase counts as 0
+};
+LocusRow locusRow(const PlotState& plot, int curve, int slot);
+// The row's solved points of the window widen the bounds.
+void widenLocusBounds(LocusBounds& bounds, const LocusRow& row, const SweepRange& range);
+
 // Rebuild from the store: the button's minSeen/maxSeen over every solved point of curves
 // 1..curveCount, and the bounds over the points of the window.
 LocusBounds RebuildFromStore(PlotState& plot, const SweepRange& range, int button, int curveCount);
@@ -58,6 +69,10 @@ struct LocusScale {
 };
 
 LocusScale locusScale(const LocusBounds& bounds, bool largeView);
+
+// The row's points of the window as a line; a point of value exactly 0 is left out.
+std::vector<PlotPoint> locusLine(const LocusRow& row, const LocusScale& scale,
+                                 const SweepRange& range);
 
 struct LocusCurve {
     std::vector<PlotPoint> points;
@@ -92,7 +107,8 @@ struct LocusPlotModel {
     std::vector<AxisLabel> realLabels;       // columns on Bild1
     std::string yTitle;
     int yAxisWidth = kMinYAxisWidth;
-    std::vector<LocusCurve> curves;  // the selected one last
+    std::vector<LocusCurve> curves;   // the selected one last
+    std::vector<PlotPoint> recalled;  // the recalled curve memory, over the curves
     LocusPointer pointer;
     bool gridLines = false;  // the large view draws dotted lines through the ticks
 };

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <vector>
@@ -125,6 +126,26 @@ TEST(CurveMemory, ImageKeepsItsRowsAndCurveMemoryItsAxis) {
     EXPECT_DOUBLE_EQ(scale.minSeen, 0);
     ComputeScale(scale);
     EXPECT_EQ(curveMemoryLine(*memory, scale, plotRows(scale, false), 1).size(), 449u);
+
+    // In the locus the memory's solved points widen the bounds at their phase, and its line
+    // leaves out the zeros below 60 Hz.
+    const LocusRow row = locusRow(*memory, 1);
+    LocusBounds bounds;
+    widenLocusBounds(bounds, row, DeriveBounds(20, 20000, true));  // the large view's window
+    EXPECT_NEAR(bounds.imMax, dip(20000) * std::sin(0.5), 1e-9);
+    EXPECT_NEAR(bounds.reMax, dip(20000) * std::cos(0.5), 1e-9);
+    EXPECT_EQ(bounds.reMin, 0);
+    const auto& values = memory->values[0];
+    const auto zeros = std::count(values.begin(), values.end(), 0.0);
+    EXPECT_GT(zeros, 50);
+    EXPECT_EQ(locusLine(row, locusScale(bounds, false), range).size(), 449u - std::size_t(zeros));
+    // A window reaching past the memory's last point takes what the memory holds.
+    SweepRange late = range;
+    late.firstPoint = 450;
+    late.lastPoint = 898;
+    LocusBounds lateBounds;
+    widenLocusBounds(lateBounds, row, late);
+    EXPECT_NEAR(lateBounds.reMax, bounds.reMax, 1e-9);
 }
 
 }  // namespace
