@@ -32,7 +32,7 @@ bool CurveOverlay::eventFilter(QObject* watched, QEvent* event) {
 void CurveOverlay::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (!image_.empty()) paintPolyline(painter, image_, QColor(0xFF, 0x00, 0xFF), penWidth_);
-    if (!memory_.empty()) paintPolyline(painter, memory_, QColor(0x00, 0xFF, 0x00), penWidth_);
+    if (!memory_.empty()) paintPolyline(painter, memory_, lime(), penWidth_);
 }
 
 }  // namespace volmira

@@ -12,12 +12,12 @@
 #include "app/progress.h"
 #include "graphics/curve_tools.h"
 #include "graphics/graphic_state.h"
-#include "graphics/locus_plot.h"
 #include "graphics/readout.h"
 #include "graphics/sweep_window.h"
 #include "graphics/ui/curve_overlay.h"
 #include "graphics/ui/curve_view.h"
 #include "graphics/ui/graphic_panel.h"
+#include "graphics/ui/locus_display.h"
 #include "platform/dialogs.h"
 #include "platform/failure_handling.h"
 #include "platform/qt_text.h"
@@ -128,6 +128,11 @@ CurveToolBar::CurveToolBar(GraphicPanel& panel, GraphicState& state, InputFields
     connect(largeButton_, &QToolButton::clicked, this,
             handlerSlot(progress::kLargeView, [this](bool down) { GrossbildClick(down); }));
     connect(&panel, &GraphicPanel::redrawn, this, guardedSlot([this] { applyMemories(); }));
+    // Every start releases the recalled curve: it may belong to another range.
+    connect(&panel, &GraphicPanel::sweepStarted, this, [this] {
+        recallButton_->setChecked(false);
+        panel_.locus()->setRecalled(nullptr);
+    });
 }
 
 CurveToolBar::~CurveToolBar() = default;
@@ -180,6 +185,11 @@ void CurveToolBar::LupeClick() {
         FindNextExtreme(*state_.plot, state_.range, state_.curve, state_.button, extremeCursor_);
     extremeCursor_ = found.cursor;
     if (found.point < 0) return;
+    if (panel_.locus()->active()) {
+        // The pointer moves there and the readout follows it.
+        panel_.locus()->controls().ortScroll()->setValue(found.point - state_.range.firstPoint);
+        return;
+    }
     panel_.curveView()->setReadoutColumn(found.point);
     const std::optional<Readout> readout =
         readoutAt({*state_.plot, state_.range, state_.logarithmic, state_.curve, state_.button,
@@ -212,14 +222,15 @@ void CurveToolBar::AusSpeiClick(bool down) {
         dialogs().information(panel_.window(), qText(kCurveMemoryMismatch));
         return;
     }
-    // The range is built again from the store; applyMemories adds the stored values to it.
-    RebuildFromStore(*state_.plot, state_.range, state_.button, 1);
+    // The range and the locus bounds are built again from the store; the stored values widen the
+    // bounds at once and the range in applyMemories.
+    panel_.locus()->setRecalled(down ? memory_.get() : nullptr);
+    panel_.locus()->rebuildBounds(*state_.plot, state_.range, state_.button, state_.curveCount);
     panel_.redraw();
 }
 
 void CurveToolBar::ZentrierClick() {
-    if (auto* frame = panel_.window()->findChild<QScrollArea*>("Bild1Rahmen"))
-        frame->horizontalScrollBar()->setValue(kNormalFirstPoint);
+    panel_.ZentrierClick();
 }
 
 void CurveToolBar::GrossbildClick(bool down) {

@@ -270,14 +270,11 @@ void GraphicPanel::buildLocusControls() {
     LocusControls& controls = locus_->controls();
     auto* row = new QHBoxLayout;
     row->addWidget(controls.choice());
-    row->addWidget(controls.zentrier(), 0, Qt::AlignBottom);
     static_cast<QBoxLayout*>(layout())->addLayout(row);
     connect(&controls, &LocusControls::ortClicked, this,
             handlerSlot(kProgressLocus, [this] { OrtClick(); }));
     connect(&controls, &LocusControls::achseClicked, this,
             handlerSlot(kProgressLocus, [this] { AchseClick(); }));
-    connect(&controls, &LocusControls::zentrierClicked, this,
-            handlerSlot(kProgressLocus, [this] { ZentrierClick(); }));
     connect(locus_, &LocusDisplay::pointerPlaced, this,
             guardedSlot([this](int point) { fillReadout(point); }));
     invalid_ = new InvalidationPanels(curve_);
@@ -526,8 +523,7 @@ void GraphicPanel::FgGroesse1Click(int button) {
     restingColumn_.reset();
     if (!state_.curveExists()) return;
     // The extremes of this quantity come from what the store holds: no point is solved again.
-    locus_->bounds() =
-        RebuildFromStore(*state_.plot, state_.range, state_.button, state_.curveCount);
+    locus_->rebuildBounds(*state_.plot, state_.range, state_.button, state_.curveCount);
     redraw();
 }
 
@@ -658,8 +654,7 @@ void GraphicPanel::OrtClick() {
     centreWindow();
     locus_->showLocusView(true);
     if (state_.curveExists()) {
-        locus_->bounds() =
-            RebuildFromStore(*state_.plot, state_.range, state_.button, state_.curveCount);
+        locus_->rebuildBounds(*state_.plot, state_.range, state_.button, state_.curveCount);
         redraw();
     }
     StartGraphic();
@@ -690,17 +685,27 @@ void GraphicPanel::ZentrierClick() {
     if (position >= 0 && frame_) frame_->horizontalScrollBar()->setValue(position);
 }
 
-// The quantities without a phase have no locus; the y-scaling tool has no place in it.
+// The quantities without a phase have no locus; the y-scaling tool, the stretch, the ripple
+// zoom and the image memory work on the curve plot only, and the locus frame does not scroll.
 void GraphicPanel::enableForLocus(bool locus) {
     for (int button = 1; button <= kQuantityButtons; ++button)
         quantities_[std::size_t(button - 1)]->setEnabled(!locus || locusAllowed(button));
     oberBer_->setEnabled(!locus);
+    for (const char* name : {"MalZwei", "ExtremMax", "Einbrenn"})
+        if (auto* tool = mauspal2_->findChild<QToolButton*>(QString::fromLatin1(name)))
+            tool->setEnabled(!locus);
+    if (auto* zentrier = mauspal2_->findChild<QToolButton*>("Zentrier"))
+        zentrier->setVisible(!locus);
     locus_->controls().ort()->setEnabled(locusAllowed(state_.button));
 }
 
 void GraphicPanel::drawLocus() {
     locus_->draw(*state_.plot, state_.range, {state_.button, state_.curveCount, state_.curve});
-    yblock_->setFixedWidth(locus_->model().yAxisWidth);
+    const LocusPlotModel& model = locus_->model();
+    // The canvases cover Bild1 and ybild, which take the locus's size (taller in the large view).
+    curve_->setFixedSize(model.width, model.height);
+    yAxis_->setFixedSize(model.yAxisWidth, model.height);
+    yblock_->setFixedWidth(model.yAxisWidth);
 }
 
 void GraphicPanel::sbklein2MouseDown(QPoint pixel) {

@@ -4,16 +4,19 @@
 #include <QScrollBar>
 
 #include "graphics/graphic_state.h"
+#include "graphics/sweep_window.h"
 #include "graphics/ui/graphic_panel.h"
+#include "graphics/ui/locus_display.h"
 #include "schematic/network_file.h"
 
 namespace volmira {
 
 namespace {
 
-// The tool bars, the mode buttons, the side panel with the miniature and the hint lines.
-constexpr const char* kSurroundingPanels[] = {"Mauspal2", "Werkzeugleiste", "wkmodpan",
-                                              "tafel4Seite", "prhbild"};
+// The tool bars, the mode buttons, the side panel with the miniature, the parameter panel under
+// the plot and the hint lines.
+constexpr const char* kSurroundingPanels[] = {"Mauspal2",    "Werkzeugleiste", "wkmodpan",
+                                              "tafel4Seite", "sbtafel2",       "prhbild"};
 
 }  // namespace
 
@@ -46,6 +49,7 @@ void LargeView::enter() {
         f->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         f->setFixedSize(kPlotWidth + border, plotImageHeight(true) + border);
     }
+    panel_.locus()->controls().setWindowSteps(kSweepLastPoint - 1);
     panel_.StartGraphic();
 }
 
@@ -64,6 +68,7 @@ void LargeView::restoreLayout() {
         f->setMinimumSize(frameMinimum_);
         f->setMaximumSize(frameMaximum_);
     }
+    panel_.locus()->controls().setWindowSteps(kWindowSteps);
 }
 
 void LargeView::leave() {

@@ -2,7 +2,6 @@
 
 #include <QFrame>
 #include <QGroupBox>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QVBoxLayout>
@@ -38,9 +37,6 @@ LocusControls::LocusControls(QWidget* side, QWidget* plotImage) : QObject(side) 
     scroll_->setValue(kLocusPointerCentre);
     scroll_->hide();
 
-    zentrier_ = new QPushButton(QStringLiteral("Rollbalken zentrieren"), side);
-    zentrier_->setObjectName("Zentrier");
-
     line_ = new TLinie(plotImage);
     line_->setObjectName("ortlinie");
     line_->setPen(QPen(Qt::red, 1));
@@ -59,7 +55,6 @@ LocusControls::LocusControls(QWidget* side, QWidget* plotImage) : QObject(side) 
     connect(ort_, &QRadioButton::clicked, this, &LocusControls::ortClicked);
     connect(achse_, &QRadioButton::clicked, this, &LocusControls::achseClicked);
     connect(scroll_, &QScrollBar::valueChanged, this, &LocusControls::pointerMoved);
-    connect(zentrier_, &QPushButton::clicked, this, &LocusControls::zentrierClicked);
 }
 
 bool LocusControls::locusMode() const {
@@ -72,10 +67,15 @@ int LocusControls::pointerPosition() const {
 
 void LocusControls::showLocusView(bool on) {
     const QSignalBlocker quiet(scroll_);
-    scroll_->setValue(kLocusPointerCentre);
+    scroll_->setValue(scroll_->maximum() / 2);
     scroll_->setVisible(on);
-    zentrier_->setVisible(!on);
     if (!on) showPointer(LocusPointer{});
+}
+
+void LocusControls::setWindowSteps(int steps) {
+    const QSignalBlocker quiet(scroll_);
+    scroll_->setRange(0, steps);
+    scroll_->setValue(steps / 2);
 }
 
 void LocusControls::showPointer(const LocusPointer& pointer) {

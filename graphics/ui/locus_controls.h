@@ -1,8 +1,8 @@
 #pragma once
 // The controls of the locus plot: the choice "Darstellungsart" (`Achse` "Achse", `Ort`
 // "Ortskurve"), the scroll bar `OrtScroll` that moves the pointer along the curve, the red
-// pointer line `ortlinie` with the red square `Quadrat` at its tip (both over the plot image), and
-// `Zentrier` ("Rollbalken zentrieren"). The graphic mode places them and reacts to their signals.
+// pointer line `ortlinie` with the red square `Quadrat` at its tip (both over the plot image).
+// The graphic mode places them and reacts to their signals.
 #include <QObject>
 #include <QPoint>
 
@@ -10,7 +10,6 @@
 
 class QFrame;
 class QGroupBox;
-class QPushButton;
 class QRadioButton;
 class QScrollBar;
 class QWidget;
@@ -22,15 +21,14 @@ class TLinie;
 class LocusControls : public QObject {
     Q_OBJECT
   public:
-    // The choice, the scroll bar and the button become children of `side`; the pointer and its
-    // square of `plotImage` (Bild1), so they scroll with it.
+    // The choice and the scroll bar become children of `side`; the pointer and its square of
+    // `plotImage` (Bild1), so they scroll with it.
     LocusControls(QWidget* side, QWidget* plotImage);
 
     QGroupBox* choice() const { return choice_; }
     QRadioButton* achse() const { return achse_; }
     QRadioButton* ort() const { return ort_; }
     QScrollBar* ortScroll() const { return scroll_; }
-    QPushButton* zentrier() const { return zentrier_; }
     TLinie* ortlinie() const { return line_; }
     QFrame* quadrat() const { return square_; }
 
@@ -38,9 +36,12 @@ class LocusControls : public QObject {
     // OrtScroll's position: the pointer's point is firstPoint + this.
     int pointerPosition() const;
 
-    // Switching the view (OrtClick step 1 / AchseClick step 2) as far as these controls go: the
-    // scroll bar back on the window's centre, and the pointer controls shown or hidden.
+    // Switching the view (OrtClick / AchseClick) as far as these controls go: the scroll bar back
+    // on the window's centre, and the pointer controls shown or hidden.
     void showLocusView(bool on);
+    // OrtScroll spans the window's points (448 steps, 895 in the large view); entering the
+    // view puts it on their centre.
+    void setWindowSteps(int steps);
     // PlaceLocusPointer's result: the line from the origin to the point and the square, or both
     // hidden over an unsolved point.
     void showPointer(const LocusPointer& pointer);
@@ -49,14 +50,12 @@ class LocusControls : public QObject {
     void ortClicked();
     void achseClicked();
     void pointerMoved(int position);  // OrtScrollChange
-    void zentrierClicked();
 
   private:
     QGroupBox* choice_;
     QRadioButton* achse_;
     QRadioButton* ort_;
     QScrollBar* scroll_;
-    QPushButton* zentrier_;
     TLinie* line_;
     QFrame* square_;
 };

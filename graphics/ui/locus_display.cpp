@@ -55,9 +55,10 @@ void LocusDisplay::showLocusView(bool on) {
     controls_.showLocusView(on);
 }
 
-void LocusDisplay::rebuild(PlotState& plot, const SweepRange& range, const LocusChoice& choice) {
-    bounds_ = RebuildFromStore(plot, range, choice.button, choice.curveCount);
-    draw(plot, range, choice);
+void LocusDisplay::rebuildBounds(PlotState& plot, const SweepRange& range, int button,
+                                 int curveCount) {
+    bounds_ = RebuildFromStore(plot, range, button, curveCount);
+    if (recalled_) widenLocusBounds(bounds_, locusRow(*recalled_, button), range);
 }
 
 void LocusDisplay::draw(const PlotState& plot, const SweepRange& range, const LocusChoice& choice) {
@@ -67,6 +68,8 @@ void LocusDisplay::draw(const PlotState& plot, const SweepRange& range, const Lo
     const LocusView view{range, choice.button, choice.curveCount, choice.selectedCurve,
                          controls_.pointerPosition()};
     model_ = DrawLocusPlot(plot, bounds_, view, plotTextWidth(), locusRealTextWidth());
+    if (recalled_ && model_.scale.drawable())
+        model_.recalled = locusLine(locusRow(*recalled_, choice.button), model_.scale, range);
     plotCanvas_->setModel(&model_);
     axisCanvas_->setModel(&model_);
     placePointer();

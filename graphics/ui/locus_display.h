@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QWidget>
 
+#include "graphics/curve_memory.h"
 #include "graphics/locus_plot.h"
 #include "graphics/ui/locus_controls.h"
 
@@ -46,8 +47,11 @@ class LocusDisplay : public QObject {
 
     LocusBounds& bounds() { return bounds_; }
     const LocusPlotModel& model() const { return model_; }
-    // Rebuild from the store: the bounds (and the quantity's extremes) anew, then the drawing.
-    void rebuild(PlotState& plot, const SweepRange& range, const LocusChoice& choice);
+    // The recalled curve memory (AusSpei down), or none: it takes part in every rebuild of the
+    // bounds and is drawn over the curves.
+    void setRecalled(const CurveMemory* memory) { recalled_ = memory; }
+    // Rebuild from the store: the bounds (and the quantity's extremes) anew.
+    void rebuildBounds(PlotState& plot, const SweepRange& range, int button, int curveCount);
     // Axes, curves and pointer at the present bounds (also while a sweep widens them).
     void draw(const PlotState& plot, const SweepRange& range, const LocusChoice& choice);
 
@@ -63,6 +67,7 @@ class LocusDisplay : public QObject {
     LocusCanvas* axisCanvas_;
     LocusBounds bounds_;
     LocusPlotModel model_;
+    const CurveMemory* recalled_ = nullptr;
     const PlotState* plot_ = nullptr;
     const SweepRange* range_ = nullptr;
     LocusChoice choice_;

@@ -46,6 +46,7 @@ void paintLocusPlot(QPainter& painter, const LocusPlotModel& model) {
         for (const LocusCurve& curve : model.curves)
             paintPolyline(painter, curve.points, curve.selected ? QColor(Qt::black) : silver(),
                           curve.selected ? 2 : 1);
+        paintPolyline(painter, model.recalled, lime(), model.largeView ? 2 : 1);
     }
     painter.restore();
 }

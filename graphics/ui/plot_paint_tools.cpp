@@ -47,6 +47,10 @@ QColor silver() {
     return QColor(0xC0, 0xC0, 0xC0);
 }
 
+QColor lime() {
+    return QColor(0x00, 0xFF, 0x00);
+}
+
 QPen gridPen() {
     return QPen(silver(), 1, Qt::DotLine);
 }

@@ -1,6 +1,7 @@
 #pragma once
 // What the curve and locus painters share: Arial at a pixel size with its width measure, the
-// silver of the family and the grids, polylines, the y-axis labels, and rendering to an image.
+// silver of the family and the grids, the lime of the recalled curve, polylines, the y-axis
+// labels, and rendering to an image.
 #include <QColor>
 #include <QFont>
 #include <QImage>
@@ -25,6 +26,7 @@ TextWidth textWidthOf(const QFont& font);
 TextWidth cachedTextWidth(const QFont& font);
 
 QColor silver();  // clSilver
+QColor lime();    // clLime, the recalled curve memory
 QPen gridPen();   // dotted silver
 
 // A single point is drawn as a dot.

@@ -2,7 +2,9 @@
 // over the plot.
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 #include <QToolButton>
 
@@ -10,6 +12,8 @@
 #include "app/ui/tafel4.h"
 #include "graphics/ui/curve_view.h"
 #include "graphics/ui/graphic_panel.h"
+#include "graphics/ui/line_control.h"
+#include "graphics/ui/locus_display.h"
 
 using namespace volmira;
 namespace fs = std::filesystem;
@@ -55,7 +59,8 @@ class CurveToolsTest : public QObject {
         const QSize frame = f.find("Bild1Rahmen")->size();
         const QString from = f.text("FqVon");
         const QString to = f.text("FqBis");
-        const QStringList panels{"Mauspal2", "wkmodpan", "tafel4Seite", "Werkzeugleiste"};
+        const QStringList panels{"Mauspal2", "wkmodpan", "tafel4Seite", "sbtafel2",
+                                 "Werkzeugleiste"};
 
         f.click("Grossbild");
         const SweepRange& range = f.ws().graphic.range;
@@ -103,6 +108,71 @@ class CurveToolsTest : public QObject {
         f.click("AusSpei");
         QVERIFY(f.find<QToolButton>("AusSpei")->isChecked());
         QVERIFY(f.pixelsOf(kLime) > 300);
+    }
+
+    void inTheLocusTheCurveToolsRestAndTheSearchMovesThePointer() {
+        CurveWindow f;
+        f.find<QRadioButton>("Ort")->click();
+        const QStringList curveOnly{"MalZwei", "ExtremMax", "Einbrenn", "OberBer"};
+        for (const QString& name : curveOnly)
+            QVERIFY2(!f.find<QToolButton>(qPrintable(name))->isEnabled(), qPrintable(name));
+        QVERIFY(f.find<QToolButton>("Zentrier")->isHidden());
+        // One peak on the smooth curve, at point 400.
+        PlotState& plot = *f.ws().graphic.plot;
+        plot.curves.at(1, selectorSlot(f.ws().graphic.button), 400) *= 2;
+        auto* ortScroll = f.find<QScrollBar>("OrtScroll");
+        f.click("Lupe");
+        QCOMPARE(ortScroll->value(), 400 - 224);
+        QVERIFY(f.find<TLinie>("ortlinie")->isVisible());
+        QVERIFY(!f.text("ElWertMom").isEmpty());
+
+        // The large view's pointer spans the whole store, on a plot of the large size.
+        f.click("Grossbild");
+        QCOMPARE(ortScroll->maximum(), 895);
+        QCOMPARE(f.panel()->curveView()->height(), f.panel()->locus()->model().height);
+        QVERIFY(f.panel()->curveView()->height() > 590);
+        ortScroll->setValue(800);
+        QCOMPARE(f.panel()->locus()->model().pointer.point, 801);
+        QVERIFY(f.find<TLinie>("ortlinie")->isVisible());
+        f.click("Grossbild");
+        QCOMPARE(ortScroll->maximum(), 448);
+        QCOMPARE(ortScroll->value(), 224);
+
+        f.find<QRadioButton>("Achse")->click();
+        for (const QString& name : curveOnly)
+            QVERIFY2(f.find<QToolButton>(qPrintable(name))->isEnabled(), qPrintable(name));
+        QVERIFY(!f.find<QToolButton>("Zentrier")->isHidden());
+    }
+
+    void theRecalledCurveWidensTheLocusAndIsDrawnInLime() {
+        CurveWindow f;
+        f.find<QRadioButton>("Ort")->click();
+        f.click("EinSpei");
+        // The store now holds the curve at half its size: only the memory reaches the old bounds.
+        PlotState& plot = *f.ws().graphic.plot;
+        for (int slot = 0; slot < kQuantityCount; ++slot)
+            for (int point = 0; point < kStorePoints; ++point)
+                if (isComputed(plot.curves.at(1, slot, point))) plot.curves.at(1, slot, point) /= 2;
+        LocusDisplay* locus = f.panel()->locus();
+        const int button = f.ws().graphic.button;
+        f.panel()->FgGroesse1Click(button);
+        const double halved = locus->bounds().reMax;
+        QVERIFY(halved > 0);
+        QCOMPARE(f.pixelsOf(kLime), 0);
+
+        f.click("AusSpei");
+        QVERIFY(f.find<QToolButton>("AusSpei")->isChecked());
+        QCOMPARE(locus->bounds().reMax, 2 * halved);
+        QVERIFY(f.pixelsOf(kLime) > 200);
+        // Every rebuild takes the memory in while it is shown.
+        f.panel()->FgGroesse1Click(2);
+        f.panel()->FgGroesse1Click(button);
+        QCOMPARE(locus->bounds().reMax, 2 * halved);
+
+        // A new start releases it.
+        f.panel()->StartGraphic();
+        QVERIFY(!f.find<QToolButton>("AusSpei")->isChecked());
+        QCOMPARE(f.pixelsOf(kLime), 0);
     }
 };
 

@@ -128,6 +128,17 @@ class LocusWindowTest : public QObject {
         QCOMPARE(f.resistorValue(), own);
     }
 
+    void theStretchSweepsEveryCurveOfTheFamily() {
+        LowPassWindow f;
+        const double own = f.resistorValue();
+        f.chooseResistor();
+        f.click("StarteGrafik");
+        f.click("MalZwei");
+        for (int curve = 1; curve <= 5; ++curve) QVERIFY(f.solved(curve, 671));
+        QVERIFY(f.plot().curves.at(1, 1, 671) > f.plot().curves.at(5, 1, 671));
+        QCOMPARE(f.resistorValue(), own);
+    }
+
     void changingAValueShowsTheNoticeAndChangingItBackHidesIt() {
         LowPassWindow f;
         f.chooseResistor();
