@@ -87,14 +87,15 @@ void EditorComforts::showTool() {
 
 void EditorComforts::refreshLabels() {
     const int mode = ws_.modes.workingMode();
-    const bool shown = statusLine_->valuesBox()->isChecked() &&
-                       ws_.modes.selectable(kModeComponents) &&
-                       (mode == kModeComponents || mode == kModeSingleFrequency);
+    const bool analysed =
+        statusLine_->valuesBox()->isChecked() && ws_.modes.selectable(kModeComponents);
+    const bool shown = analysed && (mode == kModeComponents || mode == kModeSingleFrequency);
     const Network& network = ws_.calculation.network();
     view_->setLabels(
         shown ? componentLabels({network.components.data(), std::size_t(network.componentCount)},
                                 ws_.grid)
               : std::vector<DrawingView::Label>{});
+    emit miniatureLabelsSwitched(analysed);
 }
 
 }  // namespace volmira

@@ -1,7 +1,8 @@
 #pragma once
 // The comforts around the drawing: the status bar `Statuszeile` and what it shows, the menu
 // "Ansicht" with the zoom, the line tool's hint naming Escape, and the component labels that
-// its check box switches on in modes 2 and 3. The main window tells it what happens.
+// its check box switches on in modes 2 and 3 and in the graphic mode's miniature. The main window
+// tells it what happens.
 #include <QObject>
 #include <QPoint>
 
@@ -31,6 +32,10 @@ class EditorComforts : public QObject {
     void networkAnalysed();
     // The drawing was edited, or another network was loaded or begun: the counts may be gone.
     void drawingChanged();
+
+  signals:
+    // Whether the miniature of the graphic mode shows the labels: it is seen only there.
+    void miniatureLabelsSwitched(bool shown);
 
   private:
     void showPointer(QPoint pixel);

@@ -42,6 +42,7 @@
 #include "app/workspace.h"
 #include "formulas/ui/formula_window.h"
 #include "graphics/ui/graphic_panel.h"
+#include "graphics/ui/miniature_view.h"
 #include "platform/calculator.h"
 #include "platform/dialogs.h"
 #include "platform/failure_handling.h"
@@ -173,6 +174,8 @@ Tgrf::Tgrf(Workspace& workspace, QWidget* parent) : QMainWindow(parent), ws_(wor
     buildOptionsPanel();
     comforts_ =
         new EditorComforts(*this, ws_, drawingView_, editor_, hints_, valueEntry_, menus_.drawing);
+    connect(comforts_, &EditorComforts::miniatureLabelsSwitched,
+            graphicPanel_->graphic()->miniature(), &MiniatureView::showLabels);
 
     updateCaption();
     updateRecentControls();

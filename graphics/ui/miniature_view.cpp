@@ -5,8 +5,32 @@
 
 #include "analysis/calculation.h"
 #include "graphics/ui/miniature_painter.h"
+#include "schematic/ui/component_label_marks.h"
 
 namespace volmira {
+
+namespace {
+
+// The smallest size at which "kOhm", "nF" and the digits stay legible; a label that finds no
+// room at it is left out rather than shrunk.
+constexpr int kLabelFontPixels = 7;
+// Its ascent and descent need two of the small cells.
+constexpr int kLabelRows = 2;
+
+// Cell (c, r) spans 5c - 2 .. 5c + 2; a one-pixel margin on the left keeps the text off a
+// neighbouring symbol.
+QRect miniatureBox(const LabelCells& cells) {
+    return QRect(kMiniatureCell * cells.column - 1, kMiniatureCell * cells.row - 2,
+                 kMiniatureCell * cells.columns - 1, kMiniatureCell * cells.rows);
+}
+
+LabelStyle labelStyle() {
+    QFont font = DrawingView::labelFont();
+    font.setPixelSize(kLabelFontPixels);
+    return {font, kMiniatureCell, kLabelRows, miniatureBox};
+}
+
+}  // namespace
 
 MiniatureView::MiniatureView(const QString& objectName, const SchematicGrid& grid,
                              const Calculation& calculation, QWidget* parent)
@@ -18,7 +42,18 @@ MiniatureView::MiniatureView(const QString& objectName, const SchematicGrid& gri
 
 void MiniatureView::refresh() {
     items_ = buildMiniature(grid_, calculation_.network());
+    showLabels(labelsShown_);
     setHighlightedBranch(branch_);
+}
+
+void MiniatureView::showLabels(bool shown) {
+    labelsShown_ = shown;
+    const Network& network = calculation_.network();
+    labels_ =
+        shown ? componentLabels({network.components.data(), std::size_t(network.componentCount)},
+                                grid_, labelStyle())
+              : std::vector<DrawingView::Label>{};
+    update();
 }
 
 void MiniatureView::setHighlightedBranch(int branch) {
@@ -37,6 +72,7 @@ QRect MiniatureView::drawnArea() const {
 void MiniatureView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     paintMiniature(painter, items_);
+    DrawingView::paintLabels(painter, labels_, labelStyle().font);
     paintBranchHighlight(painter, highlight_);
 }
 

@@ -1,11 +1,13 @@
 #pragma once
 // A miniature of the analysed drawing at 5 pixels per cell (`SbKlein`, `sbklein2`): the picture
 // is built when the network changes, the selected branch is inverted over it, and a press
-// reports its pixel for the branch or component hit test.
+// reports its pixel for the branch or component hit test. With the component labels switched on
+// they stand beside the components where two cell rows are free.
 #include <QWidget>
 #include <vector>
 
 #include "graphics/miniature.h"
+#include "schematic/ui/drawing_view.h"
 
 namespace volmira {
 
@@ -22,6 +24,8 @@ class MiniatureView : public QWidget {
     // The branch shown inverted; 0 for none.
     void setHighlightedBranch(int branch);
     int highlightedBranch() const { return branch_; }
+    // The names and values beside the components, placed again on each refresh while shown.
+    void showLabels(bool shown);
     // Where the picture has shapes; empty without a drawing.
     QRect drawnArea() const;
 
@@ -37,6 +41,8 @@ class MiniatureView : public QWidget {
     const Calculation& calculation_;
     std::vector<MiniatureItem> items_;
     std::vector<PlotPoint> highlight_;
+    bool labelsShown_ = false;
+    std::vector<DrawingView::Label> labels_;
     int branch_ = 0;
 };
 

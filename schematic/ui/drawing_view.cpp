@@ -57,14 +57,14 @@ QImage DrawingView::picture() const {
     QImage out = image_.copy();
     QPainter painter(&out);
     paintMarks(painter);
-    paintLabels(painter);
+    paintLabels(painter, labels_, labelFont());
     return out;
 }
 
-void DrawingView::paintLabels(QPainter& painter) const {
-    painter.setFont(labelFont());
+void DrawingView::paintLabels(QPainter& painter, std::span<const Label> labels, const QFont& font) {
+    painter.setFont(font);
     painter.setPen(QColor(0x00, 0x30, 0x90));
-    for (const Label& label : labels_)
+    for (const Label& label : labels)
         painter.drawText(label.box, Qt::AlignLeft | Qt::AlignVCenter, label.text);
 }
 
@@ -136,7 +136,7 @@ void DrawingView::paintEvent(QPaintEvent*) {
     else
         painter.drawImage(rect(), marked);
     painter.scale(zoom_ / double(kFullSize), zoom_ / double(kFullSize));
-    paintLabels(painter);
+    paintLabels(painter, labels_, labelFont());
 }
 
 void DrawingView::mousePressEvent(QMouseEvent* event) {

@@ -61,6 +61,8 @@ class DrawingView : public QWidget {
     };
     void setLabels(std::vector<Label> labels);
     static QFont labelFont();
+    // Also the miniature paints them so, in its smaller font.
+    static void paintLabels(QPainter& painter, std::span<const Label> labels, const QFont& font);
 
   signals:
     void pressed(QPoint pixel, Qt::MouseButton button);
@@ -78,7 +80,6 @@ class DrawingView : public QWidget {
 
   private:
     void paintMarks(QPainter& painter) const;
-    void paintLabels(QPainter& painter) const;
     QPoint toImage(QPointF viewPixel) const;
 
     QImage image_;

@@ -1,6 +1,9 @@
 // The graphic mode in the real main window: a click on a branch of the miniature sweeps and
 // draws, a quantity change redraws without solving, Stop keeps the points solved so far,
-// scrolling into unsolved points sweeps the new window, and the readout follows the pointer.
+// scrolling into unsolved points sweeps the new window, the readout follows the pointer, and the
+// component labels appear in the miniature without touching its drawing. With VOLMIRA_SCREENSHOTS
+// set to a folder, the label test leaves pictures of the window there.
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -25,10 +28,10 @@ namespace fs = std::filesystem;
 namespace {
 
 struct GraphicWindow : test::MainWindow {
-    GraphicWindow() {
+    explicit GraphicWindow(const std::string& example = "Tp1kHz.nwb") {
         w().show();
-        const fs::path path = folder.path() / "Tp1kHz.nwb";
-        fs::copy_file(test::sourceDir() / "examples" / "Tp1kHz.nwb", path);
+        const fs::path path = folder.path() / example;
+        fs::copy_file(test::sourceDir() / "examples" / example, path);
         QVERIFY(w().loadNetwork(path));
         QTest::mouseClick(find<QPushButton>("analys"), Qt::LeftButton);
         QTest::mouseClick(find<QPushButton>("BtOK"), Qt::LeftButton);
@@ -118,6 +121,37 @@ class GraphicModeTest : public QObject {
         QCOMPARE(f.text("FqMom"), QString::fromStdString(formatValue(kUnitHertz, 8, middle)));
         QVERIFY2(f.text("ElWertMom").endsWith("A"), qPrintable(f.text("ElWertMom")));
         QCOMPARE(f.panel()->curveView()->readoutColumn(), std::optional<int>(448));
+    }
+
+    void labelsInTheMiniatureFollowTheCheckBoxAndLeaveTheDrawingAlone() {
+        for (const auto& entry : fs::directory_iterator(test::sourceDir() / "examples")) {
+            const QString example = QString::fromStdString(entry.path().filename().string());
+            GraphicWindow f(entry.path().filename().string());
+            MiniatureView* miniature = f.panel()->miniature();
+            auto* values = f.find<QCheckBox>("BauteilwerteAnzeigen");
+            const QImage plain = miniature->grab().toImage();
+            values->setChecked(true);
+            const QImage labelled = miniature->grab().toImage();
+            int written = 0;
+            for (int y = 0; y < plain.height(); ++y)
+                for (int x = 0; x < plain.width(); ++x) {
+                    if (labelled.pixel(x, y) == plain.pixel(x, y)) continue;
+                    QVERIFY2(plain.pixel(x, y) == qRgb(255, 255, 255),
+                             qPrintable(QString("%1 at %2, %3").arg(example).arg(x).arg(y)));
+                    ++written;
+                }
+            QVERIFY2(written > 200, qPrintable(example));
+            const QString folder = qEnvironmentVariable("VOLMIRA_SCREENSHOTS");
+            if (!folder.isEmpty()) {
+                f.w().resize(1280, 1000);
+                f.find("hw800pan")->hide();
+                const QString name = folder + "/miniature_" + example.section('.', 0, 0);
+                f.w().grab().save(name + ".png");
+                labelled.save(name + "_alone.png");
+            }
+            values->setChecked(false);
+            QCOMPARE(miniature->grab().toImage(), plain);
+        }
     }
 };
 
