@@ -80,4 +80,15 @@ std::string characteristicsTitle(ElectricalQuantity quantity, int branch) {
            ", Zweig " + std::to_string(branch);
 }
 
+std::vector<std::string> characteristicLines(const CharacteristicValues& values, int branch,
+                                             int digits) {
+    std::vector<std::string> lines{characteristicsTitle(values.quantity, branch)};
+    for (const CharacteristicRow& row : characteristicRows(values, digits)) {
+        std::string line = "  " + row.label + ": " + row.valueText;
+        if (!row.frequencyText.empty()) line += " bei " + row.frequencyText;
+        lines.push_back(std::move(line));
+    }
+    return lines;
+}
+
 }  // namespace volmira

@@ -12,6 +12,8 @@
 namespace volmira {
 
 inline constexpr std::string_view kMissingValue = "\xE2\x80\x94";  // "—"
+// Significant digits wherever the values are shown: the refinement finds them to more.
+inline constexpr int kCharacteristicDigits = 7;
 
 enum class CharacteristicKind { Maximum, Minimum, Cutoff, Bandwidth, Centre, Quality, Phase };
 
@@ -31,5 +33,9 @@ std::vector<CharacteristicRow> characteristicRows(const CharacteristicValues& va
 
 // Title line: "Kennwerte: Spannung, Zweig 3".
 std::string characteristicsTitle(ElectricalQuantity quantity, int branch);
+
+// The list as plain lines: the title, then "  Maximum: 1 V bei 1 kHz" per row.
+std::vector<std::string> characteristicLines(const CharacteristicValues& values, int branch,
+                                             int digits);
 
 }  // namespace volmira

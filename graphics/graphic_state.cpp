@@ -30,19 +30,23 @@ BoundInput acceptSweepBound(std::string_view text) {
     return out;
 }
 
-std::string sweepRefusal(const GraphicState& state, const Network& network, std::string_view fqVon,
+std::string sweepRefusal(int button, int branch, const Network& network, std::string_view fqVon,
                          std::string_view fqBis) {
     const BoundInput from = acceptSweepBound(fqVon);
     if (!from.accepted) return from.message;
     const BoundInput to = acceptSweepBound(fqBis);
     if (!to.accepted) return to.message;
     double valueSum = 0;
-    if (state.branch >= 1 && state.branch <= network.branchCount) {
-        const Branch& branch = network.branch(state.branch);
-        valueSum = branch.R + branch.L + branch.C;
+    if (branch >= 1 && branch <= network.branchCount) {
+        const Branch& b = network.branch(branch);
+        valueSum = b.R + b.L + b.C;
     }
-    return std::string(
-        sweepStartMessage(selectorSlot(state.button), valueSum, from.value, to.value));
+    return std::string(sweepStartMessage(selectorSlot(button), valueSum, from.value, to.value));
+}
+
+std::string sweepRefusal(const GraphicState& state, const Network& network, std::string_view fqVon,
+                         std::string_view fqBis) {
+    return sweepRefusal(state.button, state.branch, network, fqVon, fqBis);
 }
 
 }  // namespace volmira

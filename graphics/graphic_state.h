@@ -52,5 +52,8 @@ BoundInput acceptSweepBound(std::string_view text);
 // the message, empty when the sweep may start.
 std::string sweepRefusal(const GraphicState& state, const Network& network, std::string_view fqVon,
                          std::string_view fqBis);
+// The same for the quantity of selector `button` of branch k.
+std::string sweepRefusal(int button, int branch, const Network& network, std::string_view fqVon,
+                         std::string_view fqBis);
 
 }  // namespace volmira

@@ -122,6 +122,26 @@ SlotTaken PrintDocument::insertText(std::string_view text, int heightMm, int sty
     return taken;
 }
 
+SlotTaken PrintDocument::insertTextLines(const std::vector<std::string>& lines, int heightMm,
+                                         int style,
+                                         const std::function<double(std::string_view)>& width100) {
+    int room = 0;
+    for (const ElementSlot& s : slots_) room += s.free();
+    room = std::max(room, 1);
+    SlotTaken last;
+    int top = 1;
+    for (const std::string& line : lines) {
+        if (room == 0) break;
+        const SlotTaken taken = insertText(line, heightMm, style, width100(line));
+        if (taken.slot == 0) continue;
+        --room;
+        moveTo(taken.slot, 1, top);
+        top = slot(taken.slot).rect.bottom();
+        last = {taken.slot, last.lastSlotWarning || taken.lastSlotWarning};
+    }
+    return last;
+}
+
 SlotTaken PrintDocument::insertComponentList(int columns,
                                              const std::vector<ComponentEntry>& components,
                                              const ListTextWidth& width) {

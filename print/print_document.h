@@ -118,6 +118,12 @@ class PrintDocument {
     // `width100` is the text's width measured in Arial at size 100 with the style; an empty
     // (blank) text inserts nothing and returns slot 0.
     SlotTaken insertText(std::string_view text, int heightMm, int style, double width100);
+    // Lines as text elements, each below the one before from the top left, into free slots
+    // only so that no element is overwritten; when none is free, the first line takes the last
+    // slot as a single text would. Gives the last slot taken (0 for none) and whether the last
+    // slot was reached.
+    SlotTaken insertTextLines(const std::vector<std::string>& lines, int heightMm, int style,
+                              const std::function<double(std::string_view)>& width100);
     SlotTaken insertComponentList(int columns, const std::vector<ComponentEntry>& components,
                                   const ListTextWidth& width);
     SlotTaken insertCurve(ElementKind kind, int quantitySlot, std::string_view lowerFrequency,

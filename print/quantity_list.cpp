@@ -31,6 +31,7 @@ InsertEnabling insertEnabling(int workingMode, int position, bool tableExists) {
     InsertEnabling e;
     e.schematic = workingMode >= kModeComponents;
     e.componentList = workingMode >= kModeSingleFrequency;
+    e.characteristics = e.componentList;
     e.curve = workingMode == kModeGraphic;
     // Phases and the two power parts have no meaningful locus.
     const int slot = quantitySlotForListPosition(position);

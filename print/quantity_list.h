@@ -23,7 +23,8 @@ struct InsertEnabling {
     bool curve = false;
     bool locus = false;
     bool table = false;
-    bool tableNote = false;  // Memo2: values not confirmed yet
+    bool characteristics = false;  // the "Kennwerte" need confirmed values
+    bool tableNote = false;        // Memo2: values not confirmed yet
 };
 
 // The insert commands allowed in a working mode (1..4) with the quantity list at `position`.

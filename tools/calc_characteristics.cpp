@@ -66,19 +66,14 @@ std::string_view writeCharacteristics(std::ostream& out, Calculation& calculatio
         if (points.point[i] >= kNormalFirstPoint && points.point[i] <= kNormalLastPoint)
             range.push_back(points.frequency[i]);
     const CharacteristicValues values = branchCharacteristics(calculation, branch, quantity, range);
-    const std::vector<CharacteristicRow> rows = characteristicRows(values, kDigits);
     if (csv) {
         out << "name,value,f_Hz\n";
-        for (const CharacteristicRow& row : rows)
+        for (const CharacteristicRow& row : characteristicRows(values, kDigits))
             out << row.label << ',' << csvOptional(row.value) << ',' << csvOptional(row.frequency)
                 << '\n';
     } else {
-        out << characteristicsTitle(quantity, branch) << '\n';
-        for (const CharacteristicRow& row : rows) {
-            out << "  " << row.label << ": " << row.valueText;
-            if (!row.frequencyText.empty()) out << " bei " << row.frequencyText;
-            out << '\n';
-        }
+        for (const std::string& line : characteristicLines(values, branch, kDigits))
+            out << line << '\n';
     }
     if (!values.unsound) return {};
     return kImpreciseResultMessage;

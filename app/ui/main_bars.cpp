@@ -175,6 +175,9 @@ MainMenus buildMainMenus(Tgrf& window, EditorController& editor) {
         menus.modes[std::size_t(m - 1)] = a;
     }
 
+    menus.calculation = bar->addMenu("&Berechnung");
+    menus.calculation->setObjectName("Berechnung");
+
     QMenu* extras = bar->addMenu("E&xtras");
     extras->setObjectName("Extras");
     QObject::connect(addEntry(extras, "FSammel", "Formelsammlung"), &QAction::triggered, &window,

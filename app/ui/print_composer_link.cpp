@@ -3,10 +3,11 @@
 #include <algorithm>
 
 #include "analysis/ui/results_panel.h"
-#include "analysis/value_text.h"
 #include "app/ui/status_panel.h"
 #include "app/ui/tgrf.h"
 #include "app/workspace.h"
+#include "graphics/characteristic_text.h"
+#include "graphics/range_frequencies.h"
 #include "print/ui/tdrform.h"
 
 namespace volmira {
@@ -55,17 +56,33 @@ PrintPlot MainWindowComposerContext::printPlot() {
     // No curve drawn yet: the sweep limits solved for the branch of the single-frequency
     // results.
     PrintPlot print;
-    const auto low = parseValue(ws_.fields.fqVon);
-    const auto high = parseValue(ws_.fields.fqBis);
-    if (!ws_.calculation.valuesConfirmed() || !low || !high || !(*low < *high)) return print;
-    print.range = DeriveBounds(*low, *high, false);
+    if (!ws_.calculation.valuesConfirmed()) return print;
+    print.range = userSweepRange(ws_.fields);
     if (!print.range.set) return print;
-    print.branch =
-        std::max(1, window_.resultsPanel() ? window_.resultsPanel()->selectedBranch() : 1);
+    print.branch = resultsBranch();
     if (!plot_) plot_ = std::make_unique<PlotState>();
     sweepIntoPlot(ws_.calculation, *plot_, print.range, print.logarithmic, print.branch);
     print.plot = plot_.get();
     return print;
+}
+
+std::vector<std::string> MainWindowComposerContext::characteristicsText() {
+    const GraphicState& graphic = ws_.graphic;
+    if (graphic.curveExists() && graphic.range.set && graphic.branch > 0) {
+        const CharacteristicValues values = branchCharacteristics(
+            ws_.calculation, graphic.branch, quantityForSelector(graphic.button),
+            windowFrequencies(graphic.range, graphic.logarithmic));
+        return characteristicLines(values, graphic.branch, kCharacteristicDigits);
+    }
+    const int branch = resultsBranch();
+    const RangeCharacteristics found =
+        userRangeCharacteristics(ws_.calculation, ws_.fields, branch, graphic.button);
+    if (!found.values) return {};
+    return characteristicLines(*found.values, branch, kCharacteristicDigits);
+}
+
+int MainWindowComposerContext::resultsBranch() const {
+    return std::max(1, window_.resultsPanel() ? window_.resultsPanel()->selectedBranch() : 1);
 }
 
 PrintComposer::PrintComposer() = default;

@@ -27,8 +27,13 @@ class MainWindowComposerContext : public ComposerContext {
     // The graphic mode's curve; without one, the main window's sweep limits solved through the
     // engine for the branch chosen in the single-frequency results.
     PrintPlot printPlot() override;
+    // The shown curve's values over its window; without a curve, those of the branch of the
+    // single-frequency results over the sweep limits, as its menu "Berechnung" lists them.
+    std::vector<std::string> characteristicsText() override;
 
   private:
+    int resultsBranch() const;
+
     Tgrf& window_;
     Workspace& ws_;
     std::unique_ptr<PlotState> plot_;

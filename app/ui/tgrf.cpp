@@ -28,6 +28,7 @@
 #include "app/file_session.h"
 #include "app/hint_lines.h"
 #include "app/progress.h"
+#include "app/ui/branch_tools.h"
 #include "app/ui/editor_comforts.h"
 #include "app/ui/hint_image.h"
 #include "app/ui/hint_switch.h"
@@ -205,6 +206,7 @@ void Tgrf::buildValuePanels() {
     // Until the display-digits setting is read from the settings file.
     results_->setDisplayDigits(5);
     resultsPanel_->setResults(results_);
+    branchTools_ = new BranchTools(*menus_.calculation, ws_, *results_, *this);
 
     connect(model_, &CalculationModel::valuesChanged, this,
             [this] { ws_.modes.setValuesUnchanged(false); });
@@ -477,6 +479,7 @@ void Tgrf::applyModeSwitch(const ModeSwitch& change) {
         if (!graphicPanel_->curveAvailable()) timer_->startBlinking(graphicPanel_->hand());
     }
     menus_.drawing->setEnabled(change.to == kModeDrawing);
+    menus_.calculation->setEnabled(change.to == kModeSingleFrequency);
     hints_->showLines(hintLines(change.to));
     comforts_->modeChanged(menus_.modes[std::size_t(change.to - 1)]->text());
 }

@@ -20,6 +20,7 @@ class QScrollArea;
 
 namespace volmira {
 
+class BranchTools;
 class CalculationModel;
 class DrawingView;
 class E12Picker;
@@ -74,6 +75,7 @@ class Tgrf : public QMainWindow {
     EditorController* editorController() const { return editor_; }
     ValueEntryPanel* valueEntryPanel() const { return valueEntry_; }
     ResultsPanel* resultsPanel() const { return results_; }
+    BranchTools* branchTools() const { return branchTools_; }
     StatusPanel* statusPanel() const { return status_; }
     StatusLine* statusLine() const;
     ProbePanel* probePanel() const { return probe_; }
@@ -177,6 +179,7 @@ class Tgrf : public QMainWindow {
     CalculationModel* model_ = nullptr;
     ValueEntryPanel* valueEntry_ = nullptr;
     ResultsPanel* results_ = nullptr;
+    BranchTools* branchTools_ = nullptr;
     HintImage* hints_ = nullptr;
 
     QFrame* screenWarning_ = nullptr;

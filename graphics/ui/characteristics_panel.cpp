@@ -10,17 +10,12 @@
 
 namespace volmira {
 
-namespace {
-
-constexpr int kDigits = 7;
-
-}  // namespace
-
 CharacteristicsPanel::CharacteristicsPanel(QWidget* parent) : QFrame(parent, Qt::Tool) {
     setObjectName("KennwertPanel");
     setWindowTitle(QStringLiteral("Kennwerte"));
     auto* layout = new QVBoxLayout(this);
     title_ = new QLabel(this);
+    title_->setObjectName("KennwertTitel");
     QFont bold = title_->font();
     bold.setBold(true);
     title_->setFont(bold);
@@ -43,7 +38,7 @@ CharacteristicsPanel::CharacteristicsPanel(QWidget* parent) : QFrame(parent, Qt:
 
 void CharacteristicsPanel::showValues(const CharacteristicValues& values, int branch) {
     title_->setText(QString::fromStdString(characteristicsTitle(values.quantity, branch)));
-    const std::vector<CharacteristicRow> rows = characteristicRows(values, kDigits);
+    const std::vector<CharacteristicRow> rows = characteristicRows(values, kCharacteristicDigits);
     table_->setRowCount(int(rows.size()));
     for (int r = 0; r < int(rows.size()); ++r) {
         const CharacteristicRow& row = rows[std::size_t(r)];

@@ -7,6 +7,7 @@
 
 #include "graphics/characteristic_markers.h"
 #include "graphics/graphic_state.h"
+#include "graphics/range_frequencies.h"
 #include "graphics/ui/characteristics_panel.h"
 #include "graphics/ui/curve_view.h"
 #include "graphics/ui/graphic_panel.h"
@@ -92,14 +93,9 @@ CharacteristicsTools::CharacteristicsTools(GraphicPanel& panel, Calculation& cal
 
 void CharacteristicsTools::KennwerteClick() {
     if (!state_.curveExists() || state_.branch < 1 || state_.sweeping) return;
-    std::vector<double> frequencies;
-    for (int point = state_.range.firstPoint; point <= state_.range.lastPoint; ++point) {
-        const double f = pointFrequency(state_.range, point, state_.logarithmic);
-        if (f > 0) frequencies.push_back(f);
-    }
     const ElectricalQuantity quantity = quantityForSelector(state_.button);
-    const CharacteristicValues values =
-        branchCharacteristics(calculation_, state_.branch, quantity, frequencies);
+    const CharacteristicValues values = branchCharacteristics(
+        calculation_, state_.branch, quantity, windowFrequencies(state_.range, state_.logarithmic));
     panel_->showValues(values, state_.branch);
     marks_->setValues(values, state_.branch, state_.button);
     panel_->show();

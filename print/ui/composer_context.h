@@ -3,6 +3,7 @@
 // its network and values, the drawing, the sweep limits, the curves, and the wait display.
 #include <QString>
 #include <string>
+#include <vector>
 
 #include "analysis/calculation.h"
 #include "print/plot_source.h"
@@ -24,6 +25,8 @@ class ComposerContext : public PlotSource {
     virtual void showStatus(const QString& text) = 0;
     // After a pass on the printer: the main window shows its mode again.
     virtual void redrawMainWindow() {}
+    // The "Kennwerte" list as lines (title first); empty when there are no values to list.
+    virtual std::vector<std::string> characteristicsText() { return {}; }
 };
 
 }  // namespace volmira

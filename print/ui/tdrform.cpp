@@ -235,7 +235,14 @@ void TDrForm::buildTools(QWidget* page) {
     auto* insertText = new QPushButton(QStringLiteral("Text einfügen"), textTools_);
     insertText->setObjectName("TxtEinfueg");
     connect(insertText, &QPushButton::clicked, this, &TDrForm::TxtEinfuegClick);
-    text->addWidget(insertText, 2, 0, 1, 5);
+    text->addWidget(insertText, 2, 0, 1, 3);
+    kennwerte_ = new QPushButton(QStringLiteral("Kennwerte"), textTools_);
+    kennwerte_->setObjectName("KennwerteEinfueg");
+    kennwerte_->setToolTip(QStringLiteral("Kennwerte als Text einfügen"));
+    connect(kennwerte_, &QPushButton::clicked, this, &TDrForm::KennwerteEinfuegClick);
+    text->addWidget(kennwerte_, 2, 3, 1, 2);
+    kennwertZeilen_ = new QMenu(this);
+    kennwertZeilen_->setObjectName("KennwertZeilen");
     textTools_->setFixedWidth(kToolWidth);
     textTools_->adjustSize();
 }
@@ -278,6 +285,7 @@ void TDrForm::applyEnabling() {
         insertEnabling(context_.workingMode(), awBox_->currentIndex(), document_.hasTable());
     schaltbild_->setEnabled(e.schematic);
     bauteilEinfueg_->setEnabled(e.componentList);
+    kennwerte_->setEnabled(e.characteristics);
     fgKurveEinfueg_->setEnabled(e.curve);
     ortskurveEinfueg_->setEnabled(e.locus);
     tablePage_->insertButton()->setEnabled(e.table);
@@ -373,6 +381,30 @@ void TDrForm::FgKurveEinfuegClick(ElementKind kind) {
 
 void TDrForm::TxtEinfuegClick() {
     insertText(textStyle_, sgr_->value(), einfueg_->text().toStdString());
+}
+
+void TDrForm::KennwerteEinfuegClick() {
+    // Built when asked for: the values belong to the network and curve of this moment.
+    kennwertZeilen_->clear();
+    std::vector<std::string> lines = context_.characteristicsText();
+    if (lines.empty()) {
+        kennwertZeilen_->addAction(QStringLiteral("Keine Kennwerte"))->setEnabled(false);
+    } else {
+        for (std::string& line : lines) line = qText(line).trimmed().toStdString();
+        connect(kennwertZeilen_->addAction(QStringLiteral("Alle Zeilen")), &QAction::triggered,
+                this, [this, lines] { insertTextLines(lines); });
+        kennwertZeilen_->addSeparator();
+        for (const std::string& line : lines)
+            connect(kennwertZeilen_->addAction(qText(line)), &QAction::triggered, this,
+                    [this, line] { insertTextLines({line}); });
+    }
+    kennwertZeilen_->popup(kennwerte_->mapToGlobal(QPoint(0, kennwerte_->height())));
+}
+
+void TDrForm::insertTextLines(const std::vector<std::string>& lines) {
+    taken(document_.insertTextLines(
+        lines, sgr_->value(), textStyle_,
+        [this](std::string_view line) { return textWidth100(qText(line), textStyle_); }));
 }
 
 void TDrForm::FettClick() {

@@ -61,6 +61,8 @@ class TDrForm : public QWidget, private ConfigurationInserter {
     void BtSpPopup(int columns);
     void FgKurveEinfuegClick(ElementKind kind);
     void TxtEinfuegClick();
+    // Pops up the "Kennwerte" list: all its lines, or one, become text elements.
+    void KennwerteEinfuegClick();
     void FettClick();
     void TabEinfuegenClick();
     void EntfernenClick();
@@ -75,6 +77,8 @@ class TDrForm : public QWidget, private ConfigurationInserter {
     int insertComponentList(int columns) override;
     int insertCurve(ElementKind kind, int quantitySlot) override;
     int insertText(int style, int heightMm, std::string_view text) override;
+    // Lines stacked from the top left with the height and style of the text tools.
+    void insertTextLines(const std::vector<std::string>& lines);
 
     QWidget* buildDocumentPage();
     void buildTools(QWidget* page);
@@ -122,6 +126,8 @@ class TDrForm : public QWidget, private ConfigurationInserter {
     QToolButton* ortskurveEinfueg_ = nullptr;
     QPushButton* entfernen_ = nullptr;
     QMenu* btSpaltenZahl_ = nullptr;
+    QPushButton* kennwerte_ = nullptr;
+    QMenu* kennwertZeilen_ = nullptr;
     TablePage* tablePage_ = nullptr;
     Tseitan* preview_ = nullptr;
 };

@@ -9,6 +9,8 @@
 
 #include "analysis/value_text.h"
 #include "graphics/characteristic_text.h"
+#include "graphics/range_frequencies.h"
+#include "graphics/sweep_checks.h"
 #include "support/example_files.h"
 #include "support/test_drawings.h"
 #include "support/valued_drawing.h"
@@ -130,6 +132,25 @@ TEST(CharacteristicValues, NoCutoffInRangeShowsDash) {
     EXPECT_EQ(rows[2].label, "-3 dB unterhalb");
     for (std::size_t r = 2; r < 7; ++r) EXPECT_EQ(rows[r].valueText, kMissingValue);
     EXPECT_NE(rows[0].valueText, kMissingValue);
+}
+
+TEST(CharacteristicValues, UserRangeOfTheSweepLimits) {
+    Calculation calc;
+    ASSERT_TRUE(test::analyseWithValues(calc, test::rcLowPass(), lowPassValue));
+    const int branch = test::branchOf(calc, "C1");
+    InputFields fields{"1 V", "1 kHz", "1m", "100k"};
+    // Selector 2 is the voltage.
+    const RangeCharacteristics found = userRangeCharacteristics(calc, fields, branch, 2);
+    ASSERT_TRUE(found.values);
+    EXPECT_EQ(found.values->quantity, ElectricalQuantity::Voltage);
+    expectRelative(found.values->upperCutoff, 1 / (2 * kPi * 1e3 * 1e-6), 1e-9);
+    EXPECT_EQ(found.refusal, "");
+    // A range that a sweep would refuse gives the sweep's message and no values.
+    fields.fqVon = "200k";
+    const RangeCharacteristics reversed = userRangeCharacteristics(calc, fields, branch, 2);
+    EXPECT_FALSE(reversed.values);
+    EXPECT_EQ(reversed.refusal, kRangeReversedMessage);
+    EXPECT_FALSE(userRangeCharacteristics(calc, fields, calc.network().branchCount + 1, 2).values);
 }
 
 TEST(CharacteristicValues, FlatCurveHasNoFrequencyAndNoCrossingOfItsOwnPhase) {

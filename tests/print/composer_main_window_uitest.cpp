@@ -1,6 +1,9 @@
 // The composer in the real main window: "Drucken" opens it, "Druckereinrichtung" runs its
-// printer set-up, and a curve element prints the graphic mode's own curve.
+// printer set-up, a curve element prints the graphic mode's own curve, and the curve's
+// "Kennwerte" become text elements.
 #include <QAbstractButton>
+#include <QDir>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
 
@@ -56,6 +59,25 @@ class ComposerMainWindowTest : public QObject {
         QVERIFY(test::inkPixels(preview, QRect(qRound(r.left * k), qRound(r.top * k),
                                                qRound(r.width * k), qRound(r.height * k))) > 200);
         preview.save("hauptfenster_vorschau.png");
+
+        composer.form->document().moveTo(1, 1, 60);
+        composer.form->findChild<QAbstractButton*>("KennwerteEinfueg")->click();
+        auto* lines = composer.form->findChild<QMenu*>("KennwertZeilen");
+        QCOMPARE(lines->actions().front()->text(), QString("Alle Zeilen"));
+        QVERIFY(lines->grab().save(QDir::temp().filePath("volmira_kennwert_zeilen.png")));
+        lines->actions().front()->trigger();
+        lines->close();
+        const PrintDocument& doc = composer.form->document();
+        QCOMPARE(doc.slot(2).element.text, "Kennwerte: Strom, Zweig 1");
+        // Title, two extremes, five -3 dB rows, six phase rows; the curve stays.
+        QVERIFY(QString::fromStdString(doc.slot(15).element.text).startsWith("Phase ±180"));
+        QVERIFY(doc.slot(16).free());
+        QCOMPARE(doc.slot(1).element.kind, ElementKind::Curve);
+        QVERIFY(
+            composer.form->grab().save(QDir::temp().filePath("volmira_composer_kennwerte.png")));
+        composer.form->findChild<QAbstractButton*>("Seitansicht")->click();
+        QVERIFY(composer.form->preview()->surface()->grab().save(
+            QDir::temp().filePath("volmira_vorschau_kennwerte.png")));
     }
 };
 

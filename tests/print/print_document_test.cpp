@@ -40,6 +40,29 @@ TEST(PrintDocument, SlotsAreTakenInOrderAndTheLastOneWarns) {
         EXPECT_EQ(doc.slot(n).colour == SlotColour::Red, n == 5) << n;
 }
 
+TEST(PrintDocument, TextLinesStackIntoFreeSlotsOnly) {
+    PrintDocument doc;
+    doc.fitPrintableArea(199, 287);
+    for (int n = 1; n <= 17; ++n) doc.insertSchematic({10, 10, 20, 30});
+    const std::vector<std::string> lines{"Kennwerte", "", "Maximum: 1 V", "Minimum: 0 V"};
+    // Three slots for three lines (the blank one takes none); the first stays at the top.
+    const SlotTaken taken = doc.insertTextLines(lines, 8, kStyleBold, tenPerCharacter);
+    EXPECT_EQ(taken.slot, 20);
+    EXPECT_TRUE(taken.lastSlotWarning);
+    EXPECT_EQ(doc.slot(18).element.text, "Kennwerte");
+    EXPECT_EQ(doc.slot(18).rect.top, 1);
+    for (int n = 19; n <= 20; ++n) {
+        EXPECT_EQ(doc.slot(n).rect.top, doc.slot(n - 1).rect.bottom()) << n;
+        EXPECT_EQ(doc.slot(n).rect.left, 1);
+        EXPECT_EQ(doc.slot(n).element.fieldC, kStyleBold);
+    }
+    EXPECT_EQ(doc.slot(20).element.text, "Minimum: 0 V");
+    // A full sheet: one line overwrites the last slot, as a single text would, and no more.
+    EXPECT_EQ(doc.insertTextLines({"Q: 5", "Bandbreite: 1 kHz"}, 4, 0, tenPerCharacter).slot, 20);
+    EXPECT_EQ(doc.slot(20).element.text, "Q: 5");
+    EXPECT_EQ(doc.slot(17).element.kind, ElementKind::Schematic);
+}
+
 TEST(PrintDocument, SizesOfEveryKind) {
     PrintDocument doc;
     const ElementSlot& s = doc.slot(doc.insertSchematic({5, 8, 45, 38}).slot);
@@ -169,8 +192,10 @@ TEST(QuantityList, InsertEnablingFollowsTheWorkingMode) {
     const InsertEnabling entry = insertEnabling(2, 0, false);
     EXPECT_TRUE(entry.schematic);
     EXPECT_FALSE(entry.componentList);
+    EXPECT_FALSE(entry.characteristics);
     const InsertEnabling single = insertEnabling(3, 0, false);
     EXPECT_TRUE(single.componentList);
+    EXPECT_TRUE(single.characteristics);
     EXPECT_FALSE(single.curve);
     EXPECT_TRUE(single.table);
     EXPECT_FALSE(insertEnabling(3, 0, true).table);

@@ -2,15 +2,18 @@
 // its values typed into `BtListe`, stored, refused, picked from the E12 table and confirmed; the
 // mode panels take the mode changes and the presses on the drawing and mark components and
 // branches; the inputs recalculate or are refused once; the DC source is drawn in every mode; a
-// drawing change withdraws the results; the fields are saved and loaded. The value, acceptance
-// and mode rules and the numbers are the core's.
+// drawing change withdraws the results; the fields are saved and loaded; the menu "Berechnung"
+// lists the selected branch's "Kennwerte". The value, acceptance and mode rules and the numbers
+// are the core's.
 #include <QAction>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QSignalSpy>
+#include <QTableWidget>
 #include <QTest>
 #include <QToolButton>
 #include <stdexcept>
@@ -19,8 +22,11 @@
 #include "analysis/ui/network_highlight.h"
 #include "analysis/ui/results_panel.h"
 #include "analysis/ui/value_entry_panel.h"
+#include "app/ui/branch_tools.h"
 #include "app/ui/main_window_fixture.h"
 #include "app/window_rules.h"
+#include "graphics/ui/characteristics_panel.h"
+#include "graphics/ui/pole_zero_window.h"
 #include "schematic/network_file.h"
 #include "schematic/ui/drawing_view.h"
 #include "schematic/ui/glyph_painter.h"
@@ -186,6 +192,33 @@ class TgrfCalculationTest : public QObject {
         f.clickComponent("R 1");
         QCOMPARE(f.results()->field(5)->text(), QString("500 uW"));
         QCOMPARE(f.results()->solveCount(), 1);
+    }
+
+    void branchMenuListsTheSelectedBranchOverTheSweepLimits() {
+        CalculationWindow f;
+        f.openExample("Tp1kHz.nwb");
+        f.analyse();
+        QVERIFY(!f.find<QMenu>("Berechnung")->isEnabled());
+        f.confirm();
+        QVERIFY(f.find<QMenu>("Berechnung")->isEnabled());
+        f.clickComponent("C 1");
+        f.ws().graphic.button = 2;  // the graphic mode's selector on "Spannung"
+        f.find<QAction>("Kennwerte1")->trigger();
+        CharacteristicsPanel* panel = f.w().branchTools()->characteristicsPanel();
+        QVERIFY(panel->isVisible());
+        QCOMPARE(panel->findChild<QLabel*>("KennwertTitel")->text(),
+                 QString("Kennwerte: Spannung, Zweig %1").arg(f.branchOf("C 1")));
+        // From the maximum at FqVon = fc / 10: fc sqrt(1.02).
+        QCOMPARE(panel->table()->item(3, 0)->text(), QString("-3 dB oberhalb"));
+        QCOMPARE(panel->table()->item(3, 1)->text(), QString("1,00995 kHz"));
+        QVERIFY(panel->grab().save(QDir::temp().filePath("volmira_kennwerte_zweig.png")));
+
+        // A range that a sweep would refuse: its message, no new list.
+        f.ws().fields.fqVon = "30k";
+        f.find<QAction>("Kennwerte1")->trigger();
+        QCOMPARE(f.dialogs.lastText(Kind::Information), QString("MinFrequenz > MaxFrequenz !"));
+        f.find<QAction>("PolNull1")->trigger();
+        QVERIFY(f.w().branchTools()->poleZeroWindow()->isVisible());
     }
 
     void typedValuesAreStoredAndShownAgain() {
