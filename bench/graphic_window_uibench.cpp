@@ -89,6 +89,12 @@ void WindowSweepAndDraw(benchmark::State& state) {
         if (graphic.plot->computedCount != core.plot->computedCount)
             state.SkipWithError("the window solved other points than the core");
     }
+    if (const QString dir = qEnvironmentVariable("VOLMIRA_GRAB"); !dir.isEmpty()) {
+        const QString tag = QString::number(state.range(0));
+        plotImage.save(dir + "/plot" + tag + ".png");
+        axisImage.save(dir + "/axis" + tag + ".png");
+        panel.grab().save(dir + "/panel" + tag + ".png");
+    }
     state.counters["branches"] = network->calc.network().branchCount;
     state.counters["window/core sweep"] = window / bare;
     state.counters["core sweep us"] = bare / state.iterations() * 1e6;

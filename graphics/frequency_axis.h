@@ -2,6 +2,7 @@
 // The labels of the frequency axis along the bottom of the curve plot, at pixel columns of the
 // 897 points: round values on a linear axis and on a logarithmic one spanning less than a
 // decade, decade labels with more multipliers the wider a decade is drawn otherwise.
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -13,6 +14,7 @@ namespace volmira {
 struct AxisLabel {
     int position = 0;  // pixel column (frequency axis) or row (y axis)
     std::string text;
+    bool operator==(const AxisLabel&) const = default;
 };
 
 // Multipliers 1..9 times 15 powers of ten (1 mHz .. 900 GHz).
@@ -24,6 +26,9 @@ struct FrequencyLabels {
 
     const AxisLabel* begin() const { return labels.data(); }
     const AxisLabel* end() const { return labels.data() + count; }
+    bool operator==(const FrequencyLabels& other) const {
+        return std::equal(begin(), end(), other.begin(), other.end());
+    }
 };
 
 // Whether multiplier m (1..9) of the decade labels is shown at `pixelsPerDecade`.

@@ -15,7 +15,7 @@ constexpr int kTickLength = 4;
 
 void paintFrequencyAxis(QPainter& painter, const CurvePlotModel& model) {
     paintXLabels(painter, {model.frequencyLabels.begin(), model.frequencyLabels.end()},
-                 model.rows.bottom + kFrequencyTickGap, model.width,
+                 frequencyAxisTop(model), model.width,
                  model.gridLines ? std::optional<int>(model.rows.top) : std::nullopt);
 }
 
@@ -35,6 +35,11 @@ TextWidth plotTextWidth() {
 }
 
 void paintCurvePlot(QPainter& painter, const CurvePlotModel& model) {
+    paintPlotBackground(painter, model);
+    paintCurves(painter, model);
+}
+
+void paintPlotBackground(QPainter& painter, const CurvePlotModel& model) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setFont(plotLabelFont());
@@ -47,6 +52,12 @@ void paintCurvePlot(QPainter& painter, const CurvePlotModel& model) {
         }
     }
     paintFrequencyAxis(painter, model);
+    painter.restore();
+}
+
+void paintCurves(QPainter& painter, const CurvePlotModel& model) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
     // A family: the other curves in silver first, the selected one over them in black.
     const auto selected = static_cast<std::size_t>(model.selectedCurve - 1);
     for (std::size_t k = 0; k < model.curves.size(); ++k)
@@ -59,6 +70,21 @@ void paintCurvePlot(QPainter& painter, const CurvePlotModel& model) {
     painter.restore();
 }
 
+int frequencyAxisTop(const CurvePlotModel& model) {
+    return model.rows.bottom + kFrequencyTickGap;
+}
+
+bool sameBackground(const CurvePlotModel& a, const CurvePlotModel& b) {
+    return a.width == b.width && a.height == b.height && a.rows.top == b.rows.top &&
+           a.rows.bottom == b.rows.bottom && a.gridLines == b.gridLines &&
+           a.frequencyLabels == b.frequencyLabels && (!a.gridLines || a.yLabels == b.yLabels);
+}
+
+bool sameYAxis(const CurvePlotModel& a, const CurvePlotModel& b) {
+    return a.yAxisWidth == b.yAxisWidth && a.height == b.height && a.rows.bottom == b.rows.bottom &&
+           a.yLabels == b.yLabels && a.yTitle == b.yTitle;
+}
+
 void paintYAxis(QPainter& painter, const CurvePlotModel& model) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
@@ -69,8 +95,7 @@ void paintYAxis(QPainter& painter, const CurvePlotModel& model) {
     painter.setPen(Qt::black);
     for (const AxisLabel& label : model.yLabels)
         paintYLabel(painter, metrics, width, curveRowOfLabel(label), label.text);
-    paintYTitle(painter, width,
-                model.rows.bottom + kFrequencyTickGap + kTickLength + metrics.ascent(),
+    paintYTitle(painter, width, frequencyAxisTop(model) + kTickLength + metrics.ascent(),
                 model.yTitle);
     painter.restore();
 }

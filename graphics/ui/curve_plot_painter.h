@@ -18,6 +18,15 @@ TextWidth plotTextWidth();
 
 // Bild1: white, then the frequency axis, then the curves and their clip marks.
 void paintCurvePlot(QPainter& painter, const CurvePlotModel& model);
+// Its two layers: what stays while the axes do (white, the grid, the frequency axis), and the
+// curves with their clip marks over it.
+void paintPlotBackground(QPainter& painter, const CurvePlotModel& model);
+void paintCurves(QPainter& painter, const CurvePlotModel& model);
+// The first row of the frequency axis' marks.
+int frequencyAxisTop(const CurvePlotModel& model);
+// Whether two models paint the same background, or the same ybild.
+bool sameBackground(const CurvePlotModel& a, const CurvePlotModel& b);
+bool sameYAxis(const CurvePlotModel& a, const CurvePlotModel& b);
 // ybild, model.yAxisWidth pixels wide: labels right-aligned, a tick mark at the right edge,
 // and the unit in bold under the last label.
 void paintYAxis(QPainter& painter, const CurvePlotModel& model);

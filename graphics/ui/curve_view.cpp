@@ -15,7 +15,8 @@ constexpr int kEllipseSize = 12;
 
 }  // namespace
 
-CurveView::CurveView(QWidget* parent) : QWidget(parent) {
+CurveView::CurveView(QWidget* parent)
+    : QWidget(parent), background_(sameBackground, paintPlotBackground) {
     setObjectName("Bild1");
     setMouseTracking(true);
     setFixedSize(kPlotWidth, plotImageHeight(false));
@@ -51,7 +52,17 @@ void CurveView::paintEvent(QPaintEvent* event) {
         painter.fillRect(rect(), Qt::white);
         return;
     }
-    paintCurvePlot(painter, *model_);
+    // Above the frequency axis the background is white but for the large view's grid: filling
+    // that part is cheaper than copying it.
+    const int axisTop = model_->gridLines ? 0 : frequencyAxisTop(*model_);
+    painter.fillRect(0, 0, model_->width, axisTop, Qt::white);
+    const QImage& background =
+        background_.of(*model_, {model_->width, model_->height}, devicePixelRatioF());
+    const qreal ratio = background.devicePixelRatio();
+    painter.drawImage(
+        QPointF(0, axisTop), background,
+        QRectF(0, axisTop * ratio, background.width(), background.height() - axisTop * ratio));
+    paintCurves(painter, *model_);
     if (overlay_) overlay_(painter, *model_);
     if (readoutColumn_) {
         painter.setPen(QPen(Qt::red, 1));
@@ -73,10 +84,11 @@ void CurveView::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) emit pressed(event->position().toPoint());
 }
 
-YAxisView::YAxisView(QWidget* parent) : QWidget(parent) {
+YAxisView::YAxisView(QWidget* parent) : QWidget(parent), axis_(sameYAxis, paintYAxis) {
     setObjectName("ybild");
     setMouseTracking(true);
     setFixedSize(kMinYAxisWidth, plotImageHeight(false));
+    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void YAxisView::setModel(const CurvePlotModel* model) {
@@ -96,7 +108,8 @@ void YAxisView::paintEvent(QPaintEvent*) {
         painter.fillRect(rect(), Qt::white);
         return;
     }
-    paintYAxis(painter, *model_);
+    painter.drawImage(0, 0,
+                      axis_.of(*model_, {model_->yAxisWidth, model_->height}, devicePixelRatioF()));
     if (ellipse_) {
         painter.setPen(QPen(Qt::red, 2));
         painter.setBrush(Qt::NoBrush);

@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "graphics/curve_plot.h"
+#include "graphics/ui/model_image.h"
 
 class QPainter;
 
@@ -46,6 +47,7 @@ class CurveView : public QWidget {
 
   private:
     const CurvePlotModel* model_ = nullptr;
+    ModelImage background_;
     std::optional<int> readoutColumn_;
     std::optional<ScaleMarker> marker_;
     Overlay overlay_;
@@ -70,6 +72,7 @@ class YAxisView : public QWidget {
 
   private:
     const CurvePlotModel* model_ = nullptr;
+    ModelImage axis_;
     bool ellipse_ = false;
 };
 

@@ -51,7 +51,7 @@ constexpr std::int32_t kProgressYAxisMove = 333;
 constexpr std::int32_t kProgressBranchChoice = 494;
 
 constexpr int kReadoutDigits = 8;
-constexpr int kEventIntervalMs = 15;
+constexpr std::chrono::milliseconds kEventInterval{15};
 // The y-scaling formula counts the marker in the rows of the frame around the plot: 9 rows
 // lower and 6 rows taller than the band on Bild1, so that the band becomes the new range.
 constexpr int kMarkerFrameShift = 9;
@@ -100,7 +100,8 @@ GraphicPanel::GraphicPanel(Calculation& calculation, GraphicState& state, const 
       state_(state),
       grid_(grid),
       fields_(fields),
-      labelWidth_(cachedTextWidth(plotLabelFont())) {
+      labelWidth_(cachedTextWidth(plotLabelFont())),
+      eventPacer_(kEventInterval) {
     setObjectName("GraphicPanel");
     buildSideControls();
     buildCurveArea();
@@ -418,11 +419,6 @@ void GraphicPanel::StartGraphic() {
 
 void GraphicPanel::RunSweep() {
     if (frame_) scrollWindow(state_.range, frame_->horizontalScrollBar()->value());
-    fortpan_->setGeometry(mauspal2_->rect());
-    fortpan_->raise();
-    fortpan_->show();
-    fort_->setRange(0, state_.range.lastPoint - state_.range.firstPoint + 1);
-    fort_->setValue(0);
     state_.stopRequested = false;
     state_.sweeping = true;
     restartPending_ = false;
@@ -491,12 +487,23 @@ bool GraphicPanel::sweepProgress(int solved, int windowPoints) {
     ++solvedPoints_;
     // Pending events run after the first point and then every few milliseconds: often enough
     // for "Stop", scrolling and the bar, rarely enough not to slow the sweep down.
-    if (solved > 1 && sinceEvents_.elapsed() < kEventIntervalMs) return !state_.stopRequested;
-    fort_->setMaximum(windowPoints);
-    fort_->setValue(solved);
+    if (solved > 1 && !eventPacer_.due()) return !state_.stopRequested;
+    if (solved > 1) showProgress(solved, windowPoints);
     QCoreApplication::processEvents();
-    sinceEvents_.start();
+    eventPacer_.start();
     return !state_.stopRequested;
+}
+
+// The panel comes with the first interval: a shorter sweep is over before it could be seen,
+// and showing it costs a layout pass.
+void GraphicPanel::showProgress(int solved, int windowPoints) {
+    if (fortpan_->isHidden()) {
+        fortpan_->setGeometry(mauspal2_->rect());
+        fortpan_->raise();
+        fortpan_->show();
+    }
+    fort_->setRange(0, windowPoints);
+    fort_->setValue(solved);
 }
 
 bool GraphicPanel::eventFilter(QObject* watched, QEvent* event) {

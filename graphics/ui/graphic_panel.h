@@ -4,12 +4,12 @@
 // the sweep through the engine with its progress panel `fortpan` and "Stop", the curve view
 // `Bild1` with its y axis, scrolling through the store, the y-scaling tool and the readout.
 // The pieces are placed by the mode panel; this class only builds and drives them.
-#include <QElapsedTimer>
 #include <QWidget>
 #include <array>
 #include <optional>
 
 #include "graphics/curve_plot.h"
+#include "graphics/event_pacer.h"
 #include "graphics/graphic_state.h"
 #include "graphics/sweep_window.h"
 
@@ -116,6 +116,7 @@ class GraphicPanel : public QWidget {
     SweepOutcome sweepCurves(const SweepProgress& keepGoing);
     void endSweep();
     bool sweepProgress(int solved, int windowPoints);
+    void showProgress(int solved, int windowPoints);
     void drawLocus();
     void moveWindow(int scrollPosition);
     void centreWindow();
@@ -137,7 +138,7 @@ class GraphicPanel : public QWidget {
     SweepPlan plan_;
     long solvedPoints_ = 0;
     bool restartPending_ = false;
-    QElapsedTimer sinceEvents_;
+    EventPacer eventPacer_;
     int markerTop_ = kPlotTop;
     std::optional<int> restingColumn_;
 

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "graphics/ui/curve_plot_painter.h"
+#include "graphics/ui/curve_view.h"
 
 namespace volmira {
 
@@ -46,6 +47,30 @@ class CurvePlotPainterTest : public QObject {
         QCOMPARE(axis.pixel(axis.width() - 1, 12), kBlack);   // tick of "3"
         QCOMPARE(axis.pixel(axis.width() - 1, 339), kBlack);  // tick of " 0"
         QCOMPARE(axis.pixel(axis.width() - 1, 100), kWhite);
+    }
+
+    // The views keep their axes as images between paints: after a change of scale and of the
+    // frequency axis they must still paint exactly what the painters do.
+    void viewsPaintAsThePaintersAcrossAxisChanges() {
+        auto plot = std::make_unique<PlotState>();
+        const SweepRange range = DeriveBounds(20, 20000, false);
+        for (int point = 224; point <= 672; ++point)
+            plot->curves.at(1, selectorSlot(1), point) = point - 224;
+        CurveView view;
+        YAxisView axis;
+        CurvePlotModel model;
+        const auto pixels = [](const QImage& image) {
+            return image.convertToFormat(QImage::Format_RGB32);
+        };
+        for (const auto& [hi, logarithmic] : {std::pair(448.0, true), std::pair(5.0, false)}) {
+            plot->scale(1).hi = hi;
+            plot->scale(1).autoRange = 0;
+            model = DrawCurvePlot(*plot, {range, logarithmic, 1, 1}, plotTextWidth());
+            view.setModel(&model);
+            axis.setModel(&model);
+            QCOMPARE(pixels(view.grab().toImage()), renderCurvePlot(model));
+            QCOMPARE(pixels(axis.grab().toImage()), renderYAxis(model));
+        }
     }
 };
 
