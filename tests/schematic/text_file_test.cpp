@@ -311,8 +311,6 @@ TEST(TextFile, CharacterCountsAndPrefixesCountCodePoints) {
     EXPECT_EQ(utf8Length("47 µF äöü"), 9u);
     EXPECT_EQ(utf8Prefix("µµµµ", 2), "µµ");
     EXPECT_EQ(utf8Prefix("abc", 10), "abc");
-    EXPECT_EQ(latin1ToUtf8("\xB5"), "µ");
-    EXPECT_EQ(utf8ToLatin1Line("µ"), "\xB5");
 }
 
 }  // namespace
