@@ -215,26 +215,16 @@ TEST(AcSolver, TrialSolveStaysRealAndFixesReproducibleDirections) {
     Solved after = solveOnce(loop, 0.0001, 1);
     EXPECT_GT(after.I(2).real(), 0);  // with the flag the lead's current reads positive
 
-    // Same network, same directions, every time; and with them the trial currents are >= 0.
-    Network bigger = test::toNetwork(test::completeNetwork(6, {{1, 2},
-                                                               {1, 3},
-                                                               {2, 4, 10},
-                                                               {4, 3, 20},
-                                                               {4, 5, 30},
-                                                               {5, 3, 40},
-                                                               {2, 5, 50},
-                                                               {5, 6, 60},
-                                                               {6, 3, 70},
-                                                               {4, 6, 80}}));
-    Network again = bigger;
-    assignReferenceDirections(bigger);
+    // Same network, same directions, every time.
+    Network again = ladder;
+    assignReferenceDirections(ladder);
     assignReferenceDirections(again);
-    for (int k = 1; k <= bigger.branchCount; ++k)
-        EXPECT_EQ(bigger.branch(k).reversed, again.branch(k).reversed) << k;
+    for (int k = 1; k <= ladder.branchCount; ++k)
+        EXPECT_EQ(ladder.branch(k).reversed, again.branch(k).reversed) << k;
 }
 
 // The sweep form reduces the incidence rows once; every branch must still come out as from a
-// complete solve at the same frequency.
+// complete solve at the same frequency, at f = 0 too where no capacitor forbids it.
 TEST(AcSolver, SweepFormGivesTheCompleteSolveForEveryBranch) {
     std::vector<std::pair<const char*, HandNetwork>> networks{
         {"series RLC", test::seriesLoop(50, 10e-3, 1e-6)},
@@ -265,7 +255,10 @@ TEST(AcSolver, SweepFormGivesTheCompleteSolveForEveryBranch) {
         assignReferenceDirections(network);
         auto sweep = std::make_unique<AcSolver>();
         sweep->prepareSweep(network);
-        for (double f : {10.0, 159.154943, 1000.0, 33e3, 1e6}) {
+        bool capacitors = false;
+        for (int k = 1; k <= network.branchCount; ++k) capacitors |= network.branch(k).C != 0;
+        for (double f : {0.0, 10.0, 159.154943, 1000.0, 33e3, 1e6}) {
+            if (f == 0 && capacitors) continue;
             SCOPED_TRACE(f);
             Solved full = solveOnce(network, f, 2.0);
             ASSERT_FALSE(full.status.failed());
@@ -338,22 +331,6 @@ TEST(AcSolver, SweepPointsDoNotDependOnTheirOrder) {
                 EXPECT_EQ(back.current[k], ahead[i].current[k]) << "branch " << k + 1;
         }
     }
-}
-
-// At f = 0 a network without capacitors is a resistor network, in the sweep form as well.
-TEST(AcSolver, SweepFormAtZeroFrequency) {
-    const double R1 = 1000, R2 = 2200;
-    Network divider =
-        test::toNetwork(test::completeNetwork(4, {{1, 2}, {1, 3}, {2, 4, R1, 1e-3}, {4, 3, R2}}));
-    auto sweep = std::make_unique<AcSolver>();
-    sweep->prepareSweep(divider);
-    BranchCurrents point;
-    ASSERT_FALSE(sweep->solveSweepPoint(0, 3.0, point).failed());
-    expectNear(point.current[3] * R2, 3.0 * R2 / (R1 + R2), 1e-12);
-    EXPECT_EQ(point.reactance[2], 0.0);
-    Solved full = solveOnce(divider, 0, 3.0);
-    for (int k = 0; k < divider.branchCount; ++k)
-        EXPECT_EQ(point.current[k], full.currents->current[k]) << "branch " << k + 1;
 }
 
 }  // namespace

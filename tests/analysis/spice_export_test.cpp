@@ -52,12 +52,6 @@ bool contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
 }
 
-TEST(SpiceNames, ComponentNamesLoseTheirBlank) {
-    EXPECT_EQ(spiceElementName("R 1"), "R1");
-    EXPECT_EQ(spiceElementName("C 12"), "C12");
-    EXPECT_EQ(spiceCurrentVector("L 3"), "i(vi_l3)");
-}
-
 TEST(SpiceDecadeSweep, WholePointsPerDecadeWithTheStopThatGivesEveryPoint) {
     // 10 Hz .. 100 kHz: four decades of 224 points, the program's very points.
     const SpiceDecadeSweep whole = spiceDecadeSweep({10, 1e5, 897, true});

@@ -66,6 +66,15 @@ INSTANTIATE_TEST_SUITE_P(Rounding, FormatValueTest,
                                          FormatCase{kUnitOhm, 2, 123456, "120 kOhm"},
                                          FormatCase{kUnitOhm, 1, 56000, "60 kOhm"}));
 
+// Digit counts outside 1..17 are clamped; 17 digits that would need more than 20 characters give
+// way, the unit stays.
+INSTANTIATE_TEST_SUITE_P(
+    Limits, FormatValueTest,
+    testing::Values(FormatCase{kUnitVolt, 0, 1234, "1 kV"}, FormatCase{kUnitVolt, -3, 1234, "1 kV"},
+                    FormatCase{kUnitVolt, 99, 1234.5, "1,2345 kV"},
+                    FormatCase{kUnitOhm, 17, -123456.78901234567, "-123,4567890123 kOhm"},
+                    FormatCase{13, 17, -1.2345678901234567e-7, "-1,2345678901235E-07"}));
+
 INSTANTIATE_TEST_SUITE_P(Negative, FormatValueTest,
                          testing::Values(FormatCase{kUnitOhm, 7, -2200, "-2,2 kOhm"},
                                          FormatCase{kUnitAmpere, 4, -5e-15, "-5E-15"}));
@@ -122,19 +131,6 @@ TEST(FormatValue, CompactLeavesOutTheBlank) {
     EXPECT_EQ(formatValue(kUnitOhm, 7, 1e15, true), "1E+15Ohm");
     EXPECT_EQ(formatValue(kUnitAmpere, 9, 5e-15, true), "5E-15");
     EXPECT_EQ(formatValue(kUnitDegree, 4, 45, true), "45,00\xC2\xB0");
-}
-
-TEST(FormatValue, DigitCountOutsideItsRangeIsClamped) {
-    EXPECT_EQ(formatValue(kUnitVolt, 0, 1234, false), "1 kV");
-    EXPECT_EQ(formatValue(kUnitVolt, -3, 1234, false), "1 kV");
-    EXPECT_EQ(formatValue(kUnitVolt, 99, 0.1, false), formatValue(kUnitVolt, 17, 0.1, false));
-}
-
-TEST(FormatValue, NeverLongerThanTwentyCharacters) {
-    // 17 digits would need 24 characters: the digits give way, the unit stays.
-    const std::string text = formatValue(kUnitOhm, 17, -123456.78901234567);
-    EXPECT_EQ(text, "-123,4567890123 kOhm");
-    EXPECT_EQ(formatValue(13, 17, -1.2345678901234567e-7), "-1,2345678901235E-07");
 }
 
 TEST(FormatValue, ReadsBackThroughTheParser) {

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 namespace volmira {
 namespace {
 
@@ -14,25 +16,23 @@ FormulaSheet sheetAt(int page, int formula, int variant = 1) {
     return sheet;
 }
 
-TEST(FormulaSheet, SeriesResistorsGiveTheirSum) {
-    FormulaSheet sheet;
-    EXPECT_EQ(sheet.key().code(), 1111);
-    sheet.setField(2, "100");
-    sheet.setField(3, "220");
-    ASSERT_TRUE(sheet.compute(5).done);
-    EXPECT_EQ(sheet.field(1), "320 Ohm");
-    EXPECT_EQ(sheet.field(2), "100 Ohm");
-}
-
-TEST(FormulaSheet, ResonanceIsShownWithTheChosenDigits) {
-    FormulaSheet sheet = sheetAt(4, 5);
-    EXPECT_EQ(sheet.key().code(), 4511);
-    sheet.setField(2, "1u");
-    sheet.setField(3, "1m");
-    ASSERT_TRUE(sheet.compute(displayDigits("5")).done);
-    EXPECT_EQ(sheet.field(1), "5,0329 kHz");
-    EXPECT_EQ(sheet.field(2), "1 uF");
-    EXPECT_EQ(sheet.field(3), "1 mH");
+// Series resistors give their sum; the resonance shows with the digits of the "Genau" field.
+TEST(FormulaSheet, ComputesTheSoughtQuantityAndFormatsEveryField) {
+    struct Case {
+        int page, formula;
+        const char *second, *third, *digits;
+        std::array<const char*, 3> fields;
+    };
+    // "0" is out of range: the default of five digits.
+    for (const Case& c : {Case{1, 1, "100", "220", "0", {"320 Ohm", "100 Ohm", "220 Ohm"}},
+                          Case{4, 5, "1u", "1m", "4", {"5,033 kHz", "1 uF", "1 mH"}}}) {
+        FormulaSheet sheet = sheetAt(c.page, c.formula);
+        EXPECT_EQ(sheet.key().sought, 1);
+        sheet.setField(2, c.second);
+        sheet.setField(3, c.third);
+        ASSERT_TRUE(sheet.compute(displayDigits(c.digits)).done);
+        for (int k = 1; k <= 3; ++k) EXPECT_EQ(sheet.field(k), c.fields[k - 1]);
+    }
 }
 
 // A failed computation names the problem and leaves every field as it was.
@@ -95,12 +95,6 @@ TEST(FormulaSheet, ChoosingAFormula) {
     EXPECT_EQ(sheet.field(2), "");
     sheet.selectPage(3);
     EXPECT_EQ(sheet.key().code(), 3111);
-}
-
-TEST(FormulaSheet, DisplayDigitsFromTheGenauField) {
-    EXPECT_EQ(displayDigits("3"), 3);
-    EXPECT_EQ(displayDigits("0"), kDefaultDisplayDigits);
-    EXPECT_EQ(displayDigits(""), kDefaultDisplayDigits);
 }
 
 }  // namespace

@@ -119,12 +119,5 @@ TEST_F(DrawingMoveTest, AMoveThatWouldPushSomethingOverTheEdgeChangesNothing) {
     }
 }
 
-TEST_F(DrawingMoveTest, UndoTakesAMoveBack) {
-    const SchematicGrid before = grid;
-    editor.moveDrawing(MoveDirection::Left, records);
-    editor.undo();
-    EXPECT_EQ(grid, before);
-}
-
 }  // namespace
 }  // namespace volmira

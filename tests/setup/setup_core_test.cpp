@@ -13,34 +13,19 @@
 #include "next_answer.h"
 #include "path_rules.h"
 #include "platform/system_folders.h"
+#include "support/test_support.h"
 #include "texts.h"
 
 namespace fs = std::filesystem;
 using namespace setup;
+using volmira::test::readFileBytes;
+using volmira::test::TempFolder;
 
 namespace {
-
-class TempFolder {
-  public:
-    TempFolder() {
-        std::string pattern = (fs::temp_directory_path() / "setup-test-XXXXXX").string();
-        path_ = mkdtemp(pattern.data());
-    }
-    ~TempFolder() { fs::remove_all(path_); }
-    const fs::path& path() const { return path_; }
-
-  private:
-    fs::path path_;
-};
 
 void writeFile(const fs::path& path, const std::string& bytes) {
     fs::create_directories(path.parent_path());
     std::ofstream(path, std::ios::binary) << bytes;
-}
-
-std::string readFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
 }
 
 std::optional<InstallDescription> read(const std::string& text) {
@@ -186,9 +171,9 @@ TEST(CopyFiles, CopiesByteIdenticalAndAsksForAMissingFile) {
     job.files.push_back("gone");
     EXPECT_EQ(copyFiles(job, ui), CopyOutcome::Done);
     EXPECT_EQ(ui.copyErrors, (std::vector<std::string>{"missing", "gone"}));
-    EXPECT_EQ(readFile(temp.path() / "target" / "prog"), program);
-    EXPECT_EQ(readFile(temp.path() / "target" / "missing"), "late");
-    EXPECT_EQ(readFile(temp.path() / "target" / "sub" / "net.nwb"), "R 1\r\n");
+    EXPECT_EQ(readFileBytes(temp.path() / "target" / "prog"), program);
+    EXPECT_EQ(readFileBytes(temp.path() / "target" / "missing"), "late");
+    EXPECT_EQ(readFileBytes(temp.path() / "target" / "sub" / "net.nwb"), "R 1\r\n");
     EXPECT_EQ(fs::status(temp.path() / "target" / "prog").permissions(), fs::perms::owner_all);
     EXPECT_FALSE(fs::exists(temp.path() / "target" / "gone.part"));
     EXPECT_TRUE(std::is_sorted(ui.edges.begin(), ui.edges.end()));

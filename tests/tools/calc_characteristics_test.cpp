@@ -4,18 +4,15 @@
 #include <cmath>
 #include <string>
 
-#include "support/test_support.h"
 #include "tools/process_runner.h"
 
 namespace volmira::test {
 namespace {
 
-std::string example(const std::string& name) {
-    return (sourceDir() / "examples" / name).string();
-}
+const std::string kLowPass = examplePath("Tp1kHz.nwb").string();
 
 TEST(CalcCharacteristics, LowPassCornerAndDashes) {
-    const ProcessResult csv = runCalc({example("Tp1kHz.nwb"), "--characteristics", "C1", "--csv"});
+    const ProcessResult csv = runCalc({kLowPass, "--characteristics", "C1", "--csv"});
     ASSERT_EQ(csv.exitCode, 0) << csv.err;
     const std::vector<std::string> lines = splitLines(csv.out);
     ASSERT_GE(lines.size(), 8u);
@@ -29,14 +26,14 @@ TEST(CalcCharacteristics, LowPassCornerAndDashes) {
     const double fc = 1 / (2 * M_PI * 1e3 * 159.155e-9);
     EXPECT_NEAR(std::stod(upper[1]) / (fc * std::sqrt(1 + 2 * std::pow(100 / fc, 2))), 1.0, 1e-9);
 
-    const ProcessResult text = runCalc({example("Tp1kHz.nwb"), "--characteristics", "C1"});
+    const ProcessResult text = runCalc({kLowPass, "--characteristics", "C1"});
     EXPECT_NE(text.out.find("Bandbreite: \xE2\x80\x94"), std::string::npos) << text.out;
-    EXPECT_EQ(
-        runCalc({example("Tp1kHz.nwb"), "--characteristics", "C1", "--quantity", "W"}).exitCode, 2);
+    EXPECT_EQ(runCalc({kLowPass, "--characteristics", "C1", "--quantity", "W"}).exitCode, 2);
 }
 
 TEST(CalcCharacteristics, SallenKeyPoles) {
-    const ProcessResult result = runCalc({example("SallenKey.nwb"), "--poles", "R3", "--csv"});
+    const ProcessResult result =
+        runCalc({examplePath("SallenKey.nwb").string(), "--poles", "R3", "--csv"});
     ASSERT_EQ(result.exitCode, 0) << result.err;
     const std::vector<std::string> lines = splitLines(result.out);
     // The pole pair of the voltage and of the load's current, which follows it; no zeros.

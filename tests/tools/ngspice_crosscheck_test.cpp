@@ -9,6 +9,7 @@
 #include <complex>
 #include <fstream>
 
+#include "support/example_files.h"
 #include "support/random_drawings.h"
 #include "support/test_support.h"
 #include "tools/ngspice_networks.h"
@@ -39,7 +40,7 @@ constexpr const char* kFrequencies[] = {"37", "1k", "23,5k"};
 
 std::vector<CrossCheckCase> crossCheckCases() {
     std::vector<CrossCheckCase> cases;
-    for (const char* example : kExampleFiles) cases.push_back({example, {}});
+    for (const std::string& example : kExampleFiles) cases.push_back({example, {}});
     cases.push_back({"SeriesRlcNoGround", seriesRlcLoop});
     cases.push_back({"RcLowPassTwoGrounds", rcLowPass});
     cases.push_back({"RcLadder3", [] { return rcLadder(3); }});
@@ -68,7 +69,7 @@ class NgspiceCrossCheck : public ::testing::TestWithParam<CrossCheckCase> {
     // The network file of the case: the shipped example, or the drawing saved with values.
     std::string networkFile() {
         const CrossCheckCase& c = GetParam();
-        if (!c.draw) return (sourceDir() / "examples" / c.name).string();
+        if (!c.draw) return examplePath(c.name).string();
         const auto path = folder_.path() / (c.name + ".nwb");
         std::string error;
         EXPECT_TRUE(
@@ -167,7 +168,7 @@ std::vector<SweepRow> parseNgspiceSweep(const std::string& output) {
 // Over a range of whole decades ngspice's logarithmic sweep takes the very points of ours: the
 // sweep netlist gives the same current at every one of the 897 points.
 TEST(NgspiceSweepCrossCheck, EveryPointOfTheLogarithmicSweepAgrees) {
-    const std::string file = (sourceDir() / "examples" / "RCL.nwb").string();
+    const std::string file = examplePath("RCL.nwb").string();
     const ProcessResult ours = runCalc({file, "--sweep", "C1", "--csv"});
     ASSERT_EQ(ours.exitCode, 0) << ours.err;
     const auto lines = splitLines(ours.out);

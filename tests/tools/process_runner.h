@@ -79,10 +79,6 @@ inline std::vector<std::string> splitFields(const std::string& line, char separa
     return fields;
 }
 
-// The shipped examples, with the fields their files hold last.
-inline const char* const kExampleFiles[] = {"Tp1kHz.nwb",     "RCL.nwb",  "Wienrob.nwb",
-                                            "Bandfilter.nwb", "DEMO.NWB", "Volmira.nwb"};
-
 inline std::filesystem::path examplePath(const std::string& name) {
     return sourceDir() / "examples" / name;
 }
