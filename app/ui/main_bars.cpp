@@ -182,6 +182,18 @@ MainMenus buildMainMenus(Tgrf& window, EditorController& editor) {
     QObject::connect(addEntry(extras, "Optionen1", "Optionen"), &QAction::triggered, &window,
                      &Tgrf::Optionen1Click);
 
+    QMenu* help = bar->addMenu("&Hilfe");
+    help->setObjectName("Hilfe1");
+    QObject::connect(help, &QMenu::aboutToShow, &window, &Tgrf::Hilfe1Click);
+    QAction* context = addEntry(help, "Arbeitsoberflche1", "Arbeitsoberfläche");
+    // In the main window only: the composer's F1 opens the help beside the composer.
+    context->setShortcut(QKeySequence(Qt::Key_F1));
+    QObject::connect(context, &QAction::triggered, &window, &Tgrf::Hilfe2Click);
+    menus.topics = addEntry(help, "HThem", "Einführung / Hilfethemen");
+    QObject::connect(menus.topics, &QAction::triggered, &window, &Tgrf::Hilfethemen1Click);
+    QObject::connect(addEntry(help, "HilfDruck1", "Hilfethemen ausdrucken"), &QAction::triggered,
+                     &window, &Tgrf::HilfethemenAusdruckenClick);
+
     QAction* calculator = bar->addAction("Rechner");
     calculator->setObjectName("Rechner");
     QObject::connect(calculator, &QAction::triggered, &window, &Tgrf::RechnerClick);
@@ -214,9 +226,12 @@ TopBar buildTopBar(Tgrf& window) {
     QObject::connect(save, &QToolButton::clicked, &window, &Tgrf::NwSpeichernClick);
     QToolButton* print = toolButton("drucken", QStyle::SP_FileDialogContentsView, "Drucken");
     QObject::connect(print, &QToolButton::clicked, &window, &Tgrf::DruckenClick);
+    QToolButton* help = toolButton("GetHilfe1", QStyle::SP_DialogHelpButton, "Hilfe aufrufen");
+    QObject::connect(help, &QToolButton::clicked, &window, &Tgrf::Hilfe2Click);
     row->addWidget(open);
     row->addWidget(save);
     row->addWidget(print);
+    row->addWidget(help);
 
     auto* line = new QFrame(bar);
     line->setFrameShape(QFrame::VLine);

@@ -19,7 +19,8 @@ struct MainMenus {
     std::array<QAction*, 4> modes{};   // `Mod1`..`Mod4`
     std::array<QAction*, 5> recent{};  // `nwbn1`..`nwbn5`
     QAction* recentSeparator = nullptr;
-    QMenu* drawing = nullptr;  // `Zeichnen`, enabled in mode 1 only
+    QMenu* drawing = nullptr;   // `Zeichnen`, enabled in mode 1 only
+    QAction* topics = nullptr;  // `HThem`, enabled in modes 1 to 3
 };
 MainMenus buildMainMenus(Tgrf& window, EditorController& editor);
 

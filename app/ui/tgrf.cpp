@@ -42,6 +42,8 @@
 #include "app/workspace.h"
 #include "formulas/ui/formula_window.h"
 #include "graphics/ui/graphic_panel.h"
+#include "help/ui/help_print_panel.h"
+#include "help/ui/thilfform.h"
 #include "platform/calculator.h"
 #include "platform/dialogs.h"
 #include "platform/failure_handling.h"
@@ -171,6 +173,8 @@ Tgrf::Tgrf(Workspace& workspace, QWidget* parent) : QMainWindow(parent), ws_(wor
 
     buildValuePanels();
     buildOptionsPanel();
+    help_ = new THilfform(this);
+    helpPrint_ = new HelpPrintPanel(this);
     comforts_ =
         new EditorComforts(*this, ws_, drawingView_, editor_, hints_, valueEntry_, menus_.drawing);
 
@@ -744,7 +748,47 @@ void Tgrf::Optionen1Click() {
 
 void Tgrf::DruckenClick() {
     runHandler(progress::kPrintComposer, [this] {
+        help_->hide();
         if (print_.open) print_.open();
+    });
+}
+
+void Tgrf::setPrintCommands(PrintCommands commands) {
+    print_ = std::move(commands);
+    helpPrint_->setPrinter(print_.helpTopics);
+}
+
+namespace {
+
+ScreenBox clientBox(const QWidget& window) {
+    const QRect client = window.geometry();
+    return {client.x(), client.y(), client.width(), client.height()};
+}
+
+}  // namespace
+
+void Tgrf::Hilfe1Click() {
+    progressCode = progress::kHelp;
+    menus_.topics->setEnabled(ws_.modes.workingMode() != kModeGraphic);
+}
+
+void Tgrf::Hilfe2Click() {
+    runHandler(progress::kHelp, [this] {
+        help_->openContextHelp(
+            contextHelpBox(clientBox(*this), ws_.modes.workingMode() == kModeGraphic));
+    });
+}
+
+void Tgrf::Hilfethemen1Click() {
+    runHandler(progress::kHelp, [this] { help_->openTopics(topicHelpBox(clientBox(*this))); });
+}
+
+void Tgrf::HilfethemenAusdruckenClick() {
+    runHandler(progress::kHelp, [this] {
+        const ScreenBox box = helpPrintPanelBox(clientBox(*this));
+        helpPrint_->setGeometry(box.left, box.top, box.width, box.height);
+        helpPrint_->show();
+        helpPrint_->raise();
     });
 }
 
