@@ -42,6 +42,7 @@
 #include "app/workspace.h"
 #include "formulas/ui/formula_window.h"
 #include "graphics/ui/graphic_panel.h"
+#include "help/help_placement.h"
 #include "help/ui/help_print_panel.h"
 #include "help/ui/thilfform.h"
 #include "platform/calculator.h"
@@ -81,6 +82,12 @@ QRect faultFrame(const SchematicFault& fault) {
     const QPoint bottomRight =
         cell + QPoint(fault.shiftX + 2 * kPixelsPerCell, fault.shiftY + kPixelsPerCell + 4);
     return QRect(topLeft, bottomRight);
+}
+
+// The client area on the screen, where the help and its print panel are placed.
+ScreenBox clientBox(const QWidget& window) {
+    const QRect client = window.geometry();
+    return {client.x(), client.y(), client.width(), client.height()};
 }
 
 }  // namespace
@@ -757,15 +764,6 @@ void Tgrf::setPrintCommands(PrintCommands commands) {
     print_ = std::move(commands);
     helpPrint_->setPrinter(print_.helpTopics);
 }
-
-namespace {
-
-ScreenBox clientBox(const QWidget& window) {
-    const QRect client = window.geometry();
-    return {client.x(), client.y(), client.width(), client.height()};
-}
-
-}  // namespace
 
 void Tgrf::Hilfe1Click() {
     progressCode = progress::kHelp;

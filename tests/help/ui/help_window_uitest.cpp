@@ -5,7 +5,6 @@
 #include <QFile>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QTest>
 #include <map>
 
@@ -73,6 +72,7 @@ class HelpWindowTest : public QObject {
         f.w().FSammelClick();
         f.w().Optionen1Click();
         f.w().HilfethemenAusdruckenClick();
+        f.w().helpPrintPanel()->grab().save("hilfe_drucktafel.png");
         f.w().Hilfethemen1Click();
         f.find<QAction>("Drucken1")->trigger();
         composer.form->findChild<QAbstractButton*>("Seitansicht")->click();
@@ -96,6 +96,7 @@ class HelpWindowTest : public QObject {
         QApplication::sendEvent(analys, &enter);
         QVERIFY(!help.shownEntry());
 
+        f.w().grab().save("hauptfenster.png");
         f.find<QAction>("Arbeitsoberflche1")->trigger();
         QVERIFY(help.isVisible());
         QCOMPARE(help.size(), QSize(395, 242));
@@ -184,13 +185,12 @@ class HelpWindowTest : public QObject {
     }
 
     void printsTheTopicsOnSheets() {
-        QTemporaryDir dir;
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(dir.filePath("hilfe.pdf"));
+        printer.setOutputFileName("hilfe.pdf");
         printer.setPageSize(QPageSize(QPageSize::A4));
         QVERIFY(printHelpTopics(printer, 1, kTopicPageCount));
-        QFile pdf(dir.filePath("hilfe.pdf"));
+        QFile pdf("hilfe.pdf");
         QVERIFY(pdf.open(QIODevice::ReadOnly));
         const qsizetype sheets =
             QString::fromLatin1(pdf.readAll()).count(QRegularExpression("/Type\\s*/Page\\b"));
