@@ -24,7 +24,7 @@ int main(int argc, char** argv) {
     volmira::Tgrf window(*workspace);
     window.showTitle();
     window.startupInitialisation(volmira::programFolder(), volmira::Tgrf::currentScreenSize());
-    // The print composer with its page preview; the help window is created here once it exists.
+    // The print composer with its page preview.
     const volmira::PrintComposer composer = volmira::installPrintComposer(window, *workspace);
     window.NeuesNetzwerk1Click();
     window.ReadSettings();

@@ -94,6 +94,24 @@ QIcon modeIcon(int mode) {
     return QIcon(pixmap);
 }
 
+// A question mark in a blue disc: the style's own help icon is missing in some themes.
+QIcon helpIcon() {
+    QPixmap pixmap(32, 32);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0x1E, 0x6F, 0xC8));
+    p.drawEllipse(QRectF(2, 2, 28, 28));
+    QFont f("Arial");
+    f.setPixelSize(22);
+    f.setBold(true);
+    p.setFont(f);
+    p.setPen(Qt::white);
+    p.drawText(QRectF(2, 2, 28, 28), Qt::AlignCenter, "?");
+    return QIcon(pixmap);
+}
+
 QAction* addEntry(QMenu* menu, const char* name, const QString& text) {
     QAction* a = menu->addAction(text);
     a->setObjectName(name);
@@ -185,6 +203,18 @@ MainMenus buildMainMenus(Tgrf& window, EditorController& editor) {
     QObject::connect(addEntry(extras, "Optionen1", "Optionen"), &QAction::triggered, &window,
                      &Tgrf::Optionen1Click);
 
+    QMenu* help = bar->addMenu("&Hilfe");
+    help->setObjectName("Hilfe1");
+    QObject::connect(help, &QMenu::aboutToShow, &window, &Tgrf::Hilfe1Click);
+    QAction* context = addEntry(help, "Arbeitsoberflche1", "Arbeitsoberfläche");
+    // In the main window only: the composer's F1 opens the help beside the composer.
+    context->setShortcut(QKeySequence(Qt::Key_F1));
+    QObject::connect(context, &QAction::triggered, &window, &Tgrf::Hilfe2Click);
+    menus.topics = addEntry(help, "HThem", "Einführung / Hilfethemen");
+    QObject::connect(menus.topics, &QAction::triggered, &window, &Tgrf::Hilfethemen1Click);
+    QObject::connect(addEntry(help, "HilfDruck1", "Hilfethemen ausdrucken"), &QAction::triggered,
+                     &window, &Tgrf::HilfethemenAusdruckenClick);
+
     QAction* calculator = bar->addAction("Rechner");
     calculator->setObjectName("Rechner");
     QObject::connect(calculator, &QAction::triggered, &window, &Tgrf::RechnerClick);
@@ -200,26 +230,32 @@ TopBar buildTopBar(Tgrf& window) {
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(3);
 
-    auto toolButton = [bar](const char* name, QStyle::StandardPixmap icon, const char* hint) {
+    auto toolButton = [bar](const char* name, const QIcon& icon, const char* hint) {
         auto* b = new QToolButton(bar);
         b->setObjectName(name);
-        b->setIcon(bar->style()->standardIcon(icon));
+        b->setIcon(icon);
         b->setIconSize(QSize(20, 20));
         b->setToolTip(hint);
         b->setAutoRaise(true);
         b->setFixedSize(30, 30);
         return b;
     };
-    QToolButton* open = toolButton("SbOeffnen1", QStyle::SP_DialogOpenButton, "Netzwerk öffnen");
-    QToolButton* save =
-        toolButton("SbSpeichern1", QStyle::SP_DialogSaveButton, "Netzwerk speichern");
+    const QStyle* style = bar->style();
+    QToolButton* open = toolButton("SbOeffnen1", style->standardIcon(QStyle::SP_DialogOpenButton),
+                                   "Netzwerk öffnen");
+    QToolButton* save = toolButton("SbSpeichern1", style->standardIcon(QStyle::SP_DialogSaveButton),
+                                   "Netzwerk speichern");
     QObject::connect(open, &QToolButton::clicked, &window, &Tgrf::SbOeffnen1Click);
     QObject::connect(save, &QToolButton::clicked, &window, &Tgrf::NwSpeichernClick);
-    QToolButton* print = toolButton("drucken", QStyle::SP_FileDialogContentsView, "Drucken");
+    QToolButton* print =
+        toolButton("drucken", style->standardIcon(QStyle::SP_FileDialogContentsView), "Drucken");
     QObject::connect(print, &QToolButton::clicked, &window, &Tgrf::DruckenClick);
+    QToolButton* help = toolButton("GetHilfe1", helpIcon(), "Hilfe aufrufen");
+    QObject::connect(help, &QToolButton::clicked, &window, &Tgrf::Hilfe2Click);
     row->addWidget(open);
     row->addWidget(save);
     row->addWidget(print);
+    row->addWidget(help);
 
     auto* line = new QFrame(bar);
     line->setFrameShape(QFrame::VLine);

@@ -8,6 +8,8 @@
 #include "app/workspace.h"
 #include "graphics/characteristic_text.h"
 #include "graphics/range_frequencies.h"
+#include "help/ui/thilfform.h"
+#include "print/ui/help_topics_print.h"
 #include "print/ui/tdrform.h"
 
 namespace volmira {
@@ -94,8 +96,13 @@ PrintComposer installPrintComposer(Tgrf& window, Workspace& workspace) {
     composer.context = std::make_unique<MainWindowComposerContext>(window, workspace);
     composer.form = std::make_unique<TDrForm>(*composer.context);
     TDrForm* form = composer.form.get();
-    window.setPrintCommands(
-        {[form] { form->open(); }, [form] { form->DruckereinrichtungClick(); }});
+    window.setPrintCommands({[form] { form->open(); }, [form] { form->DruckereinrichtungClick(); },
+                             [form](int first, int last) {
+                                 QPrinter printer(QPrinter::HighResolution);
+                                 prepareHelpPrinter(printer, form->printer(), "Volmira-Hilfe.pdf");
+                                 return printHelpTopics(printer, first, last);
+                             }});
+    window.helpWindow()->followComposer(*form);
     return composer;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The print composer in the main program: its context over the main window and the workspace,
-// the window itself, and the main window's "Drucken ..." and "Druckereinrichtung" connected to
-// it.
+// the window itself, the main window's "Drucken ...", "Druckereinrichtung" and the printing of
+// the help topics connected to it, and the help beside it.
 #include <memory>
 
 #include "print/ui/composer_context.h"

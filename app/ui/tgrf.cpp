@@ -44,6 +44,9 @@
 #include "formulas/ui/formula_window.h"
 #include "graphics/ui/graphic_panel.h"
 #include "graphics/ui/miniature_view.h"
+#include "help/help_placement.h"
+#include "help/ui/help_print_panel.h"
+#include "help/ui/thilfform.h"
 #include "platform/calculator.h"
 #include "platform/dialogs.h"
 #include "platform/failure_handling.h"
@@ -81,6 +84,12 @@ QRect faultFrame(const SchematicFault& fault) {
     const QPoint bottomRight =
         cell + QPoint(fault.shiftX + 2 * kPixelsPerCell, fault.shiftY + kPixelsPerCell + 4);
     return QRect(topLeft, bottomRight);
+}
+
+// The client area on the screen, where the help and its print panel are placed.
+ScreenBox clientBox(const QWidget& window) {
+    const QRect client = window.geometry();
+    return {client.x(), client.y(), client.width(), client.height()};
 }
 
 }  // namespace
@@ -173,6 +182,8 @@ Tgrf::Tgrf(Workspace& workspace, QWidget* parent) : QMainWindow(parent), ws_(wor
 
     buildValuePanels();
     buildOptionsPanel();
+    help_ = new THilfform(this);
+    helpPrint_ = new HelpPrintPanel(this);
     comforts_ =
         new EditorComforts(*this, ws_, drawingView_, editor_, hints_, valueEntry_, menus_.drawing);
     connect(comforts_, &EditorComforts::miniatureLabelsSwitched,
@@ -750,7 +761,38 @@ void Tgrf::Optionen1Click() {
 
 void Tgrf::DruckenClick() {
     runHandler(progress::kPrintComposer, [this] {
+        help_->hide();
         if (print_.open) print_.open();
+    });
+}
+
+void Tgrf::setPrintCommands(PrintCommands commands) {
+    print_ = std::move(commands);
+    helpPrint_->setPrinter(print_.helpTopics);
+}
+
+void Tgrf::Hilfe1Click() {
+    progressCode = progress::kHelp;
+    menus_.topics->setEnabled(ws_.modes.workingMode() != kModeGraphic);
+}
+
+void Tgrf::Hilfe2Click() {
+    runHandler(progress::kHelp, [this] {
+        help_->openContextHelp(
+            contextHelpBox(clientBox(*this), ws_.modes.workingMode() == kModeGraphic));
+    });
+}
+
+void Tgrf::Hilfethemen1Click() {
+    runHandler(progress::kHelp, [this] { help_->openTopics(topicHelpBox(clientBox(*this))); });
+}
+
+void Tgrf::HilfethemenAusdruckenClick() {
+    runHandler(progress::kHelp, [this] {
+        const ScreenBox box = helpPrintPanelBox(clientBox(*this));
+        helpPrint_->setGeometry(box.left, box.top, box.width, box.height);
+        helpPrint_->show();
+        helpPrint_->raise();
     });
 }
 

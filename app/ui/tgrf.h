@@ -26,6 +26,7 @@ class DrawingView;
 class E12Picker;
 class EditorComforts;
 class EditorController;
+class HelpPrintPanel;
 class HintImage;
 class HintSwitch;
 class MainTimer;
@@ -39,6 +40,7 @@ class Tafel1;
 class Tafel2;
 class Tafel3;
 class Tafel4;
+class THilfform;
 class Ttitform;
 class ValueEntryPanel;
 struct Workspace;
@@ -82,6 +84,8 @@ class Tgrf : public QMainWindow {
     MainTimer* timer() const { return timer_; }
     OptionsPanel* optionsPanel() const { return options_; }
     HintSwitch* hintSwitch() const { return hintSwitch_; }
+    THilfform* helpWindow() const { return help_; }
+    HelpPrintPanel* helpPrintPanel() const { return helpPrint_; }
 
     // Enable modes up to `level` and switch to `mode` (the analysis, the value confirmation,
     // the print composer and the demonstration call it).
@@ -104,8 +108,10 @@ class Tgrf : public QMainWindow {
     struct PrintCommands {
         std::function<void()> open;
         std::function<void()> printerSetup;
+        // Prints help topic pages first..last; false when the printer failed.
+        std::function<bool(int first, int last)> helpTopics;
     };
-    void setPrintCommands(PrintCommands commands) { print_ = std::move(commands); }
+    void setPrintCommands(PrintCommands commands);
 
   public slots:
     // Handlers, named after their controls.
@@ -127,6 +133,10 @@ class Tgrf : public QMainWindow {
     void Optionen1Click();
     void DruckenClick();
     void Druckerinstallation1Click();
+    void Hilfe1Click();
+    void Hilfe2Click();
+    void Hilfethemen1Click();
+    void HilfethemenAusdruckenClick();
     void ZeitgeberTimer();
     // The failure report: message by ProgressCode, "Abbruch" or "Ignorieren".
     void MyExcept();
@@ -196,6 +206,8 @@ class Tgrf : public QMainWindow {
     EditorComforts* comforts_ = nullptr;
     ProbePanel* probe_ = nullptr;
     Ttitform* title_ = nullptr;
+    THilfform* help_ = nullptr;
+    HelpPrintPanel* helpPrint_ = nullptr;
     MainTimer* timer_ = nullptr;
 
     int saveDelayMs_ = 400;
