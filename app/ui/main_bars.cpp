@@ -185,6 +185,10 @@ MainMenus buildMainMenus(Tgrf& window, EditorController& editor) {
     QAction* calculator = bar->addAction("Rechner");
     calculator->setObjectName("Rechner");
     QObject::connect(calculator, &QAction::triggered, &window, &Tgrf::RechnerClick);
+
+    QMenu* help = bar->addMenu("&Hilfe");
+    help->setObjectName("Hilfe");
+    menus.demo = addEntry(help, "Demo", "Demo starten");
     return menus;
 }
 

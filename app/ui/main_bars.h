@@ -20,6 +20,7 @@ struct MainMenus {
     std::array<QAction*, 5> recent{};  // `nwbn1`..`nwbn5`
     QAction* recentSeparator = nullptr;
     QMenu* drawing = nullptr;  // `Zeichnen`, enabled in mode 1 only
+    QAction* demo = nullptr;   // `Demo` in the menu `Hilfe`
 };
 MainMenus buildMainMenus(Tgrf& window, EditorController& editor);
 

@@ -21,6 +21,7 @@ class QScrollArea;
 namespace volmira {
 
 class CalculationModel;
+class DemoDriver;
 class DrawingView;
 class E12Picker;
 class EditorComforts;
@@ -80,12 +81,16 @@ class Tgrf : public QMainWindow {
     MainTimer* timer() const { return timer_; }
     OptionsPanel* optionsPanel() const { return options_; }
     HintSwitch* hintSwitch() const { return hintSwitch_; }
+    DemoDriver* demo() const { return demo_; }
 
     // Enable modes up to `level` and switch to `mode` (the analysis, the value confirmation,
     // the print composer and the demonstration call it).
     void enableModes(int level, int mode);
     // Paints the drawing from the symbol list (and the grid from the list).
     void repaintDrawing();
+    // "Neues Netzwerk", asking first about unsaved work or not; false when the question was
+    // cancelled or saving failed.
+    bool newNetwork(bool askAboutUnsavedWork);
 
     // Loading and saving; false when nothing was loaded or saved.
     bool loadNetwork(const std::filesystem::path& path);
@@ -194,6 +199,7 @@ class Tgrf : public QMainWindow {
     ProbePanel* probe_ = nullptr;
     Ttitform* title_ = nullptr;
     MainTimer* timer_ = nullptr;
+    DemoDriver* demo_ = nullptr;
 
     int saveDelayMs_ = 400;
     std::function<void()> calculator_;
