@@ -173,9 +173,9 @@ const std::array kGraphicMode = {
     DemoStepAction{PanelAside},
     DemoStepAction{ScrollHome},
 };
-// "Spannung" is the first quantity button; the branch click starts the sweep.
+// "Spannung" is the second quantity button; the branch click starts the sweep.
 const std::array kVoltageCurve = {
-    DemoStepAction{Press, "FgGroesse1"},
+    DemoStepAction{Press, "FgGroesse2"},
     DemoStepAction{PickBranch, {}, miniaturePixel(kCapacitorMiddle)},
 };
 const std::array kLocus = {DemoStepAction{Press, "Ort"}, DemoStepAction{EnlargePanel}};

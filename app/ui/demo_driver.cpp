@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCursor>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
@@ -26,12 +27,16 @@ namespace {
 constexpr std::int32_t kProgressDemoStart = 4412;
 constexpr std::int32_t kProgressDemoStep = 4413;
 constexpr int kModalWatchMs = 50;
+constexpr int kEditorWaitMs = 200;
+constexpr int kEditorPollMs = 10;
 constexpr QPoint kPointerOnPanel(40, 24);
 // Gaps between the panel and the window content's right and bottom edges: the drawing's
 // empty part, above the hint lines.
 constexpr QPoint kPanelGap(24, 60);
 // Over the mode's side controls, below the miniature.
 constexpr QPoint kAsideGap(24, 96);
+// The closing text over the side controls, leaving the locus plot free.
+constexpr QPoint kEnlargedGap(8, 60);
 
 // The point of a control that a click aims at: a radio button's circle, else the middle.
 QPoint aimOf(QWidget* widget) {
@@ -174,7 +179,7 @@ void DemoDriver::perform(const DemoStepAction& action) {
             break;
         case DemoAction::EnlargePanel:
             panel_->setEnlarged(true);
-            placePanel(QPoint(content_->width(), content_->height()) - kPanelGap);
+            placePanel(QPoint(content_->width(), content_->height()) - kEnlargedGap);
             break;
     }
 }
@@ -221,12 +226,18 @@ void DemoDriver::TypeValue(int row, const QString& text) {
     pointer_.MovePointerTo(viewport, cell);
     pointer_.ShowClick();
     DemoPointer::click(viewport, cell);
-    // Keys go to the cell's editor once typing has opened it.
     const auto keyTarget = [list]() -> QWidget* {
         for (QLineEdit* editor : list->findChildren<QLineEdit*>())
             if (editor->isVisible()) return editor;
         return list;
     };
+    // A click on the cell that is already current opens its editor only after the double-click
+    // time, and keys before that are lost: typing waits for the editor.
+    QElapsedTimer opening;
+    opening.start();
+    while (keyTarget() == list && !pointer_.cancelled() &&
+           opening.elapsed() < QApplication::doubleClickInterval() + kEditorWaitMs)
+        pointer_.Pause(kEditorPollMs);
     for (QChar ch : text) {
         pointer_.Pause(pointer_.pace().typingMs);
         DemoPointer::type(keyTarget(), keyOf(ch), QString(ch));

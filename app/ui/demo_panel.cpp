@@ -14,7 +14,7 @@ namespace {
 constexpr int kLineHeight = 16;
 constexpr int kTextMargin = 8;
 constexpr QSize kOrdinarySize(400, 132);
-constexpr QSize kEnlargedSize(600, 360);
+constexpr QSize kEnlargedSize(500, 340);
 constexpr QSize kButtonSize(80, 24);
 constexpr int kMargin = 6;
 

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 #include <QTimer>
 #include <memory>
@@ -71,9 +72,11 @@ class DemoTest : public QObject {
         QVERIFY(f.graphic()->locus()->active());
         QVERIFY(f.ws().graphic.plot->computedCount > 0);
         QCOMPARE(f.ws().graphic.branch, f.capacitorBranch());
-        QCOMPARE(f.ws().graphic.button, 1);  // "Spannung"
+        QVERIFY(quantityCaption(quantityForSelector(f.ws().graphic.button)) == "Spannung");
         const Network& network = f.ws().calculation.network();
-        QCOMPARE(network.component(findComponent(network, "L 1")).value, 3.3e-3);
+        QCOMPARE(network.component(1).value, 12.0);
+        QCOMPARE(network.component(2).value, 3.3e-3);
+        QCOMPARE(network.component(3).value, 1.5e-6);
         QVERIFY(!f.panel()->weiter()->isVisible() && f.panel()->abbruch()->hasFocus());
         QCOMPARE(f.dialogs.unexpected, 0);
         QVERIFY(f.demo().demoRunning());
@@ -118,7 +121,11 @@ class DemoTest : public QObject {
         user.w().AnalysClick();
         QTest::mouseClick(user.find<QPushButton>("BtOK"), Qt::LeftButton);
         user.w().lm1MouseDown(kModeGraphic);
-        QWidget* spannung = user.find<QWidget>("FgGroesse1");
+        QRadioButton* spannung = nullptr;
+        for (QRadioButton* button : user.w().findChildren<QRadioButton*>())
+            if (button->objectName().startsWith("FgGroesse") && button->text() == "Spannung")
+                spannung = button;
+        QVERIFY(spannung);
         QTest::mouseClick(spannung, Qt::LeftButton, {}, QPoint(8, spannung->height() / 2));
         const Network& network = user.ws().calculation.network();
         const Component& c = network.component(findComponent(network, "C 1"));
