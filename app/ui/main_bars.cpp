@@ -214,6 +214,7 @@ MainMenus buildMainMenus(Tgrf& window, EditorController& editor) {
     QObject::connect(menus.topics, &QAction::triggered, &window, &Tgrf::Hilfethemen1Click);
     QObject::connect(addEntry(help, "HilfDruck1", "Hilfethemen ausdrucken"), &QAction::triggered,
                      &window, &Tgrf::HilfethemenAusdruckenClick);
+    menus.demo = addEntry(help, "Demo", "Demo starten");
 
     QAction* calculator = bar->addAction("Rechner");
     calculator->setObjectName("Rechner");

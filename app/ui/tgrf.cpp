@@ -29,6 +29,7 @@
 #include "app/hint_lines.h"
 #include "app/progress.h"
 #include "app/ui/branch_tools.h"
+#include "app/ui/demo_driver.h"
 #include "app/ui/editor_comforts.h"
 #include "app/ui/hint_image.h"
 #include "app/ui/hint_switch.h"
@@ -188,6 +189,8 @@ Tgrf::Tgrf(Workspace& workspace, QWidget* parent) : QMainWindow(parent), ws_(wor
         new EditorComforts(*this, ws_, drawingView_, editor_, hints_, valueEntry_, menus_.drawing);
     connect(comforts_, &EditorComforts::miniatureLabelsSwitched,
             graphicPanel_->graphic()->miniature(), &MiniatureView::showLabels);
+    demo_ = new DemoDriver(*this, content_);
+    connect(menus_.demo, &QAction::triggered, demo_, &DemoDriver::DemoClick);
 
     updateCaption();
     updateRecentControls();
@@ -546,13 +549,16 @@ QString Tgrf::dialogFolder() const {
 }
 
 void Tgrf::NeuesNetzwerk1Click() {
-    runHandler(progress::kNewNetwork, [this] {
-        if (!settleUnsavedWork()) return;
-        progressCode = progress::kNewNetwork;
-        editor_->editor().rememberDrawing();
-        applyModeSwitch(startNewNetwork(ws_));
-        showReplacedNetwork();
-    });
+    runHandler(progress::kNewNetwork, [this] { newNetwork(true); });
+}
+
+bool Tgrf::newNetwork(bool askAboutUnsavedWork) {
+    if (askAboutUnsavedWork && !settleUnsavedWork()) return false;
+    progressCode = progress::kNewNetwork;
+    editor_->editor().rememberDrawing();
+    applyModeSwitch(startNewNetwork(ws_));
+    showReplacedNetwork();
+    return true;
 }
 
 void Tgrf::showReplacedNetwork() {

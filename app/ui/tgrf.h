@@ -22,6 +22,7 @@ namespace volmira {
 
 class BranchTools;
 class CalculationModel;
+class DemoDriver;
 class DrawingView;
 class E12Picker;
 class EditorComforts;
@@ -86,12 +87,16 @@ class Tgrf : public QMainWindow {
     HintSwitch* hintSwitch() const { return hintSwitch_; }
     THilfform* helpWindow() const { return help_; }
     HelpPrintPanel* helpPrintPanel() const { return helpPrint_; }
+    DemoDriver* demo() const { return demo_; }
 
     // Enable modes up to `level` and switch to `mode` (the analysis, the value confirmation,
     // the print composer and the demonstration call it).
     void enableModes(int level, int mode);
     // Paints the drawing from the symbol list (and the grid from the list).
     void repaintDrawing();
+    // "Neues Netzwerk", asking first about unsaved work or not; false when the question was
+    // cancelled or saving failed.
+    bool newNetwork(bool askAboutUnsavedWork);
 
     // Loading and saving; false when nothing was loaded or saved.
     bool loadNetwork(const std::filesystem::path& path);
@@ -209,6 +214,7 @@ class Tgrf : public QMainWindow {
     THilfform* help_ = nullptr;
     HelpPrintPanel* helpPrint_ = nullptr;
     MainTimer* timer_ = nullptr;
+    DemoDriver* demo_ = nullptr;
 
     int saveDelayMs_ = 400;
     std::function<void()> calculator_;
