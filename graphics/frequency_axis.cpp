@@ -39,7 +39,7 @@ void roundValueLabels(FrequencyLabels& out, const SweepRange& range, bool logari
             logarithmic ? logColumn(range, tick.value)
                         : static_cast<int>(std::lround((tick.value - range.fMinLin) * kAxisColumns /
                                                        (range.fMaxLin - range.fMinLin)));
-        add(out, column, tick.label + std::string(unit));
+        add(out, column, out.count == 0 ? tick.label + std::string(unit) : tick.label);
     }
 }
 
@@ -57,7 +57,8 @@ void decadeLabels(FrequencyLabels& out, const SweepRange& range, std::string_vie
                 const double value = m * power;
                 if (value < lowest || value > highest) continue;
                 add(out, logColumn(range, value),
-                    std::to_string(m) + kZeros[zeros] + kPrefixes[group] + std::string(unit));
+                    std::to_string(m) + kZeros[zeros] + kPrefixes[group] +
+                        std::string(m == 1 ? unit : std::string_view{}));
             }
         }
     }

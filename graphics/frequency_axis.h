@@ -31,8 +31,9 @@ struct FrequencyLabels {
 // Whether multiplier m (1..9) of the decade labels is shown at `pixelsPerDecade`.
 bool decadeMultiplierShown(int m, double pixelsPerDecade);
 
-// `width` measures labels for the fit check of the round-value axes. A value curve's labels
-// carry the unit of its component ("1kOhm"); frequencies are labelled without.
+// `width` measures labels for the fit check of the round-value axes. On a value curve the powers
+// of ten (or the first round value) carry the unit of its component ("1kOhm", "2k", "5k",
+// "10kOhm"); frequencies are labelled without.
 FrequencyLabels frequencyAxisLabels(const SweepRange& range, bool logarithmic,
                                     const TextWidth& width, std::string_view unit = {});
 

@@ -45,6 +45,7 @@ TEST(FrequencyAxis, DecadeLabelsOfNarrowerAndWiderRanges) {
     const auto farad = byText(frequencyAxisLabels(DeriveBounds(1e-9, 1e-6, true), true, {}, "F"));
     EXPECT_EQ(farad.at("1nF"), 0);
     EXPECT_EQ(farad.at("1uF"), 896);
+    EXPECT_EQ(farad.at("200n"), 687);
 }
 
 TEST(FrequencyAxis, RoundValuesUnderADecadeAndOnTheLinearAxis) {
