@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "analysis/input_checks.h"
+#include "analysis/value_guard.h"
 #include "analysis/value_text.h"
 #include "schematic/text_file.h"
 
@@ -168,16 +169,36 @@ SolveStatus Calculation::solve() {
 SweepOutcome Calculation::sweep(std::span<const double> frequencies, const PointDone& pointDone) {
     SweepOutcome outcome;
     solver_->prepareSweep(*network_);
-    for (double frequency : frequencies) {
-        const SolveStatus status = solver_->solveSweepPoint(frequency, voltage_, *currents_);
-        outcome.failed = outcome.failed || status.failed();
-        outcome.imprecise = outcome.imprecise || status.imprecise;
-        if (!pointDone(outcome.pointsDone++, *currents_)) {
-            outcome.stopped = true;
+    for (double frequency : frequencies)
+        if (!pointSolved(outcome, solver_->solveSweepPoint(frequency, voltage_, *currents_),
+                         *currents_, pointDone))
             break;
-        }
+    return outcome;
+}
+
+SweepOutcome Calculation::sweepValues(int component, std::span<const double> values,
+                                      const PointDone& pointDone) {
+    SweepOutcome outcome;
+    double& value = parameterValue(component);
+    auto resum = [this] { resumBranches(); };
+    const ParameterValueGuard<decltype(resum)> guard(value, resum);
+    for (double v : values) {
+        value = v;
+        resumBranches();
+        if (!pointSolved(outcome, solver_->solve(*network_, frequency_, voltage_, *currents_),
+                         *currents_, pointDone))
+            break;
     }
     return outcome;
+}
+
+bool Calculation::pointSolved(SweepOutcome& outcome, const SolveStatus& status,
+                              const BranchCurrents& currents, const PointDone& pointDone) {
+    outcome.failed = outcome.failed || status.failed();
+    outcome.imprecise = outcome.imprecise || status.imprecise;
+    if (pointDone(outcome.pointsDone++, currents)) return true;
+    outcome.stopped = true;
+    return false;
 }
 
 int findComponent(const Network& network, std::string_view name) {

@@ -109,6 +109,11 @@ class Calculation {
     // allocated per point.
     using PointDone = std::function<bool(std::size_t index, const BranchCurrents& currents)>;
     SweepOutcome sweep(std::span<const double> frequencies, const PointDone& pointDone);
+    // The value sweep: component k (1-based) takes each of `values` in turn and the network is
+    // solved at the accepted frequency and voltage; `pointDone` as above. The component gets its
+    // own value back, bit for bit, however the sweep ends (its end, Stop, a failure).
+    SweepOutcome sweepValues(int component, std::span<const double> values,
+                             const PointDone& pointDone);
 
     // --- The parameter mode sweeps with one component at other values: its value as the
     // solver takes it, and the branch sums brought up to date after a change.
@@ -116,6 +121,10 @@ class Calculation {
     void resumBranches() { sumBranchValues(*network_); }
 
   private:
+    // Counts the point's status into the outcome and asks the callback whether to go on.
+    static bool pointSolved(SweepOutcome& outcome, const SolveStatus& status,
+                            const BranchCurrents& currents, const PointDone& pointDone);
+
     std::unique_ptr<Network> network_;
     std::unique_ptr<Network> analysed_;  // the next analysis goes here first
     std::unique_ptr<ComponentTable> confirmed_;

@@ -21,6 +21,7 @@ inline constexpr std::int32_t kMouseUp = 135;
 inline constexpr std::int32_t kUndo = 141;
 inline constexpr std::int32_t kOpen = 181;
 inline constexpr std::int32_t kSave = 191;     // save, save as and the delete dialog
+inline constexpr std::int32_t kExport = 196;   // exports of curves and of the branch table
 inline constexpr std::int32_t kStretch = 281;  // the curve tools from here to kCurveRecall
 inline constexpr std::int32_t kCentre = 282;
 inline constexpr std::int32_t kLargeView = 283;

@@ -114,7 +114,8 @@ CurvePlotModel DrawCurvePlot(PlotState& plot, const CurvePlotView& view, const T
     model.selectedCurve = view.selectedCurve;
     model.gridLines = model.largeView;
     layOutYAxis(model, scale, slot, width);
-    model.frequencyLabels = frequencyAxisLabels(view.range, view.logarithmic, width);
+    model.frequencyLabels = frequencyAxisLabels(
+        view.range, view.logarithmic, width, view.xUnit == kUnitHertz ? "" : unitText(view.xUnit));
     if (!drawable(scale)) return model;
     for (int curve = 1; curve <= std::clamp(view.curveCount, 1, kCurveCount); ++curve)
         layOutCurve(model, plot, scale, curve, slot);

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/value_text.h"
 #include "graphics/curve_store.h"
 #include "graphics/frequency_axis.h"
 #include "graphics/nice_ticks.h"
@@ -55,9 +56,10 @@ struct PlotPoint {
 struct CurvePlotView {
     const SweepRange& range;
     bool logarithmic = true;
-    int button = 1;         // FgGroesse1..9
-    int curveCount = 1;     // curves 1..curveCount are drawn (parameter mode uses up to 5)
-    int selectedCurve = 1;  // of a family: drawn last in black, the others in silver
+    int button = 1;          // FgGroesse1..9
+    int curveCount = 1;      // curves 1..curveCount are drawn (parameter mode uses up to 5)
+    int selectedCurve = 1;   // of a family: drawn last in black, the others in silver
+    int xUnit = kUnitHertz;  // a value curve's x is a component value
 };
 
 struct CurvePlotModel {

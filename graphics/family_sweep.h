@@ -5,31 +5,10 @@
 #include <type_traits>
 
 #include "analysis/calculation.h"
+#include "analysis/value_guard.h"
 #include "graphics/parameter_values.h"
 
 namespace volmira {
-
-// Holds the component's own value and writes it back, then lets `resync` bring what derives
-// from it (the branch sums, the prepared solver) up to date. `resync` must not throw.
-template <class Resync>
-class ParameterValueGuard {
-  public:
-    ParameterValueGuard(double& value, Resync& resync)
-        : value_(value), saved_(value), resync_(resync) {}
-    ParameterValueGuard(const ParameterValueGuard&) = delete;
-    ParameterValueGuard& operator=(const ParameterValueGuard&) = delete;
-    ~ParameterValueGuard() {
-        value_ = saved_;
-        resync_();
-    }
-
-    double saved() const { return saved_; }
-
-  private:
-    double& value_;
-    const double saved_;
-    Resync& resync_;
-};
 
 struct FamilySweepResult {
     int lastCurve = 0;     // the last curve the loop reached (0: none)

@@ -19,7 +19,7 @@ int logColumn(const SweepRange& range, double frequency) {
 }
 
 void roundValueLabels(FrequencyLabels& out, const SweepRange& range, bool logarithmic,
-                      const TextWidth& width) {
+                      const TextWidth& width, std::string_view unit) {
     TickRequest request;
     request.intervals = 20;
     request.length = kAxisColumns;
@@ -39,25 +39,26 @@ void roundValueLabels(FrequencyLabels& out, const SweepRange& range, bool logari
             logarithmic ? logColumn(range, tick.value)
                         : static_cast<int>(std::lround((tick.value - range.fMinLin) * kAxisColumns /
                                                        (range.fMaxLin - range.fMinLin)));
-        add(out, column, tick.label);
+        add(out, column, out.count == 0 ? tick.label + std::string(unit) : tick.label);
     }
 }
 
-void decadeLabels(FrequencyLabels& out, const SweepRange& range) {
-    constexpr const char* kPrefixes[] = {"m", "", "k", "M", "G"};
+void decadeLabels(FrequencyLabels& out, const SweepRange& range, std::string_view unit) {
+    constexpr const char* kPrefixes[] = {"p", "n", "u", "m", "", "k", "M", "G"};
     constexpr const char* kZeros[] = {"", "0", "00"};
     const double pixelsPerDecade = std::log(10.0) / std::log(range.ratioPerPoint);
     // The ends themselves are labelled even when they come out a rounding step off.
     const double lowest = range.fMinExt * (1 - 1e-12), highest = range.fMaxExt * (1 + 1e-12);
     for (int m = 1; m <= 9; ++m) {
         if (!decadeMultiplierShown(m, pixelsPerDecade)) continue;
-        double power = 1e-3;
-        for (int group = 0; group < 5; ++group) {
+        double power = 1e-12;
+        for (int group = 0; group < 8; ++group) {
             for (int zeros = 0; zeros < 3; ++zeros, power *= 10) {
                 const double value = m * power;
                 if (value < lowest || value > highest) continue;
                 add(out, logColumn(range, value),
-                    std::to_string(m) + kZeros[zeros] + kPrefixes[group]);
+                    std::to_string(m) + kZeros[zeros] + kPrefixes[group] +
+                        std::string(m == 1 ? unit : std::string_view{}));
             }
         }
     }
@@ -82,13 +83,13 @@ bool decadeMultiplierShown(int m, double pixelsPerDecade) {
 }
 
 FrequencyLabels frequencyAxisLabels(const SweepRange& range, bool logarithmic,
-                                    const TextWidth& width) {
+                                    const TextWidth& width, std::string_view unit) {
     FrequencyLabels out;
     if (!range.set || !(range.ratioPerPoint > 1) || !std::isfinite(range.ratioPerPoint)) return out;
     if (!logarithmic || range.fMaxExt / range.fMinExt < 10)
-        roundValueLabels(out, range, logarithmic, width);
+        roundValueLabels(out, range, logarithmic, width, unit);
     else
-        decadeLabels(out, range);
+        decadeLabels(out, range, unit);
     return out;
 }
 

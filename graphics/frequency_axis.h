@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <string>
+#include <string_view>
 
 #include "graphics/nice_ticks.h"
 #include "graphics/sweep_range.h"
@@ -17,8 +18,9 @@ struct AxisLabel {
     bool operator==(const AxisLabel&) const = default;
 };
 
-// Multipliers 1..9 times 15 powers of ten (1 mHz .. 900 GHz).
-inline constexpr int kMaxFrequencyLabels = 9 * 15;
+// Multipliers 1..9 times 24 powers of ten (1 p .. 900 G): frequencies, and the component values
+// of a value curve (picofarads to gigaohms).
+inline constexpr int kMaxFrequencyLabels = 9 * 24;
 
 struct FrequencyLabels {
     std::array<AxisLabel, kMaxFrequencyLabels> labels{};
@@ -34,8 +36,10 @@ struct FrequencyLabels {
 // Whether multiplier m (1..9) of the decade labels is shown at `pixelsPerDecade`.
 bool decadeMultiplierShown(int m, double pixelsPerDecade);
 
-// `width` measures labels for the fit check of the round-value axes.
+// `width` measures labels for the fit check of the round-value axes. On a value curve the powers
+// of ten (or the first round value) carry the unit of its component ("1kOhm", "2k", "5k",
+// "10kOhm"); frequencies are labelled without.
 FrequencyLabels frequencyAxisLabels(const SweepRange& range, bool logarithmic,
-                                    const TextWidth& width);
+                                    const TextWidth& width, std::string_view unit = {});
 
 }  // namespace volmira

@@ -11,6 +11,7 @@
 #include "graphics/parameter_mode.h"
 #include "graphics/sweep_points.h"
 #include "graphics/sweep_range.h"
+#include "graphics/value_curve.h"
 
 namespace volmira {
 
@@ -23,12 +24,13 @@ struct GraphicState {
     int curve = 1;               // the selected curve (1 outside parameter mode)
     int curveCount = 1;          // curves 1..curveCount are drawn: as far as a family got
     ParameterMode parameter;     // the component varied for a family, with its five values
+    ValueCurve valueCurve;       // the x axis: the frequency, or a component's value
     SweepSettings lastSettings;  // those of the drawn curves, for the invalidation check
     double voltage = 0;          // the input voltage the store was solved at
     bool sweeping = false;       // sweepState 2
     bool stopRequested = false;
 
-    SweepTarget target() const { return {range, logarithmic, curve, button}; }
+    SweepTarget target() const { return {range, logarithmic, curve, button, valueCurve.component}; }
     bool curveExists() const { return plot->computedCount > 0; }
 };
 
@@ -46,10 +48,13 @@ struct BoundInput {
     std::string message;
 };
 BoundInput acceptSweepBound(std::string_view text);
+// FqVon or FqBis under the state's x axis: a frequency, or a value of the value curve's
+// component (above 0, in its unit).
+BoundInput acceptRangeBound(const GraphicState& state, std::string_view text);
 
 // What must hold before a sweep starts (the previous curve stays when it does not): both
-// bounds usable, a rising range, and a branch with impedance for gain and voltage phase. Gives
-// the message, empty when the sweep may start.
+// bounds usable (acceptRangeBound), a rising range, and a branch with impedance for gain and
+// voltage phase. Gives the message, empty when the sweep may start.
 std::string sweepRefusal(const GraphicState& state, const Network& network, std::string_view fqVon,
                          std::string_view fqBis);
 // The same for the quantity of selector `button` of branch k.

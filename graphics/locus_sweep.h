@@ -20,7 +20,8 @@ SweepOutcome SweepLocusWindow(Calculation& calculation, PlotState& plot, LocusBo
         SweepRange one = target.range;
         one.firstPoint = one.lastPoint = point;
         const SweepOutcome probe = sweepWindowPoints(
-            calculation, plot, {one, target.logarithmic, target.curve, target.button}, branch, plan,
+            calculation, plot,
+            {one, target.logarithmic, target.curve, target.button, target.component}, branch, plan,
             probeOnly);
         probes.failed = probes.failed || probe.failed;
         probes.imprecise = probes.imprecise || probe.imprecise;

@@ -9,7 +9,7 @@ std::optional<Readout> readoutAt(const ReadoutSource& source, int column) {
     if (column < 0 || column > kSweepLastPoint || source.plot.computedCount <= 0)
         return std::nullopt;
     Readout out;
-    out.frequency = formatValue(kUnitHertz, source.digits,
+    out.frequency = formatValue(source.xUnit, source.digits,
                                 pointFrequency(source.range, column, source.logarithmic));
     const int slot = selectorSlot(source.button);
     const double value = source.plot.curves.at(source.curve, slot, column);

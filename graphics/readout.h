@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "analysis/value_text.h"
 #include "graphics/curve_store.h"
 #include "graphics/sweep_range.h"
 
@@ -18,9 +19,10 @@ struct ReadoutSource {
     const PlotState& plot;
     const SweepRange& range;
     bool logarithmic = true;
-    int curve = 1;   // the selected curve (1 outside parameter mode)
-    int button = 1;  // FgGroesse1..9
-    int digits = 8;  // significant digits of frequency and value
+    int curve = 1;           // the selected curve (1 outside parameter mode)
+    int button = 1;          // FgGroesse1..9
+    int digits = 8;          // significant digits of frequency and value
+    int xUnit = kUnitHertz;  // a value curve's x is a component value
 };
 
 // Nothing outside columns 0..896 or while no curve exists. The phase, in degrees, is that of

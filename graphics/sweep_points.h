@@ -11,12 +11,14 @@
 namespace volmira {
 
 // Where a sweep writes: the curve (1..5) and the quantity button (1..9) whose scale follows the
-// solved values.
+// solved values. With a component, the points' x values are its value at the single frequency
+// (the value curve) instead of the frequency.
 struct SweepTarget {
     const SweepRange& range;
     bool logarithmic = true;
     int curve = 1;
     int button = 1;
+    int component = 0;
 };
 
 // Stores every quantity of point i and, for slots 0..4, its phase, and widens the button's

@@ -33,15 +33,15 @@ SweepOutcome sweepWindowPoints(Calculation& calculation, PlotState& plot, const 
         int branch;
         double voltage;
     } run{calculation.network(), plot, target, plan, keepGoing, branch, calculation.voltage()};
-    const std::span<const double> frequencies(plan.frequency.data(),
-                                              static_cast<std::size_t>(plan.count));
-    return calculation.sweep(
-        frequencies, [r = &run](std::size_t i, const BranchCurrents& currents) {
-            storePoint(r->plot, r->target, r->plan.point[i],
-                       branchQuantities(r->network, currents, r->branch, r->voltage));
-            ++r->plot.computedCount;
-            return r->keepGoing(static_cast<int>(i) + 1, r->plan.windowPoints);
-        });
+    const std::span<const double> xs(plan.frequency.data(), static_cast<std::size_t>(plan.count));
+    const Calculation::PointDone store = [r = &run](std::size_t i, const BranchCurrents& currents) {
+        storePoint(r->plot, r->target, r->plan.point[i],
+                   branchQuantities(r->network, currents, r->branch, r->voltage));
+        ++r->plot.computedCount;
+        return r->keepGoing(static_cast<int>(i) + 1, r->plan.windowPoints);
+    };
+    return target.component ? calculation.sweepValues(target.component, xs, store)
+                            : calculation.sweep(xs, store);
 }
 
 void scrollWindow(SweepRange& range, int scrollPosition) {
@@ -62,9 +62,9 @@ bool windowHasUnsolved(const PlotState& plot, const SweepRange& range, int curve
     return false;
 }
 
-BoundTexts windowBoundTexts(const SweepRange& range, bool logarithmic, int digits) {
-    return {formatValue(kUnitHertz, digits, pointFrequency(range, range.firstPoint, logarithmic)),
-            formatValue(kUnitHertz, digits, pointFrequency(range, range.lastPoint, logarithmic))};
+BoundTexts windowBoundTexts(const SweepRange& range, bool logarithmic, int digits, int unit) {
+    return {formatValue(unit, digits, pointFrequency(range, range.firstPoint, logarithmic)),
+            formatValue(unit, digits, pointFrequency(range, range.lastPoint, logarithmic))};
 }
 
 }  // namespace volmira

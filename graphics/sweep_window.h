@@ -7,6 +7,7 @@
 #include <string>
 
 #include "analysis/calculation.h"
+#include "analysis/value_text.h"
 #include "graphics/curve_store.h"
 #include "graphics/sweep_points.h"
 #include "graphics/sweep_range.h"
@@ -45,7 +46,9 @@ struct BoundTexts {
     std::string fqVon;
     std::string fqBis;
 };
-// The frequencies of the window's first and last point in the value format, unit "Hz".
-BoundTexts windowBoundTexts(const SweepRange& range, bool logarithmic, int digits);
+// The x values of the window's first and last point in the value format: frequencies ("Hz"),
+// or the component values of a value curve in their unit.
+BoundTexts windowBoundTexts(const SweepRange& range, bool logarithmic, int digits,
+                            int unit = kUnitHertz);
 
 }  // namespace volmira

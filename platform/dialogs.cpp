@@ -3,6 +3,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <memory>
 
 namespace volmira {
@@ -92,7 +93,9 @@ QString StandardDialogs::saveFileName(QWidget* parent, const QString& title, con
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilter(filter);
-    dialog.setDefaultSuffix("nwb");
+    // A name typed without suffix gets the first filter's.
+    static const QRegularExpression firstSuffix(QStringLiteral("\\*\\.(\\w+)"));
+    dialog.setDefaultSuffix(firstSuffix.match(filter).captured(1));
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
     if (!name.isEmpty()) dialog.selectFile(name);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};

@@ -1,5 +1,7 @@
 #include "tools/calc_arguments.h"
 
+#include <charconv>
+
 namespace volmira::calc {
 
 namespace {
@@ -24,6 +26,13 @@ values, branch sums) and calculates it at one frequency or over the file's sweep
                                          NAME's branch over the file's range (FqVon..FqBis),
                                          each solved at exactly its frequency; "—" where
                                          the range has none
+  volmira-calc FILE.nwb --vary NAME [--of OTHER] [--from A --to B] [--points N] [--lin] [--at F]
+                                         CSV of the quantities of OTHER's branch (default: NAME's
+                                         own) against the value of component NAME at the file's
+                                         frequency (or F): N points (default 101) from A to B
+                                         (default a tenth to ten times NAME's value), spaced
+                                         logarithmically (--lin: linearly); the point at NAME's
+                                         own value equals the single calculation there
   volmira-calc FILE.nwb --poles NAME     poles and zeros (1/s, and in Hz with damping and Q) of
                                          Ue -> voltage and Ue -> current of NAME's branch
 
@@ -34,7 +43,7 @@ Options:
   --quantity K    with --characteristics: U (default), I, Z, gain, S, P, phiU, R, X, Q, phiI
   --lin           with --sweep or --characteristics: linear instead of logarithmic frequency
                   points (the widened linear range can reach below 0 Hz; those points are left
-                  out, as in the program)
+                  out, as in the program); with --vary: linear value points
   --csv           comma-separated output with a header line, '.' as decimal point and 17
                   significant digits
   --help          this text
@@ -48,6 +57,7 @@ CSV columns:
               program shows as "unendlich" is written as inf or -inf, such as the gain
               across a branch without voltage)
   sweep:      point,f_Hz, then the eleven quantity columns as above
+  vary:       point,value, then the eleven quantity columns as above (value in Ohm, F or H)
   characteristics: name,value,f_Hz   (empty where the range has none)
   poles:      kind,transfer,re_per_s,im_per_s,f_Hz,damping,Q,cancelled   (kind pole or zero,
               transfer U or I, cancelled 1 where a pole and a zero cancel)
@@ -81,6 +91,7 @@ ParsedArguments parseArguments(std::span<const std::string_view> arguments) {
     bool characteristics = false;
     bool poles = false;
     bool quantity = false;
+    bool varyOptions = false;
     auto fail = [&parsed](std::string message) {
         parsed.error = std::move(message);
         return parsed;
@@ -115,6 +126,25 @@ ParsedArguments parseArguments(std::span<const std::string_view> arguments) {
             if (!value(options.sweepComponent))
                 return fail(std::string(argument) + " needs a component name");
             (argument == "--poles" ? poles : characteristics) = true;
+        } else if (argument == "--vary") {
+            if (!value(options.varyComponent)) return fail("--vary needs a component name");
+        } else if (argument == "--of") {
+            if (!value(options.ofComponent)) return fail("--of needs a component name");
+            varyOptions = true;
+        } else if (argument == "--from" || argument == "--to") {
+            std::optional<std::string>& bound = argument == "--from" ? options.from : options.to;
+            if (!value(bound.emplace())) return fail(std::string(argument) + " needs a value");
+            typedIntoField(*bound);
+            varyOptions = true;
+        } else if (argument == "--points") {
+            std::string count;
+            if (!value(count)) return fail("--points needs a number");
+            const auto [end, error] =
+                std::from_chars(count.data(), count.data() + count.size(), options.points);
+            if (error != std::errc{} || end != count.data() + count.size() ||
+                options.points < kMinVaryPoints || options.points > kMaxVaryPoints)
+                return fail("--points needs a whole number from 2 to 100000");
+            varyOptions = true;
         } else if (argument == "--quantity") {
             if (!value(options.quantityKey)) return fail("--quantity needs a quantity");
             quantity = true;
@@ -128,6 +158,16 @@ ParsedArguments parseArguments(std::span<const std::string_view> arguments) {
     }
     if (options.help) return parsed;
     if (options.file.empty()) return fail("no network file given");
+    if (options.varyComponent.empty() && varyOptions)
+        return fail("--of, --from, --to and --points need --vary");
+    if (!options.varyComponent.empty()) {
+        if (characteristics || poles || options.sweep || spice || components || quantity)
+            return fail("--vary goes with no other listing");
+        if (options.from.has_value() != options.to.has_value())
+            return fail("--from and --to go together");
+        options.mode = CalcMode::Vary;
+        return parsed;
+    }
     if (int(characteristics) + int(poles) + int(options.sweep) + int(spice) + int(components) > 1 &&
         (characteristics || poles))
         return fail("--characteristics and --poles go with no other listing");

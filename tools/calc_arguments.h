@@ -14,7 +14,11 @@ enum class CalcMode {
     Spice,            // a SPICE netlist of the network (with --sweep: of the sweep)
     Characteristics,  // the characteristic values of one branch quantity over the file's range
     Poles,            // the poles and zeros of Ue -> one branch's voltage and current
+    Vary,             // one branch's quantities against one component's value
 };
+
+inline constexpr int kMinVaryPoints = 2;
+inline constexpr int kMaxVaryPoints = 100000;
 
 struct CalcOptions {
     std::string file;
@@ -28,6 +32,12 @@ struct CalcOptions {
     bool sweep = false;             // the file's range is swept (--sweep, --characteristics)
     std::string quantityKey = "U";  // --quantity of --characteristics
     bool linear = false;
+    // --vary NAME [--of OTHER] [--from A --to B] [--points N]: texts as typed ('.' made ',').
+    std::string varyComponent;
+    std::string ofComponent;  // empty: NAME's own branch
+    std::optional<std::string> from;
+    std::optional<std::string> to;
+    int points = 101;
 };
 
 struct ParsedArguments {

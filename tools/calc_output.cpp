@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "analysis/result_labels.h"
 #include "analysis/spice_export.h"
 #include "analysis/topology.h"
 #include "analysis/value_text.h"
@@ -19,13 +20,6 @@ constexpr int kDisplayDigits = 0;
 constexpr std::string_view kQuantityColumns =
     "U_V,I_A,Z_Ohm,gain_dB,S_VA,P_W,phiU_deg,R_Ohm,X_Ohm,Q_var,phiI_deg";
 
-std::string_view quantityLabel(int slot) {
-    const auto quantity = static_cast<ElectricalQuantity>(slot);
-    if (quantity == ElectricalQuantity::Resistance) return "Wirkwiderstand";
-    if (quantity == ElectricalQuantity::Reactance) return "Blindwiderstand";
-    return quantityCaption(quantity);
-}
-
 // Pads a UTF-8 text to `width` characters.
 std::string padded(std::string_view text, std::size_t width) {
     std::size_t characters = 0;
@@ -34,20 +28,6 @@ std::string padded(std::string_view text, std::size_t width) {
     std::string out(text);
     if (characters < width) out.append(width - characters, ' ');
     return out;
-}
-
-// The names of a branch's components joined by `separator`, as the program shows them ("R 1")
-// or without blank; "Leitung" in the program's form for a branch without components.
-std::string componentNames(const Network& network, int branch, std::string_view separator,
-                           bool withoutBlank) {
-    std::string names;
-    for (int k = 1; k <= network.componentCount; ++k) {
-        if (network.component(k).branch != branch) continue;
-        if (!names.empty()) names += separator;
-        const std::string& name = network.component(k).name;
-        names += withoutBlank ? spiceElementName(name) : name;
-    }
-    return names.empty() && !withoutBlank ? "Leitung" : names;
 }
 
 // The longest CSV number: sign, 17 digits, point, "e-308".
@@ -96,7 +76,7 @@ void writeBranches(std::ostream& out, const Network& network, const AllBranchTab
     if (csv) {
         out << "branch,components,f_Hz," << kQuantityColumns << '\n';
         for (int b = 1; b <= network.branchCount; ++b) {
-            out << b << ',' << componentNames(network, b, "+", true) << ','
+            out << b << ',' << branchComponentNames(network, b, "+", true) << ','
                 << csvNumber(table.frequency);
             writeCsvQuantities(out, quantitiesFromTable(table, b));
             out << '\n';
@@ -107,11 +87,12 @@ void writeBranches(std::ostream& out, const Network& network, const AllBranchTab
     out << "Frequenz: " << formatValue(kUnitHertz, 8, table.frequency)
         << "    Spannung: " << formatValue(kUnitVolt, 8, table.voltage) << "\n";
     for (int b = 1; b <= network.branchCount; ++b) {
-        out << "\nStromzweig " << b << ": " << componentNames(network, b, ", ", false) << '\n';
+        out << "\nStromzweig " << b << ": " << branchComponentNames(network, b, ", ", false)
+            << '\n';
         const auto texts = resultFieldTexts(quantitiesFromTable(table, b), kDisplayDigits);
         for (int slot = 0; slot < kQuantityCount; ++slot)
-            out << "  " << padded(quantityLabel(slot), 16) << texts[static_cast<std::size_t>(slot)]
-                << '\n';
+            out << "  " << padded(quantityLabel(static_cast<ElectricalQuantity>(slot)), 16)
+                << texts[static_cast<std::size_t>(slot)] << '\n';
     }
 }
 
@@ -129,10 +110,16 @@ void writeSweepHeader(std::ostream& out, const Network& network, int branch, boo
         out << "point,f_Hz," << kQuantityColumns << '\n';
         return;
     }
-    out << "Stromzweig " << branch << ": " << componentNames(network, branch, ", ", false) << '\n';
+    out << "Stromzweig " << branch << ": " << branchComponentNames(network, branch, ", ", false)
+        << '\n';
     out << padded("Punkt", 7) << padded("Frequenz", 16);
-    for (int slot = 0; slot < kQuantityCount; ++slot) out << padded(quantityLabel(slot), 18);
+    for (int slot = 0; slot < kQuantityCount; ++slot)
+        out << padded(quantityLabel(static_cast<ElectricalQuantity>(slot)), 18);
     out << '\n';
+}
+
+void writeValueSweepHeader(std::ostream& out) {
+    out << "point,value," << kQuantityColumns << '\n';
 }
 
 void writeSweepRow(std::ostream& out, int point, double frequency,

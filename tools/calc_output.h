@@ -24,6 +24,8 @@ void writeComponents(std::ostream& out, const Network& network);
 
 // A sweep over one branch: the header, then one row per point.
 void writeSweepHeader(std::ostream& out, const Network& network, int branch, bool csv);
+// The value curve's CSV header: point,value and the quantity columns.
+void writeValueSweepHeader(std::ostream& out);
 void writeSweepRow(std::ostream& out, int point, double frequency,
                    const BranchQuantities& quantities, bool csv);
 

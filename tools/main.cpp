@@ -10,6 +10,7 @@
 #include "tools/calc_network.h"
 #include "tools/calc_output.h"
 #include "tools/calc_sweep.h"
+#include "tools/calc_vary.h"
 
 using namespace volmira;
 using namespace volmira::calc;
@@ -57,6 +58,13 @@ int calculate(const CalcOptions& options) {
     const std::optional<ElectricalQuantity> quantity = quantityForKey(options.quantityKey);
     if (!quantity) return refuse({kExitUsage, "no quantity " + options.quantityKey});
     if (auto failure = acceptInputs(options, *calc)) return refuse(*failure);
+
+    if (options.mode == CalcMode::Vary) {
+        std::string_view message;
+        if (auto failure = writeValueCurve(std::cout, calculation, options, message))
+            return refuse(*failure);
+        return message.empty() ? 0 : refuse({kExitRefused, std::string(message)});
+    }
 
     std::optional<SweepPoints> sweep;
     if (options.sweep) {

@@ -11,6 +11,7 @@
 #include "analysis/ui/calculation_model.h"
 #include "analysis/ui/decimal_field.h"
 #include "analysis/ui/network_highlight.h"
+#include "analysis/ui/table_export.h"
 #include "analysis/value_text.h"
 #include "app/progress.h"
 #include "platform/dialogs.h"
@@ -92,7 +93,8 @@ ResultsPanel::ResultsPanel(CalculationModel& model, DrawingView& drawing, QWidge
             grid->addWidget(field, row++, 1, 1, 2);
         }
     }
-    grid->setRowStretch(row, 1);
+    grid->setRowStretch(row++, 1);
+    grid->addWidget(new TableExportButton(model_.calculation(), this), row, 0, 1, 3);
 
     inputFilter_ = new DecimalFieldFilter(this);
     inputFilter_->watch(frequency_);

@@ -22,6 +22,7 @@
 #include "graphics/family_sweep.h"
 #include "graphics/locus_sweep.h"
 #include "graphics/readout.h"
+#include "graphics/ui/curve_export.h"
 #include "graphics/ui/curve_plot_painter.h"
 #include "graphics/ui/curve_view.h"
 #include "graphics/ui/invalidation_panels.h"
@@ -45,6 +46,7 @@ constexpr std::int32_t kProgressStop = 241;
 constexpr std::int32_t kProgressQuantity = 251;
 constexpr std::int32_t kProgressAxis = 261;
 constexpr std::int32_t kProgressLocus = 271;
+constexpr std::int32_t kProgressValueCurve = 276;
 constexpr std::int32_t kProgressParameter = 291;
 constexpr std::int32_t kProgressYScaling = 321;
 constexpr std::int32_t kProgressYAxisMove = 333;
@@ -171,6 +173,11 @@ void GraphicPanel::buildSideControls() {
     starteGrafik_ = new QPushButton(QStringLiteral("Grafik manuell starten"), rangeBox);
     starteGrafik_->setObjectName("StarteGrafik");
     rangeGrid->addWidget(starteGrafik_, 2, 0, 1, 4);
+    wertkurve_ = new QPushButton(qText(kValueCurveCaption), rangeBox);
+    wertkurve_->setObjectName("Wertkurve");
+    wertkurve_->setCheckable(true);
+    rangeGrid->addWidget(wertkurve_, 3, 0, 1, 4);
+    rangeBox_ = rangeBox;
     column->addWidget(rangeBox);
 
     boundFilter_ = new DecimalFieldFilter(this);
@@ -189,6 +196,8 @@ void GraphicPanel::buildSideControls() {
             handlerSlot(kProgressAxis, [this](bool) { LogAchseClick(false); }));
     connect(starteGrafik_, &QPushButton::clicked, this,
             handlerSlot(kProgressAxis, [this](bool) { StartGraphic(); }));
+    connect(wertkurve_, &QPushButton::clicked, this,
+            handlerSlot(kProgressValueCurve, [this](bool on) { WertkurveClick(on); }));
     connect(miniature_, &MiniatureView::pressed, this,
             handlerSlot(kProgressBranchChoice, [this](QPoint pixel) { SbKleinMouseDown(pixel); }));
 }
@@ -207,9 +216,15 @@ void GraphicPanel::buildCurveArea() {
     aus1_->setObjectName("Aus1");
     aus1_->setText(QStringLiteral("y-Skalierung aufheben"));
     aus1_->setEnabled(false);
+    auto* exportButton = new QToolButton(mauspal2_);
+    exportButton->setObjectName("KurvenExport");
+    exportButton->setText(QString::fromUtf8(kCurveExportCaption));
     tools->addWidget(oberBer_);
     tools->addWidget(aus1_);
+    tools->addWidget(exportButton);
     tools->addStretch(1);
+    connect(exportButton, &QToolButton::clicked, this,
+            handlerSlot(progress::kExport, [this](bool) { exportCurves(); }));
     connect(oberBer_, &QToolButton::toggled, this,
             handlerSlot(kProgressYScaling, [this](bool on) { YTeilbereich(on); }));
     connect(aus1_, &QToolButton::clicked, this,
@@ -346,12 +361,30 @@ void GraphicPanel::networkChanged() {
 }
 
 void GraphicPanel::showBounds() {
-    fqVon_->setText(qText(fields_.fqVon));
-    fqBis_->setText(qText(fields_.fqBis));
+    fqVon_->setText(qText(fromText()));
+    fqBis_->setText(qText(toText()));
+}
+
+std::string& GraphicPanel::fromText() {
+    return state_.valueCurve.component ? state_.valueCurve.from : fields_.fqVon;
+}
+
+std::string& GraphicPanel::toText() {
+    return state_.valueCurve.component ? state_.valueCurve.to : fields_.fqBis;
+}
+
+void GraphicPanel::showWindowBounds() {
+    const BoundTexts texts =
+        windowBoundTexts(state_.range, state_.logarithmic, kBoundDigits, state_.valueCurve.unit);
+    fromText() = texts.fqVon;
+    toText() = texts.fqBis;
+    showBounds();
 }
 
 void GraphicPanel::networkReplaced(bool analysed) {
     state_.curve = 1;
+    // The component numbers now mean other components.
+    if (state_.valueCurve.component) showValueCurve({});
     if (parameter_) parameter_->networkReplaced(analysed);
     networkChanged();
 }
@@ -361,10 +394,10 @@ void GraphicPanel::redraw() {
         drawLocus();
         return;
     }
-    model_ = DrawCurvePlot(
-        *state_.plot,
-        {state_.range, state_.logarithmic, state_.button, state_.curveCount, state_.curve},
-        labelWidth_);
+    model_ = DrawCurvePlot(*state_.plot,
+                           {state_.range, state_.logarithmic, state_.button, state_.curveCount,
+                            state_.curve, state_.valueCurve.unit},
+                           labelWidth_);
     curve_->setModel(&model_);
     yAxis_->setModel(&model_);
     yblock_->setFixedWidth(model_.yAxisWidth);
@@ -388,23 +421,21 @@ void GraphicPanel::StartGraphic() {
     miniature_->setHighlightedBranch(state_.branch);
     // Refused starts keep the previous curve.
     if (const std::string refusal =
-            sweepRefusal(state_, calculation_.network(), fields_.fqVon, fields_.fqBis);
+            sweepRefusal(state_, calculation_.network(), fromText(), toText());
         !refusal.empty()) {
         showMessage(refusal);
         return;
     }
     if (!state_.range.set) {
-        state_.range = DeriveBounds(acceptSweepBound(fields_.fqVon).value,
-                                    acceptSweepBound(fields_.fqBis).value, state_.range.largeView);
-        const BoundTexts texts = windowBoundTexts(state_.range, state_.logarithmic, kBoundDigits);
-        fields_.fqVon = texts.fqVon;
-        fields_.fqBis = texts.fqBis;
-        showBounds();
+        state_.range =
+            DeriveBounds(acceptRangeBound(state_, fromText()).value,
+                         acceptRangeBound(state_, toText()).value, state_.range.largeView);
+        showWindowBounds();
         if (frame_) frame_->horizontalScrollBar()->setValue(state_.range.firstPoint);
     }
     invalid_->setShown(false);
     state_.lastSettings = currentSettings();
-    if (!state_.parameter.paramMode()) state_.curve = 1;
+    if (!familySwept()) state_.curve = 1;
     enableForLocus(locus_->active());
     ResetPlot(*state_.plot);
     locus_->bounds() = {};
@@ -438,7 +469,7 @@ void GraphicPanel::RunSweep() {
         throw;
     }
     endSweep();
-    if (state_.parameter.paramMode() && parameter_)
+    if (familySwept() && parameter_)
         parameter_->pareg1MouseDown(state_.curve);  // frames the selected value and redraws
     else
         redraw();
@@ -458,7 +489,8 @@ SweepOutcome GraphicPanel::sweepCurves(const SweepProgress& keepGoing) {
     SweepOutcome total;
     auto sweepCurve = [&](int curve) {
         state_.curveCount = curve;
-        const SweepTarget target{state_.range, state_.logarithmic, curve, state_.button};
+        const SweepTarget target{state_.range, state_.logarithmic, curve, state_.button,
+                                 state_.valueCurve.component};
         const SweepOutcome outcome =
             locus_->active() ? SweepLocusWindow(calculation_, *state_.plot, locus_->bounds(),
                                                 target, state_.branch, plan_, keepGoing,
@@ -472,7 +504,7 @@ SweepOutcome GraphicPanel::sweepCurves(const SweepProgress& keepGoing) {
         return !outcome.stopped;
     };
     const ParameterMode& parameter = state_.parameter;
-    if (!parameter.paramMode()) {
+    if (!familySwept()) {
         sweepCurve(1);
         return total;
     }
@@ -538,21 +570,16 @@ void GraphicPanel::LogAchseClick(bool logarithmic) {
     if (state_.logarithmic == logarithmic) return;
     state_.logarithmic = logarithmic;
     ResetPlot(*state_.plot);
-    if (state_.range.set) {
-        const BoundTexts texts = windowBoundTexts(state_.range, logarithmic, kBoundDigits);
-        fields_.fqVon = texts.fqVon;
-        fields_.fqBis = texts.fqBis;
-        showBounds();
-    }
+    if (state_.range.set) showWindowBounds();
     StartGraphic();
     redraw();
 }
 
 void GraphicPanel::ParFeldExit(QLineEdit* field) {
-    std::string& text = field == fqVon_ ? fields_.fqVon : fields_.fqBis;
+    std::string& text = field == fqVon_ ? fromText() : toText();
     if (!field->isModified()) return;
     field->setModified(false);
-    const BoundInput input = acceptSweepBound(field->text().toStdString());
+    const BoundInput input = acceptRangeBound(state_, field->text().toStdString());
     if (input.accepted) {
         text = input.text;
         state_.range.set = false;
@@ -582,10 +609,7 @@ void GraphicPanel::DummyPBoxPaint(int scrollPosition) {
 
 void GraphicPanel::moveWindow(int scrollPosition) {
     scrollWindow(state_.range, scrollPosition);
-    const BoundTexts texts = windowBoundTexts(state_.range, state_.logarithmic, kBoundDigits);
-    fields_.fqVon = texts.fqVon;
-    fields_.fqBis = texts.fqBis;
-    showBounds();
+    showWindowBounds();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -753,7 +777,7 @@ void GraphicPanel::readoutTick() {
 void GraphicPanel::fillReadout(int point) {
     const std::optional<Readout> readout =
         readoutAt({*state_.plot, state_.range, state_.logarithmic, state_.curve, state_.button,
-                   kReadoutDigits},
+                   kReadoutDigits, state_.valueCurve.unit},
                   point);
     if (!readout) return;
     fqMom_->setText(qText(readout->frequency));
@@ -765,6 +789,60 @@ void GraphicPanel::clearReadout() {
     curve_->setReadoutColumn(std::nullopt);
     restingColumn_.reset();
     for (QLineEdit* field : {fqMom_, elWertMom_, phaseMom_}) field->clear();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Value curve and export
+
+bool GraphicPanel::familySwept() const {
+    return state_.parameter.paramMode() && !state_.valueCurve.component;
+}
+
+void GraphicPanel::WertkurveClick(bool on) {
+    if (state_.sweeping) {
+        wertkurve_->setChecked(!on);
+        return;
+    }
+    std::optional<ValueCurve> curve;
+    if (on) {
+        curve =
+            valueCurveFor(calculation_.network(), state_.parameter.paramComponent(), kBoundDigits);
+        if (!curve) showMessage(std::string(kNoValueComponentMessage));
+    }
+    showValueCurve(curve.value_or(ValueCurve{}));
+    if (on && !curve) return;
+    StartGraphic();
+}
+
+void GraphicPanel::showValueCurve(const ValueCurve& curve) {
+    state_.valueCurve = curve;
+    state_.range.set = false;
+    wertkurve_->setChecked(curve.component != 0);
+    rangeBox_->setTitle(
+        curve.component
+            ? qText("Wertebereich " + calculation_.network().component(curve.component).name)
+            : QStringLiteral("Frequenzbereich"));
+    showBounds();
+}
+
+void GraphicPanel::exportCurves() {
+    if (!state_.curveExists()) return;
+    const bool locus = locus_->active();
+    const int left = frame_ ? frame_->horizontalScrollBar()->value() : state_.range.firstPoint;
+    const ShownPlot shown{locus ? nullptr : &model_, locus ? &locus_->model() : nullptr, left,
+                          frame_ ? frame_->viewport()->width() : kVisibleColumns};
+    CurveCsvView view{state_.range, state_.logarithmic,    state_.button, state_.curveCount,
+                      locus,        state_.valueCurve.unit};
+    const Network& network = calculation_.network();
+    if (state_.valueCurve.component)
+        view.xName = network.component(state_.valueCurve.component).name;
+    if (familySwept()) {
+        const ParameterCaptions captions = state_.parameter.captions();
+        for (std::size_t k = 0; k < view.curveNames.size(); ++k)
+            if (!captions[k].empty())
+                view.curveNames[k] = state_.parameter.componentName() + " = " + captions[k];
+    }
+    volmira::exportCurves(window(), shown, curveCsv(*state_.plot, view));
 }
 
 void GraphicPanel::showMessage(const std::string& text) {

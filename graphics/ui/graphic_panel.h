@@ -14,6 +14,7 @@
 #include "graphics/sweep_window.h"
 
 class QFrame;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
@@ -84,6 +85,10 @@ class GraphicPanel : public QWidget {
     void OrtClick();
     void AchseClick();
     void ZentrierClick();
+    // The value curve on (the parameter mode's component against its value at FqEinzel) or off.
+    void WertkurveClick(bool on);
+    // "Kurven exportieren …" of what is shown.
+    void exportCurves();
     void sbklein2MouseDown(QPoint pixel);
     // A value panel was clicked: its curve is drawn black and read out, without solving.
     void selectCurve(int curve);
@@ -122,6 +127,14 @@ class GraphicPanel : public QWidget {
     void centreWindow();
     void enableForLocus(bool locus);
     SweepSettings currentSettings() const;
+    // A family is swept in the parameter mode, unless the value curve varies its component.
+    bool familySwept() const;
+    // FqVon and FqBis edit these: the frequency range, or the value curve's range.
+    std::string& fromText();
+    std::string& toText();
+    // FqVon and FqBis show the bounds of the window now drawn.
+    void showWindowBounds();
+    void showValueCurve(const ValueCurve& curve);
     void fillReadout(int point);
     void Bild1MouseMove(QPoint pixel);
     void Bild1MouseDown(QPoint pixel);
@@ -151,6 +164,8 @@ class GraphicPanel : public QWidget {
     QLineEdit* fqBis_;
     DecimalFieldFilter* boundFilter_;
     QPushButton* starteGrafik_;
+    QPushButton* wertkurve_;
+    QGroupBox* rangeBox_;
 
     QFrame* mauspal2_;
     QToolButton* oberBer_;

@@ -41,6 +41,11 @@ TEST(FrequencyAxis, DecadeLabelsOfNarrowerAndWiderRanges) {
     EXPECT_EQ(nine.at("1m"), 0);
     EXPECT_EQ(nine.at("100m"), 149);
     EXPECT_EQ(nine.at("1G"), 896);
+    // A value curve's capacitor from 1 nF to 1 uF: the small prefixes, with the unit.
+    const auto farad = byText(frequencyAxisLabels(DeriveBounds(1e-9, 1e-6, true), true, {}, "F"));
+    EXPECT_EQ(farad.at("1nF"), 0);
+    EXPECT_EQ(farad.at("1uF"), 896);
+    EXPECT_EQ(farad.at("200n"), 687);
 }
 
 TEST(FrequencyAxis, RoundValuesUnderADecadeAndOnTheLinearAxis) {

@@ -39,6 +39,10 @@ TEST(CalcUsage, FailuresExitWithTheirStatusAMessageAndNoOutput) {
         {{kLowPass, "--components", "--spice"}, 2},
         {{kLowPass, "--sweep", "R1", "--at", "1k"}, 2},
         {{kLowPass, "--sweep", "R9"}, 2},
+        {{kLowPass, "--of", "C1"}, 2},
+        {{kLowPass, "--vary", "R1", "--sweep", "R1"}, 2},
+        {{kLowPass, "--vary", "R1", "--points", "1"}, 2},
+        {{kLowPass, "--vary", "X9"}, 2},
         {{(folder.path() / "missing.nwb").string()}, 2},
         {{changedLowPass(folder, {{"5", "zwei"}})}, 2},
         {{changedLowPass(folder, {{"1k", "1,2,3"}})}, 1},
@@ -177,6 +181,30 @@ TEST(CalcOutput, SummaryAndNetlistHoldWhatTheOptionsSay) {
         ASSERT_EQ(result.exitCode, 0) << result.err;
         for (const std::string& part : parts) EXPECT_TRUE(contains(result.out, part)) << part;
     }
+}
+
+TEST(CalcVary, TheRowAtTheFilesValueIsTheSingleCalculationThere) {
+    const ProcessResult vary = runCalc({kLowPass, "--vary", "C1", "--of", "R1", "--at", "2k"});
+    ASSERT_EQ(vary.exitCode, 0) << vary.err;
+    const auto lines = splitLines(vary.out);
+    ASSERT_EQ(lines.size(), 102u);
+    EXPECT_EQ(lines[0].rfind("point,value,U_V,I_A,", 0), 0u);
+    const ProcessResult single = runCalc({kLowPass, "--csv", "--at", "2k"});
+    const auto branch = splitFields(splitLines(single.out)[1]);  // R1's branch
+    auto row = splitFields(lines[51]);
+    const auto capacitor = splitFields(splitLines(runCalc({kLowPass, "--components"}).out)[2]);
+    EXPECT_EQ(row[1], capacitor[5]);
+    EXPECT_EQ(std::vector<std::string>(row.begin() + 2, row.end()),
+              std::vector<std::string>(branch.begin() + 3, branch.end()));
+
+    const ProcessResult linear =
+        runCalc({kLowPass, "--vary", "R1", "--from", "1k", "--to", "3k", "--points", "3", "--lin"});
+    ASSERT_EQ(splitLines(linear.out).size(), 4u);
+    EXPECT_EQ(splitFields(splitLines(linear.out)[2])[1], "2.0000000000000000e+03");
+    const ProcessResult reversed =
+        runCalc({kLowPass, "--vary", "R1", "--from", "3k", "--to", "1k"});
+    EXPECT_EQ(reversed.exitCode, 1);
+    EXPECT_TRUE(reversed.out.empty());
 }
 
 }  // namespace
