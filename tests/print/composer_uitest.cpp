@@ -224,12 +224,8 @@ void ComposerTest::everyKindInsertedMovedResizedAndRemoved() {
     QCOMPARE(child<QWidget>("Memo1")->geometry(), QRect(97, 203, 169, 56));
     QCOMPARE(doc.slot(2).rect.left, list.left);
     QVERIFY(form_->printer().pageLayout().orientation() == QPageLayout::Landscape);
-    form_->grab().save(QStringLiteral("composer_quer.png"));
     click("HochQuer");
     QCOMPARE(child<QWidget>("GBlatt")->geometry(), QRect(8, 38, 157, 222));
-    form_->grab().save(QStringLiteral("composer_hoch.png"));
-    child<QTabWidget>("Notebook")->setCurrentIndex(1);
-    form_->grab().save(QStringLiteral("composer_tabelle.png"));
     QCOMPARE(dialogs_->unexpected, 0);
 }
 
@@ -328,7 +324,6 @@ void ComposerTest::handOverHatchedInThePreviewAndPagesPrinted() {
                      qRound(r.height * k) - 4);
     };
     const QImage draft = surface->grab().toImage();
-    form_->preview()->grab().save(name + "_vorschau_fenster.png");
     for (int n = 1; n <= 6; ++n)
         QVERIFY2(darkPixels(draft, onSurface(n)) > 20, qPrintable(QString::number(n)));
 
@@ -352,7 +347,6 @@ void ComposerTest::handOverHatchedInThePreviewAndPagesPrinted() {
     click("Seitansicht");
     QVERIFY(form_->preview()->isVisible());
     const QImage preview = surface->grab().toImage();
-    preview.save(name + "_vorschau.png");
     // Handed-over elements are hatched evenly; the text is drawn.
     for (int n : {1, 3}) {
         const QRect r = onSurface(n);

@@ -248,7 +248,6 @@ void PageRenderTest::handedOverElementsAreHatchedInThePreview() {
     paintPrintPass(painter, pass(doc, PassTarget::Preview), PassTarget::Preview,
                    elementPainter(doc));
     painter.end();
-    preview.save(QStringLiteral("vorschau.png"));
 
     const auto pixels = [](const SheetRect& r) {
         const double k = kMillimetresPerSheetPixel * 4;

@@ -16,6 +16,7 @@
 #include "help/ui/thilfform.h"
 #include "print/ui/help_topics_print.h"
 #include "print/ui/tdrform.h"
+#include "support/test_support.h"
 
 using namespace volmira;
 namespace fs = std::filesystem;
@@ -72,7 +73,6 @@ class HelpWindowTest : public QObject {
         f.w().FSammelClick();
         f.w().Optionen1Click();
         f.w().HilfethemenAusdruckenClick();
-        f.w().helpPrintPanel()->grab().save("hilfe_drucktafel.png");
         f.w().Hilfethemen1Click();
         f.find<QAction>("Drucken1")->trigger();
         composer.form->findChild<QAbstractButton*>("Seitansicht")->click();
@@ -96,7 +96,6 @@ class HelpWindowTest : public QObject {
         QApplication::sendEvent(analys, &enter);
         QVERIFY(!help.shownEntry());
 
-        f.w().grab().save("hauptfenster.png");
         f.find<QAction>("Arbeitsoberflche1")->trigger();
         QVERIFY(help.isVisible());
         QCOMPARE(help.size(), QSize(395, 242));
@@ -106,7 +105,6 @@ class HelpWindowTest : public QObject {
         const QImage image = help.grab().toImage();
         QCOMPARE(image.pixel(390, 230), qRgb(0xFF, 0xFF, 0xD0));
         QVERIFY(test::inkPixels(image) > 300);
-        image.save("hilfe_kontext.png");
 
         // An unnamed part of a named control shows the control's entry.
         help.ContextHelp("kein Name");
@@ -137,7 +135,6 @@ class HelpWindowTest : public QObject {
         help.openTopics({100, 100, 600, 430});
         QVERIFY(help.showsContents());
         QVERIFY(!help.findChild<QWidget*>("vorher")->isVisibleTo(&help));
-        help.grab().save("hilfe_inhalt.png");
 
         // The fourth entry, "Die Grenzen des Programms", leads to page 7.
         QTest::mouseClick(&help, Qt::LeftButton, {}, QPoint(100, 65 + 3 * 30 + 8));
@@ -145,12 +142,10 @@ class HelpWindowTest : public QObject {
         QCOMPARE(help.currentPage(), 7);
         const QImage page = help.grab().toImage();
         QVERIFY(test::inkPixels(page, QRect(0, 60, 600, 370)) > 2000);
-        page.save("hilfe_seite7.png");
 
         auto* next = help.findChild<QPushButton*>("nachher");
         auto* previous = help.findChild<QPushButton*>("vorher");
         help.ShowPage(4);
-        help.grab().save("hilfe_seite4.png");
         help.ShowPage(13);
         next->click();
         QCOMPARE(help.currentPage(), 13);
@@ -179,7 +174,6 @@ class HelpWindowTest : public QObject {
         help.ContextHelp("EinSpei", "TDrForm");
         QCOMPARE(help.shownEntry(), contextEntry("EinSpei", "TDrForm"));
         QVERIFY(contextEntry("EinSpei", "TDrForm") != contextEntry("EinSpei", "Tgrf"));
-        help.grab().save("hilfe_druckfenster.png");
         composer.form->hide();
         QVERIFY(!help.isVisible());
     }
@@ -187,10 +181,12 @@ class HelpWindowTest : public QObject {
     void printsTheTopicsOnSheets() {
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName("hilfe.pdf");
+        const test::TempFolder folder;
+        const QString file = QString::fromStdString((folder.path() / "hilfe.pdf").string());
+        printer.setOutputFileName(file);
         printer.setPageSize(QPageSize(QPageSize::A4));
         QVERIFY(printHelpTopics(printer, 1, kTopicPageCount));
-        QFile pdf("hilfe.pdf");
+        QFile pdf(file);
         QVERIFY(pdf.open(QIODevice::ReadOnly));
         const qsizetype sheets =
             QString::fromLatin1(pdf.readAll()).count(QRegularExpression("/Type\\s*/Page\\b"));
