@@ -21,8 +21,8 @@ struct MainMenus {
     QAction* recentSeparator = nullptr;
     QMenu* drawing = nullptr;      // `Zeichnen`, enabled in mode 1 only
     QMenu* calculation = nullptr;  // `Berechnung`, enabled in mode 3 only
-    QAction* topics = nullptr;  // `HThem`, enabled in modes 1 to 3
-    QAction* demo = nullptr;   // `Demo` in the menu `Hilfe`
+    QAction* topics = nullptr;     // `HThem`, enabled in modes 1 to 3
+    QAction* demo = nullptr;       // `Demo` in the menu `Hilfe`
 };
 MainMenus buildMainMenus(Tgrf& window, EditorController& editor);
 
