@@ -25,11 +25,7 @@ class ComposerMainWindowTest : public QObject {
     void printsTheGraphicModesCurve() {
         test::MainWindow f;
         f.w().show();
-        const fs::path path = f.folder.path() / "Tp1kHz.nwb";
-        fs::copy_file(test::sourceDir() / "examples" / "Tp1kHz.nwb", path);
-        QVERIFY(f.w().loadNetwork(path));
-        QTest::mouseClick(f.find<QPushButton>("analys"), Qt::LeftButton);
-        QTest::mouseClick(f.find<QPushButton>("BtOK"), Qt::LeftButton);
+        QVERIFY(f.openConfirmedExample("Tp1kHz.nwb"));
         f.w().lm1MouseDown(kModeGraphic);
         // A click on a wire cell of branch 1 in the miniature sweeps the curve.
         const Branch& b = f.ws().calculation.network().branch(1);

@@ -3,6 +3,8 @@
 // and no pause after saving.
 #include <QApplication>
 #include <QImage>
+#include <QPushButton>
+#include <QTest>
 #include <fstream>
 #include <memory>
 
@@ -45,6 +47,16 @@ struct MainWindow {
         const auto path = folder.path() / name;
         writeTextLines(path, lines);
         return path;
+    }
+
+    // A copy of an example network opened, analysed and its values confirmed.
+    bool openConfirmedExample(const std::string& name) {
+        const auto path = folder.path() / name;
+        std::filesystem::copy_file(sourceDir() / "examples" / name, path);
+        if (!window->loadNetwork(path)) return false;
+        QTest::mouseClick(find<QPushButton>("analys"), Qt::LeftButton);
+        QTest::mouseClick(find<QPushButton>("BtOK"), Qt::LeftButton);
+        return true;
     }
 
     TempFolder folder;

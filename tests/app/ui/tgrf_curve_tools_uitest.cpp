@@ -24,11 +24,7 @@ namespace {
 struct CurveWindow : test::MainWindow {
     CurveWindow() {
         w().show();
-        const fs::path path = folder.path() / "Tp1kHz.nwb";
-        fs::copy_file(test::sourceDir() / "examples" / "Tp1kHz.nwb", path);
-        QVERIFY(w().loadNetwork(path));
-        QTest::mouseClick(find<QPushButton>("analys"), Qt::LeftButton);
-        QTest::mouseClick(find<QPushButton>("BtOK"), Qt::LeftButton);
+        QVERIFY(openConfirmedExample("Tp1kHz.nwb"));
         w().lm1MouseDown(kModeGraphic);
         ws().graphic.branch = 1;
         panel()->StartGraphic();

@@ -30,11 +30,7 @@ namespace {
 struct GraphicWindow : test::MainWindow {
     explicit GraphicWindow(const std::string& example = "Tp1kHz.nwb") {
         w().show();
-        const fs::path path = folder.path() / example;
-        fs::copy_file(test::sourceDir() / "examples" / example, path);
-        QVERIFY(w().loadNetwork(path));
-        QTest::mouseClick(find<QPushButton>("analys"), Qt::LeftButton);
-        QTest::mouseClick(find<QPushButton>("BtOK"), Qt::LeftButton);
+        QVERIFY(openConfirmedExample(example));
         w().lm1MouseDown(kModeGraphic);
         QCOMPARE(ws().modes.workingMode(), kModeGraphic);
     }

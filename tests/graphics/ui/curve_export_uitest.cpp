@@ -29,11 +29,7 @@ namespace {
 struct ExportWindow : test::MainWindow {
     ExportWindow() {
         w().show();
-        const fs::path path = folder.path() / "Tp1kHz.nwb";
-        fs::copy_file(test::sourceDir() / "examples" / "Tp1kHz.nwb", path);
-        QVERIFY(w().loadNetwork(path));
-        QTest::mouseClick(find<QPushButton>("analys"), Qt::LeftButton);
-        QTest::mouseClick(find<QPushButton>("BtOK"), Qt::LeftButton);
+        QVERIFY(openConfirmedExample("Tp1kHz.nwb"));
         w().lm1MouseDown(kModeGraphic);
         QDir(out()).mkpath(".");
     }

@@ -25,11 +25,7 @@ namespace {
 
 // Loads an example, analyses it and confirms its values: every mode can be entered.
 void prepareExample(test::MainWindow& f) {
-    const fs::path path = f.folder.path() / "Tp1kHz.nwb";
-    fs::copy_file(test::sourceDir() / "examples" / "Tp1kHz.nwb", path);
-    QVERIFY(f.w().loadNetwork(path));
-    QTest::mouseClick(f.find<QPushButton>("analys"), Qt::LeftButton);
-    QTest::mouseClick(f.find<QPushButton>("BtOK"), Qt::LeftButton);
+    QVERIFY(f.openConfirmedExample("Tp1kHz.nwb"));
 }
 
 bool ownName(const QString& name) {
