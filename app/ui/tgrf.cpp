@@ -41,6 +41,7 @@
 #include "app/ui/tafel3.h"
 #include "app/ui/tafel4.h"
 #include "app/ui/title_window.h"
+#include "app/ui/window_content.h"
 #include "app/workspace.h"
 #include "formulas/ui/formula_window.h"
 #include "graphics/ui/graphic_panel.h"
@@ -109,9 +110,8 @@ Tgrf::Tgrf(Workspace& workspace, QWidget* parent) : QMainWindow(parent), ws_(wor
     formScroll_->setObjectName("FormScroll");
     formScroll_->setWidgetResizable(true);
     formScroll_->setFrameShape(QFrame::NoFrame);
-    content_ = new QWidget;
+    content_ = new WindowContent(kContentMinimum, [this] { updateScrollBars(); });
     content_->setObjectName("Inhalt");
-    content_->setMinimumSize(kContentMinimum);
     formScroll_->setWidget(content_);
     setCentralWidget(formScroll_);
 
@@ -392,15 +392,24 @@ void Tgrf::showPlaced() {
     show();
 }
 
+// Small windows scroll; so does a larger one whose mode panel needs more than it has.
+void Tgrf::updateScrollBars() {
+    const ScrollBarsShown bars = windowScrollBars(width(), height());
+    const QSize needed = content_->minimumSizeHint();
+    const QSize room = formScroll_->maximumViewportSize();
+    const bool horizontal = bars.horizontal || needed.width() > room.width();
+    const bool vertical = bars.vertical || needed.height() > room.height();
+    formScroll_->setHorizontalScrollBarPolicy(horizontal ? Qt::ScrollBarAsNeeded
+                                                         : Qt::ScrollBarAlwaysOff);
+    formScroll_->setVerticalScrollBarPolicy(vertical ? Qt::ScrollBarAsNeeded
+                                                     : Qt::ScrollBarAlwaysOff);
+}
+
 void Tgrf::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     if (ws_.closing) return;
     runHandler(progress::kResize, [this] {
-        const ScrollBarsShown bars = windowScrollBars(width(), height());
-        formScroll_->setHorizontalScrollBarPolicy(bars.horizontal ? Qt::ScrollBarAsNeeded
-                                                                  : Qt::ScrollBarAlwaysOff);
-        formScroll_->setVerticalScrollBarPolicy(bars.vertical ? Qt::ScrollBarAsNeeded
-                                                              : Qt::ScrollBarAlwaysOff);
+        updateScrollBars();
         if (title_ && title_->isVisible()) {
             formScroll_->horizontalScrollBar()->setValue(0);
             formScroll_->verticalScrollBar()->setValue(0);

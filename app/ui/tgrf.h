@@ -152,6 +152,7 @@ class Tgrf : public QMainWindow {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    void updateScrollBars();
     int frameExtraHeight() const;
     void buildScreenWarning(QWidget* content, ScreenSize screen);
     void buildValuePanels();
