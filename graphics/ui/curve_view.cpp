@@ -29,12 +29,17 @@ void CurveView::setModel(const CurvePlotModel* model) {
     update();
 }
 
+// The marks are set again and again as a sweep starts and the pointer moves: only a change
+// repaints, and a moved readout line only the two columns it leaves and enters.
 void CurveView::setReadoutColumn(std::optional<int> column) {
+    if (column == readoutColumn_) return;
+    for (const std::optional<int>& line : {readoutColumn_, column})
+        if (line) update(*line, 0, 1, height());
     readoutColumn_ = column;
-    update();
 }
 
 void CurveView::setMarker(std::optional<ScaleMarker> marker) {
+    if (marker == marker_) return;
     marker_ = marker;
     update();
 }
@@ -98,6 +103,7 @@ void YAxisView::setModel(const CurvePlotModel* model) {
 }
 
 void YAxisView::setEllipseShown(bool shown) {
+    if (shown == ellipse_) return;
     ellipse_ = shown;
     update();
 }

@@ -18,6 +18,7 @@ namespace volmira {
 struct ScaleMarker {
     int top = 0;
     int height = 0;
+    bool operator==(const ScaleMarker&) const = default;
 };
 
 class CurveView : public QWidget {

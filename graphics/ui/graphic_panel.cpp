@@ -788,7 +788,9 @@ void GraphicPanel::fillReadout(int point) {
 void GraphicPanel::clearReadout() {
     curve_->setReadoutColumn(std::nullopt);
     restingColumn_.reset();
-    for (QLineEdit* field : {fqMom_, elWertMom_, phaseMom_}) field->clear();
+    // An empty field cleared again would still be repainted.
+    for (QLineEdit* field : {fqMom_, elWertMom_, phaseMom_})
+        if (!field->text().isEmpty()) field->clear();
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRegion>
 
 #include "analysis/calculation.h"
 #include "graphics/ui/miniature_painter.h"
@@ -58,8 +59,15 @@ void MiniatureView::showLabels(bool shown) {
 
 void MiniatureView::setHighlightedBranch(int branch) {
     branch_ = branch;
-    highlight_ = branchHighlightBoxes(calculation_.network(), branch);
-    update();
+    std::vector<PlotPoint> boxes = branchHighlightBoxes(calculation_.network(), branch);
+    if (boxes == highlight_) return;
+    // Only the boxes that go and come are painted again, not the whole miniature.
+    QRegion changed;
+    for (const std::vector<PlotPoint>* marked : {&highlight_, &boxes})
+        for (const PlotPoint& box : *marked)
+            changed += QRect(box.x, box.y, kMiniatureCell, kMiniatureCell);
+    highlight_ = std::move(boxes);
+    update(changed);
 }
 
 QRect MiniatureView::drawnArea() const {
