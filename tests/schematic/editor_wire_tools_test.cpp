@@ -49,17 +49,6 @@ TEST(WireCell, MergesWithWhatItPasses) {
     }
 }
 
-TEST(WireCell, OutsideTheGridIsNeverWritten) {
-    for (Cell outside : {Cell{5, 0}, Cell{5, 81}, Cell{0, 5}, Cell{101, 5}, Cell{-3, -3}}) {
-        SchematicGrid grid;
-        DrawingChanges changes;
-        placeWireCell(grid, outside, 10, changes);
-        EXPECT_TRUE(grid.empty());
-        EXPECT_TRUE(changes.glyphs.empty());
-        EXPECT_FALSE(changes.changed);
-    }
-}
-
 TEST(LineCorner, JoinsThePreviousAndTheCurrentDirection) {
     using D = Direction;
     struct Case {
@@ -118,27 +107,13 @@ TEST(LineEnd, JoinsWhatItEndsOnAsTheLiveSidesRequire) {
     }
 }
 
-TEST(LineEnd, AtTheGridEdgeLooksNoFurther) {
+TEST(LineJoints, AStartJoinsLikeAnEndAndACornerOnAWireIsAJunction) {
     SchematicGrid grid;
     DrawingChanges changes;
-    joinLineEnd(grid, {50, 1}, Direction::VonUnten, changes);
-    EXPECT_EQ(grid.at(50, 1), '2');
-    joinLineEnd(grid, {50, 0}, Direction::VonUnten, changes);
-    EXPECT_EQ(grid.at(50, 1), '2');
-}
-
-TEST(LineStart, JoinsLikeAnEnd) {
-    SchematicGrid grid;
+    // Leaving the cell below a node mark downward: the mark becomes a T opening downward.
     drawRows(grid, 10, 10, {"1H1"});
-    DrawingChanges changes;
-    // Leaving the cell below the mark downward: the mark behind becomes a T opening downward.
     joinLineStart(grid, {11, 11}, Direction::VonOben, changes);
     EXPECT_EQ(area(grid, 10, 10, 3, 2), "1C1\n020\n");
-}
-
-TEST(LineCorner, IsACornerOnAnEmptyCellAndAJunctionOnAWire) {
-    SchematicGrid grid;
-    DrawingChanges changes;
     joinLineCorner(grid, {5, 5}, Direction::VonLinks, Direction::VonOben, changes);
     EXPECT_EQ(grid.at(5, 5), '4');
     drawRows(grid, 20, 5, {"020", "020", "020"});
@@ -146,7 +121,33 @@ TEST(LineCorner, IsACornerOnAnEmptyCellAndAJunctionOnAWire) {
     EXPECT_EQ(area(grid, 20, 5, 3, 3), "020\n0B0\n020\n");
 }
 
-TEST(Rectangle, CornersAndEdgesJoinOrCrossWhatTheyMeet) {
+// Nothing is written outside the grid, and nothing beyond its edge connects.
+TEST(WireTools, StopAtTheGridEdge) {
+    for (Cell outside : {Cell{5, 0}, Cell{5, 81}, Cell{0, 5}, Cell{101, 5}, Cell{-3, -3}}) {
+        SchematicGrid grid;
+        DrawingChanges changes;
+        placeWireCell(grid, outside, 10, changes);
+        EXPECT_TRUE(grid.empty());
+        EXPECT_TRUE(changes.glyphs.empty());
+        EXPECT_FALSE(changes.changed);
+    }
+    SchematicGrid grid;
+    DrawingChanges changes;
+    joinLineEnd(grid, {50, 1}, Direction::VonUnten, changes);
+    EXPECT_EQ(grid.at(50, 1), '2');
+    joinLineEnd(grid, {50, 0}, Direction::VonUnten, changes);
+    EXPECT_EQ(grid.at(50, 1), '2');
+
+    drawRows(grid, 1, 1, {"11"});
+    EXPECT_EQ(nodeCodeFor(grid, {1, 1}), 0);
+    drawRows(grid, 99, 80, {"11"});
+    EXPECT_EQ(nodeCodeFor(grid, {100, 80}), 0);
+    drawRows(grid, 98, 80, {"1"});
+    EXPECT_EQ(nodeCodeFor(grid, {99, 80}), 50);
+    EXPECT_EQ(nodeCodeFor(grid, {0, 5}), 0);
+}
+
+TEST(Rectangle, CornersAndEdgesJoinOrCrossWhatTheyMeetUnlessTooNarrow) {
     SchematicGrid grid;
     drawRows(grid, 3, 6, {"1111111111"});  // a wire through the left and right edges
     DrawingChanges changes;
@@ -160,19 +161,17 @@ TEST(Rectangle, CornersAndEdgesJoinOrCrossWhatTheyMeet) {
               "0051160000\n");
     EXPECT_TRUE(changes.changed);
     EXPECT_EQ(changes.glyphs.front(), (PlacedSymbol{5, 4, 40}));
-}
 
-TEST(Rectangle, NarrowerThanTwoCellsIsIgnored) {
+    // One narrower than two cells is ignored.
     for (auto [a, b] : {std::pair{Cell{5, 5}, Cell{6, 9}}, std::pair{Cell{5, 5}, Cell{9, 6}},
                         std::pair{Cell{5, 5}, Cell{5, 5}}}) {
-        SchematicGrid grid;
-        DrawingChanges changes;
-        EXPECT_FALSE(layRectangle(grid, a, b, changes));
-        EXPECT_TRUE(grid.empty());
-        EXPECT_TRUE(changes.glyphs.empty());
+        SchematicGrid blank;
+        DrawingChanges none;
+        EXPECT_FALSE(layRectangle(blank, a, b, none));
+        EXPECT_TRUE(blank.empty());
+        EXPECT_TRUE(none.glyphs.empty());
     }
-    SchematicGrid grid;
-    DrawingChanges changes;
+    grid.clear();
     EXPECT_TRUE(layRectangle(grid, {5, 5}, {7, 7}, changes));
     EXPECT_EQ(area(grid, 5, 5, 3, 3), "314\n202\n516\n");
 }
@@ -205,28 +204,15 @@ TEST(NodeTool, PicksTheJunctionThatFitsTheNeighbours) {
     }
 }
 
-TEST(NodeTool, NeighboursBeyondTheEdgeDoNotConnect) {
-    SchematicGrid grid;
-    drawRows(grid, 1, 1, {"11"});
-    EXPECT_EQ(nodeCodeFor(grid, {1, 1}), 0);
-    drawRows(grid, 99, 80, {"11"});
-    EXPECT_EQ(nodeCodeFor(grid, {100, 80}), 0);
-    drawRows(grid, 98, 80, {"1"});
-    EXPECT_EQ(nodeCodeFor(grid, {99, 80}), 50);
-    EXPECT_EQ(nodeCodeFor(grid, {0, 5}), 0);
-}
-
 TEST(GroundMarks, GoBelowEveryWireEndThatLeadsDownIntoAnEmptyCell) {
     SchematicGrid grid;
     drawRows(grid, 1, 1, {"2734BCDEG1FH56Ix"});
-    drawRows(grid, 1, 2, {"0000000000000000"});
     drawRows(grid, 30, 5, {"2", "2", "z"});  // the wire leads into a component: no mark
     drawRows(grid, 40, 80, {"2"});           // nothing below the last row
     DrawingChanges changes;
     setGroundMarks(grid, changes);
     EXPECT_EQ(area(grid, 1, 2, 16, 1), "IIIIIIIII0000000\n");
-    EXPECT_EQ(grid.at(30, 8), '0');
-    EXPECT_EQ(grid.at(30, 7), 'z');
+    EXPECT_EQ(area(grid, 30, 7, 1, 2), "z\n0\n");
     EXPECT_EQ(grid.at(40, 80), '2');
     EXPECT_EQ(changes.glyphs.size(), 9u);
     EXPECT_EQ(changes.glyphs[0], (PlacedSymbol{1, 2, 49}));

@@ -2,7 +2,9 @@
 
 #include <fstream>
 
+#include "schematic/macro_insert.h"
 #include "schematic/macro_library.h"
+#include "support/test_drawings.h"
 #include "support/test_support.h"
 
 namespace volmira {
@@ -24,7 +26,7 @@ std::string bytesOf(std::initializer_list<int> values) {
     return bytes;
 }
 
-TEST(MacroFile, RecordHoldsLengthDigitsNameAndEntriesFromColumnAndRowTwo) {
+TEST(MacroFile, RecordHoldsLengthDigitsPaddedNameAndEntriesFromColumnAndRowTwo) {
     const std::string record = encodeMacroRecord(diagonal(15, 10, 7), "Tiefpass");
     ASSERT_EQ(record.size(), 26u + 3 * 15);
     EXPECT_EQ(record.substr(0, 5), bytesOf({0, 0, 7, 1, 20}));
@@ -38,9 +40,8 @@ TEST(MacroFile, RecordHoldsLengthDigitsNameAndEntriesFromColumnAndRowTwo) {
     EXPECT_EQ(listing.macros[0].name, "Tiefpass");
     EXPECT_EQ(listing.macros[1].offset, record.size());
     EXPECT_EQ(macroEntries(record, listing.macros[0]), diagonal(15, 2, 2));
-}
 
-TEST(MacroFile, DefaultNameIsDayMonthYearHourMinute) {
+    // The default name is day, month, year, hour and minute.
     std::tm time{};
     time.tm_mday = 7, time.tm_mon = 3, time.tm_year = 126, time.tm_hour = 3, time.tm_min = 9;
     EXPECT_EQ(defaultMacroName(time), "Makro_070426_0309");
@@ -65,15 +66,6 @@ TEST(MacroFile, MalformedRecordStopsTheListingThere) {
         EXPECT_NE(listing.problem.find("ab dem 2. Makro"), std::string::npos) << listing.problem;
         EXPECT_EQ(macroEntries(good + tail, listing.macros[0]), diagonal(2, 2, 2));
     }
-}
-
-TEST(MacroFile, MoreThan255MacrosAreNotListed) {
-    std::string bytes;
-    for (int i = 0; i < 256; ++i) bytes += encodeMacroRecord(diagonal(1, 1, 1), "m");
-    const MacroListing listing = listMacros(bytes);
-    EXPECT_EQ(listing.macros.size(), 255u);
-    EXPECT_TRUE(listing.overfull);
-    EXPECT_FALSE(listing.problem.empty());
 }
 
 class MacroLibraryTest : public ::testing::Test {
@@ -125,6 +117,11 @@ TEST_F(MacroLibraryTest, RefusedStoresLeaveTheFileAsItWas) {
     std::ofstream(library.path(), std::ios::binary) << full;
     EXPECT_NE(library.store(diagonal(1, 1, 1), "b").find("255"), std::string::npos);
     EXPECT_EQ(file().size(), full.size());
+    // A 256th macro written by another program is not listed.
+    const MacroListing listing = listMacros(full + encodeMacroRecord(diagonal(1, 1, 1), "m"));
+    EXPECT_EQ(listing.macros.size(), 255u);
+    EXPECT_TRUE(listing.overfull);
+    EXPECT_FALSE(listing.problem.empty());
 }
 
 // A temporary file that cannot be written leaves the library whole.
@@ -136,6 +133,48 @@ TEST_F(MacroLibraryTest, FailedReplacementKeepsTheLibrary) {
     EXPECT_NE(library.remove(1), "");
     EXPECT_EQ(file(), before);
     EXPECT_NE(library.rename(2, "x"), "");  // no such macro
+}
+
+// A horizontal resistor at (2, 2) and a vertical wire cell at (6, 3): 5 columns by 2 rows, with
+// room between them.
+SymbolList resistorAndWire() {
+    SymbolList macro;
+    macro.append({2, 2, 1});
+    macro.append({6, 3, 10});
+    return macro;
+}
+
+// A vertical wire down column 13 through the macro's rectangle at (10, 5).
+SchematicGrid wireDownColumn13() {
+    SchematicGrid grid;
+    for (int row = 1; row <= 10; ++row) grid.set(13, row, '2');
+    return grid;
+}
+
+TEST(MacroInsert, CoverLeavesOnlyTheMacroInsideItsRectangle) {
+    const MacroExtent extent = macroExtent(resistorAndWire());
+    EXPECT_EQ(extent.columns, 5);
+    EXPECT_EQ(extent.rows, 2);
+    SchematicGrid grid = wireDownColumn13();
+    const DrawingChanges changes = insertMacro(grid, resistorAndWire(), {10, 5}, MacroMode::Cover);
+    EXPECT_TRUE(changes.changed);
+    EXPECT_EQ(test::area(grid, 10, 4, 5, 4), "00020\n1x100\n00002\n00020\n");
+    // The cleared cells are painted white before the macro's glyphs.
+    ASSERT_EQ(changes.glyphs.size(), 10u + 2u);
+    EXPECT_EQ(changes.glyphs.back(), (PlacedSymbol{14, 6, 10}));
+}
+
+TEST(MacroInsert, MixKeepsTheWiresBetweenTheMacrosSymbols) {
+    SchematicGrid grid = wireDownColumn13();
+    const DrawingChanges changes = insertMacro(grid, resistorAndWire(), {10, 5}, MacroMode::Mix);
+    EXPECT_EQ(test::area(grid, 10, 5, 5, 2), "1x120\n00022\n");
+    EXPECT_EQ(changes.glyphs.size(), 2u);
+}
+
+TEST(MacroInsert, EntriesBeyondTheGridAreLeftOut) {
+    SchematicGrid grid;
+    insertMacro(grid, resistorAndWire(), {kGridColumns - 3, kGridRows}, MacroMode::Cover);
+    EXPECT_EQ(grid.rowText(kGridRows).substr(kGridColumns - 4), "1x10");
 }
 
 }  // namespace
