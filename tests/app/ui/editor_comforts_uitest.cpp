@@ -128,7 +128,6 @@ class EditorComfortsTest : public QObject {
         f.w().show();
         QVERIFY(f.openConfirmedExample("Wienrob.nwb"));
         QVERIFY(statusText(f, "StatusAnalyse").endsWith("Maschen"));
-        QCOMPARE(f.ws().modes.workingMode(), 3);
 
         DrawingView* view = f.w().drawingView();
         const QImage plain = view->picture();

@@ -152,7 +152,8 @@ class TgrfCalculationTest : public QObject {
         const int messages = int(f.dialogs.calls.size());
         f.confirm();
         QCOMPARE(int(f.dialogs.calls.size()), messages);
-        QCOMPARE(f.ws().modes.workingMode(), 3);  // the controls follow as the modes test shows
+        QCOMPARE(f.ws().modes.workingMode(), 3);
+        QVERIFY(f.find<QToolButton>("wkmod3")->isChecked() && f.find("Tafel3")->isVisible());
         QVERIFY(f.find<QMenu>("Berechnung")->isEnabled());
         QVERIFY(f.find("awlist")->isHidden());
         QCOMPARE(f.results()->selectedBranch(), 1);
