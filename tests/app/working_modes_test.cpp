@@ -36,8 +36,10 @@ TEST(WorkingModes, EnablingGrowsWithAnalysisAndConfirmation) {
     EXPECT_EQ(selectable(m), (std::array{true, false, false, false}));
 }
 
+// So are the current mode and modes out of range.
 TEST(WorkingModes, ModesThatAreNotSelectableAreRefused) {
     WorkingModes m = started();
+    for (int mode : {0, 1, 5}) EXPECT_FALSE(m.switchTo(mode).happened) << mode;
     EXPECT_FALSE(m.chooseFromMenu(3).happened);  // F7 before any confirmation
     EXPECT_FALSE(m.chooseButton(2).happened);
     EXPECT_EQ(m.workingMode(), 1);
@@ -78,7 +80,7 @@ TEST(WorkingModes, MenuChoiceNarrowsToReachedModeButtonsDoNot) {
     EXPECT_EQ(selectable(viaButton), (std::array{true, true, true, true}));
 }
 
-TEST(WorkingModes, DrawingChangeInvalidatesOnlyInModeOneAfterAnotherModeWasChosen) {
+TEST(WorkingModes, DrawingChangeOrPressInvalidatesOnlyInModeOneAfterAnotherModeWasChosen) {
     WorkingModes fresh = started();
     fresh.enable(2, 2);
     fresh.chooseButton(1);
@@ -101,9 +103,8 @@ TEST(WorkingModes, DrawingChangeInvalidatesOnlyInModeOneAfterAnotherModeWasChose
     inModeTwo.chooseButton(2);
     EXPECT_FALSE(inModeTwo.drawingChanged());
     EXPECT_TRUE(inModeTwo.selectable(2));
-}
 
-TEST(WorkingModes, PressOnTheDrawingWithdrawsResultModesOnlyInModeOne) {
+    // A press on the drawing withdraws the result modes, also only in mode 1.
     WorkingModes m = started();
     m.enable(4, 3);
     m.withdrawResultModes();  // mode 3: no effect
@@ -127,13 +128,6 @@ TEST(WorkingModes, ConfirmedValuesOpenTheResultModes) {
     EXPECT_FALSE(m.confirmValues(false).happened);
     EXPECT_EQ(m.workingMode(), 4);
     EXPECT_EQ(selectable(m), (std::array{true, true, true, true}));
-}
-
-TEST(WorkingModes, SwitchingToTheCurrentModeDoesNothing) {
-    WorkingModes m = started();
-    EXPECT_FALSE(m.switchTo(1).happened);
-    EXPECT_FALSE(m.switchTo(0).happened);
-    EXPECT_FALSE(m.switchTo(5).happened);
 }
 
 // The work of each change of mode.

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "app/file_session.h"
 #include "schematic/network_file.h"
 #include "schematic/symbol_list.h"
@@ -27,7 +29,6 @@ void startIn(Workspace& ws, const fs::path& folder) {
 TEST(Workspace, NewNetworkIsUntitledAndKeepsTheOldDrawingForUndo) {
     Workspace ws;
     startIn(ws, "/opt/volmira");
-    EXPECT_EQ(windowCaption(ws), "Schaltung: /opt/volmira/OHNENAME.NWB");
     adoptLoadedNetwork(ws, loaded(test::seriesLoopLines()), "/data/loop.nwb");
     const SchematicGrid drawn = ws.grid;
     ws.modes.enable(4, 3);
@@ -105,6 +106,42 @@ TEST(Workspace, FailedAnalysisKeepsTheValuesThroughSaveAndReopen) {
     EXPECT_EQ(network.component(1).value, 4700.0);
     EXPECT_DOUBLE_EQ(network.component(2).value, 22e-9);
     EXPECT_FALSE(reopened.calculation.confirmValues());
+}
+
+TEST(FileSession, DialogsStartInTheCurrentFilesFolderOrTheLastOrHome) {
+    test::TempFolder folder;
+    Workspace ws;
+    ws.programFolder = folder.path();
+    startNewNetwork(ws);
+    const fs::path home = "/home/someone";
+    EXPECT_EQ(dialogFolder(ws, home), home);
+    SaveRequest untitled = saveRequest(ws, false, home);
+    EXPECT_TRUE(untitled.askName);
+    EXPECT_EQ(untitled.name, "");
+
+    rememberDialogChoice(ws, folder.path() / "x.nwb");
+    EXPECT_EQ(dialogFolder(ws, home), folder.path());
+
+    fs::create_directories(folder.path() / "netze");
+    ws.currentFile = folder.path() / "netze" / "filter.nwb";
+    EXPECT_EQ(dialogFolder(ws, home), folder.path() / "netze");
+    const SaveRequest save = saveRequest(ws, false, home);
+    EXPECT_FALSE(save.askName);
+    const SaveRequest saveAs = saveRequest(ws, true, home);
+    EXPECT_TRUE(saveAs.askName);
+    EXPECT_EQ(saveAs.folder, folder.path() / "netze");
+    EXPECT_EQ(saveAs.name, "filter.nwb");
+}
+
+TEST(FileSession, OverwriteQuestionOnlyForExistingFiles) {
+    test::TempFolder folder;
+    EXPECT_FALSE(overwriteQuestion(folder.path() / "neu.nwb"));
+    std::ofstream(folder.path() / "alt.nwb") << "0\n";
+    const auto question = overwriteQuestion(folder.path() / "alt.nwb");
+    ASSERT_TRUE(question);
+    EXPECT_NE(question->find("alt.nwb\xE2\x80\x9C gibt es schon."), std::string::npos);
+    EXPECT_EQ(withNetworkExtension("/a/netz"), fs::path("/a/netz.nwb"));
+    EXPECT_EQ(withNetworkExtension("/a/netz.NWB"), fs::path("/a/netz.NWB"));
 }
 
 }  // namespace

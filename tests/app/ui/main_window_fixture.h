@@ -3,6 +3,7 @@
 // and no pause after saving.
 #include <QApplication>
 #include <QImage>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
 #include <fstream>
@@ -15,6 +16,7 @@
 #include "schematic/network_file.h"
 #include "schematic/symbol_list.h"
 #include "schematic/text_file.h"
+#include "schematic/ui/glyph_painter.h"
 #include "support/test_drawings.h"
 #include "support/test_support.h"
 
@@ -53,6 +55,10 @@ struct MainWindow {
     bool openConfirmedExample(const std::string& name) {
         const auto path = folder.path() / name;
         std::filesystem::copy_file(sourceDir() / "examples" / name, path);
+        return openConfirmed(path);
+    }
+    // A network file opened, analysed and its values confirmed.
+    bool openConfirmed(const std::filesystem::path& path) {
         if (!window->loadNetwork(path)) return false;
         QTest::mouseClick(find<QPushButton>("analys"), Qt::LeftButton);
         QTest::mouseClick(find<QPushButton>("BtOK"), Qt::LeftButton);
@@ -74,11 +80,23 @@ inline int inkPixels(const QImage& image, QRect area = {}) {
     return n;
 }
 
-inline int redPixels(const QImage& image) {
+inline int pixelsOf(const QImage& image, QRgb colour) {
     int n = 0;
     for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) n += image.pixel(x, y) == qRgb(255, 0, 0);
+        for (int x = 0; x < image.width(); ++x) n += image.pixel(x, y) == colour;
     return n;
+}
+
+// The middle pixel of a grid cell in the drawing image.
+inline QPoint cellCentre(int column, int row) {
+    return cellTopLeft(column, row) + QPoint(kPixelsPerCell / 2, kPixelsPerCell / 2);
+}
+
+// A pointer move as the window system delivers it, also to a window that is not active.
+inline void hover(QWidget* widget, QPoint pixel) {
+    QMouseEvent move(QEvent::MouseMove, pixel, widget->mapToGlobal(pixel), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
 }
 
 }  // namespace volmira::test

@@ -1,18 +1,15 @@
 // The road of a calculation through the real main window: an example is loaded and analysed,
 // its values typed into `BtListe`, stored, refused, picked from the E12 table and confirmed; the
 // mode panels take the mode changes and the presses on the drawing and mark components and
-// branches; the inputs recalculate or are refused once; the DC source is drawn in every mode; a
-// drawing change withdraws the results; the fields are saved and loaded; the menu "Berechnung"
-// lists the selected branch's "Kennwerte". The value, acceptance and mode rules and the numbers
-// are the core's.
+// branches; the inputs recalculate or are refused once; the DC source is drawn in every mode; the
+// fields are saved and loaded; the menu "Berechnung" lists the selected branch's "Kennwerte". The
+// value, acceptance and mode rules and the numbers are the core's.
 #include <QAction>
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QSignalSpy>
 #include <QTableWidget>
 #include <QTest>
 #include <QToolButton>
@@ -29,8 +26,6 @@
 #include "graphics/ui/pole_zero_window.h"
 #include "schematic/network_file.h"
 #include "schematic/ui/drawing_view.h"
-#include "schematic/ui/glyph_painter.h"
-#include "support/test_drawings.h"
 
 using namespace volmira;
 using volmira::test::MainWindow;
@@ -40,11 +35,7 @@ namespace fs = std::filesystem;
 namespace {
 
 const QColor kMarkOnWhite(255, 0, 0);  // cyan exclusive-or white
-
-// The middle pixel of a grid cell in the drawing image.
-QPoint cellCentre(int column, int row) {
-    return cellTopLeft(column, row) + QPoint(kPixelsPerCell / 2, kPixelsPerCell / 2);
-}
+using test::cellCentre;
 
 // The top-left pixel of a component's frame in the drawing.
 QPoint frameCorner(const Component& c) {
@@ -62,13 +53,6 @@ QWidget* keyTarget(ValueList* list) {
     for (QLineEdit* editor : list->findChildren<QLineEdit*>())
         if (editor->isVisible()) return editor;
     return list;
-}
-
-QStringList listRows(ValueList* list) {
-    QStringList rows;
-    for (int r = 0; r < list->rowCount(); ++r)
-        rows << list->item(r, 0)->text() + " = " + list->item(r, 1)->text();
-    return rows;
 }
 
 struct CalculationWindow : MainWindow {
@@ -109,12 +93,7 @@ struct CalculationWindow : MainWindow {
         QApplication::setActiveWindow(&w());
     }
 
-    // The component's number, 0 when there is none of this name ("R 1").
-    int component(std::string_view name) {
-        for (int k = 1; k <= network().componentCount; ++k)
-            if (network().component(k).name == name) return k;
-        return 0;
-    }
+    int component(std::string_view name) { return findComponent(network(), name); }
 
     // Types into the row of a component; Enter stores it.
     void typeValue(std::string_view name, const QString& text) {
@@ -142,16 +121,14 @@ struct CalculationWindow : MainWindow {
         const Component& c = network().component(component(name));
         click(c.column, c.row);
     }
-    // A cell of the branch that holds no component, or the component's cell.
-    QPoint wireCellOf(int branch) {
-        for (QPoint cell : branchCells(network().branch(branch)))
-            if (network().branchMap.branchAt(cell.x(), cell.y()) == branch) return cell;
-        return {};
-    }
-    // Loaded, analysed and confirmed with the file's values: mode 3 on branch 1.
-    void exampleInModeThree() {
+    // The low-pass loaded and analysed: mode 2.
+    void exampleInModeTwo() {
         openExample("Tp1kHz.nwb");
         analyse();
+    }
+    // Then confirmed with the file's values: mode 3 on branch 1.
+    void exampleInModeThree() {
+        exampleInModeTwo();
         confirm();
         QCOMPARE(ws().modes.workingMode(), 3);
     }
@@ -162,23 +139,22 @@ struct CalculationWindow : MainWindow {
 class TgrfCalculationTest : public QObject {
     Q_OBJECT
   private slots:
-    void analysedValuesAreConfirmedIntoModeThree() {
+    // The menu "Berechnung" lists the selected branch's "Kennwerte" over the sweep limits.
+    void analysedValuesAreConfirmedIntoModeThreeAndItsBranchMenu() {
         CalculationWindow f;
-        f.openExample("Tp1kHz.nwb");
-        f.analyse();
+        f.exampleInModeTwo();
         QCOMPARE(f.ws().modes.workingMode(), 2);
-        QVERIFY(!f.find<QAction>("Mod3")->isEnabled());
+        QVERIFY(!f.find<QMenu>("Berechnung")->isEnabled());
         QVERIFY(f.find("Tafel2")->isAncestorOf(f.list()));
         QVERIFY(f.find("Tafel2")->isAncestorOf(f.w().drawingView()));
-        QCOMPARE(listRows(f.list()), (QStringList{"R 1 = 1 kOhm", "C 1 = 159,155 nF"}));
+        QCOMPARE(f.shownValue("C 1"), QString("159,155 nF"));
 
         const int messages = int(f.dialogs.calls.size());
         f.confirm();
         QCOMPARE(int(f.dialogs.calls.size()), messages);
         QCOMPARE(f.ws().modes.workingMode(), 3);
-        for (const char* name : {"Mod3", "Mod4"}) QVERIFY(f.find<QAction>(name)->isEnabled());
-        QVERIFY(f.find<QToolButton>("wkmod3")->isChecked());
-        QVERIFY(f.find("Tafel3")->isVisible());
+        QVERIFY(f.find<QToolButton>("wkmod3")->isChecked() && f.find("Tafel3")->isVisible());
+        QVERIFY(f.find<QMenu>("Berechnung")->isEnabled());
         QVERIFY(f.find("awlist")->isHidden());
         QCOMPARE(f.results()->selectedBranch(), 1);
         QVERIFY(f.results()->dcButton()->isHidden());  // the low-pass has a capacitor
@@ -192,15 +168,7 @@ class TgrfCalculationTest : public QObject {
         f.clickComponent("R 1");
         QCOMPARE(f.results()->field(5)->text(), QString("500 uW"));
         QCOMPARE(f.results()->solveCount(), 1);
-    }
 
-    void branchMenuListsTheSelectedBranchOverTheSweepLimits() {
-        CalculationWindow f;
-        f.openExample("Tp1kHz.nwb");
-        f.analyse();
-        QVERIFY(!f.find<QMenu>("Berechnung")->isEnabled());
-        f.confirm();
-        QVERIFY(f.find<QMenu>("Berechnung")->isEnabled());
         f.clickComponent("C 1");
         f.ws().graphic.button = 2;  // the graphic mode's selector on "Spannung"
         f.find<QAction>("Kennwerte1")->trigger();
@@ -220,10 +188,9 @@ class TgrfCalculationTest : public QObject {
         QVERIFY(f.w().branchTools()->poleZeroWindow()->isVisible());
     }
 
-    void typedValuesAreStoredAndShownAgain() {
+    void typedOrPickedValuesAreStoredOrRefusedWithTheirRowSelected() {
         CalculationWindow f;
-        f.openExample("Tp1kHz.nwb");
-        f.analyse();
+        f.exampleInModeTwo();
         f.typeValue("R 1", "4.7k");  // the full stop becomes a comma
         QCOMPARE(f.shownValue("R 1"), QString("4,7 kOhm"));
         QCOMPARE(f.value("R 1"), 4700.0);
@@ -241,39 +208,50 @@ class TgrfCalculationTest : public QObject {
         QTest::mouseClick(f.list()->viewport(), Qt::LeftButton, {}, name.center());
         QCOMPARE(f.list()->currentColumn(), 1);
         QCOMPARE(f.dialogs.count(Kind::Information), 1);  // the analysis only
-    }
 
-    // A text that does not convert and a capacitor of 0 are refused, each with its message,
-    // and the confirmation goes to the row that holds it.
-    void refusedValuesKeepModeTwoAndSelectTheirRow() {
-        CalculationWindow f;
-        f.openExample("Tp1kHz.nwb");
-        f.analyse();
-        const int before = f.dialogs.count(Kind::Information);
+        // A text that does not convert and a capacitor of 0 are refused, each with its message,
+        // and the confirmation goes to the row that holds it.
         f.typeValue("R 1", "1,2,3");
-        QCOMPARE(f.dialogs.count(Kind::Information), before + 1);
+        QCOMPARE(f.dialogs.count(Kind::Information), 2);
         QVERIFY(f.dialogs.lastText(Kind::Information).contains("1,2,3"));
-        QCOMPARE(f.value("R 1"), 1000.0);
+        QCOMPARE(f.value("R 1"), 3300.0);
         f.list()->setCurrentCell(f.component("C 1") - 1, 1);
         f.confirm();
-        QCOMPARE(f.dialogs.count(Kind::Information), before + 2);
+        QCOMPARE(f.dialogs.count(Kind::Information), 3);
         QCOMPARE(f.list()->currentRow(), f.component("R 1") - 1);
 
         f.typeValue("R 1", "1k");
         f.typeValue("C 1", "0");
         f.confirm();
-        QCOMPARE(f.dialogs.count(Kind::Information), before + 3);
+        QCOMPARE(f.dialogs.count(Kind::Information), 4);
         QCOMPARE(f.list()->currentRow(), f.component("C 1") - 1);
         QVERIFY(!f.ws().calculation.valuesConfirmed());
         QCOMPARE(f.ws().modes.workingMode(), 2);
+
+        // Picked from the E12 table.
+        auto* picker = f.w().findChild<E12Picker*>();
+        f.list()->setCurrentCell(f.component("C 1") - 1, 1);
+        QTest::mouseClick(f.find<QPushButton>("E12Ein"), Qt::LeftButton);
+        QCOMPARE(picker->kind(), E12Kind::Capacitor);
+        // Cell (4, 9) of the capacitor table: 47 nF.
+        QTest::mouseClick(picker->table(), Qt::LeftButton, {},
+                          QPoint(70 * 3 + 35, 11 + 17 * 8 + 8));
+        QCOMPARE(f.shownValue("C 1"), QString("47 nF"));
+        QVERIFY(f.entry()->flashFrame()->isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(!f.entry()->flashFrame()->isVisible(), 1000);
+        f.list()->setCurrentCell(f.component("R 1") - 1, 1);
+        QCOMPARE(picker->kind(), E12Kind::Resistor);
+        // Hidden, the value entry leaves the picker to the parameter mode.
+        f.entry()->hide();
+        QTest::mouseClick(picker->table(), Qt::LeftButton, {}, QPoint(35, 20));
+        QCOMPARE(f.value("R 1"), 1000.0);
     }
 
     // The list and the drawing mark each other's component in mode 2; in mode 3 a click marks
     // its branch; each mark goes with its mode, and mode 1 shows none.
     void marksFollowTheRowsAndTheClickedBranch() {
         CalculationWindow f;
-        f.openExample("Tp1kHz.nwb");
-        f.analyse();
+        f.exampleInModeTwo();
         const Component r1 = f.network().component(f.component("R 1"));
         const Component c1 = f.network().component(f.component("C 1"));
         const QImage unmarked = f.w().drawingView()->picture();
@@ -295,7 +273,10 @@ class TgrfCalculationTest : public QObject {
 
         f.confirm();
         QCOMPARE(f.entry()->markedComponent(), 0);
-        const QPoint wire = f.wireCellOf(c1.branch);
+        QPoint wire;  // a cell of the capacitor's branch that holds no component
+        for (QPoint cell : branchCells(f.network().branch(c1.branch)))
+            if (wire.isNull() && f.network().branchMap.branchAt(cell.x(), cell.y()) == c1.branch)
+                wire = cell;
         QVERIFY(!wire.isNull());
         const QPoint markPixel = cellCentre(wire.x(), wire.y()) + QPoint(-3, -3);
         f.click(wire.x(), wire.y());
@@ -321,49 +302,29 @@ class TgrfCalculationTest : public QObject {
         QCOMPARE(f.w().drawingView()->picture(), f.w().drawingView()->drawing());
     }
 
-    void pickFromTheE12Table() {
-        CalculationWindow f;
-        f.openExample("Tp1kHz.nwb");
-        f.analyse();
-        auto* picker = f.w().findChild<E12Picker*>();
-        f.list()->setCurrentCell(f.component("C 1") - 1, 1);
-        QTest::mouseClick(f.find<QPushButton>("E12Ein"), Qt::LeftButton);
-        QCOMPARE(picker->kind(), E12Kind::Capacitor);
-        // Cell (4, 9) of the capacitor table: 47 nF.
-        QTest::mouseClick(picker->table(), Qt::LeftButton, {},
-                          QPoint(70 * 3 + 35, 11 + 17 * 8 + 8));
-        QCOMPARE(f.shownValue("C 1"), QString("47 nF"));
-        QVERIFY(f.entry()->flashFrame()->isVisible());
-        QTRY_VERIFY_WITH_TIMEOUT(!f.entry()->flashFrame()->isVisible(), 1000);
-        f.list()->setCurrentCell(f.component("R 1") - 1, 1);
-        QCOMPARE(picker->kind(), E12Kind::Resistor);
-        // Hidden, the value entry leaves the picker to the parameter mode.
-        f.entry()->hide();
-        QTest::mouseClick(picker->table(), Qt::LeftButton, {}, QPoint(35, 20));
-        QCOMPARE(f.value("R 1"), 1000.0);
-    }
-
-    // In the graphic mode an edit withdraws modes 3 and 4 until the values are confirmed again,
-    // which gives them back without leaving the mode.
-    void editingInTheGraphicModeWithdrawsTheResultModes() {
-        CalculationWindow f;
-        f.exampleInModeThree();
-        f.w().enableModes(4, 4);
-        f.list()->setCurrentCell(f.component("R 1") - 1, 1);
-        f.entry()->TasteDownBtWertefeld(Qt::Key_2);
-        QVERIFY(!f.ws().calculation.valuesConfirmed());
-        QVERIFY(!f.find<QAction>("Mod3")->isEnabled());
-        QCOMPARE(f.ws().modes.workingMode(), 4);
-        QVERIFY(f.entry()->BauteilOkayClick());
-        QVERIFY(f.find<QAction>("Mod3")->isEnabled() && f.find<QAction>("Mod4")->isEnabled());
-        QCOMPARE(f.ws().modes.workingMode(), 4);
-    }
-
-    // Enter, or leaving the field with a new text, recalculates; leaving it unchanged does not.
-    void inputsRecalculate() {
+    // A refused input is reported once and changes nothing; Enter, or leaving the field with a
+    // new text, recalculates; leaving it unchanged does not.
+    void inputsRecalculateOrAreRefusedOnce() {
         CalculationWindow f;
         f.exampleInModeThree();
         QLineEdit* voltage = f.results()->voltageField();
+        const QStringList before = fieldTexts(f.results());
+        const int messages = f.dialogs.count(Kind::Information);
+        // The message box takes the focus from the field, as a real one does.
+        f.dialogs.during = [&f, voltage](const test::ScriptedDialogs::Call&) {
+            QFocusEvent out(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+            for (QLineEdit* field : {f.frequency(), voltage}) QApplication::sendEvent(field, &out);
+        };
+        f.typeInto(f.frequency(), "0");
+        QCOMPARE(f.dialogs.count(Kind::Information), messages + 1);
+        QCOMPARE(f.frequency()->text(), QString("1 kHz"));
+        f.typeInto(voltage, "-2");
+        QCOMPARE(f.dialogs.count(Kind::Information), messages + 2);
+        QCOMPARE(voltage->text(), QString("1 V"));
+        QCOMPARE(f.results()->solveCount(), 1);
+        QCOMPARE(fieldTexts(f.results()), before);
+        f.dialogs.during = nullptr;
+
         f.typeInto(f.frequency(), "1.5k");
         QCOMPARE(f.frequency()->text(), QString("1,5 kHz"));
         QCOMPARE(f.ws().fields.fqEinzel, std::string("1,5 kHz"));
@@ -378,27 +339,16 @@ class TgrfCalculationTest : public QObject {
         f.typeInto(voltage, "2.5");
         QCOMPARE(f.results()->solveCount(), 4);
         QCOMPARE(f.dialogs.count(Kind::Error), 0);
-    }
 
-    void aRefusedInputIsReportedOnce() {
-        CalculationWindow f;
-        f.exampleInModeThree();
-        const QStringList before = fieldTexts(f.results());
-        const int messages = f.dialogs.count(Kind::Information);
-        // The message box takes the focus from the field, as a real one does.
-        f.dialogs.during = [&f](const test::ScriptedDialogs::Call&) {
-            QFocusEvent out(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
-            for (QLineEdit* field : {f.frequency(), f.results()->voltageField()})
-                QApplication::sendEvent(field, &out);
-        };
-        f.typeInto(f.frequency(), "0");
-        QCOMPARE(f.dialogs.count(Kind::Information), messages + 1);
-        QCOMPARE(f.frequency()->text(), QString("1 kHz"));
-        f.typeInto(f.results()->voltageField(), "-2");
-        QCOMPARE(f.dialogs.count(Kind::Information), messages + 2);
-        QCOMPARE(f.results()->voltageField()->text(), QString("1 V"));
-        QCOMPARE(f.results()->solveCount(), 1);
-        QCOMPARE(fieldTexts(f.results()), before);
+        // In the graphic mode an edit withdraws modes 3 and 4 until the values are confirmed
+        // again, which gives them back without leaving the mode.
+        f.w().enableModes(4, 4);
+        f.list()->setCurrentCell(f.component("R 1") - 1, 1);
+        f.entry()->TasteDownBtWertefeld(Qt::Key_2);
+        QVERIFY(!f.find<QAction>("Mod3")->isEnabled());
+        QVERIFY(f.entry()->BauteilOkayClick());
+        QVERIFY(f.find<QAction>("Mod3")->isEnabled() && f.find<QAction>("Mod4")->isEnabled());
+        QCOMPARE(f.ws().modes.workingMode(), 4);
     }
 
     // The solver's failure is the core's; here it is reported once per solve.
@@ -441,29 +391,6 @@ class TgrfCalculationTest : public QObject {
         f.typeInto(f.frequency(), "50");
         QCOMPARE(f.shown(wave), QColor(Qt::black));
         QCOMPARE(f.dialogs.count(Kind::Error), 0);
-    }
-
-    void drawingChangeWithdrawsTheResults() {
-        CalculationWindow f;
-        f.exampleInModeThree();
-        QTest::mouseClick(f.find<QToolButton>("wkmod1"), Qt::LeftButton);
-        QVERIFY(f.find<QAction>("Mod3")->isEnabled());
-
-        // A resistor onto a horizontal run of the loop's wire.
-        QPoint run;
-        for (int row = 1; row <= kGridRows && run.isNull(); ++row)
-            for (int column = 2; column < kGridColumns && run.isNull(); ++column)
-                if (f.ws().grid.at(column - 1, row) == '1' && f.ws().grid.at(column, row) == '1' &&
-                    f.ws().grid.at(column + 1, row) == '1')
-                    run = {column, row};
-        QVERIFY(!run.isNull());
-        for (QToolButton* b : f.w().findChildren<QToolButton*>())
-            if (b->objectName().startsWith("Sym") && b->property("tag").toInt() == 1)
-                QTest::mouseClick(b, Qt::LeftButton);
-        f.click(run.x(), run.y());
-        QCOMPARE(f.ws().grid.at(run.x(), run.y()), 'x');
-        for (const char* name : {"Mod2", "Mod3", "Mod4", "wkmod2", "wkmod3", "wkmod4"})
-            QVERIFY2(!f.find(name) || !f.find(name)->isEnabled(), name);
     }
 
     void inputFieldsAreSavedAndLoaded() {
@@ -537,8 +464,7 @@ class TgrfCalculationTest : public QObject {
     // with their own ProgressCode.
     void failuresInsideHandlersAreReported() {
         CalculationWindow f;
-        f.openExample("Tp1kHz.nwb");
-        f.analyse();
+        f.exampleInModeTwo();
         f.typeValue("C 1", "0");
         f.dialogs.during = [](const test::ScriptedDialogs::Call& call) {
             if (call.kind == Kind::Information) throw std::runtime_error("inside the message");

@@ -41,16 +41,16 @@ void openThroughDialog(MainWindow& f, const fs::path& path) {
 class TgrfFilesTest : public QObject {
     Q_OBJECT
   private slots:
-    void openShowsTheNetworkAndRefusedFilesChangeNothing() {
+    // Opened from the command line, a file is named from the folder the program was started in.
+    void openShowsTheNetworkRefusedFilesChangeNothingRecentFilesOpenBySlot() {
         MainWindow f;
         const fs::path path = f.writeNetwork("loop.nwb", test::seriesLoopLines("4k7", "22n"));
-        openThroughDialog(f, path);
-        const test::ScriptedDialogs::Call* open = f.dialogs.last(Kind::Open);
-        QCOMPARE(open->text, QString("Netzwerkdatei öffnen"));
-        QCOMPARE(open->filters, QStringList{"Netzwerke (*.nwb)"});
+        const QString cwd = QDir::currentPath();
+        QDir::setCurrent(q(f.folder.path()));
+        f.w().openFromCommandLine("loop.nwb");
+        QDir::setCurrent(cwd);
         QCOMPARE(f.w().windowTitle(), "Schaltung: " + q(path));
         QVERIFY(test::inkPixels(f.w().drawingView()->picture()) > 100);
-        QCOMPARE(f.ws().calculation.network().component(1).valueText, std::string("4k7"));
         QCOMPARE(f.find<QToolButton>("NwName1")->text(),
                  QString::fromStdString(recentFileCaption(path.string())));
         QVERIFY(f.find<QAction>("nwbn1")->isVisible());
@@ -61,28 +61,30 @@ class TgrfFilesTest : public QObject {
         LineList broken = test::seriesLoopLines();
         broken[1] = "zwölf";
         openThroughDialog(f, f.writeNetwork("broken.nwb", broken));
+        const test::ScriptedDialogs::Call* open = f.dialogs.last(Kind::Open);
+        QCOMPARE(open->text, QString("Netzwerkdatei öffnen"));
+        QCOMPARE(open->filters, QStringList{"Netzwerke (*.nwb)"});
         QVERIFY(f.dialogs.lastText(Kind::Error).contains("Zeile 2"));
         QCOMPARE(f.w().windowTitle(), "Schaltung: " + q(path));
         QCOMPARE(f.w().drawingView()->picture(), before);
         QVERIFY(f.find<QToolButton>("NwName2")->text().isEmpty());
-        QCOMPARE(f.dialogs.unexpected, 0);
-    }
 
-    void commandLineOpensTheFileOrKeepsTheNewNetwork() {
-        MainWindow f;
-        const fs::path path = f.writeNetwork("loop.nwb", test::seriesLoopLines());
-        const QString before = QDir::currentPath();
-        QDir::setCurrent(q(f.folder.path()));
-        f.w().openFromCommandLine("loop.nwb");  // named from the folder it was started in
-        QDir::setCurrent(before);
+        // The recent files open by slot.
+        const fs::path second = f.writeNetwork("second.nwb", test::seriesLoopLines("2k"));
+        openThroughDialog(f, second);
+        f.w().show();
+        QApplication::setActiveWindow(&f.w());
+        QTest::mouseClick(f.find<QToolButton>("NwName2"), Qt::LeftButton);
+        QCOMPARE(progressCode, progress::kOpenRecent);
         QCOMPARE(f.w().windowTitle(), "Schaltung: " + q(path));
-        QCOMPARE(f.ws().calculation.network().componentCount, 2);
-
-        MainWindow g;
-        g.w().openFromCommandLine(g.folder.path() / "fehlt.nwb");
-        QCOMPARE(g.dialogs.count(Kind::Error), 1);
-        QVERIFY(g.w().windowTitle().endsWith("OHNENAME.NWB"));
-        QVERIFY(g.ws().grid.empty());
+        QCOMPARE(f.ws().recent.pathOfSlot(2), second.string());
+        QCOMPARE(f.w().focusWidget(), f.find("analys"));
+        f.find<QAction>("nwbn2")->trigger();
+        QCOMPARE(f.w().windowTitle(), "Schaltung: " + q(second));
+        const std::size_t calls = f.dialogs.calls.size();
+        f.find<QToolButton>("NwName4")->click();  // empty: nothing happens
+        QCOMPARE(f.dialogs.calls.size(), calls);
+        QCOMPARE(f.dialogs.unexpected, 0);
     }
 
     // Where the dialogs start and what they propose is the file session's; here a first save
@@ -111,23 +113,8 @@ class TgrfFilesTest : public QObject {
         QCOMPARE(fileLines(written).back(), std::string("30 kHz"));
     }
 
-    void saveAsAsksBeforeReplacingAFile() {
-        MainWindow f;
-        const fs::path loop = f.writeNetwork("loop.nwb", test::seriesLoopLines());
-        openThroughDialog(f, loop);
-        const fs::path other = f.writeNetwork("other.nwb", {"0", "0", "a", "b", "c", "d"});
-        for (Answer answer : {Answer::No, Answer::Yes}) {
-            f.dialogs.fileNames.push_back(q(other));
-            f.dialogs.answers.push_back(answer);
-            f.find<QAction>("SpSpeichern1")->trigger();
-        }
-        QCOMPARE(f.dialogs.count(Kind::Question), 2);
-        QCOMPARE(fileLines(other), test::seriesLoopLines());
-        QCOMPARE(f.w().windowTitle(), "Schaltung: " + q(other));
-        QCOMPARE(f.ws().recent.pathOfSlot(2), loop.string());
-    }
-
-    void failedWriteIsReportedAndChangesNothing() {
+    // Save as asks before replacing a file; a failed write is reported and changes nothing.
+    void saveAsAsksBeforeReplacingAFileAndShutdownAsks() {
         MainWindow f;
         const fs::path loop = f.writeNetwork("loop.nwb", test::seriesLoopLines());
         openThroughDialog(f, loop);
@@ -140,31 +127,43 @@ class TgrfFilesTest : public QObject {
         QCOMPARE(f.w().windowTitle(), "Schaltung: " + q(loop));
         QCOMPARE(f.ws().savedLines, saved);
         QVERIFY(f.w().statusPanel()->isHidden());
-    }
 
-    void recentFilesOpenBySlot() {
-        MainWindow f;
-        const fs::path first = f.writeNetwork("first.nwb", test::seriesLoopLines("1k"));
-        const fs::path second = f.writeNetwork("second.nwb", test::seriesLoopLines("2k"));
-        openThroughDialog(f, first);
-        openThroughDialog(f, second);
+        f.ws().fields.spEingabe = "2 V";  // as the file has it
+        const fs::path other = f.writeNetwork("other.nwb", {"0", "0", "a", "b", "c", "d"});
+        for (Answer answer : {Answer::No, Answer::Yes}) {
+            f.dialogs.fileNames.push_back(q(other));
+            f.dialogs.answers.push_back(answer);
+            f.find<QAction>("SpSpeichern1")->trigger();
+        }
+        QCOMPARE(f.dialogs.count(Kind::Question), 2);
+        QCOMPARE(fileLines(other), test::seriesLoopLines());
+        QCOMPARE(f.w().windowTitle(), "Schaltung: " + q(other));
+        QCOMPARE(f.ws().recent.pathOfSlot(2), loop.string());
+
+        // Shutdown asks, and stays open unless the work is settled.
         f.w().show();
-        QApplication::setActiveWindow(&f.w());
-        QTest::mouseClick(f.find<QToolButton>("NwName2"), Qt::LeftButton);
-        QCOMPARE(progressCode, progress::kOpenRecent);
-        QCOMPARE(f.w().windowTitle(), "Schaltung: " + q(first));
-        QCOMPARE(f.ws().recent.pathOfSlot(1), first.string());
-        QCOMPARE(f.ws().recent.pathOfSlot(2), second.string());
-        QCOMPARE(f.w().focusWidget(), f.find("analys"));
-        f.find<QAction>("nwbn2")->trigger();
-        QCOMPARE(f.w().windowTitle(), "Schaltung: " + q(second));
-        // An empty slot does nothing.
-        const std::size_t calls = f.dialogs.calls.size();
-        f.find<QToolButton>("NwName4")->click();
-        QCOMPARE(f.dialogs.calls.size(), calls);
+        QVERIFY(f.w().close());  // nothing changed: nothing asked
+        QCOMPARE(f.dialogs.count(Kind::Question), 2);
+        f.w().show();
+        f.ws().grid.set(40, 40, '1');  // a drawing change the editor made
+        f.dialogs.answers.push_back(Answer::Cancel);
+        QVERIFY(!f.w().close());
+        QVERIFY(f.w().isVisible());
+        QCOMPARE(f.dialogs.count(Kind::Question), 3);
+        fs::remove(other);
+        fs::create_directories(other / "inhalt");  // the file cannot be written
+        f.dialogs.answers.push_back(Answer::Yes);
+        QVERIFY(!f.w().close());
+        fs::remove_all(other);
+        QVERIFY(f.w().isVisible());
+        QCOMPARE(f.dialogs.count(Kind::Failure), 2);
+        f.dialogs.answers.push_back(Answer::Yes);
+        QVERIFY(f.w().close());
+        QVERIFY(fileLines(other) != test::seriesLoopLines());
+        QVERIFY(f.ws().closingConfirmed);
     }
 
-    void unsavedWorkIsAskedForBeforeOpening() {
+    void unsavedWorkIsAskedForBeforeOpeningOrANewNetwork() {
         MainWindow f;
         const fs::path loop = f.writeNetwork("loop.nwb", test::seriesLoopLines("1k"));
         const fs::path next = f.writeNetwork("next.nwb", test::seriesLoopLines("9k"));
@@ -191,17 +190,12 @@ class TgrfFilesTest : public QObject {
         f.w().NwName1Click(2);  // loop.nwb
         QCOMPARE(f.w().windowTitle(), "Schaltung: " + q(loop));
         QCOMPARE(f.ws().fields.fqVon, std::string("1 Hz"));
-        QCOMPARE(f.dialogs.unexpected, 0);
-    }
 
-    void newNetworkAsksBeforeDroppingUnsavedWork() {
-        MainWindow f;
-        const fs::path loop = f.writeNetwork("loop.nwb", test::seriesLoopLines());
-        openThroughDialog(f, loop);
+        // So is a new network.
         f.ws().grid.set(40, 40, '1');
         f.dialogs.answers.push_back(Answer::Cancel);
         f.find<QAction>("NeuesNetzwerk1")->trigger();
-        QCOMPARE(f.dialogs.count(Kind::Question), 1);
+        QCOMPARE(f.dialogs.count(Kind::Question), 4);
         QVERIFY(!f.ws().grid.empty());
 
         f.dialogs.answers.push_back(Answer::No);
@@ -213,37 +207,14 @@ class TgrfFilesTest : public QObject {
         QCOMPARE(f.dialogs.unexpected, 0);
     }
 
-    void shutdownAsksAndStaysOpenUnlessTheWorkIsSettled() {
+    // A missing file named on the command line keeps the new network.
+    void missingFileOnTheCommandLineAndDeleteAsksAndDeletes() {
         MainWindow f;
-        const fs::path loop = f.writeNetwork("loop.nwb", test::seriesLoopLines());
-        openThroughDialog(f, loop);
-        f.w().show();
-        QVERIFY(f.w().close());  // nothing changed: nothing asked
-        QCOMPARE(f.dialogs.count(Kind::Question), 0);
+        f.w().openFromCommandLine(f.folder.path() / "fehlt.nwb");
+        QCOMPARE(f.dialogs.count(Kind::Error), 1);
+        QVERIFY(f.w().windowTitle().endsWith("OHNENAME.NWB"));
+        QVERIFY(f.ws().grid.empty());
 
-        f.w().show();
-        f.ws().grid.set(40, 40, '1');  // a drawing change the editor made
-        f.dialogs.answers.push_back(Answer::Cancel);
-        QVERIFY(!f.w().close());
-        QVERIFY(f.w().isVisible());
-        QCOMPARE(f.dialogs.count(Kind::Question), 1);
-
-        fs::remove(loop);
-        fs::create_directories(loop / "inhalt");  // the file cannot be written
-        f.dialogs.answers.push_back(Answer::Yes);
-        QVERIFY(!f.w().close());
-        fs::remove_all(loop);
-        QVERIFY(f.w().isVisible());
-        QCOMPARE(f.dialogs.count(Kind::Failure), 1);
-
-        f.dialogs.answers.push_back(Answer::Yes);
-        QVERIFY(f.w().close());
-        QVERIFY(fileLines(loop) != test::seriesLoopLines());
-        QVERIFY(f.ws().closingConfirmed);
-    }
-
-    void deleteAsksAndDeletes() {
-        MainWindow f;
         const fs::path doomed = f.writeNetwork("weg.nwb", test::seriesLoopLines());
         f.dialogs.fileNames.push_back(q(doomed));
         f.dialogs.answers.push_back(Answer::No);
