@@ -82,12 +82,6 @@ TEST(DisplayLanguage, ReadsEachKindOfItem) {
     EXPECT_EQ(items.unread, "");
 }
 
-// Lower-case Greek letters are read in every notation; capitals and digits only here.
-TEST(DisplayLanguage, SymbolFontCapitalsAndDigits) {
-    EXPECT_EQ(symbolFontToUnicode('W'), "Ω");
-    EXPECT_EQ(symbolFontToUnicode('2'), "2");
-}
-
 TEST(DisplayLanguage, FigureLabelStyles) {
     FigureLabelStyle style = readFigureLabel("111Reihenschaltung");
     EXPECT_TRUE(style.bold);
@@ -105,6 +99,9 @@ TEST(DisplayLanguage, FigureLabelStyles) {
     style = readFigureLabel("113\xC3\xB0");
     EXPECT_EQ(style.height, 30);
     EXPECT_EQ(style.text, "⇨");
+    // Lower-case Greek letters are read in every notation; capitals and digits only here.
+    EXPECT_EQ(symbolFontToUnicode('W'), "Ω");
+    EXPECT_EQ(symbolFontToUnicode('2'), "2");
 }
 
 TEST(CircuitFigures, EveryFormulaHasItsTitledFigureInsideTheArea) {

@@ -54,19 +54,8 @@ TEST(FormulaSheet, FailuresKeepTheFields) {
     EXPECT_NE(outcome.message.find("Widerstand R2"), std::string::npos) << outcome.message;
 }
 
-TEST(FormulaSheet, VariantChangesTheUnitOfTheSecondField) {
-    FormulaSheet sheet = sheetAt(2, 3);
-    sheet.setField(2, "50");
-    ASSERT_TRUE(sheet.commitField(2));
-    EXPECT_EQ(sheet.field(2), "50");  // ω: a plain number
-    sheet.selectVariant(2);
-    EXPECT_EQ(sheet.key().code(), 2321);
-    ASSERT_TRUE(sheet.commitField(2));
-    EXPECT_EQ(sheet.field(2), "50 Hz");
-    EXPECT_EQ(fieldHintText(sheet.variant(), 2), "Werteingabe in Hertz [Hz]");
-}
-
-TEST(FormulaSheet, CommittedFieldsAreFormattedWithEightDigits) {
+// Eight digits, in the unit the variant gives the field.
+TEST(FormulaSheet, CommittedFieldsAreFormattedInTheVariantsUnit) {
     FormulaSheet sheet;
     sheet.setField(2, "1,23456789k");
     EXPECT_TRUE(sheet.commitField(2));
@@ -78,6 +67,16 @@ TEST(FormulaSheet, CommittedFieldsAreFormattedWithEightDigits) {
     EXPECT_FALSE(sheet.commitField(3));
     EXPECT_EQ(sheet.field(3), "abc");
     EXPECT_EQ(fieldHintText(sheet.variant(), 3), "Werteingabe in Ohm");
+
+    sheet = sheetAt(2, 3);
+    sheet.setField(2, "50");
+    ASSERT_TRUE(sheet.commitField(2));
+    EXPECT_EQ(sheet.field(2), "50");  // ω: a plain number
+    sheet.selectVariant(2);
+    EXPECT_EQ(sheet.key().code(), 2321);
+    ASSERT_TRUE(sheet.commitField(2));
+    EXPECT_EQ(sheet.field(2), "50 Hz");
+    EXPECT_EQ(fieldHintText(sheet.variant(), 2), "Werteingabe in Hertz [Hz]");
 }
 
 // A new formula starts empty with its first quantity sought; another variant keeps the fields.

@@ -14,11 +14,8 @@ namespace {
 
 using Relation = std::function<double(const FormulaValues&)>;
 
-double hypot2(double a, double b) {
-    return std::sqrt(a * a + b * b);
-}
 double parallelZ(double r, double x) {
-    return r * x / hypot2(r, x);
+    return r * x / std::hypot(r, x);
 }
 constexpr double kPi = 3.141592653589793;
 
@@ -43,15 +40,15 @@ const std::map<int, Relation>& relations() {
         {411, [](auto& v) { return parallelZ(v[1], v[2]); }},
         {412, [](auto& v) { return parallelZ(v[1], v[2] * v[3]); }},
         {413, [](auto& v) { return parallelZ(v[1], 2 * kPi * v[2] * v[3]); }},
-        {421, [](auto& v) { return hypot2(v[1], v[2]); }},
-        {422, [](auto& v) { return hypot2(v[1], v[2] * v[3]); }},
-        {423, [](auto& v) { return hypot2(v[1], 2 * kPi * v[2] * v[3]); }},
+        {421, [](auto& v) { return std::hypot(v[1], v[2]); }},
+        {422, [](auto& v) { return std::hypot(v[1], v[2] * v[3]); }},
+        {423, [](auto& v) { return std::hypot(v[1], 2 * kPi * v[2] * v[3]); }},
         {431, [](auto& v) { return parallelZ(v[1], v[2]); }},
         {432, [](auto& v) { return parallelZ(v[1], 1 / (v[2] * v[3])); }},
         {433, [](auto& v) { return parallelZ(v[1], 1 / (2 * kPi * v[2] * v[3])); }},
-        {441, [](auto& v) { return hypot2(v[1], v[2]); }},
-        {442, [](auto& v) { return hypot2(v[1], 1 / (v[2] * v[3])); }},
-        {443, [](auto& v) { return hypot2(v[1], 1 / (2 * kPi * v[2] * v[3])); }},
+        {441, [](auto& v) { return std::hypot(v[1], v[2]); }},
+        {442, [](auto& v) { return std::hypot(v[1], 1 / (v[2] * v[3])); }},
+        {443, [](auto& v) { return std::hypot(v[1], 1 / (2 * kPi * v[2] * v[3])); }},
         {451, [](auto& v) { return 1 / (2 * kPi * std::sqrt(v[1] * v[2])); }},
     };
     return table;
