@@ -40,28 +40,27 @@ struct Host {
 class E12PickerTest : public QObject {
     Q_OBJECT
   private slots:
-    void tableIsWhiteWithColumnLinesAndText() {
-        const QImage image = drawE12Table(E12Kind::Resistor, E12Selection());
-        QCOMPARE(image.size(), QSize(560, 220));
+    // White with black column lines and the texts; no text runs into the next column: beside
+    // every line up to the next text stays white.
+    void tableIsWhiteWithColumnLinesAndTextsInTheirCells() {
+        const QImage resistors = drawE12Table(E12Kind::Resistor, E12Selection());
+        QCOMPARE(resistors.size(), QSize(560, 220));
         for (int c = 1; c <= 8; ++c)
-            QCOMPARE(image.pixelColor(L::separatorX(c), 100), QColor(Qt::black));
-        QCOMPARE(image.pixelColor(35, 5), QColor(Qt::white));
+            QCOMPARE(resistors.pixelColor(L::separatorX(c), 100), QColor(Qt::black));
+        QCOMPARE(resistors.pixelColor(35, 5), QColor(Qt::white));
         // Text of cell (5, 3) "1,5 kOhm" starts at x = 292 with its top at y = 47.
-        QVERIFY(anyDarkPixel(image, QRect(L::textX(5), L::textY(3), 50, 14)));
-        QVERIFY(!anyDarkPixel(image, QRect(L::textX(5) - 10, L::textY(3), 8, 14)));
-    }
-
-    // No text runs into the next column: beside every line up to the next text stays white.
-    void textsStayInTheirCells() {
+        QVERIFY(anyDarkPixel(resistors, QRect(L::textX(5), L::textY(3), 50, 14)));
+        QVERIFY(!anyDarkPixel(resistors, QRect(L::textX(5) - 10, L::textY(3), 8, 14)));
         for (E12Kind kind : {E12Kind::Resistor, E12Kind::Capacitor, E12Kind::Inductor}) {
             const QImage image = drawE12Table(kind, E12Selection());
             for (int c = 2; c <= 8; ++c) {
                 const int line = L::separatorX(c);
+                const QString where = QString("kind %1 column %2").arg(int(kind)).arg(c);
                 QVERIFY2(!anyDarkPixel(image, QRect(line - 1, 0, 1, image.height())),
-                         qPrintable(QString("kind %1 column %2").arg(int(kind)).arg(c)));
+                         qPrintable(where));
                 QVERIFY2(!anyDarkPixel(image,
                                        QRect(line + 1, 0, L::textX(c) - line - 1, image.height())),
-                         qPrintable(QString("kind %1 column %2").arg(int(kind)).arg(c)));
+                         qPrintable(where));
             }
             QVERIFY(e12TableFont(kind).pixelSize() >= 9);
         }
@@ -83,7 +82,9 @@ class E12PickerTest : public QObject {
         QVERIFY(white);
     }
 
-    void opensWithShadowAndCancelHidesBoth() {
+    // A host area too small for the opening position moves the panel up, the position stays;
+    // "Abbruch" hides panel and shadow.
+    void opensWithShadowFitsAndCancelHidesBoth() {
         Host h;
         E12Picker& picker = h.picker;
         QVERIFY(!picker.isOpen());
@@ -92,18 +93,6 @@ class E12PickerTest : public QObject {
         QCOMPARE(picker.panel()->pos(), QPoint(180, 370));
         QCOMPARE(picker.shadow()->geometry(), picker.panel()->geometry().translated(10, 10));
         QVERIFY(picker.acceptButton()->isHidden());
-        QSignalSpy closed(&picker, &E12Picker::closed);
-        QTest::mouseClick(h.host.findChild<QPushButton*>("WerAbb"), Qt::LeftButton);
-        QVERIFY(picker.panel()->isHidden());
-        QVERIFY(picker.shadow()->isHidden());
-        QCOMPARE(closed.count(), 1);
-    }
-
-    // A host area too small for the opening position: the panel moves up, the position stays.
-    void fitsIntoTheVisibleArea() {
-        Host h;
-        E12Picker& picker = h.picker;
-        picker.open(E12Kind::Resistor);
         picker.fitInto(QRect(0, 50, 900, 550));
         QCOMPARE(picker.panel()->pos(), QPoint(180, 600 - 287 - 10));
         QCOMPARE(picker.shadow()->geometry().bottom(), 599);
@@ -114,6 +103,11 @@ class E12PickerTest : public QObject {
         QCOMPARE(picker.panel()->pos(), QPoint(180, 370));
         picker.fitInto(QRect(200, 100, 300, 200));
         QCOMPARE(picker.panel()->pos(), QPoint(200, 100));
+        QSignalSpy closed(&picker, &E12Picker::closed);
+        QTest::mouseClick(h.host.findChild<QPushButton*>("WerAbb"), Qt::LeftButton);
+        QVERIFY(picker.panel()->isHidden());
+        QVERIFY(picker.shadow()->isHidden());
+        QCOMPARE(closed.count(), 1);
     }
 
     void dragHandleMovesPanelShadowAndNextOpening() {
