@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <limits>
 #include <vector>
 
@@ -221,9 +222,7 @@ TEST(TableCsv, HoldsEveryBranchAtTheTablesFrequency) {
                             germanCsvNumber(calc.quantities(branch).value[0], kTableCsvDigits) +
                             ";";
     EXPECT_NE(csv.find("\r\n" + row), std::string::npos) << csv;
-    std::size_t lines = 0;
-    for (char c : csv) lines += c == '\n';
-    EXPECT_EQ(lines, std::size_t(calc.network().branchCount) + 1);
+    EXPECT_EQ(std::ranges::count(csv, '\n'), calc.network().branchCount + 1);
 }
 
 }  // namespace

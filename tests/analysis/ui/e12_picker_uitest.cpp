@@ -18,10 +18,12 @@ QPoint cellCentre(int column, int row) {
             L::kRowOffset + L::kCellHeight * (row - 1) + L::kCellHeight / 2};
 }
 
-bool anyDarkPixel(const QImage& image, QRect area) {
+// Whether any pixel of the area is dark, or with `white`, pure white.
+bool anyPixel(const QImage& image, QRect area, bool white = false) {
     for (int y = area.top(); y <= area.bottom(); ++y)
         for (int x = area.left(); x <= area.right(); ++x)
-            if (qGray(image.pixel(x, y)) < 128) return true;
+            if (white ? image.pixel(x, y) == qRgb(255, 255, 255) : qGray(image.pixel(x, y)) < 128)
+                return true;
     return false;
 }
 
@@ -49,18 +51,18 @@ class E12PickerTest : public QObject {
             QCOMPARE(resistors.pixelColor(L::separatorX(c), 100), QColor(Qt::black));
         QCOMPARE(resistors.pixelColor(35, 5), QColor(Qt::white));
         // Text of cell (5, 3) "1,5 kOhm" starts at x = 292 with its top at y = 47.
-        QVERIFY(anyDarkPixel(resistors, QRect(L::textX(5), L::textY(3), 50, 14)));
-        QVERIFY(!anyDarkPixel(resistors, QRect(L::textX(5) - 10, L::textY(3), 8, 14)));
+        QVERIFY(anyPixel(resistors, QRect(L::textX(5), L::textY(3), 50, 14)));
+        QVERIFY(!anyPixel(resistors, QRect(L::textX(5) - 10, L::textY(3), 8, 14)));
         for (E12Kind kind : {E12Kind::Resistor, E12Kind::Capacitor, E12Kind::Inductor}) {
             const QImage image = drawE12Table(kind, E12Selection());
             for (int c = 2; c <= 8; ++c) {
                 const int line = L::separatorX(c);
                 const QString where = QString("kind %1 column %2").arg(int(kind)).arg(c);
-                QVERIFY2(!anyDarkPixel(image, QRect(line - 1, 0, 1, image.height())),
+                QVERIFY2(!anyPixel(image, QRect(line - 1, 0, 1, image.height())),
                          qPrintable(where));
-                QVERIFY2(!anyDarkPixel(image,
-                                       QRect(line + 1, 0, L::textX(c) - line - 1, image.height())),
-                         qPrintable(where));
+                QVERIFY2(
+                    !anyPixel(image, QRect(line + 1, 0, L::textX(c) - line - 1, image.height())),
+                    qPrintable(where));
             }
             QVERIFY(e12TableFont(kind).pixelSize() >= 9);
         }
@@ -75,11 +77,7 @@ class E12PickerTest : public QObject {
         QCOMPARE(image.pixelColor(inside), QColor(0, 0, 128));
         QCOMPARE(image.pixelColor(cellCentre(4, 6) + QPoint(-30, -7)), QColor(Qt::white));
         // The text inside the navy cell is white.
-        bool white = false;
-        for (int x = L::textX(4); x < L::textX(4) + 40; ++x)
-            for (int y = L::textY(5) + 2; y < L::textY(5) + 12; ++y)
-                white = white || image.pixelColor(x, y) == QColor(Qt::white);
-        QVERIFY(white);
+        QVERIFY(anyPixel(image, QRect(L::textX(4), L::textY(5) + 2, 40, 10), true));
     }
 
     // A host area too small for the opening position moves the panel up, the position stays;
