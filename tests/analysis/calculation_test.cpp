@@ -1,9 +1,16 @@
+// The calculation engine with its input checks, and its branch table as German CSV.
 #include "analysis/calculation.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <limits>
 #include <vector>
 
+#include "analysis/german_csv.h"
+#include "analysis/input_checks.h"
+#include "analysis/not_computed.h"
+#include "analysis/table_csv.h"
 #include "schematic/symbol_list.h"
 #include "support/test_drawings.h"
 
@@ -11,19 +18,17 @@ namespace volmira {
 namespace {
 
 // The RC low-pass analysed with R 1 = 1 kOhm and C 1 = 1 uF.
-struct LowPass {
-    Calculation calc;
+struct LowPass : Calculation {
     LowPass() {
-        EXPECT_TRUE(calc.analyse(test::rcLowPass()).ok());
+        EXPECT_TRUE(analyse(test::rcLowPass()).ok());
         bool changed = false;
-        for (int k = 1; k <= calc.network().componentCount; ++k)
-            calc.storeValue(k, calc.network().component(k).name[0] == 'R' ? "1k" : "1u", changed);
+        for (int k = 1; k <= network().componentCount; ++k)
+            storeValue(k, network().component(k).name[0] == 'R' ? "1k" : "1u", changed);
     }
 };
 
 TEST(Calculation, ConfirmationChecksSumsAndKeepsTheValues) {
-    LowPass lp;
-    Calculation& calc = lp.calc;
+    LowPass calc;
     bool changed = false;
     calc.storeValue(2, "0", changed);
     calc.storeValue(1, "0", changed);
@@ -33,9 +38,9 @@ TEST(Calculation, ConfirmationChecksSumsAndKeepsTheValues) {
     EXPECT_FALSE(calc.valuesConfirmed());
 
     LowPass fresh;
-    ASSERT_FALSE(fresh.calc.confirmValues());
-    EXPECT_TRUE(fresh.calc.valuesConfirmed());
-    const Network& n = fresh.calc.network();
+    ASSERT_FALSE(fresh.confirmValues());
+    EXPECT_TRUE(fresh.valuesConfirmed());
+    const Network& n = fresh.network();
     double r = 0, c = 0;
     for (int b = 1; b <= n.branchCount; ++b) {
         r += n.branch(b).R;
@@ -44,14 +49,13 @@ TEST(Calculation, ConfirmationChecksSumsAndKeepsTheValues) {
     EXPECT_EQ(r, 1000.0);
     EXPECT_DOUBLE_EQ(c, 1e-6);
     // The next analysis takes the confirmed values for the components that stayed.
-    ASSERT_TRUE(fresh.calc.analyse(test::rcLowPass()).ok());
-    EXPECT_FALSE(fresh.calc.valuesConfirmed());
-    EXPECT_FALSE(fresh.calc.network().component(1).valueText.empty());
+    ASSERT_TRUE(fresh.analyse(test::rcLowPass()).ok());
+    EXPECT_FALSE(fresh.valuesConfirmed());
+    EXPECT_FALSE(fresh.network().component(1).valueText.empty());
 }
 
 TEST(Calculation, FailedAnalysisChangesNothing) {
-    LowPass lp;
-    Calculation& calc = lp.calc;
+    LowPass calc;
     ASSERT_FALSE(calc.confirmValues());
     const std::vector<StoredComponent> before = calc.records();
     SchematicGrid twoSources = test::rcLowPass();
@@ -62,21 +66,70 @@ TEST(Calculation, FailedAnalysisChangesNothing) {
     EXPECT_EQ(calc.network().componentCount, 2);
 }
 
+TEST(InputChecks, Frequency) {
+    struct Case {
+        double f;
+        bool reactive;
+        bool accepted;
+        bool directCurrent;
+        const char* message;
+    };
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const Case cases[] = {
+        {1000, true, true, false, ""},
+        {1000, false, true, false, ""},
+        {0, false, true, true, ""},
+        {0, true, false, false, "Frequenz ´0 Hz´ bei C/L-Bauteilen nicht erlaubt"},
+        {-50, false, false, false, "Negative Frequenz ist nicht erlaubt"},
+        {-50, true, false, false, "Negative Frequenz ist nicht erlaubt"},
+        {nan, false, false, false, "Ungültige Frequenz"},
+        {kMinFrequency, true, true, false, ""},
+        {kMaxFrequency, true, true, false, ""},
+        {0.9e-6, false, false, false, "Frequenz unter 1 uHz ist nicht erlaubt"},
+        {1.000001e12, false, false, false, "Frequenz über 1 THz ist nicht erlaubt"},
+        {3e307, false, false, false, "Frequenz über 1 THz ist nicht erlaubt"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.f << (c.reactive ? " with C/L" : ""));
+        const FrequencyCheck check = checkFrequencyInput(c.f, c.reactive);
+        EXPECT_EQ(check.accepted, c.accepted);
+        EXPECT_EQ(check.directCurrent, c.directCurrent);
+        EXPECT_EQ(check.message, c.message);
+    }
+}
+
+TEST(InputChecks, Voltage) {
+    EXPECT_TRUE(checkVoltageInput(1).accepted);
+    EXPECT_TRUE(checkVoltageInput(1e-9).accepted);
+    EXPECT_EQ(checkVoltageInput(0).message, "Spannung ´0 V´ ist nicht erlaubt");
+    EXPECT_FALSE(checkVoltageInput(0).accepted);
+    EXPECT_EQ(checkVoltageInput(-1).message, "Negative Spannung ist nicht erlaubt");
+    EXPECT_FALSE(checkVoltageInput(-1).accepted);
+    EXPECT_FALSE(checkVoltageInput(std::numeric_limits<double>::infinity()).accepted);
+    EXPECT_TRUE(checkVoltageInput(kMinVoltage).accepted);
+    EXPECT_TRUE(checkVoltageInput(kMaxVoltage).accepted);
+    EXPECT_EQ(checkVoltageInput(0.9e-12).message, "Spannung unter 1 pV ist nicht erlaubt");
+    EXPECT_EQ(checkVoltageInput(1e300).message, "Spannung über 1 GV ist nicht erlaubt");
+}
+
+TEST(InputChecks, SweepBoundIsNeverZero) {
+    EXPECT_EQ(checkSweepBound(0).message, "Frequenz 0 ist nicht erlaubt");
+    EXPECT_EQ(checkSweepBound(2e12).message, "Frequenz über 1 THz ist nicht erlaubt");
+    EXPECT_TRUE(checkSweepBound(20).accepted);
+}
+
+// Refusals keep the previous value; a text that is no number is quoted, the other messages are
+// the input checks'.
 TEST(Calculation, FrequencyAndVoltageAcceptance) {
-    LowPass lp;
-    Calculation& calc = lp.calc;
+    LowPass calc;
     EXPECT_TRUE(calc.acceptFrequency(" 1,5k ").accepted);
     EXPECT_EQ(calc.frequency(), 1500.0);
     EXPECT_EQ(calc.frequencyText(), "1,5 kHz");
-    // Refusals keep the previous value; a text that is no number is quoted, the other
-    // messages are the input checks'.
-    for (const char* text : {"0", "1,2,3"}) {
-        const InputAcceptance refused = calc.acceptFrequency(text);
-        EXPECT_FALSE(refused.accepted);
-        EXPECT_FALSE(refused.message.empty());
-    }
-    EXPECT_NE(calc.acceptFrequency("1,2,3").message.find("\xC2\xB4"
-                                                         "1,2,3\xC2\xB4"),
+    EXPECT_EQ(calc.acceptFrequency("0").message, checkFrequencyInput(0, true).message);
+    const InputAcceptance refused = calc.acceptFrequency("1,2,3");
+    EXPECT_FALSE(refused.accepted);
+    EXPECT_NE(refused.message.find("\xC2\xB4"
+                                   "1,2,3\xC2\xB4"),
               std::string::npos);
     EXPECT_EQ(calc.frequency(), 1500.0);
     EXPECT_NE(calc.acceptVoltage("abc").message.find("abc"), std::string::npos);
@@ -102,8 +155,7 @@ TEST(Calculation, FrequencyAndVoltageAcceptance) {
 }
 
 TEST(Calculation, SweepGivesTheSolvesPointsAndStopsWhenAsked) {
-    LowPass lp;
-    Calculation& calc = lp.calc;
+    LowPass calc;
     ASSERT_FALSE(calc.confirmValues());
     const std::vector<double> frequencies{100.0, 1000.0, 10000.0};
     const int branch = calc.network().component(1).branch;
@@ -136,7 +188,6 @@ TEST(Calculation, RecordsOfAFileKeepAnUnconvertibleTextForTheConfirmation) {
     records[0].valueText = "1k";
     records[1].valueText = "1,2,3";
     calc.adoptRecords(records);
-    EXPECT_EQ(calc.records(), records);
     ASSERT_TRUE(calc.analyse(test::rcLowPass()).ok());
     const auto problem = calc.confirmValues();
     ASSERT_TRUE(problem);
@@ -144,6 +195,34 @@ TEST(Calculation, RecordsOfAFileKeepAnUnconvertibleTextForTheConfirmation) {
     EXPECT_NE(problem->message.find("1,2,3"), std::string::npos);
     EXPECT_EQ(findComponent(calc.network(), "c1"), 2);
     EXPECT_EQ(findComponent(calc.network(), "L 1"), 0);
+}
+
+// The calculation mode's table as German CSV: the number form, quoting, and every branch's row.
+TEST(GermanCsv, NumbersHaveADecimalCommaAndFieldsAreQuotedWhereNeeded) {
+    EXPECT_EQ(germanCsvNumber(1234.5678, 8), "1234,5678");
+    EXPECT_EQ(germanCsvNumber(-1.5e-9, 8), "-1,5e-09");
+    EXPECT_EQ(germanCsvNumber(-1e38, 8), "-unendlich");
+    EXPECT_EQ(germanCsvNumber(NotComputed, 8), "");
+    std::string csv;
+    appendCsvLine(csv, std::vector<std::string>{"a;b", "say \"x\"", "R 1"});
+    EXPECT_EQ(csv, "\"a;b\";\"say \"\"x\"\"\";R 1\r\n");
+}
+
+TEST(TableCsv, HoldsEveryBranchAtTheTablesFrequency) {
+    LowPass calc;
+    ASSERT_FALSE(calc.confirmValues());
+    calc.acceptFrequency("2k");
+    calc.solve();
+    const std::string csv = branchTableCsv(calc.network(), calc.table());
+    ASSERT_EQ(csv.rfind(kCsvStart, 0), 0u);
+    EXPECT_NE(csv.find("Stromzweig;Bauteile;Frequenz [Hz];Spannung [V];Strom [A]"),
+              std::string::npos);
+    const int branch = calc.network().component(1).branch;
+    const std::string row = std::to_string(branch) + ";R 1;2000;" +
+                            germanCsvNumber(calc.quantities(branch).value[0], kTableCsvDigits) +
+                            ";";
+    EXPECT_NE(csv.find("\r\n" + row), std::string::npos) << csv;
+    EXPECT_EQ(std::ranges::count(csv, '\n'), calc.network().branchCount + 1);
 }
 
 }  // namespace

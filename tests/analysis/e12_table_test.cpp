@@ -12,8 +12,6 @@
 namespace volmira {
 namespace {
 
-const E12Kind kKinds[] = {E12Kind::Resistor, E12Kind::Capacitor, E12Kind::Inductor};
-
 // A cell text with every digit replaced by '#': the number's form and the unit.
 std::string shape(std::string text) {
     for (char& c : text)
@@ -56,39 +54,21 @@ TEST(E12Table, ValuesDecadeAfterDecade) {
         EXPECT_EQ(e12Value(E12Kind::Resistor, index), value) << index;
     EXPECT_NEAR(e12Value(E12Kind::Resistor, 1), 0.01, 1e-15);
     EXPECT_EQ(e12Value(E12Kind::Resistor, 96), 8.2e6);
-    for (E12Kind kind : kKinds)
+    for (E12Kind kind : {E12Kind::Resistor, E12Kind::Capacitor, E12Kind::Inductor})
         for (int i = 2; i <= kE12ValueCount; ++i)
             EXPECT_GT(e12Value(kind, i), e12Value(kind, i - 1)) << i;
 }
 
-struct ClickCase {
-    int x;
-    int y;
-    std::optional<E12CellPosition> cell;
-};
-
-class E12ClickTest : public testing::TestWithParam<ClickCase> {};
-
-TEST_P(E12ClickTest, MapsToCell) {
-    const ClickCase& c = GetParam();
-    EXPECT_EQ(e12CellAt(c.x, c.y), c.cell) << c.x << ", " << c.y;
-}
-
-INSTANTIATE_TEST_SUITE_P(Clicks, E12ClickTest,
-                         testing::Values(ClickCase{0, 11, E12CellPosition{1, 1}},
-                                         ClickCase{69, 27, E12CellPosition{1, 1}},
-                                         ClickCase{70, 28, E12CellPosition{2, 2}},
-                                         ClickCase{349, 45, E12CellPosition{5, 3}},
-                                         ClickCase{559, 214, E12CellPosition{8, 12}},
-                                         // Above the first row's cells: still row 1.
-                                         ClickCase{100, 0, E12CellPosition{2, 1}},
-                                         ClickCase{560, 20, std::nullopt},
-                                         ClickCase{10, 215, std::nullopt},
-                                         ClickCase{-1, 20, std::nullopt},
-                                         ClickCase{20, -1, std::nullopt}));
-
-TEST(E12Layout, TextLiesInItsClickCell) {
-    // Every cell's text starts inside the cell the click mapping gives for it.
+TEST(E12Layout, ClicksMapToCellsAndEachTextLiesInItsCell) {
+    const E12CellPosition topLeft{1, 1};
+    EXPECT_EQ(e12CellAt(0, 11), topLeft);
+    EXPECT_EQ(e12CellAt(69, 27), topLeft);
+    EXPECT_EQ(e12CellAt(70, 28), (E12CellPosition{2, 2}));
+    EXPECT_EQ(e12CellAt(349, 45), (E12CellPosition{5, 3}));
+    EXPECT_EQ(e12CellAt(559, 214), (E12CellPosition{8, 12}));
+    EXPECT_EQ(e12CellAt(100, 0), (E12CellPosition{2, 1}));  // above the first row: still row 1
+    for (const auto& [x, y] : {std::pair{560, 20}, {10, 215}, {-1, 20}, {20, -1}})
+        EXPECT_EQ(e12CellAt(x, y), std::nullopt) << x << ", " << y;
     for (int c = 1; c <= kE12Columns; ++c)
         for (int r = 1; r <= kE12Rows; ++r)
             EXPECT_EQ(e12CellAt(e12_layout::textX(c), e12_layout::textY(r)),
@@ -111,12 +91,10 @@ TEST(E12Selection, SameValueBounds) {
 TEST(E12Selection, TakesFreesAndRefuses) {
     E12Selection selection;
     selection.unitCode = kUnitOhm;
-    for (int place = 1; place <= kMaxPickedValues; ++place) {
-        EXPECT_EQ(selection.value(place), NotComputed);
-        EXPECT_EQ(selection.text(place), "");
-    }
-    const double picks[] = {100, 220, 470, 1000, 2200};
-    for (double v : picks) EXPECT_EQ(selection.toggle(v), PickResult::Taken);
+    EXPECT_EQ(selection.value(1), NotComputed);
+    EXPECT_EQ(selection.text(1), "");
+    for (double v : {100.0, 220.0, 470.0, 1000.0, 2200.0})
+        EXPECT_EQ(selection.toggle(v), PickResult::Taken);
     EXPECT_EQ(selection.toggle(4700), PickResult::Full);
     EXPECT_FALSE(selection.isPicked(4700));
     EXPECT_EQ(selection.value(5), 2200);

@@ -2,6 +2,7 @@
 // Networks built by hand for the solver's tests: the same rows the analysis
 // writes, from a list of branches between numbered nodes. Node 1 is the source; branches 1 and 2
 // are its two leads, traced from node 1 to the source's terminals.
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <utility>
@@ -23,15 +24,6 @@ using SignedBranches = std::vector<int>;
 inline SignRow signRow(const SignedBranches& entries) {
     SignRow row{};
     for (int entry : entries) row[std::abs(entry) - 1] += entry > 0 ? 1 : -1;
-    return row;
-}
-
-inline SignRow currentLawRow(const std::vector<HandBranch>& branches, int node) {
-    SignRow row{};
-    for (std::size_t k = 0; k < branches.size(); ++k) {
-        if (branches[k].from == node) row[k] += 1;
-        if (branches[k].to == node) row[k] -= 1;
-    }
     return row;
 }
 
@@ -57,7 +49,10 @@ inline Network toNetwork(const HandNetwork& hand) {
     }
     network.kclCount = static_cast<int>(hand.currentLawNodes.size());
     for (std::size_t r = 0; r < hand.currentLawNodes.size(); ++r)
-        network.kclRows[r] = currentLawRow(hand.branches, hand.currentLawNodes[r]);
+        for (std::size_t k = 0; k < hand.branches.size(); ++k)
+            network.kclRows[r][k] =
+                static_cast<std::int8_t>((hand.branches[k].from == hand.currentLawNodes[r]) -
+                                         (hand.branches[k].to == hand.currentLawNodes[r]));
     network.opAmpCount = static_cast<int>(hand.opAmps.size());
     for (std::size_t r = 0; r < hand.opAmps.size(); ++r)
         network.opAmpRows[r] = signRow(hand.opAmps[r]);
@@ -77,50 +72,35 @@ inline std::vector<SignedBranches> meshesThroughSource(int nodes,
     // Tree by breadth-first search from the bottom terminal: parent branch of every node.
     std::vector<int> parentBranch(nodes + 1, 0);
     std::vector<int> order{bottom};
-    std::vector<bool> reached(nodes + 1, false);
-    reached[bottom] = true;
     std::vector<bool> inTree(branches.size(), false);
     for (std::size_t i = 0; i < order.size(); ++i) {
-        const int node = order[i];
         for (std::size_t k = 2; k < branches.size(); ++k) {
-            const int other = branches[k].from == node ? branches[k].to
-                              : branches[k].to == node ? branches[k].from
-                                                       : 0;
-            if (other == 0 || other == 1 || reached[other]) continue;
-            reached[other] = true;
+            const HandBranch& b = branches[k];
+            const int other = b.from == order[i] ? b.to : b.to == order[i] ? b.from : 0;
+            if (other < 2 || other == bottom || parentBranch[other] != 0) continue;
             parentBranch[other] = static_cast<int>(k) + 1;
             inTree[k] = true;
             order.push_back(other);
         }
     }
-    // Signed branches of the tree path from `node` down to the bottom terminal.
-    auto pathToBottom = [&](int node, SignedBranches& into) {
+    // Signed branches of the tree path from `node` down to the bottom terminal (sign -1: back up).
+    auto pathToBottom = [&](int node, SignedBranches& into, int sign = 1) {
         while (node != bottom) {
             const int k = parentBranch[node];
             const HandBranch& branch = branches[k - 1];
-            into.push_back(branch.from == node ? k : -k);
+            into.push_back(sign * (branch.from == node ? k : -k));
             node = branch.from == node ? branch.to : branch.from;
         }
     };
-    auto pathFromTop = [&](int node, SignedBranches& into) {
-        // top -> node = (top -> bottom) - (node -> bottom)
-        pathToBottom(top, into);
-        SignedBranches back;
-        pathToBottom(node, back);
-        for (int entry : back) into.push_back(-entry);
-    };
-    std::vector<SignedBranches> meshes;
-    SignedBranches base{1};
-    pathToBottom(top, base);
-    base.push_back(-2);
-    meshes.push_back(base);
+    std::vector<SignedBranches> meshes{{1, -2}};
+    pathToBottom(top, meshes[0]);
     for (std::size_t k = 2; k < branches.size(); ++k) {
         if (inTree[k]) continue;
-        SignedBranches loop{1};
-        pathFromTop(branches[k].from, loop);
-        loop.push_back(static_cast<int>(k) + 1);
+        // Down from the top terminal, up to the branch's start, through it and down again.
+        SignedBranches loop{1, -2, static_cast<int>(k) + 1};
+        pathToBottom(top, loop);
+        pathToBottom(branches[k].from, loop, -1);
         pathToBottom(branches[k].to, loop);
-        loop.push_back(-2);
         meshes.push_back(loop);
     }
     return meshes;
@@ -134,11 +114,9 @@ inline HandNetwork completeNetwork(int nodes, std::vector<HandBranch> branches,
     HandNetwork hand;
     hand.nodes = nodes;
     hand.branches = std::move(branches);
-    for (int node = 2; node <= nodes; ++node) {
-        bool output = false;
-        for (int o : opAmpOutputs) output = output || o == node;
-        if (!output) hand.currentLawNodes.push_back(node);
-    }
+    for (int node = 2; node <= nodes; ++node)
+        if (std::ranges::find(opAmpOutputs, node) == opAmpOutputs.end())
+            hand.currentLawNodes.push_back(node);
     hand.opAmps = std::move(opAmps);
     hand.meshes = meshesThroughSource(nodes, hand.branches);
     return hand;

@@ -1,6 +1,7 @@
-// The solver against an independent extended-precision nodal analysis, on random drawings with
-// wide value spreads and frequencies: every component current agrees, or the solve says that it
-// is imprecise. VOLMIRA_REFERENCE_CASES sets the number of random drawings (default 300).
+// The solver and the voltage probe against an independent extended-precision nodal analysis, on
+// seeded random drawings with wide value spreads and frequencies: every component current agrees,
+// or the solve says that it is imprecise. VOLMIRA_REFERENCE_CASES sets the number of random
+// drawings for the solver (default 300).
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -13,6 +14,8 @@
 #include "analysis/ac_solver.h"
 #include "analysis/component_values.h"
 #include "analysis/topology.h"
+#include "analysis/value_text.h"
+#include "analysis/voltage_probe.h"
 #include "support/random_drawings.h"
 #include "support/reference_solver.h"
 #include "support/test_drawings.h"
@@ -30,20 +33,13 @@ double logUniform(std::mt19937& random, double low, double high) {
 // everyday values only.
 void randomValues(std::mt19937& random, Network& network) {
     const bool everyday = random() % 3 == 0;
+    // Per kind (resistor, inductor, capacitor): the everyday range, then the wide one.
+    const double ranges[3][4] = {
+        {1, 1e6, 1e-3, 1e8}, {1e-7, 1e-1, 1e-12, 1e3}, {1e-11, 1e-5, 1e-15, 1}};
     for (int k = 1; k <= network.componentCount; ++k) {
         Component& c = network.component(k);
-        switch (c.kind()) {
-            case ComponentKind::Resistor:
-                c.value = everyday ? logUniform(random, 1, 1e6) : logUniform(random, 1e-3, 1e8);
-                break;
-            case ComponentKind::Inductor:
-                c.value =
-                    everyday ? logUniform(random, 1e-7, 1e-1) : logUniform(random, 1e-12, 1e3);
-                break;
-            case ComponentKind::Capacitor:
-                c.value = everyday ? logUniform(random, 1e-11, 1e-5) : logUniform(random, 1e-15, 1);
-                break;
-        }
+        const double* range = ranges[static_cast<int>(c.kind()) - 1] + (everyday ? 0 : 2);
+        c.value = logUniform(random, range[0], range[1]);
     }
     sumBranchValues(network);
 }
@@ -137,16 +133,14 @@ void check(const SchematicGrid& grid, std::mt19937& random, Tally& tally) {
 }
 
 SchematicGrid opAmpDrawing(std::mt19937& random) {
-    const std::function<SchematicGrid()> builders[] = {
-        test::invertingAmplifier,
-        test::nonInvertingAmplifier,
-        test::activeLowPass,
-        test::twoInvertingStages,
-        test::leftPointingInvertingAmplifier,
-        test::leftPointingNonInvertingAmplifier,
-        test::leftPointingTwoInvertingStages,
-        test::invertingAmplifierWithSourceResistor,
-    };
+    const std::function<SchematicGrid()> builders[] = {test::invertingAmplifier,
+                                                       test::nonInvertingAmplifier,
+                                                       test::activeLowPass,
+                                                       test::twoInvertingStages,
+                                                       test::leftPointingInvertingAmplifier,
+                                                       test::leftPointingNonInvertingAmplifier,
+                                                       test::leftPointingTwoInvertingStages,
+                                                       test::invertingAmplifierWithSourceResistor};
     return builders[random() % std::size(builders)]();
 }
 
@@ -158,19 +152,12 @@ TEST(SolverReference, RandomDrawingsAgreeOrAreFlagged) {
     for (int seed = 1; seed <= seeds; ++seed) {
         std::mt19937 random(static_cast<unsigned>(seed));
         SCOPED_TRACE("seed " + std::to_string(seed));
-        switch (seed % 4) {
-            case 0:
-                check(test::drawLattice(test::randomLattice(random)), random, tally);
-                break;
-            case 1:
-                check(test::drawLattice(test::randomLadder(random)), random, tally);
-                break;
-            case 2:
-                check(opAmpDrawing(random), random, tally);
-                break;
-            default:
-                check(drawings[random() % drawings.size()].second, random, tally);
-        }
+        const int kind = seed % 4;
+        check(kind == 0   ? test::drawLattice(test::randomLattice(random))
+              : kind == 1 ? test::drawLattice(test::randomLadder(random))
+              : kind == 2 ? opAmpDrawing(random)
+                          : drawings[random() % drawings.size()].second,
+              random, tally);
     }
     std::printf(
         "%d drawings, %d points: %d agree (%d of them flagged needlessly, %d beyond the "
@@ -180,6 +167,15 @@ TEST(SolverReference, RandomDrawingsAgreeOrAreFlagged) {
     EXPECT_GT(tally.cases, seeds / 2);
     // The message is the exception, not the rule.
     EXPECT_LT(tally.flagged + tally.needlesslyFlagged, tally.points / 10);
+}
+
+// One complete solve of an analysed drawing against the reference.
+Tally solvedAgainstReference(Network& network, double f, double ue) {
+    auto currents = std::make_unique<BranchCurrents>();
+    const SolveStatus status = std::make_unique<AcSolver>()->solve(network, f, ue, *currents);
+    Tally tally;
+    compare(network, *currents, status, f, ue, tally);
+    return tally;
 }
 
 // Several ground marks on one return rail close loops of bare wire: they carry nothing and are
@@ -194,13 +190,9 @@ TEST(SolverReference, GroundMarksOnTheReturnRail) {
         for (int k = 1; k <= network->componentCount; ++k)
             network->component(k).value = everyday[k % std::size(everyday)];
         sumBranchValues(*network);
-        auto currents = std::make_unique<BranchCurrents>();
-        const SolveStatus status =
-            std::make_unique<AcSolver>()->solve(*network, 100, 230, *currents);
-        EXPECT_EQ(status.message(), "");
-        Tally tally;
-        compare(*network, *currents, status, 100, 230, tally);
+        const Tally tally = solvedAgainstReference(*network, 100, 230);
         EXPECT_EQ(tally.agreed, 1);
+        EXPECT_EQ(tally.needlesslyFlagged, 0);  // no message
     }
 }
 
@@ -219,15 +211,89 @@ TEST(SolverReference, ResistorGridsUpToTheLimits) {
             ASSERT_EQ(analyseNetwork(grid, {}, *network).errorCode, 0);
             largest = std::max(largest, network->branchCount);
             randomValues(random, *network);
-            auto currents = std::make_unique<BranchCurrents>();
-            const SolveStatus status =
-                std::make_unique<AcSolver>()->solve(*network, 1e3, 1, *currents);
-            Tally tally;
-            compare(*network, *currents, status, 1e3, 1, tally);
-            EXPECT_EQ(tally.points, 1);
+            EXPECT_EQ(solvedAgainstReference(*network, 1e3, 1).points, 1);
         }
     }
     EXPECT_GE(largest, 68);
+}
+
+// The voltage probe: its potentials against the reference's, and the walk along every branch
+// arriving at the potential of its end node.
+SchematicGrid randomDrawing(std::mt19937& random, int seed) {
+    const int kind = seed % 4;
+    return kind == 0   ? test::drawLattice(test::randomLattice(random))
+           : kind == 1 ? test::drawLattice(test::randomLadder(random))
+           : kind == 2 ? (seed % 8 == 2 ? test::invertingAmplifier() : test::activeLowPass())
+                       : test::drawLattice(test::groundedRailLadder(1 + seed % 6));
+}
+
+GridCell endCell(const Branch& b) {
+    int column = b.startColumn, row = b.startRow;
+    for (const char step : b.path) stepAlongPath(step, column, row);
+    return {column, row};
+}
+
+TEST(VoltageProbe, AgreesWithTheReferenceAlongEveryBranch) {
+    int compared = 0;
+    for (int seed = 1; seed <= 80; ++seed) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        std::mt19937 random(static_cast<unsigned>(seed));
+        auto network = std::make_unique<Network>();
+        if (!analyseNetwork(randomDrawing(random, seed), {}, *network).ok()) continue;
+        for (int k = 1; k <= network->componentCount; ++k) {
+            Component& c = network->component(k);
+            c.value = c.kind() == ComponentKind::Resistor   ? logUniform(random, 10, 1e5)
+                      : c.kind() == ComponentKind::Inductor ? logUniform(random, 1e-6, 1e-2)
+                                                            : logUniform(random, 1e-9, 1e-5);
+        }
+        sumBranchValues(*network);
+        const double f = logUniform(random, 10, 1e5), ue = logUniform(random, 0.1, 10);
+        auto solver = std::make_unique<AcSolver>();
+        auto currents = std::make_unique<BranchCurrents>();
+        if (solver->solve(*network, f, ue, *currents).failed()) continue;
+        const test::ReferenceCurrents reference = test::referenceCurrents(*network, f, ue);
+        if (!reference.solved) continue;
+        auto table = std::make_unique<AllBranchTable>();
+        recordAllBranches(*network, *currents, f, ue, *table);
+        NodePotentials probe;
+        nodePotentials(*network, *table, probe);
+
+        // Voltages between every two nodes, whatever each side is measured against.
+        double scale = ue;
+        for (const auto& p : reference.potential) scale = std::max(scale, std::abs(p));
+        const auto voltageOf = [](const auto& p, int a, int b) { return p[a] - p[b]; };
+        for (int a = 1; a <= kSourceReturnSlot; ++a) {
+            if (!probe.known[a]) continue;
+            for (int b = 1; b <= kSourceReturnSlot; ++b) {
+                if (!probe.known[b]) continue;
+                ASSERT_LT(std::abs(voltageOf(probe.potential, a, b) -
+                                   voltageOf(reference.potential, a, b)),
+                          1e-7 * scale)
+                    << a << " to " << b;
+            }
+        }
+        if (network->hasGround) {
+            EXPECT_EQ(probe.potential[network->groundNode()], 0.0);
+        }
+        // Walking each branch through its components arrives at its end node's potential.
+        for (int k = 1; k <= network->branchCount; ++k) {
+            const Branch& b = network->branch(k);
+            const auto walked = potentialAlongBranch(*network, *table, probe, k, endCell(b));
+            ASSERT_TRUE(walked.has_value()) << "branch " << k;
+            EXPECT_LT(std::abs(*walked - probe.potential[b.endNode]), 1e-7 * scale) << k;
+        }
+        ++compared;
+    }
+    EXPECT_GT(compared, 50);
+}
+
+TEST(VoltageProbe, ReadingAgainstUe) {
+    const ProbeReading r = probeReading({0, -2}, 4);
+    EXPECT_DOUBLE_EQ(r.magnitude, 2);
+    EXPECT_DOUBLE_EQ(r.phase, -90);
+    EXPECT_NEAR(r.decibels, -6.0206, 1e-4);
+    EXPECT_EQ(probeReading(0, 1).decibels, kMinusInfinity);
+    EXPECT_EQ(probeText(r, 5), "U = 2 V   φ = -90,000 °   -6,021 dB");
 }
 
 }  // namespace

@@ -62,32 +62,28 @@ TEST(ValueSweep, CurveOfTheRcDividerFollowsItsClosedForm) {
 
 TEST(ValueSweep, GivesTheValueBackBitForBitAfterTheEndStopAndAFailure) {
     Divider d;
-    const auto bits = [&] {
-        return std::bit_cast<std::uint64_t>(d.calc.network().component(d.r).value);
-    };
     const auto branchR = [&] { return d.calc.network().branch(test::branchOf(d.calc, "R1")).R; };
-    const std::uint64_t before = bits();
     const double sumBefore = branchR();
+    const auto expectRestored = [&] {
+        EXPECT_EQ(std::bit_cast<std::uint64_t>(d.calc.network().component(d.r).value),
+                  std::bit_cast<std::uint64_t>(kR));
+        EXPECT_EQ(branchR(), sumBefore);
+    };
     const std::vector<double> values{1, 10, 100, 1000, 10000};
 
     d.calc.sweepValues(d.r, values, [](std::size_t, const BranchCurrents&) { return true; });
-    EXPECT_EQ(bits(), before);
-    EXPECT_EQ(branchR(), sumBefore);
-
+    expectRestored();
     const SweepOutcome stopped =
         d.calc.sweepValues(d.r, values, [](std::size_t i, const BranchCurrents&) { return i < 2; });
     EXPECT_TRUE(stopped.stopped);
     EXPECT_EQ(stopped.pointsDone, 3u);
-    EXPECT_EQ(bits(), before);
-    EXPECT_EQ(branchR(), sumBefore);
-
+    expectRestored();
     EXPECT_THROW(d.calc.sweepValues(d.r, values,
                                     [](std::size_t, const BranchCurrents&) -> bool {
                                         throw std::runtime_error("solver failure");
                                     }),
                  std::runtime_error);
-    EXPECT_EQ(bits(), before);
-    EXPECT_EQ(branchR(), sumBefore);
+    expectRestored();
 }
 
 TEST(ValueSweep, EveryPointEqualsASingleSolveWithTheValueSet) {

@@ -18,10 +18,12 @@ QPoint cellCentre(int column, int row) {
             L::kRowOffset + L::kCellHeight * (row - 1) + L::kCellHeight / 2};
 }
 
-bool anyDarkPixel(const QImage& image, QRect area) {
+// Whether any pixel of the area is dark, or with `white`, pure white.
+bool anyPixel(const QImage& image, QRect area, bool white = false) {
     for (int y = area.top(); y <= area.bottom(); ++y)
         for (int x = area.left(); x <= area.right(); ++x)
-            if (qGray(image.pixel(x, y)) < 128) return true;
+            if (white ? image.pixel(x, y) == qRgb(255, 255, 255) : qGray(image.pixel(x, y)) < 128)
+                return true;
     return false;
 }
 
@@ -40,28 +42,27 @@ struct Host {
 class E12PickerTest : public QObject {
     Q_OBJECT
   private slots:
-    void tableIsWhiteWithColumnLinesAndText() {
-        const QImage image = drawE12Table(E12Kind::Resistor, E12Selection());
-        QCOMPARE(image.size(), QSize(560, 220));
+    // White with black column lines and the texts; no text runs into the next column: beside
+    // every line up to the next text stays white.
+    void tableIsWhiteWithColumnLinesAndTextsInTheirCells() {
+        const QImage resistors = drawE12Table(E12Kind::Resistor, E12Selection());
+        QCOMPARE(resistors.size(), QSize(560, 220));
         for (int c = 1; c <= 8; ++c)
-            QCOMPARE(image.pixelColor(L::separatorX(c), 100), QColor(Qt::black));
-        QCOMPARE(image.pixelColor(35, 5), QColor(Qt::white));
+            QCOMPARE(resistors.pixelColor(L::separatorX(c), 100), QColor(Qt::black));
+        QCOMPARE(resistors.pixelColor(35, 5), QColor(Qt::white));
         // Text of cell (5, 3) "1,5 kOhm" starts at x = 292 with its top at y = 47.
-        QVERIFY(anyDarkPixel(image, QRect(L::textX(5), L::textY(3), 50, 14)));
-        QVERIFY(!anyDarkPixel(image, QRect(L::textX(5) - 10, L::textY(3), 8, 14)));
-    }
-
-    // No text runs into the next column: beside every line up to the next text stays white.
-    void textsStayInTheirCells() {
+        QVERIFY(anyPixel(resistors, QRect(L::textX(5), L::textY(3), 50, 14)));
+        QVERIFY(!anyPixel(resistors, QRect(L::textX(5) - 10, L::textY(3), 8, 14)));
         for (E12Kind kind : {E12Kind::Resistor, E12Kind::Capacitor, E12Kind::Inductor}) {
             const QImage image = drawE12Table(kind, E12Selection());
             for (int c = 2; c <= 8; ++c) {
                 const int line = L::separatorX(c);
-                QVERIFY2(!anyDarkPixel(image, QRect(line - 1, 0, 1, image.height())),
-                         qPrintable(QString("kind %1 column %2").arg(int(kind)).arg(c)));
-                QVERIFY2(!anyDarkPixel(image,
-                                       QRect(line + 1, 0, L::textX(c) - line - 1, image.height())),
-                         qPrintable(QString("kind %1 column %2").arg(int(kind)).arg(c)));
+                const QString where = QString("kind %1 column %2").arg(int(kind)).arg(c);
+                QVERIFY2(!anyPixel(image, QRect(line - 1, 0, 1, image.height())),
+                         qPrintable(where));
+                QVERIFY2(
+                    !anyPixel(image, QRect(line + 1, 0, L::textX(c) - line - 1, image.height())),
+                    qPrintable(where));
             }
             QVERIFY(e12TableFont(kind).pixelSize() >= 9);
         }
@@ -76,14 +77,12 @@ class E12PickerTest : public QObject {
         QCOMPARE(image.pixelColor(inside), QColor(0, 0, 128));
         QCOMPARE(image.pixelColor(cellCentre(4, 6) + QPoint(-30, -7)), QColor(Qt::white));
         // The text inside the navy cell is white.
-        bool white = false;
-        for (int x = L::textX(4); x < L::textX(4) + 40; ++x)
-            for (int y = L::textY(5) + 2; y < L::textY(5) + 12; ++y)
-                white = white || image.pixelColor(x, y) == QColor(Qt::white);
-        QVERIFY(white);
+        QVERIFY(anyPixel(image, QRect(L::textX(4), L::textY(5) + 2, 40, 10), true));
     }
 
-    void opensWithShadowAndCancelHidesBoth() {
+    // A host area too small for the opening position moves the panel up, the position stays;
+    // "Abbruch" hides panel and shadow.
+    void opensWithShadowFitsAndCancelHidesBoth() {
         Host h;
         E12Picker& picker = h.picker;
         QVERIFY(!picker.isOpen());
@@ -92,18 +91,6 @@ class E12PickerTest : public QObject {
         QCOMPARE(picker.panel()->pos(), QPoint(180, 370));
         QCOMPARE(picker.shadow()->geometry(), picker.panel()->geometry().translated(10, 10));
         QVERIFY(picker.acceptButton()->isHidden());
-        QSignalSpy closed(&picker, &E12Picker::closed);
-        QTest::mouseClick(h.host.findChild<QPushButton*>("WerAbb"), Qt::LeftButton);
-        QVERIFY(picker.panel()->isHidden());
-        QVERIFY(picker.shadow()->isHidden());
-        QCOMPARE(closed.count(), 1);
-    }
-
-    // A host area too small for the opening position: the panel moves up, the position stays.
-    void fitsIntoTheVisibleArea() {
-        Host h;
-        E12Picker& picker = h.picker;
-        picker.open(E12Kind::Resistor);
         picker.fitInto(QRect(0, 50, 900, 550));
         QCOMPARE(picker.panel()->pos(), QPoint(180, 600 - 287 - 10));
         QCOMPARE(picker.shadow()->geometry().bottom(), 599);
@@ -114,6 +101,11 @@ class E12PickerTest : public QObject {
         QCOMPARE(picker.panel()->pos(), QPoint(180, 370));
         picker.fitInto(QRect(200, 100, 300, 200));
         QCOMPARE(picker.panel()->pos(), QPoint(200, 100));
+        QSignalSpy closed(&picker, &E12Picker::closed);
+        QTest::mouseClick(h.host.findChild<QPushButton*>("WerAbb"), Qt::LeftButton);
+        QVERIFY(picker.panel()->isHidden());
+        QVERIFY(picker.shadow()->isHidden());
+        QCOMPARE(closed.count(), 1);
     }
 
     void dragHandleMovesPanelShadowAndNextOpening() {

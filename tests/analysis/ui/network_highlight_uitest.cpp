@@ -56,7 +56,7 @@ class NetworkHighlightTest : public QObject {
         QCOMPARE(view.picture(), view.drawing());
     }
 
-    void componentFramesHorizontalAndVertical() {
+    void componentFramesAndTheFaultFrame() {
         DrawingView view;
         Component r;
         r.code = 1;  // horizontal: cells (19..21, 10)
@@ -81,10 +81,8 @@ class NetworkHighlightTest : public QObject {
         QCOMPARE(shown.pixelColor(vbox.topLeft()), QColor(255, 0, 0));
         QCOMPARE(shown.pixelColor(vbox.bottomLeft()), QColor(255, 0, 0));
         QCOMPARE(shown.pixelColor(vbox.center()), QColor(Qt::white));
-    }
-
-    void faultFrameIsRedAndGoesAgain() {
-        DrawingView view;
+        // The fault frame is red and goes again.
+        view.clearMark(DrawingView::Mark::Component);
         view.setFaultFrame(QRect(100, 100, 20, 20));
         QCOMPARE(view.picture().pixelColor(100, 100), QColor(Qt::red));
         QCOMPARE(view.picture().pixelColor(110, 110), QColor(Qt::white));
