@@ -174,9 +174,11 @@ TEST(CharacteristicMarkers, SitOnTheSweepColumnsOfTheirFrequencies) {
     EXPECT_NEAR(frequencyColumn(range, false, range.fMaxLin), 896, 1e-9);
     EXPECT_NEAR(frequencyColumn(range, false, pointFrequency(range, 300, false)), 300, 1e-9);
 
-    // The upper cutoff lies beyond the drawn columns: no mark.
-    const CharacteristicValues values{
-        .maximum = ValueAt{632.5, 2.0}, .hasCutoffs = true, .lowerCutoff = 200, .upperCutoff = 1e6};
+    CharacteristicValues values;
+    values.hasCutoffs = true;
+    values.maximum = ValueAt{632.5, 2.0};
+    values.lowerCutoff = 200;
+    values.upperCutoff = 1e6;  // beyond the drawn columns: no mark
     const ScaleRecord scale{.lo = 0, .hi = 2, .span = 2};
     CurvePlotModel model;
     model.rows = plotRows(scale, false);

@@ -36,7 +36,7 @@ struct LowPass {
 struct FakeSolver {
     double (*value)(double f) = [](double f) { return f; };
     double phase = 0.5;
-    std::vector<double> frequencies;
+    std::vector<double> frequencies{};
     void operator()(double f, BranchQuantities& out) {
         frequencies.push_back(f);
         out.value.fill(value(f));
