@@ -4,6 +4,7 @@
 
 #include <set>
 #include <string>
+#include <tuple>
 
 #include "help/context_help.h"
 #include "help/context_text.h"
@@ -138,10 +139,9 @@ TEST(HelpPrintLayout, PagesStayWholeAndInOrder) {
     EXPECT_TRUE(sheets.front().front().bold);
 
     EXPECT_EQ(helpSheets(7, 7, sheetHeight).size(), 1u);
-    EXPECT_TRUE(helpSheets(0, 3, sheetHeight).empty());
-    EXPECT_TRUE(helpSheets(5, 4, sheetHeight).empty());
-    EXPECT_TRUE(helpSheets(1, 14, sheetHeight).empty());
-    EXPECT_TRUE(helpSheets(1, 13, 500).empty());
+    for (const auto& [from, to, height] :
+         {std::tuple{0, 3, sheetHeight}, {5, 4, sheetHeight}, {1, 14, sheetHeight}, {1, 13, 500}})
+        EXPECT_TRUE(helpSheets(from, to, height).empty()) << from << ".." << to << " " << height;
 }
 
 }  // namespace
