@@ -153,7 +153,7 @@ class HelpWindowTest : public QObject {
         QVERIFY(help.isVisible());
         QCOMPARE(help.width(), 290);
         // A name the graphic mode uses too gets the composer's entry.
-        QEnterEvent enter(QPointF(), QPointF(), QPointF());
+        QEnterEvent enter{QPointF(), QPointF(), QPointF()};
         QApplication::sendEvent(composer.form->findChild<QWidget*>("EinSpei"), &enter);
         QCOMPARE(help.shownEntry(), contextEntry("EinSpei", "TDrForm"));
         composer.form->hide();
