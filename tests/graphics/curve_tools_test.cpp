@@ -1,3 +1,5 @@
+// The curve tools: stretch, ripple zoom, extreme search, image and curve memory; the value curve
+// and what the window shows as German CSV read back.
 #include "graphics/curve_tools.h"
 
 #include <gtest/gtest.h>
@@ -5,46 +7,34 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <numbers>
+#include <sstream>
 #include <vector>
 
+#include "analysis/german_csv.h"
+#include "graphics/curve_csv.h"
 #include "graphics/curve_memory.h"
-#include "graphics/sweep_points.h"
+#include "graphics/locus_plot.h"
+#include "graphics_fixtures.h"
 
 namespace volmira {
 namespace {
 
-constexpr auto kAlways = [](int, int) { return true; };
-
-// Every quantity is a function of the frequency; the points solved are noted.
-struct Solver {
-    double (*value)(double f);
-    std::vector<double> frequencies;
-    void operator()(double f, BranchQuantities& out) {
-        frequencies.push_back(f);
-        out.value.fill(value(f));
-        out.phase.fill(0.5);
-    }
-};
-
-double rising(double f) {
-    return f;
-}
 // A resonance dip at 1 kHz with a zero at the low end.
 double dip(double f) {
     return f < 60 ? 0 : std::abs(std::log(f / 1000)) + 1;
 }
 
-std::unique_ptr<PlotState> swept(const SweepRange& range, double (*value)(double),
+std::unique_ptr<PlotState> swept(const SweepRange& range, test::FakeSolver solver = {},
                                  bool logarithmic = true) {
     auto plot = std::make_unique<PlotState>();
-    Solver solver{value, {}};
-    SweepWindow(*plot, {range, logarithmic, 1, 1}, solver, kAlways);
+    SweepWindow(*plot, {range, logarithmic, 1, 1}, solver, test::kAlways);
     return plot;
 }
 
 TEST(CurveTools, StretchSolvesOnlyTheOddPointsAgain) {
     const SweepRange old = DeriveBounds(20, 20000, false);
-    auto plot = swept(old, rising);
+    auto plot = swept(old);
     const SweepRange range = StretchTwice(*plot, old, true, 1);
     EXPECT_NEAR(range.fMin, 20 * std::pow(1000.0, 0.25), 1e-9);
     EXPECT_NEAR(range.fMinExt, 20, 1e-9);
@@ -56,15 +46,15 @@ TEST(CurveTools, StretchSolvesOnlyTheOddPointsAgain) {
     EXPECT_FALSE(isComputed(plot->curves.at(1, 0, 225)));
     EXPECT_EQ(plot->scale(1).maxSeen, 20000);
 
-    Solver solver{rising, {}};
-    SweepWindow(*plot, {range, true, 1, 1}, solver, kAlways);
+    test::FakeSolver solver;
+    SweepWindow(*plot, {range, true, 1, 1}, solver, test::kAlways);
     EXPECT_EQ(solver.frequencies.size(), 224u);
     EXPECT_NEAR(solver.frequencies.front(), pointFrequency(range, 225, true), 1e-9);
 }
 
 TEST(CurveTools, StretchOnTheLinearAxis) {
     const SweepRange old = DeriveBounds(100, 500, false);
-    auto plot = swept(old, rising, false);
+    auto plot = swept(old, {}, false);
     const SweepRange range = StretchTwice(*plot, old, false, 1);
     EXPECT_DOUBLE_EQ(range.fMinLin, 100);
     EXPECT_DOUBLE_EQ(range.fMaxLin, 500);
@@ -74,26 +64,26 @@ TEST(CurveTools, StretchOnTheLinearAxis) {
 
 TEST(CurveTools, RippleIgnoresZeros) {
     const SweepRange range = DeriveBounds(20, 20000, false);
-    auto plot = swept(range, dip);
+    auto plot = swept(range, {dip});
     ASSERT_TRUE(ZoomToRipple(*plot, range, 1, 1));
     EXPECT_NEAR(plot->scale(1).lo, 1, 0.01);
     EXPECT_NEAR(plot->scale(1).hi, std::log(20.0) + 1, 1e-9);
     EXPECT_EQ(plot->scale(1).autoRange, 0);
     // A flat curve has no ripple to show.
-    auto flat = swept(range, [](double) { return 2.0; });
+    auto flat = swept(range, {[](double) { return 2.0; }});
     EXPECT_FALSE(ZoomToRipple(*flat, range, 1, 1));
     EXPECT_EQ(flat->scale(1).autoRange, 1);
 }
 
 TEST(CurveTools, ExtremeSearch) {
     const SweepRange range = DeriveBounds(20, 20000, false);
-    auto monotonic = swept(range, rising);
+    auto monotonic = swept(range);
     for (int cursor : {0, 223, 400}) {
         const ExtremeFound none = FindNextExtreme(*monotonic, range, 1, 1, cursor);
         EXPECT_EQ(none.point, -1);
         EXPECT_EQ(none.cursor, 223);
     }
-    auto plot = swept(range, dip);
+    auto plot = swept(range, {dip});
     const ExtremeFound first = FindNextExtreme(*plot, range, 1, 1, 0);
     EXPECT_NEAR(pointFrequency(range, first.point, true), 1000, 15);
     EXPECT_EQ(first.cursor, first.point - 1);
@@ -102,7 +92,7 @@ TEST(CurveTools, ExtremeSearch) {
 
 TEST(CurveMemory, ImageKeepsItsRowsAndCurveMemoryItsAxis) {
     const SweepRange range = DeriveBounds(20, 20000, false);
-    auto plot = swept(range, dip);
+    auto plot = swept(range, {dip});
     const CurvePlotView view{range, true, 1, 1, 1};
     const ImageMemory image = BurnIn(DrawCurvePlot(*plot, view, {}));
     const std::vector<PlotPoint> overlay = imageOverlay(image);
@@ -146,6 +136,77 @@ TEST(CurveMemory, ImageKeepsItsRowsAndCurveMemoryItsAxis) {
     LocusBounds lateBounds;
     widenLocusBounds(lateBounds, row, late);
     EXPECT_NEAR(lateBounds.reMax, bounds.reMax, 1e-9);
+}
+
+constexpr int kVoltageButton = 2;  // FgGroesse2, "Spannung"
+
+std::vector<std::vector<std::string>> readBack(const std::string& csv) {
+    EXPECT_EQ(csv.rfind(kCsvStart, 0), 0u);
+    std::vector<std::vector<std::string>> rows;
+    std::istringstream in(csv.substr(kCsvStart.size()));
+    for (std::string line; std::getline(in, line);) {
+        EXPECT_EQ(line.back(), '\r');
+        line.pop_back();
+        std::vector<std::string>& fields = rows.emplace_back();
+        std::istringstream cells(line);
+        for (std::string cell; std::getline(cells, cell, ';');) fields.push_back(cell);
+    }
+    return rows;
+}
+
+double number(std::string text) {
+    std::replace(text.begin(), text.end(), ',', '.');
+    return std::stod(text);
+}
+
+TEST(ValueCurve, SweepsTheComponentsValueAtTheSingleFrequencyOverTheWindow) {
+    test::LowPass lp;  // on the capacitor's voltage
+    lp.state.branch = test::branchOf(lp.calc, "C1");
+    lp.state.button = kVoltageButton;
+    const int r = findComponent(lp.calc.network(), "R1");
+    const std::optional<ValueCurve> curve = valueCurveFor(lp.calc.network(), r, kBoundDigits);
+    ASSERT_TRUE(curve);
+    EXPECT_EQ(curve->from, "100 Ohm");
+    EXPECT_EQ(curve->to, "10 kOhm");
+    lp.state.valueCurve = *curve;
+    EXPECT_FALSE(acceptRangeBound(lp.state, "0").accepted);
+    EXPECT_EQ(sweepRefusal(lp.state, lp.calc.network(), "10k", "100"), kValueRangeReversedMessage);
+    lp.state.range = DeriveBounds(100, 10000, false);
+    lp.sweep();
+    const double wC = 2 * std::numbers::pi * 1000 * 1e-6;
+    for (int point : {kNormalFirstPoint, 448, kNormalLastPoint}) {
+        const double value = pointFrequency(lp.state.range, point, true);
+        EXPECT_NEAR(lp.state.plot->curves.at(1, 0, point),
+                    1 / std::sqrt(1 + wC * value * wC * value), 1e-12);
+    }
+    EXPECT_EQ(lp.calc.network().component(r).value, 1000);
+}
+
+TEST(CurveCsv, ReadsBackAsShownForCurvesAndLocusPlots) {
+    test::LowPass lp;  // on the capacitor's voltage
+    lp.state.branch = test::branchOf(lp.calc, "C1");
+    lp.state.button = kVoltageButton;
+    lp.sweep();
+    CurveCsvView view{lp.state.range, true, kVoltageButton};
+    view.curveNames[0] = "R 1 = 1 kOhm";
+    auto rows = readBack(curveCsv(*lp.state.plot, view));
+    EXPECT_EQ(rows[0], (std::vector<std::string>{"Frequenz [Hz]", "Spannung [V] (R 1 = 1 kOhm)"}));
+    ASSERT_EQ(rows.size(), std::size_t(kNormalLastPoint - kNormalFirstPoint + 2));
+    for (std::size_t i = 1; i < rows.size(); ++i) {
+        const int point = kNormalFirstPoint + int(i) - 1;
+        EXPECT_NEAR(number(rows[i][0]) / pointFrequency(lp.state.range, point, true), 1, 5e-8);
+        EXPECT_NEAR(number(rows[i][1]) / lp.state.plot->curves.at(1, 0, point), 1, 5e-8);
+    }
+
+    view.locus = true;
+    view.curveNames[0].clear();
+    rows = readBack(curveCsv(*lp.state.plot, view));
+    EXPECT_EQ(rows[0],
+              (std::vector<std::string>{"Frequenz [Hz]", "Re Spannung [V]", "Im Spannung [V]"}));
+    const ComplexValue z = locusValue(*lp.state.plot, 1, 0, 448);
+    const auto& row = rows[std::size_t(448 - kNormalFirstPoint + 1)];
+    EXPECT_NEAR(number(row[1]), z.re, 1e-8 * std::abs(z.re));
+    EXPECT_NEAR(number(row[2]), z.im, 1e-8 * std::abs(z.im));
 }
 
 }  // namespace

@@ -24,48 +24,41 @@ void pressTool(Editor& editor, std::string_view button) {
     FAIL() << "no tool button " << button;
 }
 
-void click(Editor& editor, GridPixel at, MouseButton button) {
-    editor.mouseMove(at, false);
-    editor.mousePress(at, button);
-    editor.mouseRelease(at, button);
+// Step 2's actions carried out on the editor.
+void drawStep2(SchematicGrid& grid, SymbolList& symbols) {
+    SchematicGrid undo;
+    Editor editor(grid, undo, symbols);
+    for (const DemoStepAction& a : demoStep(2).actions) {
+        switch (a.action) {
+            case DemoAction::Press:
+                pressTool(editor, a.text);
+                break;
+            case DemoAction::Drag:
+            case DemoAction::Click:
+            case DemoAction::RightClick: {
+                const bool drag = a.action == DemoAction::Drag;
+                const MouseButton button =
+                    a.action == DemoAction::RightClick ? MouseButton::Right : MouseButton::Left;
+                editor.mouseMove(a.from, false);
+                editor.mousePress(a.from, button);
+                if (drag) editor.mouseMove(a.to, true);
+                editor.mouseRelease(drag ? a.to : a.from, button);
+                break;
+            }
+            default:
+                break;
+        }
+    }
+    rebuildSymbolList(grid, symbols);
 }
 
-struct DrawnDemo {
-    SchematicGrid grid, undo;
-    SymbolList symbols;
-    Calculation calc;
-
-    DrawnDemo() {
-        Editor editor(grid, undo, symbols);
-        for (const DemoStepAction& a : demoStep(2).actions) {
-            switch (a.action) {
-                case DemoAction::Press:
-                    pressTool(editor, a.text);
-                    break;
-                case DemoAction::Drag:
-                    editor.mouseMove(a.from, false);
-                    editor.mousePress(a.from, MouseButton::Left);
-                    editor.mouseMove(a.to, true);
-                    editor.mouseRelease(a.to, MouseButton::Left);
-                    break;
-                case DemoAction::Click:
-                    click(editor, a.from, MouseButton::Left);
-                    break;
-                case DemoAction::RightClick:
-                    click(editor, a.from, MouseButton::Right);
-                    break;
-                default:
-                    break;
-            }
-        }
-        rebuildSymbolList(grid, symbols);
-    }
-};
-
 TEST(DemoScript, TheDrawnNetworkHasItsValueRowsInTheTypedOrderAndTheCapacitorUnderTheClick) {
-    DrawnDemo demo;
-    ASSERT_TRUE(demo.calc.analyse(demo.grid).ok());
-    const Network& network = demo.calc.network();
+    SchematicGrid grid;
+    SymbolList symbols;
+    drawStep2(grid, symbols);
+    Calculation calc;
+    ASSERT_TRUE(calc.analyse(grid).ok());
+    const Network& network = calc.network();
     ASSERT_EQ(network.componentCount, 3);
     EXPECT_EQ(network.component(1).name, "R 1");
     EXPECT_EQ(network.component(2).name, "L 1");
@@ -75,8 +68,8 @@ TEST(DemoScript, TheDrawnNetworkHasItsValueRowsInTheTypedOrderAndTheCapacitorUnd
 
     bool changed = false;
     for (const DemoStepAction& a : demoStep(5).actions)
-        EXPECT_EQ(demo.calc.storeValue(a.row, a.text, changed), StoreResult::Stored);
-    EXPECT_FALSE(demo.calc.confirmValues());
+        EXPECT_EQ(calc.storeValue(a.row, a.text, changed), StoreResult::Stored);
+    EXPECT_FALSE(calc.confirmValues());
     EXPECT_DOUBLE_EQ(network.component(2).value, 3.3e-3);
 
     const DemoStepAction& pick = demoStep(10).actions.back();
