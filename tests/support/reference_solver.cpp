@@ -1,6 +1,7 @@
 #include "support/reference_solver.h"
 
 #include <algorithm>
+#include <numeric>
 #include <vector>
 
 namespace volmira::test {
@@ -10,41 +11,29 @@ __extension__ typedef __float128 Quad;
 
 struct Cx {
     Quad re = 0, im = 0;
+    friend Cx operator+(Cx a, Cx b) { return {a.re + b.re, a.im + b.im}; }
+    friend Cx operator-(Cx a, Cx b) { return {a.re - b.re, a.im - b.im}; }
+    friend Cx operator*(Cx a, Cx b) {
+        return {a.re * b.re - a.im * b.im, a.re * b.im + a.im * b.re};
+    }
+    friend Cx operator/(Cx a, Cx b) {
+        const Quad d = b.re * b.re + b.im * b.im;
+        return {(a.re * b.re + a.im * b.im) / d, (a.im * b.re - a.re * b.im) / d};
+    }
+    // The 1-norm, enough to choose pivots and size errors.
+    friend Quad size(Cx a) { return (a.re < 0 ? -a.re : a.re) + (a.im < 0 ? -a.im : a.im); }
 };
-Cx operator+(Cx a, Cx b) {
-    return {a.re + b.re, a.im + b.im};
-}
-Cx operator-(Cx a, Cx b) {
-    return {a.re - b.re, a.im - b.im};
-}
-Cx operator*(Cx a, Cx b) {
-    return {a.re * b.re - a.im * b.im, a.re * b.im + a.im * b.re};
-}
-Cx operator/(Cx a, Cx b) {
-    const Quad d = b.re * b.re + b.im * b.im;
-    return {(a.re * b.re + a.im * b.im) / d, (a.im * b.re - a.re * b.im) / d};
-}
-Quad size(Cx a) {
-    return (a.re < 0 ? -a.re : a.re) + (a.im < 0 ? -a.im : a.im);
-}
 
 // Nodes 1..N, ground N + 1, and the second terminal of the source kept apart from node 1.
 constexpr int kSecondTerminal = kMaxNumberedNodes + 2;
 constexpr int kNodeSlots = kSecondTerminal + 1;
 
-class Nodes {
-  public:
-    Nodes() {
-        for (int n = 0; n < kNodeSlots; ++n) parent_[n] = n;
-    }
-    int root(int n) {
-        while (parent_[n] != n) n = parent_[n];
-        return n;
-    }
-    void join(int a, int b) { parent_[root(a)] = root(b); }
-
-  private:
-    std::array<int, kNodeSlots> parent_;
+// Groups of nodes joined by bare wires.
+struct Nodes {
+    std::array<int, kNodeSlots> parent;
+    Nodes() { std::iota(parent.begin(), parent.end(), 0); }
+    int root(int n) const { return parent[n] == n ? n : root(parent[n]); }
+    void join(int a, int b) { parent[root(a)] = root(b); }
 };
 
 // Gaussian elimination with partial pivoting; false when a pivot is exactly 0.

@@ -45,7 +45,7 @@ std::vector<CrossCheckCase> crossCheckCases() {
     cases.push_back({"RcLowPassTwoGrounds", rcLowPass});
     cases.push_back({"RcLadder3", [] { return rcLadder(3); }});
     cases.push_back({"RcLadder25TwoBands", [] { return rcLadder(25); }});
-    cases.push_back({"LoadedRcLadder70Branches", [] { return loadedRcLadder(34); }});
+    cases.push_back({"LoadedRcLadder70Branches", loadedRcLadder});
     cases.push_back({"WheatstoneBridgeNoGround", wheatstoneBridge});
     // Ground marks on a return rail close loops of bare wire, which carry nothing.
     cases.push_back(
@@ -62,6 +62,17 @@ std::vector<CrossCheckCase> crossCheckCases() {
     cases.push_back({"ActiveLowPass", activeLowPass});
     cases.push_back({"OpAmpWithSourceResistor", invertingAmplifierWithSourceResistor});
     return cases;
+}
+
+// ngspice's output on the netlist that volmira-calc writes with these arguments.
+ProcessResult runNgspice(const TempFolder& folder, const std::vector<std::string>& arguments) {
+    const ProcessResult netlist = runCalc(arguments);
+    EXPECT_EQ(netlist.exitCode, 0) << netlist.err;
+    const auto path = folder.path() / "netlist.cir";
+    std::ofstream(path) << netlist.out;
+    const ProcessResult spice = runProcess("ngspice", {"-b", path.string()});
+    EXPECT_TRUE(spice.started) << "ngspice is not installed (scripts/install-deps installs it)";
+    return spice;
 }
 
 class NgspiceCrossCheck : public ::testing::TestWithParam<CrossCheckCase> {
@@ -110,12 +121,7 @@ TEST_P(NgspiceCrossCheck, EveryComponentCurrentAgreesInMagnitudeAndPhase) {
             largest = std::max(largest, magnitude);
         }
 
-        const auto netlistPath = folder_.path() / "netlist.cir";
-        const ProcessResult netlist = runCalc({file, "--spice", "--at", frequency});
-        ASSERT_EQ(netlist.exitCode, 0) << netlist.err;
-        std::ofstream(netlistPath) << netlist.out;
-        const ProcessResult spice = runProcess("ngspice", {"-b", netlistPath.string()});
-        ASSERT_TRUE(spice.started) << "ngspice is not installed (scripts/install-deps installs it)";
+        const ProcessResult spice = runNgspice(folder_, {file, "--spice", "--at", frequency});
         ASSERT_EQ(spice.exitCode, 0) << spice.out << spice.err;
         const auto theirs = parseNgspiceCurrents(spice.out);
 
@@ -126,7 +132,7 @@ TEST_P(NgspiceCrossCheck, EveryComponentCurrentAgreesInMagnitudeAndPhase) {
             for (char& ch : name)
                 ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
             ASSERT_TRUE(theirs.count(name)) << "ngspice printed no current of " << fields[0] << "\n"
-                                            << netlist.out;
+                                            << spice.out;
             const std::complex<double> a = ours.at(fields[4]);
             const std::complex<double> b = theirs.at(name);
             SCOPED_TRACE(fields[0] + " in branch " + fields[4]);
@@ -148,19 +154,17 @@ INSTANTIATE_TEST_SUITE_P(Networks, NgspiceCrossCheck, ::testing::ValuesIn(crossC
                              return name.substr(0, name.find('.'));
                          });
 
-// ngspice's rows of an AC sweep print: index, frequency, real and imaginary part.
-struct SweepRow {
-    double frequency = 0;
-    std::complex<double> current;
-};
-std::vector<SweepRow> parseNgspiceSweep(const std::string& output) {
-    std::vector<SweepRow> rows;
+// The frequency and current of each row ngspice prints of an AC sweep: index, frequency, real
+// and imaginary part.
+std::vector<std::pair<double, std::complex<double>>> parseNgspiceSweep(const std::string& output) {
+    std::vector<std::pair<double, std::complex<double>>> rows;
     for (const std::string& line : splitLines(output)) {
         const auto fields = splitFields(line, '\t');
         if (fields.size() < 4 || fields[0].empty() ||
             !std::isdigit(static_cast<unsigned char>(fields[0][0])))
             continue;
-        rows.push_back({std::stod(fields[1]), {std::stod(fields[2]), std::stod(fields[3])}});
+        rows.emplace_back(std::stod(fields[1]),
+                          std::complex(std::stod(fields[2]), std::stod(fields[3])));
     }
     return rows;
 }
@@ -174,13 +178,7 @@ TEST(NgspiceSweepCrossCheck, EveryPointOfTheLogarithmicSweepAgrees) {
     const auto lines = splitLines(ours.out);
     ASSERT_EQ(lines.size(), 898u);
 
-    TempFolder folder;
-    const auto netlistPath = folder.path() / "sweep.cir";
-    const ProcessResult netlist = runCalc({file, "--spice", "--sweep", "C 1"});
-    ASSERT_EQ(netlist.exitCode, 0) << netlist.err;
-    std::ofstream(netlistPath) << netlist.out;
-    const ProcessResult spice = runProcess("ngspice", {"-b", netlistPath.string()});
-    ASSERT_TRUE(spice.started) << "ngspice is not installed (scripts/install-deps installs it)";
+    const ProcessResult spice = runNgspice(TempFolder(), {file, "--spice", "--sweep", "C 1"});
     const auto theirs = parseNgspiceSweep(spice.out);
     ASSERT_EQ(theirs.size(), 897u) << spice.out;
 
@@ -188,10 +186,10 @@ TEST(NgspiceSweepCrossCheck, EveryPointOfTheLogarithmicSweepAgrees) {
         const auto fields = splitFields(lines[i + 1]);
         ASSERT_EQ(fields.size(), 13u);
         // ngspice multiplies its step up point by point; the product drifts by about 1e-11 a point.
-        EXPECT_NEAR(theirs[i].frequency / std::stod(fields[1]), 1, 1e-7) << "point " << i;
+        EXPECT_NEAR(theirs[i].first / std::stod(fields[1]), 1, 1e-7) << "point " << i;
         const std::complex<double> a =
             std::polar(std::stod(fields[3]), std::stod(fields[12]) * M_PI / 180);
-        const std::complex<double> b = theirs[i].current;
+        const std::complex<double> b = theirs[i].second;
         EXPECT_LT(std::abs(b - a) / std::abs(a), kMagnitudeTolerance) << "point " << i;
     }
 }

@@ -20,19 +20,12 @@ namespace volmira::test {
 // Values by kind and number: resistors 220 Ohm to 8.2 kOhm, inductors 1 to 33 mH, capacitors
 // 10 nF to 1 uF, so that at audio frequencies no branch dominates the others.
 inline std::string generatedValueText(const Component& component, int index) {
-    static const char* const resistors[] = {"1k",  "2,2k", "470", "4,7k",
-                                            "680", "3,3k", "220", "8,2k"};
-    static const char* const inductors[] = {"10m", "4,7m", "33m", "1m", "22m"};
-    static const char* const capacitors[] = {"100n", "220n", "47n", "1u", "10n", "470n"};
-    switch (component.kind()) {
-        case ComponentKind::Resistor:
-            return resistors[index % 8];
-        case ComponentKind::Inductor:
-            return inductors[index % 5];
-        case ComponentKind::Capacitor:
-            return capacitors[index % 6];
-    }
-    return "1";
+    static const std::vector<std::vector<const char*>> values = {
+        {"1k", "2,2k", "470", "4,7k", "680", "3,3k", "220", "8,2k"},
+        {"10m", "4,7m", "33m", "1m", "22m"},
+        {"100n", "220n", "47n", "1u", "10n", "470n"}};
+    const std::vector<const char*>& list = values[static_cast<int>(component.kind()) - 1];
+    return list[static_cast<std::size_t>(index) % list.size()];
 }
 
 // Analyses the drawing, gives every component a value and saves it as a network file.
@@ -61,49 +54,34 @@ inline bool saveGeneratedNetwork(const SchematicGrid& drawing, const std::filesy
 // A loop with two capacitors in one branch (R 1, C 1, C 2 from the source to junction N), then
 // "R 2" from N to ground and "L 1" with "C 3" in series from N to ground.
 inline SchematicGrid twoCapacitorsInABranch() {
-    return art::gridFromArt(
-        {
-            "31x11z11z1C11y114",
-            "2         2     2",
-            "A         x     z",
-            "2         2     2",
-            "2         2     2",
-            "2         I     I",
-            "I",
-        },
-        2, 2);
+    return art::gridFromArt({
+        "31x11z11z1C11y114",
+        "2         2     2",
+        "A         x     z",
+        "2         2     2",
+        "2         2     2",
+        "2         I     I",
+        "I",
+    });
 }
 
 // A horizontal source (code 6) on top of a loop: "R 1" down the left side, "C 1" down the right
 // side, "L 1" along the bottom; no ground mark. Branch 1 leaves the source to the right.
 inline SchematicGrid horizontalSourceLoop() {
-    return art::gridFromArt(
-        {
-            "31A114",
-            "2    2",
-            "x    z",
-            "2    2",
-            "511y16",
-        },
-        2, 2);
+    return art::gridFromArt({
+        "31A114",
+        "2    2",
+        "x    z",
+        "2    2",
+        "511y16",
+    });
 }
 
-// The RC ladder of `sections` sections with a load resistor from its output node to ground, so
-// that 34 sections give 70 branches, the most a network may have.
-inline SchematicGrid loadedRcLadder(int sections) {
-    SchematicGrid grid = rcLadder(sections);
-    for (int row = 1; row <= kGridRows; ++row) {
-        for (int column = 4; column <= kGridColumns; ++column) {
-            if (grid.at(column, row) != 'G' || grid.at(column - 4, row) != kEmptyCell) continue;
-            // The output node mark becomes a junction with a branch to the left:
-            // "3 1x1 D" with a ground mark below the corner.
-            stamp(grid, code::junctionNoRight, column, row);
-            stamp(grid, code::resistor, column - 3, row);
-            stamp(grid, code::cornerDownRight, column - 4, row);
-            stamp(grid, code::ground, column - 4, row + 1);
-            return grid;
-        }
-    }
+// The RC ladder of 34 sections with a load resistor from its output node (50, 16) to ground: 70
+// branches, the most a network may have.
+inline SchematicGrid loadedRcLadder() {
+    SchematicGrid grid = rcLadder(34);
+    drawRows(grid, 46, 16, {"31x1D", "2", "I"});
     return grid;
 }
 

@@ -28,17 +28,14 @@ struct ProcessResult {
 inline ProcessResult runProcess(const std::string& program,
                                 const std::vector<std::string>& arguments) {
     TempFolder folder;
-    const std::string outPath = (folder.path() / "out").string();
-    const std::string errPath = (folder.path() / "err").string();
+    const std::string paths[] = {"/dev/null", (folder.path() / "out").string(),
+                                 (folder.path() / "err").string()};  // stdin, stdout, stderr
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, outPath.c_str(),
-                                     O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errPath.c_str(),
-                                     O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    std::vector<char*> argv;
-    argv.push_back(const_cast<char*>(program.c_str()));
+    for (int fd = 0; fd < 3; ++fd)
+        posix_spawn_file_actions_addopen(&actions, fd, paths[fd].c_str(),
+                                         fd == 0 ? O_RDONLY : O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    std::vector<char*> argv{const_cast<char*>(program.c_str())};
     for (const std::string& a : arguments) argv.push_back(const_cast<char*>(a.c_str()));
     argv.push_back(nullptr);
     ProcessResult result;
@@ -51,8 +48,8 @@ inline ProcessResult runProcess(const std::string& program,
     if (waitpid(pid, &status, 0) != pid) return result;
     result.started = true;
     if (WIFEXITED(status)) result.exitCode = WEXITSTATUS(status);
-    result.out = readFileBytes(outPath);
-    result.err = readFileBytes(errPath);
+    result.out = readFileBytes(paths[1]);
+    result.err = readFileBytes(paths[2]);
     return result;
 }
 
