@@ -56,6 +56,37 @@ std::string times(std::string_view text, int count) {
     return out;
 }
 
+// The cells from (column, row) downwards.
+void drawColumn(SchematicGrid& grid, int column, int row, std::string_view cells) {
+    for (char cell : cells) grid.set(column, row++, cell);
+}
+
+// The inverting amplifier with its feedback wire on `top`.
+SchematicGrid invertingAmplifierFrom(int top) {
+    return At{2, top}.rows({
+        "       311x1114",
+        "       2      2",
+        "311x111F114   2",
+        "2         2#J1D",
+        "A      3116=  2",
+        "2      2      x",
+        "2      I      2",
+        "2             2",
+        "I             I",
+    });
+}
+
+// The source in column 2 and a resistor down column `width` + 3, rows 2..8, below the given
+// rows 2..4 and joined by the bottom wire.
+SchematicGrid sourceAndResistor(int width, std::vector<std::string> rows) {
+    const std::string side = "2" + std::string(width, ' ') + "2";
+    rows.insert(rows.end(), {"2" + std::string(width, ' ') + "x", side, side});
+    rows.push_back("5" + std::string(width, '1') + "6");
+    SchematicGrid grid;
+    drawRows(grid, 2, 2, rows);
+    return grid;
+}
+
 }  // namespace
 
 std::string area(const SchematicGrid& grid, int column, int row, int width, int height) {
@@ -156,18 +187,8 @@ SchematicGrid rcLowPassSingleGround() {
     return grid;
 }
 
-namespace {
-
-// The cells from (column, row) downwards.
-void drawColumn(SchematicGrid& grid, int column, int row, std::string_view cells) {
-    for (char cell : cells) grid.set(column, row++, cell);
-}
-
-}  // namespace
-
 SchematicGrid rcLadder(int sections) {
-    constexpr int kPerBand = 22;
-    constexpr int kBandRows = 12;
+    constexpr int kPerBand = 22, kBandRows = 12;
     const int bands = (sections + kPerBand - 1) / kPerBand;
     if (sections < 1 || 2 + (bands - 1) * kBandRows + 10 > kGridRows)
         throw std::invalid_argument("rcLadder: sections out of range");
@@ -191,25 +212,6 @@ SchematicGrid rcLadder(int sections) {
     }
     return grid;
 }
-
-namespace {
-
-// The inverting amplifier with its feedback wire on `top`.
-SchematicGrid invertingAmplifierFrom(int top) {
-    return At{2, top}.rows({
-        "       311x1114",
-        "       2      2",
-        "311x111F114   2",
-        "2         2#J1D",
-        "A      3116=  2",
-        "2      2      x",
-        "2      I      2",
-        "2             2",
-        "I             I",
-    });
-}
-
-}  // namespace
 
 SchematicGrid invertingAmplifier() {
     return invertingAmplifierFrom(3);
@@ -327,21 +329,6 @@ SchematicGrid resistorChain(int resistors) {
         "5" + std::string(96, '1') + "6",
     });
 }
-
-namespace {
-
-// The source in column 2 and a resistor down column `width` + 3, rows 2..8, below the given
-// rows 2..4 and joined by the bottom wire.
-SchematicGrid sourceAndResistor(int width, std::vector<std::string> rows) {
-    const std::string side = "2" + std::string(width, ' ') + "2";
-    rows.insert(rows.end(), {"2" + std::string(width, ' ') + "x", side, side});
-    rows.push_back("5" + std::string(width, '1') + "6");
-    SchematicGrid grid;
-    drawRows(grid, 2, 2, rows);
-    return grid;
-}
-
-}  // namespace
 
 SchematicGrid parallelPairs(int pairs) {
     const int width = 3 * pairs + 2;

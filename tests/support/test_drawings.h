@@ -19,12 +19,11 @@ inline constexpr int verticalResistor = 7;      // "2x2" top to bottom
 inline constexpr int verticalSource = 5;        // "2" above "A" above "2", "2"; 3 wide, 4 high
 inline constexpr int ground = 22;               // "2" above "I"
 inline constexpr int opAmpRightPlusUpper = 25;  // 5 x 5, pointing right, plus input above
-// Single cells.
-inline constexpr int cornerDownLeft = 41;      // "4": joins bottom and left
-inline constexpr int cornerUpRight = 42;       // "5": joins top and right
-inline constexpr int cornerUpLeft = 43;        // "6": joins top and left
-inline constexpr int junctionNoDown = 48;      // "F": up, left, right
-inline constexpr int nodeCellHorizontal = 50;  // "H": left and right
+inline constexpr int cornerDownLeft = 41;       // "4": joins bottom and left
+inline constexpr int cornerUpRight = 42;        // "5": joins top and right
+inline constexpr int cornerUpLeft = 43;         // "6": joins top and left
+inline constexpr int junctionNoDown = 48;       // "F": up, left, right
+inline constexpr int nodeCellHorizontal = 50;   // "H": left and right
 }  // namespace code
 
 // Stamps symbols into a grid.

@@ -3,15 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <complex>
 #include <regex>
 
-#include "tools/ngspice_networks.h"
 #include "tools/process_runner.h"
 
 namespace volmira::test {
 namespace {
-
-const std::string kLowPass = examplePath("Tp1kHz.nwb").string();
 
 bool contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;

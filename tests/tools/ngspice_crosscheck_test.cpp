@@ -4,28 +4,72 @@
 // ngspice must be installed: without it these tests fail, they never skip.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <complex>
 #include <fstream>
+#include <map>
 
 #include "support/example_files.h"
 #include "support/random_drawings.h"
+#include "support/test_drawings.h"
 #include "support/test_support.h"
-#include "tools/ngspice_networks.h"
 #include "tools/process_runner.h"
 
 namespace volmira::test {
 namespace {
 
-struct CrossCheckCase {
-    std::string name;
-    std::function<SchematicGrid()> draw;  // empty for a shipped example
-};
+// A loop with two capacitors in one branch (R 1, C 1, C 2 from the source to junction N), then
+// "R 2" from N to ground and "L 1" with "C 3" in series from N to ground.
+SchematicGrid twoCapacitorsInABranch() {
+    return art::gridFromArt({
+        "31x11z11z1C11y114",
+        "2         2     2",
+        "A         x     z",
+        "2         2     2",
+        "2         2     2",
+        "2         I     I",
+        "I",
+    });
+}
 
-// Test listings show the network's name, not the bytes of the case.
-void PrintTo(const CrossCheckCase& c, std::ostream* out) {
-    *out << c.name;
+// A horizontal source (code 6) on top of a loop: "R 1" down the left side, "C 1" down the right
+// side, "L 1" along the bottom; no ground mark. Branch 1 leaves the source to the right.
+SchematicGrid horizontalSourceLoop() {
+    return art::gridFromArt({
+        "31A114",
+        "2    2",
+        "x    z",
+        "2    2",
+        "511y16",
+    });
+}
+
+// The RC ladder of 34 sections with a load resistor from its output node (50, 16) to ground: 70
+// branches, the most a network may have.
+SchematicGrid loadedRcLadder() {
+    SchematicGrid grid = rcLadder(34);
+    drawRows(grid, 46, 16, {"31x1D", "2", "I"});
+    return grid;
+}
+
+// One component current as ngspice prints it ("i(vi_r1) = re,im", or one number after an
+// operating point).
+std::map<std::string, std::complex<double>> parseNgspiceCurrents(const std::string& output) {
+    std::map<std::string, std::complex<double>> currents;
+    for (const std::string& line : splitLines(output)) {
+        if (line.rfind("i(vi_", 0) != 0) continue;
+        const auto equals = line.find(" = ");
+        if (equals == std::string::npos) continue;
+        const std::string name = line.substr(5, line.find(')') - 5);
+        const std::string value = line.substr(equals + 3);
+        const auto comma = value.find(',');
+        const double re = std::stod(value.substr(0, comma));
+        const double im = comma == std::string::npos ? 0 : std::stod(value.substr(comma + 1));
+        currents[name] = {re, im};
+    }
+    return currents;
 }
 
 // Relative magnitude error and phase difference (degrees) allowed. The op-amps' gain of 1e9
@@ -36,32 +80,34 @@ constexpr double kPhaseTolerance = 1e-4;
 // balance, an op-amp input); both sides must then agree absolutely at that level.
 constexpr double kNegligibleShare = 1e-9;
 
-constexpr const char* kFrequencies[] = {"37", "1k", "23,5k"};
+// The generated networks by name; the shipped examples go by their files' names.
+std::map<std::string, SchematicGrid> generatedNetworks() {
+    return {
+        {"SeriesRlcNoGround", seriesRlcLoop()},
+        {"RcLowPassTwoGrounds", rcLowPass()},
+        {"RcLadder3", rcLadder(3)},
+        {"RcLadder25TwoBands", rcLadder(25)},
+        {"LoadedRcLadder70Branches", loadedRcLadder()},
+        {"WheatstoneBridgeNoGround", wheatstoneBridge()},
+        // Ground marks on a return rail close loops of bare wire, which carry nothing.
+        {"DividerTwoGroundsOnTheRail", drawLattice(groundedRailLadder(1))},
+        {"LadderThreeGroundsOnTheRail", drawLattice(groundedRailLadder(8))},
+        {"ResistorGrid6x6", drawLattice(resistorGrid(6, 6))},
+        {"HorizontalSourceLoop", horizontalSourceLoop()},
+        {"TwoCapacitorsInABranch", twoCapacitorsInABranch()},
+        {"InvertingAmplifier", invertingAmplifier()},
+        {"NonInvertingAmplifier", nonInvertingAmplifier()},
+        {"LeftPointingOpAmp", leftPointingInvertingAmplifier()},
+        {"TwoOpAmpsInARow", twoInvertingStages()},
+        {"ActiveLowPass", activeLowPass()},
+        {"OpAmpWithSourceResistor", invertingAmplifierWithSourceResistor()},
+    };
+}
 
-std::vector<CrossCheckCase> crossCheckCases() {
-    std::vector<CrossCheckCase> cases;
-    for (const std::string& example : kExampleFiles) cases.push_back({example, {}});
-    cases.push_back({"SeriesRlcNoGround", seriesRlcLoop});
-    cases.push_back({"RcLowPassTwoGrounds", rcLowPass});
-    cases.push_back({"RcLadder3", [] { return rcLadder(3); }});
-    cases.push_back({"RcLadder25TwoBands", [] { return rcLadder(25); }});
-    cases.push_back({"LoadedRcLadder70Branches", loadedRcLadder});
-    cases.push_back({"WheatstoneBridgeNoGround", wheatstoneBridge});
-    // Ground marks on a return rail close loops of bare wire, which carry nothing.
-    cases.push_back(
-        {"DividerTwoGroundsOnTheRail", [] { return drawLattice(groundedRailLadder(1)); }});
-    cases.push_back(
-        {"LadderThreeGroundsOnTheRail", [] { return drawLattice(groundedRailLadder(8)); }});
-    cases.push_back({"ResistorGrid6x6", [] { return drawLattice(resistorGrid(6, 6)); }});
-    cases.push_back({"HorizontalSourceLoop", horizontalSourceLoop});
-    cases.push_back({"TwoCapacitorsInABranch", twoCapacitorsInABranch});
-    cases.push_back({"InvertingAmplifier", invertingAmplifier});
-    cases.push_back({"NonInvertingAmplifier", nonInvertingAmplifier});
-    cases.push_back({"LeftPointingOpAmp", leftPointingInvertingAmplifier});
-    cases.push_back({"TwoOpAmpsInARow", twoInvertingStages});
-    cases.push_back({"ActiveLowPass", activeLowPass});
-    cases.push_back({"OpAmpWithSourceResistor", invertingAmplifierWithSourceResistor});
-    return cases;
+std::vector<std::string> crossCheckCases() {
+    std::vector<std::string> names = kExampleFiles;
+    for (const auto& [name, drawing] : generatedNetworks()) names.push_back(name);
+    return names;
 }
 
 // ngspice's output on the netlist that volmira-calc writes with these arguments.
@@ -75,16 +121,17 @@ ProcessResult runNgspice(const TempFolder& folder, const std::vector<std::string
     return spice;
 }
 
-class NgspiceCrossCheck : public ::testing::TestWithParam<CrossCheckCase> {
+class NgspiceCrossCheck : public ::testing::TestWithParam<std::string> {
   protected:
     // The network file of the case: the shipped example, or the drawing saved with values.
     std::string networkFile() {
-        const CrossCheckCase& c = GetParam();
-        if (!c.draw) return examplePath(c.name).string();
-        const auto path = folder_.path() / (c.name + ".nwb");
+        const std::map<std::string, SchematicGrid> generated = generatedNetworks();
+        const auto drawing = generated.find(GetParam());
+        if (drawing == generated.end()) return examplePath(GetParam()).string();
+        const auto path = folder_.path() / (GetParam() + ".nwb");
         std::string error;
-        EXPECT_TRUE(
-            saveGeneratedNetwork(c.draw(), path, {"1 V", "1 kHz", "100 Hz", "10 kHz"}, error))
+        EXPECT_TRUE(saveGeneratedNetwork(drawing->second, path,
+                                         {"1 V", "1 kHz", "100 Hz", "10 kHz"}, error))
             << error;
         return path.string();
     }
@@ -100,11 +147,10 @@ TEST_P(NgspiceCrossCheck, EveryComponentCurrentAgreesInMagnitudeAndPhase) {
     ASSERT_GT(componentRows.size(), 1u);
 
     // Networks of resistors only are also calculated at 0 Hz: ngspice's operating point.
-    std::vector<std::string> frequencies(std::begin(kFrequencies), std::end(kFrequencies));
-    bool resistorsOnly = true;
-    for (std::size_t i = 1; i < componentRows.size(); ++i)
-        resistorsOnly &= componentRows[i][0] == 'R';
-    if (resistorsOnly) frequencies.push_back("0");
+    std::vector<std::string> frequencies = {"37", "1k", "23,5k"};
+    if (std::all_of(componentRows.begin() + 1, componentRows.end(),
+                    [](const std::string& row) { return row[0] == 'R'; }))
+        frequencies.push_back("0");
 
     for (const std::string& frequency : frequencies) {
         SCOPED_TRACE("f = " + frequency);
@@ -150,8 +196,7 @@ TEST_P(NgspiceCrossCheck, EveryComponentCurrentAgreesInMagnitudeAndPhase) {
 
 INSTANTIATE_TEST_SUITE_P(Networks, NgspiceCrossCheck, ::testing::ValuesIn(crossCheckCases()),
                          [](const auto& info) {
-                             std::string name = info.param.name;
-                             return name.substr(0, name.find('.'));
+                             return info.param.substr(0, info.param.find('.'));
                          });
 
 // The frequency and current of each row ngspice prints of an AC sweep: index, frequency, real
