@@ -112,7 +112,7 @@ TEST(CalcOutput, ComponentsListNameCellKindBranchAndValue) {
 TEST(CalcOutput, OptionsOverrideTheFilesFrequencyAndVoltage) {
     // The low-pass's series current follows Ue / |R + 1/(jwC)|. A full stop counts as the
     // decimal comma, as in the program's fields.
-    const ProcessResult result = runCalc({kLowPass, "--csv", "--at", "1.5k", "--volt", "0,5"});
+    const ProcessResult result = runCalc({kLowPass, "--csv", "--at", "1.5k", "--volt", "0.5"});
     ASSERT_EQ(result.exitCode, 0) << result.err;
     const auto row = splitFields(splitLines(result.out)[1]);
     EXPECT_DOUBLE_EQ(std::stod(row[2]), 1500);
