@@ -92,7 +92,7 @@ SchematicGrid activeLowPass();
 SchematicGrid twoInvertingStages();
 
 // The three mirrored, names as in the originals: the source on the right, op-amps pointing left
-// (code 28, output "K" on the left, plus input below; code 27 for the non-inverting one).
+// with output "K" on the left (code 28, plus input below; the non-inverting one's 27, above).
 SchematicGrid leftPointingInvertingAmplifier();
 SchematicGrid leftPointingNonInvertingAmplifier();
 SchematicGrid leftPointingTwoInvertingStages();
