@@ -5,13 +5,6 @@
 namespace volmira::test {
 namespace {
 
-int px(int i) {
-    return 6 + 4 * i;
-}
-int py(int j) {
-    return 2 + 5 * j;
-}
-
 // A random component: resistors most often.
 int randomPart(std::mt19937& random, bool vertical) {
     const int roll = std::uniform_int_distribution<int>(0, 99)(random);
@@ -31,14 +24,10 @@ void randomMarks(std::mt19937& random, LatticePlan& plan) {
 
 SchematicGrid drawLattice(const LatticePlan& plan) {
     Sketch s;
-    s.put(code::cornerDownRight, 2, 2)
-        .put(code::verticalSource, 1, 3)
-        .put(code::cornerUpRight, 2, 7)
-        .horizontalWire(2, 3, 5)
-        .horizontalWire(7, 3, 5);
+    drawRows(s.grid(), 2, 2, {"3111", "2", "A", "2", "2", "5111"});
     for (int j = 0; j < plan.rows; ++j) {
         for (int i = 0; i < plan.columns; ++i) {
-            const int c = px(i), r = py(j);
+            const int c = 6 + 4 * i, r = 2 + 5 * j;
             if (plan.right[i][j]) {
                 s.horizontalWire(r, c + 1, c + 3);
                 if (const int part = plan.rightPart[i][j]) s.put(part, c + 1, r);
@@ -52,30 +41,10 @@ SchematicGrid drawLattice(const LatticePlan& plan) {
             if (stub) s.put(code::ground, c, r + 1);
             const bool up = j > 0 && plan.down[i][j - 1];
             const bool left = (i > 0 && plan.right[i - 1][j]) || (i == 0 && j <= 1);
-            const bool rightSide = plan.right[i][j];
-            const bool downSide = plan.down[i][j] || stub;
-            const int sides = up + left + rightSide + downSide;
-            char cell = '0';
-            if (sides == 4)
-                cell = 'B';
-            else if (sides == 3)
-                cell = !up ? 'C' : !rightSide ? 'D' : !left ? 'E' : 'F';
-            else if (sides == 2) {
-                if (left && rightSide)
-                    cell = plan.nodeMark[i][j] ? 'H' : '1';
-                else if (up && downSide)
-                    cell = plan.nodeMark[i][j] ? 'G' : '2';
-                else if (rightSide && downSide)
-                    cell = '3';
-                else if (left && downSide)
-                    cell = '4';
-                else if (up && rightSide)
-                    cell = '5';
-                else
-                    cell = '6';
-            } else if (sides == 1) {
-                cell = up ? 'I' : rightSide ? 'J' : left ? 'K' : '0';
-            }
+            // The cell joining the point's sides, by up, left, right and down.
+            char cell = "00J3K41CI25E6DFB"[up * 8 + left * 4 + plan.right[i][j] * 2 +
+                                           (plan.down[i][j] || stub)];
+            if (plan.nodeMark[i][j] && (cell == '1' || cell == '2')) cell = cell == '1' ? 'H' : 'G';
             s.grid().set(c, r, cell);
         }
     }
@@ -122,12 +91,11 @@ LatticePlan randomLadder(std::mt19937& random) {
 LatticePlan groundedRailLadder(int sections) {
     LatticePlan plan;
     plan.columns = sections + 1;
-    const int kinds[] = {1, 2, 3};
     for (int i = 0; i < sections; ++i) {
         plan.right[i][0] = plan.right[i][1] = true;
-        plan.rightPart[i][0] = kinds[i % 2];
+        plan.rightPart[i][0] = 1 + i % 2;
         plan.down[i + 1][0] = true;
-        plan.downPart[i + 1][0] = (sections == 1 ? 1 : kinds[i % 3]) + 6;
+        plan.downPart[i + 1][0] = (sections == 1 ? 1 : 1 + i % 3) + 6;
     }
     plan.ground[0][1] = plan.ground[sections][1] = true;
     if (sections >= 3) plan.ground[sections / 2][1] = true;

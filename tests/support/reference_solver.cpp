@@ -1,6 +1,8 @@
 #include "support/reference_solver.h"
 
 #include <algorithm>
+#include <complex>
+#include <numeric>
 #include <vector>
 
 namespace volmira::test {
@@ -8,43 +10,24 @@ namespace {
 
 __extension__ typedef __float128 Quad;
 
-struct Cx {
-    Quad re = 0, im = 0;
-};
-Cx operator+(Cx a, Cx b) {
-    return {a.re + b.re, a.im + b.im};
-}
-Cx operator-(Cx a, Cx b) {
-    return {a.re - b.re, a.im - b.im};
-}
-Cx operator*(Cx a, Cx b) {
-    return {a.re * b.re - a.im * b.im, a.re * b.im + a.im * b.re};
-}
-Cx operator/(Cx a, Cx b) {
-    const Quad d = b.re * b.re + b.im * b.im;
-    return {(a.re * b.re + a.im * b.im) / d, (a.im * b.re - a.re * b.im) / d};
-}
+// GCC's generic complex arithmetic: the textbook formulas, in quadruple precision.
+using Cx = std::complex<Quad>;
+
+// The 1-norm, enough to choose pivots and size errors.
 Quad size(Cx a) {
-    return (a.re < 0 ? -a.re : a.re) + (a.im < 0 ? -a.im : a.im);
+    return (a.real() < 0 ? -a.real() : a.real()) + (a.imag() < 0 ? -a.imag() : a.imag());
 }
 
 // Nodes 1..N, ground N + 1, and the second terminal of the source kept apart from node 1.
 constexpr int kSecondTerminal = kMaxNumberedNodes + 2;
 constexpr int kNodeSlots = kSecondTerminal + 1;
 
-class Nodes {
-  public:
-    Nodes() {
-        for (int n = 0; n < kNodeSlots; ++n) parent_[n] = n;
-    }
-    int root(int n) {
-        while (parent_[n] != n) n = parent_[n];
-        return n;
-    }
-    void join(int a, int b) { parent_[root(a)] = root(b); }
-
-  private:
-    std::array<int, kNodeSlots> parent_;
+// Groups of nodes joined by bare wires.
+struct Nodes {
+    std::array<int, kNodeSlots> parent;
+    Nodes() { std::iota(parent.begin(), parent.end(), 0); }
+    int root(int n) const { return parent[n] == n ? n : root(parent[n]); }
+    void join(int a, int b) { parent[root(a)] = root(b); }
 };
 
 // Gaussian elimination with partial pivoting; false when a pivot is exactly 0.
@@ -97,9 +80,9 @@ ReferenceCurrents referenceCurrents(const Network& network, double frequency, do
             nodes.join(ends(k).first, ends(k).second);
             continue;
         }
-        Cx z{Quad(branch.R), omega * Quad(branch.L)};
-        if (branch.C != 0) z.im = z.im - Quad(1) / (omega * Quad(branch.C));
-        admittance[k] = Cx{1, 0} / z;
+        Cx z(Quad(branch.R), omega * Quad(branch.L));
+        if (branch.C != 0) z -= Cx(0, Quad(1) / (omega * Quad(branch.C)));
+        admittance[k] = Quad(1) / z;
     }
     const int reference = nodes.root(kSecondTerminal);
     if (nodes.root(1) == reference) return out;  // the source is shorted
@@ -122,37 +105,36 @@ ReferenceCurrents referenceCurrents(const Network& network, double frequency, do
     std::vector<Cx> x(unknowns);
     auto at = [&](int node) { return index[nodes.root(node)]; };
     auto stamp = [&](int row, int column, Cx value) {
-        if (row >= 0 && column >= 0) a[row][column] = a[row][column] + value;
+        if (row >= 0 && column >= 0) a[row][column] += value;
     };
     for (int k = 0; k < b; ++k) {
         if (nullator[k] || wire[k]) continue;
         const auto [from, to] = ends(k);
         const Cx y = admittance[k];
         stamp(at(from), at(from), y);
-        stamp(at(from), at(to), Cx{} - y);
+        stamp(at(from), at(to), -y);
         stamp(at(to), at(to), y);
-        stamp(at(to), at(from), Cx{} - y);
+        stamp(at(to), at(from), -y);
     }
     // The source drives its current out of node 1 into branch 1 and back in through branch 2;
     // its row is the one of its voltage.
-    stamp(at(1), sourceCurrent, Cx{-1, 0});
-    stamp(at(kSecondTerminal), sourceCurrent, Cx{1, 0});
-    stamp(sourceCurrent, at(1), Cx{1, 0});
-    stamp(sourceCurrent, at(kSecondTerminal), Cx{-1, 0});
-    x[sourceCurrent] = Cx{Quad(voltage), 0};
+    stamp(at(1), sourceCurrent, Cx(-1));
+    stamp(at(kSecondTerminal), sourceCurrent, Cx(1));
+    stamp(sourceCurrent, at(1), Cx(1));
+    stamp(sourceCurrent, at(kSecondTerminal), Cx(-1));
+    x[sourceCurrent] = Quad(voltage);
     for (int p = 0; p < network.opAmpCount; ++p) {
         const OpAmp& opAmp = network.opAmps[p];
         const int column = firstOutput + p;
-        stamp(at(opAmp.outputNode), column, Cx{-1, 0});
-        stamp(at(network.opAmpReferenceNode), column, Cx{1, 0});
-        stamp(column, at(opAmp.nonInvertingNode), Cx{1, 0});
-        stamp(column, at(opAmp.invertingNode), Cx{-1, 0});
+        stamp(at(opAmp.outputNode), column, Cx(-1));
+        stamp(at(network.opAmpReferenceNode), column, Cx(1));
+        stamp(column, at(opAmp.nonInvertingNode), Cx(1));
+        stamp(column, at(opAmp.invertingNode), Cx(-1));
     }
     // One refinement step: its correction also estimates the reference's own error.
     const std::vector<std::vector<Cx>> system = a;
-    const std::vector<Cx> right = x;
+    std::vector<Cx> correction = x;
     if (!solveDense(a, x)) return out;
-    std::vector<Cx> correction = right;
     for (int i = 0; i < unknowns; ++i)
         for (int c = 0; c < unknowns; ++c) correction[i] = correction[i] - system[i][c] * x[c];
     a = system;
@@ -160,20 +142,18 @@ ReferenceCurrents referenceCurrents(const Network& network, double frequency, do
     for (int i = 0; i < unknowns; ++i) x[i] = x[i] + correction[i];
 
     auto potential = [&](int node) { return at(node) < 0 ? Cx{} : x[at(node)]; };
+    auto error = [&](int node) { return at(node) < 0 ? Quad(0) : size(correction[at(node)]); };
     for (int k = 0; k < b; ++k) {
         if (nullator[k] || wire[k]) continue;
         const auto [from, to] = ends(k);
         const Cx i = admittance[k] * (potential(from) - potential(to));
-        out.current[k] = {static_cast<double>(i.re), static_cast<double>(i.im)};
-        const auto error = [&](int node) {
-            return at(node) < 0 ? Quad(0) : size(correction[at(node)]);
-        };
+        out.current[k] = {static_cast<double>(i.real()), static_cast<double>(i.imag())};
         out.uncertainty[k] =
             static_cast<double>(Quad(10) * size(admittance[k]) * (error(from) + error(to)));
     }
     for (int n = 1; n < kNodeSlots; ++n)
-        out.potential[std::size_t(n)] = {static_cast<double>(potential(n).re),
-                                         static_cast<double>(potential(n).im)};
+        out.potential[std::size_t(n)] = {static_cast<double>(potential(n).real()),
+                                         static_cast<double>(potential(n).imag())};
     out.solved = true;
     return out;
 }

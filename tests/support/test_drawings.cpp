@@ -25,32 +25,69 @@ Sketch& Sketch::verticalWire(int column, int fromRow, int toRow) {
     return *this;
 }
 
-namespace {
-
-template <typename Rows>
-void writeRows(SchematicGrid& grid, int column, int row, const Rows& rows) {
-    for (std::string_view text : rows) {
+void drawRows(SchematicGrid& grid, int column, int row, const std::vector<std::string>& rows) {
+    for (const std::string& text : rows) {
         for (std::size_t i = 0; i < text.size(); ++i)
             grid.set(column + static_cast<int>(i), row, text[i] == ' ' ? kEmptyCell : text[i]);
         ++row;
     }
 }
 
+SchematicGrid art::gridFromArt(std::initializer_list<std::string_view> rows, int column, int row) {
+    SchematicGrid grid;
+    drawRows(grid, column, row, {rows.begin(), rows.end()});
+    return grid;
+}
+
+namespace {
+
 // Text rows with their first character at (column, row).
 struct At {
     int column, row;
     SchematicGrid rows(std::initializer_list<std::string_view> text) const {
-        SchematicGrid grid;
-        writeRows(grid, column, row, text);
-        return grid;
+        return art::gridFromArt(text, column, row);
     }
 };
 
-}  // namespace
-
-void drawRows(SchematicGrid& grid, int column, int row, const std::vector<std::string>& rows) {
-    writeRows(grid, column, row, rows);
+// `text` `count` times over.
+std::string times(std::string_view text, int count) {
+    std::string out;
+    for (int i = 0; i < count; ++i) out += text;
+    return out;
 }
+
+// The cells from (column, row) downwards.
+void drawColumn(SchematicGrid& grid, int column, int row, std::string_view cells) {
+    for (char cell : cells) grid.set(column, row++, cell);
+}
+
+// The inverting amplifier with its feedback wire on `top`.
+SchematicGrid invertingAmplifierFrom(int top) {
+    return At{2, top}.rows({
+        "       311x1114",
+        "       2      2",
+        "311x111F114   2",
+        "2         2#J1D",
+        "A      3116=  2",
+        "2      2      x",
+        "2      I      2",
+        "2             2",
+        "I             I",
+    });
+}
+
+// The source in column 2 and a resistor down column `width` + 3, rows 2..8, below the given
+// rows 2..4 and joined by the bottom wire.
+SchematicGrid sourceAndResistor(int width, std::vector<std::string> rows) {
+    const std::string side = "2" + std::string(width, ' ') + "2";
+    rows.insert(rows.end(), {"2" + std::string(width, ' ') + "x", side, side});
+    rows.push_back("5" + std::string(width, '1') + "6");
+    SchematicGrid grid;
+    drawRows(grid, 2, 2, rows);
+    return grid;
+}
+
+}  // namespace
 
 std::string area(const SchematicGrid& grid, int column, int row, int width, int height) {
     std::string out;
@@ -63,27 +100,17 @@ std::string area(const SchematicGrid& grid, int column, int row, int width, int 
 
 std::string drawingText(const SchematicGrid& grid) {
     std::string text;
-    int lastColumn = 0;
-    for (int row = 1; row <= kGridRows; ++row) {
-        const std::string_view line = grid.rowText(row);
-        const std::size_t end = line.find_last_not_of(kEmptyCell);
-        if (end != std::string_view::npos)
-            lastColumn = std::max(lastColumn, static_cast<int>(end) + 1);
-    }
     for (int row = 1; row <= kGridRows; ++row) {
         if (grid.rowBlank(row)) continue;
+        const std::string_view line = grid.rowText(row);
         text += std::to_string(row) + (row < 10 ? "  " : " ");
-        text += grid.rowText(row).substr(0, static_cast<std::size_t>(lastColumn));
+        text += line.substr(0, line.find_last_not_of(kEmptyCell) + 1);
         text += '\n';
     }
     return text;
 }
 
 namespace art {
-
-SchematicGrid gridFromArt(std::initializer_list<std::string_view> rows, int column, int row) {
-    return At{column, row}.rows(rows);
-}
 
 SchematicGrid rcLowPass() {
     return gridFromArt({
@@ -155,91 +182,36 @@ SchematicGrid rcLowPass() {
 }
 
 SchematicGrid rcLowPassSingleGround() {
-    return At{2, 2}.rows({
-        "31x114",
-        "2    2",
-        "A    G",
-        "2    2",
-        "2    2",
-        "2    2",
-        "2    z",
-        "51C116",
-        "  2",
-        "  I",
-    });
+    SchematicGrid grid = rcLowPass();
+    drawRows(grid, 2, 8, {"2", "51C116", "  2   ", "  I   "});
+    return grid;
 }
-
-namespace {
-
-// The vertical source with its upper terminal turning right on `row`: corner at (column, row),
-// the "A" three rows further down, a ground mark below the lower terminal.
-void groundedSourceTurningRight(Sketch& s, int column, int row) {
-    s.put(code::cornerDownRight, column, row)
-        .put(code::verticalSource, column - 1, row + 1)
-        .put(code::ground, column, row + 5);
-}
-
-}  // namespace
 
 SchematicGrid rcLadder(int sections) {
-    constexpr int kPerBand = 22;
-    constexpr int kBandRows = 12;
+    constexpr int kPerBand = 22, kBandRows = 12;
     const int bands = (sections + kPerBand - 1) / kPerBand;
     if (sections < 1 || 2 + (bands - 1) * kBandRows + 10 > kGridRows)
         throw std::invalid_argument("rcLadder: sections out of range");
 
-    Sketch s;
-    groundedSourceTurningRight(s, 2, 2);
+    SchematicGrid grid;
+    drawColumn(grid, 2, 2, "32A222I");  // the source, grounded
     for (int k = 0; k < sections; ++k) {
-        const int band = k / kPerBand;
-        const int i = k % kPerBand;
-        const int row = 2 + band * kBandRows;
-        const bool rightward = band % 2 == 0;
+        const int band = k / kPerBand, i = k % kPerBand, row = 2 + band * kBandRows;
+        const bool rightward = band % 2 == 0, last = k == sections - 1;
         // The node column of the section; its resistor lies on the side the rail comes from.
         const int node = rightward ? 6 + 4 * i : 94 - 4 * i;
-        s.put(code::resistor, rightward ? node - 3 : node + 1, row);
-        const bool last = k == sections - 1;
-        if (!last) {
-            s.put(code::junctionNoUp, node, row)
-                .put(code::verticalCapacitor, node, row + 1)
-                .put(code::ground, node, row + 4);
-        } else {
-            s.put(rightward ? code::cornerDownLeft : code::cornerDownRight, node, row)
-                .put(code::nodeOnVerticalWire, node, row + 1)
-                .put(code::verticalCapacitor, node, row + 4)
-                .put(code::ground, node, row + 7);
-        }
+        drawRows(grid, rightward ? node - 3 : node + 1, row, {"1x1"});
+        const std::string corner = rightward ? "4" : "3";
+        drawColumn(grid, node, row, last ? corner + "2G22z22I" : "C2z22I");
         if (!last && i == kPerBand - 1) {
             // Carry the rail down to the next band along the edge it has reached.
             const int edge = rightward ? 98 : 2;
-            const int next = row + kBandRows;
-            s.horizontalWire(row, rightward ? node + 1 : node - 1, rightward ? edge - 1 : edge + 1)
-                .put(rightward ? code::cornerDownLeft : code::cornerDownRight, edge, row)
-                .verticalWire(edge, row + 1, next - 1)
-                .put(rightward ? code::cornerUpLeft : code::cornerUpRight, edge, next);
+            drawRows(grid, rightward ? node + 1 : edge + 1, row, {"1111111"});
+            drawColumn(grid, edge, row, corner + std::string(11, '2') + (rightward ? "6" : "5"));
         }
     }
-    return s.grid();
+    return grid;
 }
-
-namespace {
-
-// The inverting amplifier with its feedback wire on `top`.
-SchematicGrid invertingAmplifierFrom(int top) {
-    return At{2, top}.rows({
-        "       311x1114",
-        "       2      2",
-        "311x111F114   2",
-        "2         2#J1D",
-        "A      3116=  2",
-        "2      2      x",
-        "2      I      2",
-        "2             2",
-        "I             I",
-    });
-}
-
-}  // namespace
 
 SchematicGrid invertingAmplifier() {
     return invertingAmplifierFrom(3);
@@ -342,115 +314,60 @@ SchematicGrid invertingAmplifierWithSourceResistor() {
 SchematicGrid resistorChain(int resistors) {
     if (resistors < 1 || resistors > 94)
         throw std::invalid_argument("resistorChain: 1..94 resistors");
-    Sketch s;
-    s.put(code::cornerDownRight, 2, 2)
-        .put(code::verticalSource, 1, 3)
-        .verticalWire(2, 7, 8)
-        .put(code::cornerUpRight, 2, 9)
-        // Right on row 2, left on row 4, right on row 6, back left on row 9.
-        .horizontalWire(2, 3, 98)
-        .put(code::cornerDownLeft, 99, 2)
-        .verticalWire(99, 3, 3)
-        .put(code::cornerUpLeft, 99, 4)
-        .horizontalWire(4, 4, 98)
-        .put(code::cornerDownRight, 3, 4)
-        .verticalWire(3, 5, 5)
-        .put(code::cornerUpRight, 3, 6)
-        .horizontalWire(6, 4, 98)
-        .put(code::cornerDownLeft, 99, 6)
-        .verticalWire(99, 7, 8)
-        .put(code::cornerUpLeft, 99, 9)
-        .horizontalWire(9, 3, 98);
-    struct Slots {
-        int row, first, count;
-    };
-    constexpr Slots kSlots[] = {{2, 3, 32}, {4, 5, 31}, {6, 4, 31}};
-    int placed = 0;
-    for (const Slots& slots : kSlots)
-        for (int i = 0; i < slots.count && placed < resistors; ++i, ++placed)
-            s.put(code::resistor, slots.first + 3 * i, slots.row);
-    return s.grid();
+    // Right on row 2, left on row 4, right on row 6, back left on row 9: 32, 31 and 31 slots.
+    const int first = std::min(resistors, 32), second = std::clamp(resistors - 32, 0, 31);
+    const int third = resistors - first - second;
+    const std::string side = "2" + std::string(96, ' ') + "2";
+    return At{2, 2}.rows({
+        "3" + times("1x1", first) + times("111", 32 - first) + "4",
+        side,
+        "A31" + times("1x1", second) + times("111", 31 - second) + "16",
+        "22",
+        "25" + times("1x1", third) + times("111", 31 - third) + "114",
+        side,
+        side,
+        "5" + std::string(96, '1') + "6",
+    });
 }
 
 SchematicGrid parallelPairs(int pairs) {
-    const int edge = 3 * pairs + 5;
-    if (pairs < 1 || edge > kGridColumns) throw std::invalid_argument("parallelPairs: too many");
-    Sketch s;
-    s.put(code::cornerDownRight, 2, 2)
-        .put(code::verticalSource, 1, 3)
-        .verticalWire(2, 7, 7)
-        .put(code::cornerUpRight, 2, 8)
-        .horizontalWire(2, 3, edge - 1)
-        .horizontalWire(8, 3, edge - 1)
-        .put(code::cornerDownLeft, edge, 2)
-        .verticalWire(edge, 3, 7)
-        .put(code::verticalResistor, edge, 4)
-        .put(code::cornerUpLeft, edge, 8);
-    for (int i = 0; i < pairs; ++i) {
-        const int c = 4 + 3 * i;
-        s.put(code::junctionNoUp, c, 2)
-            .put(code::junctionNoUp, c + 2, 2)
-            .verticalWire(c, 3, 3)
-            .put(code::cornerUpRight, c, 4)
-            .horizontalWire(4, c + 1, c + 1)
-            .put(code::cornerUpLeft, c + 2, 4)
-            .verticalWire(c + 2, 3, 3);
-    }
-    return s.grid();
+    const int width = 3 * pairs + 2;
+    if (pairs < 1 || width + 3 > kGridColumns)
+        throw std::invalid_argument("parallelPairs: too many");
+    return sourceAndResistor(width,
+                             {"31" + times("C1C", pairs) + "14", "2 " + times("2 2", pairs) + " 2",
+                              "A " + times("516", pairs) + " 2"});
 }
 
 SchematicGrid groundedComb(int teeth) {
-    const int edge = 4 + 2 * teeth;
-    if (teeth < 1 || edge > kGridColumns) throw std::invalid_argument("groundedComb: too many");
-    Sketch s;
-    s.put(code::cornerDownRight, 2, 2)
-        .put(code::verticalSource, 1, 3)
-        .verticalWire(2, 7, 7)
-        .put(code::cornerUpRight, 2, 8)
-        .horizontalWire(2, 3, edge - 1)
-        .horizontalWire(8, 3, edge - 1)
-        .put(code::cornerDownLeft, edge, 2)
-        .verticalWire(edge, 3, 7)
-        .put(code::verticalResistor, edge, 4)
-        .put(code::cornerUpLeft, edge, 8);
-    for (int i = 0; i < teeth; ++i)
-        s.put(code::junctionNoUp, 4 + 2 * i, 2).put(code::ground, 4 + 2 * i, 3);
-    return s.grid();
+    const int width = 2 * teeth + 1;
+    if (teeth < 1 || width + 3 > kGridColumns)
+        throw std::invalid_argument("groundedComb: too many");
+    return sourceAndResistor(width,
+                             {"31" + times("C1", teeth) + "4", "2 " + times("2 ", teeth) + "2",
+                              "A " + times("I ", teeth) + "2"});
 }
 
 SchematicGrid junctionGrid(int columns, int rows) {
-    constexpr int kLeft = 6, kTop = 2;
-    const int bottom = kTop + 2 * (rows - 1);
-    if (columns < 2 || rows < 4 || kLeft + 2 * (columns - 1) > kGridColumns || bottom > kGridRows)
+    const int bottom = 2 + 2 * (rows - 1);
+    if (columns < 2 || rows < 4 || 6 + 2 * (columns - 1) > kGridColumns || bottom > kGridRows)
         throw std::invalid_argument("junctionGrid: size out of range");
-    Sketch s;
-    s.put(code::cornerDownRight, 2, kTop)
-        .put(code::verticalSource, 1, kTop + 1)
-        .verticalWire(2, kTop + 5, bottom - 1)
-        .put(code::cornerUpRight, 2, bottom)
-        .horizontalWire(kTop, 3, kLeft - 1)
-        .put(code::resistor, 3, kTop)
-        .horizontalWire(bottom, 3, kLeft - 1);
-    for (int j = 0; j < rows; ++j) {
-        for (int i = 0; i < columns; ++i) {
-            const int c = kLeft + 2 * i, r = kTop + 2 * j;
-            const bool up = j > 0, down = j < rows - 1, right = i < columns - 1;
-            const bool left = i > 0 || !up || !down;  // the left corners join the source
-            int cell = code::junctionAll;
-            if (!up)
-                cell = right ? code::junctionNoUp : code::cornerDownLeft;
-            else if (!down)
-                cell = right ? code::junctionNoDown : code::cornerUpLeft;
-            else if (!right)
-                cell = code::junctionNoRight;
-            else if (!left)
-                cell = code::junctionNoLeft;
-            s.put(cell, c, r);
-            if (right) s.horizontalWire(r, c + 1, c + 1);
-            if (down) s.verticalWire(c, r + 1, r + 1);
-        }
+    // Junctions from (6, 2) on; the source joins the left corners.
+    std::vector<std::string> text;
+    for (int r = 2; r <= bottom; ++r) {
+        const std::string left = r == 4 ? "A   " : "2   ";
+        if (r % 2 == 1)
+            text.push_back(left + times("2 ", columns));
+        else if (r == 2)
+            text.push_back("31x1" + times("C1", columns - 1) + "4");
+        else if (r == bottom)
+            text.push_back("5111" + times("F1", columns - 1) + "6");
+        else
+            text.push_back(left + "E1" + times("B1", columns - 2) + "D");
     }
-    return s.grid();
+    SchematicGrid grid;
+    drawRows(grid, 2, 2, text);
+    return grid;
 }
 
 std::vector<std::pair<const char*, SchematicGrid>> analysableDrawings() {
@@ -485,8 +402,8 @@ SchematicGrid shortedSource() {
     });
 }
 
-SchematicGrid seriesLoopGrid() {
-    return At{11, 9}.rows({
+LineList seriesLoopLines(const std::string& resistor, const std::string& capacitor) {
+    SchematicGrid grid = At{11, 9}.rows({
         "31111x114",
         "2       2",
         "A       2",
@@ -495,10 +412,6 @@ SchematicGrid seriesLoopGrid() {
         "2       2",
         "511111116",
     });
-}
-
-LineList seriesLoopLines(const std::string& resistor, const std::string& capacitor) {
-    SchematicGrid grid = seriesLoopGrid();
     SymbolList symbols;
     rebuildSymbolList(grid, symbols);
     const StoredComponent records[] = {{9, 16, 1, resistor}, {12, 19, 9, capacitor}};

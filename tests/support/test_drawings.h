@@ -1,8 +1,6 @@
 #pragma once
-// The drawings the tests use.
-// Fixed drawings are written as text rows, one string per grid row, blank for an empty cell;
-// drawings that grow with a parameter are stamped from catalogue patterns by a Sketch. Where
-// tests set values by name, the comment gives the names the analysis hands out.
+// The drawings the tests use, written as text rows (one string per grid row, blank for an empty
+// cell). Where tests set values by name, the comment gives the names the analysis hands out.
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -16,40 +14,24 @@ namespace volmira::test {
 
 // Symbol codes for drawing by hand.
 namespace code {
-inline constexpr int resistor = 1;  // "1x1", horizontal
-inline constexpr int inductor = 2;
-inline constexpr int capacitor = 3;
-inline constexpr int verticalResistor = 7;  // "2x2" top to bottom
-inline constexpr int verticalInductor = 8;
-inline constexpr int verticalCapacitor = 9;
-inline constexpr int verticalSource = 5;       // "2" above "A" above "2", "2"; 3 wide, 4 high
-inline constexpr int horizontalSource = 6;     // "1A11" on the middle of three rows
-inline constexpr int ground = 22;              // "2" above "I"
-inline constexpr int nodeOnVerticalWire = 24;  // "2G2" top to bottom
-// Op-amps pointing right, 5 x 5; the plus input is the upper one for 25, the lower for 26.
-inline constexpr int opAmpRightPlusUpper = 25;
-inline constexpr int opAmpRightPlusLower = 26;
-// Single cells.
-inline constexpr int crossing = 11;            // "7"
-inline constexpr int cornerDownRight = 40;     // "3": joins bottom and right
-inline constexpr int cornerDownLeft = 41;      // "4": joins bottom and left
-inline constexpr int cornerUpRight = 42;       // "5": joins top and right
-inline constexpr int cornerUpLeft = 43;        // "6": joins top and left
-inline constexpr int junctionAll = 44;         // "B": all four sides
-inline constexpr int junctionNoUp = 45;        // "C": left, right, down
-inline constexpr int junctionNoRight = 46;     // "D": up, down, left
-inline constexpr int junctionNoLeft = 47;      // "E": up, down, right
-inline constexpr int junctionNoDown = 48;      // "F": up, left, right
-inline constexpr int nodeCellHorizontal = 50;  // "H": left and right
+inline constexpr int resistor = 1;              // "1x1", horizontal
+inline constexpr int verticalResistor = 7;      // "2x2" top to bottom
+inline constexpr int verticalSource = 5;        // "2" above "A" above "2", "2"; 3 wide, 4 high
+inline constexpr int ground = 22;               // "2" above "I"
+inline constexpr int opAmpRightPlusUpper = 25;  // 5 x 5, pointing right, plus input above
+inline constexpr int cornerDownLeft = 41;       // "4": joins bottom and left
+inline constexpr int cornerUpRight = 42;        // "5": joins top and right
+inline constexpr int cornerUpLeft = 43;         // "6": joins top and left
+inline constexpr int junctionNoDown = 48;       // "F": up, left, right
+inline constexpr int nodeCellHorizontal = 50;   // "H": left and right
 }  // namespace code
 
 // Stamps symbols into a grid.
 class Sketch {
   public:
     Sketch& put(int symbolCode, int column, int row);
-    // "1" cells from one column to another on a row, both ends included (either order).
+    // "1" or "2" cells between two columns or rows, both ends included (either order).
     Sketch& horizontalWire(int row, int fromColumn, int toColumn);
-    // "2" cells from one row to another in a column, both ends included (either order).
     Sketch& verticalWire(int column, int fromRow, int toRow);
     const SchematicGrid& grid() const { return grid_; }
     SchematicGrid& grid() { return grid_; }
@@ -80,10 +62,9 @@ SchematicGrid rcLowPass();
 // the branch to the ground mark is a dead end and carries no current.
 SchematicGrid rcLowPassSingleGround();
 
-// RC ladder of `sections` sections (1..66): series resistor, then a shunt capacitor to ground.
-// The source's lower terminal is grounded. Sections run left to right on the first band
-// (22 sections per band), right to left on the second, and so on; within the first band,
-// "R k" and "C k" belong to section k. Branches: 2 * sections + 1 from two sections on.
+// RC ladder of `sections` sections (1..66): series resistor, then a shunt capacitor to ground;
+// the source is grounded. Bands of 22 sections run left to right, then right to left, and so on;
+// in the first band "R k" and "C k" belong to section k. 2 * sections + 1 branches from 2 on.
 SchematicGrid rcLadder(int sections);
 
 // Inverting amplifier with op-amp code 26 (plus input below): "R 1" (input) from the source to
@@ -110,15 +91,10 @@ SchematicGrid activeLowPass();
 // "R 5" from the second output to ground. Gain (R2 / R1) * (R4 / R3), no phase inversion.
 SchematicGrid twoInvertingStages();
 
-// The inverting amplifier mirrored: the source on the right, op-amp code 28 pointing left
-// (output "K" on its left side, plus input below). Names as in invertingAmplifier().
+// The three mirrored, names as in the originals: the source on the right, op-amps pointing left
+// with output "K" on the left (code 28, plus input below; the non-inverting one's 27, above).
 SchematicGrid leftPointingInvertingAmplifier();
-
-// The non-inverting amplifier mirrored: op-amp code 27 (pointing left, plus input above).
-// Names as in nonInvertingAmplifier().
 SchematicGrid leftPointingNonInvertingAmplifier();
-
-// The two inverting stages mirrored: op-amps code 28, the source on the right.
 SchematicGrid leftPointingTwoInvertingStages();
 
 // The inverting amplifier whose source reaches ground through a resistor in its lower lead
@@ -143,17 +119,15 @@ SchematicGrid groundedComb(int teeth);
 // source joining its top-left and bottom-left nodes; one resistor on the right edge.
 SchematicGrid junctionGrid(int columns, int rows);
 
-// Every builder above that analyses, with a short name each: ladders of several lengths, the
-// op-amp circuits in both directions, the wire-only stress drawings within the limits.
+// Every builder above that analyses, with a short name each, the stress drawings within limits.
 std::vector<std::pair<const char*, SchematicGrid>> analysableDrawings();
 
 // A wire straight across the source beside the resistor "R 1": the mesh of wires reads 0 = Ue.
 SchematicGrid shortedSource();
 
-// The main program's small network: the source, a resistor in the top wire and a capacitor in
-// the right wire, one loop without junctions.
-SchematicGrid seriesLoopGrid();
-// The lines a save of it writes, with the two values and 2 V, 5 kHz, 10 Hz .. 100 kHz.
+// The lines a save writes of the main program's small network: the source, a resistor in the
+// top wire and a capacitor in the right wire, one loop without junctions; with the two values
+// and 2 V, 5 kHz, 10 Hz .. 100 kHz.
 LineList seriesLoopLines(const std::string& resistor = "1k", const std::string& capacitor = "100n");
 
 // Realistic drawings for the schematic tests, placed away from the grid's corner.
@@ -162,12 +136,10 @@ namespace art {
 // The text rows with their first character at (column, row).
 SchematicGrid gridFromArt(std::initializer_list<std::string_view> rows, int column = 3,
                           int row = 3);
-// Source, series resistor, capacitor to the return wire, ground mark.
-SchematicGrid rcLowPass();
+SchematicGrid rcLowPass();  // series resistor, capacitor to the grounded return wire
 // Resistor and inductor from the top node, resistor across, two capacitors to the bottom node.
 SchematicGrid bridge();
-// Inverting amplifier: input resistor, feedback resistor, the lower (plus) input to ground.
-SchematicGrid invertingAmplifier();
+SchematicGrid invertingAmplifier();  // input and feedback resistor, the plus input grounded
 
 }  // namespace art
 

@@ -3,26 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <complex>
 #include <regex>
 
-#include "tools/ngspice_networks.h"
 #include "tools/process_runner.h"
 
 namespace volmira::test {
 namespace {
 
-const std::string kLowPass = examplePath("Tp1kHz.nwb").string();
-
 bool contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
-}
-
-TEST(CalcUsage, HelpDocumentsEveryFormAndExitsZero) {
-    const ProcessResult result = runCalc({"--help"});
-    EXPECT_EQ(result.exitCode, 0);
-    for (const char* part :
-         {"--csv", "--components", "--at", "--volt", "--sweep", "--lin", "--spice", "Exit status"})
-        EXPECT_TRUE(contains(result.out, part)) << part;
 }
 
 // Wrong arguments and unreadable files exit 2, the program's own refusals (value, frequency,
@@ -50,6 +40,7 @@ TEST(CalcUsage, FailuresExitWithTheirStatusAMessageAndNoOutput) {
         {{kLowPass, "--at", "0"}, 1},
         {{kLowPass, "--at", "3e307"}, 1},
         {{kLowPass, "--volt", "1e300"}, 1},
+        {{kLowPass, "--vary", "R1", "--from", "3k", "--to", "1k"}, 1},
         {{changedLowPass(folder, {{"1 V", "0 V"}}), "--spice"}, 1},
         {{changedLowPass(folder, {{"10 kHz", "10 Hz"}}), "--sweep", "R1"}, 1},
         {{changedLowPass(folder, {{"10 kHz", "1e308"}}), "--sweep", "R1"}, 1},
@@ -77,14 +68,6 @@ TEST(CalcUsage, ShortCircuitShowsTheResultsButExitsOne) {
     EXPECT_GT(splitLines(result.out).size(), 1u);
 }
 
-// The display's "unendlich" is written as inf, never as the marker number behind it.
-TEST(CalcOutput, CsvWritesInfinityNotTheDisplayMarker) {
-    TempFolder folder;
-    const ProcessResult result = runCalc({changedLowPass(folder, {{"1k", "1e40"}}), "--csv"});
-    EXPECT_TRUE(contains(result.out, ",inf,")) << result.out;
-    EXPECT_FALSE(contains(result.out, "e+37")) << result.out;
-}
-
 TEST(CalcOutput, CsvHasItsHeaderAndSeventeenSignificantDigits) {
     const std::regex number(R"(-?[0-9]\.[0-9]{16}e[-+][0-9]{2,3}|-inf)");
     struct Form {
@@ -100,7 +83,6 @@ TEST(CalcOutput, CsvHasItsHeaderAndSeventeenSignificantDigits) {
         {{kLowPass, "--sweep", "C 1", "--csv"},
          "point,f_Hz,U_V,I_A,Z_Ohm,gain_dB,S_VA,P_W,phiU_deg,R_Ohm,X_Ohm,Q_var,phiI_deg",
          1},
-        {{kLowPass, "--components"}, "name,row,column,kind,branch,value", 5},
     };
     for (const Form& form : forms) {
         const ProcessResult result = runCalc(form.arguments);
@@ -119,34 +101,24 @@ TEST(CalcOutput, CsvHasItsHeaderAndSeventeenSignificantDigits) {
 }
 
 TEST(CalcOutput, ComponentsListNameCellKindBranchAndValue) {
-    const ProcessResult result = runCalc({kLowPass, "--components"});
-    ASSERT_EQ(result.exitCode, 0);
-    const auto lines = splitLines(result.out);
-    ASSERT_EQ(lines.size(), 3u);
     // The drawing's resistor lies horizontally with its letter at column 8, row 4; the
     // capacitor vertically at column 17, row 7 (code 9).
-    EXPECT_EQ(lines[1].substr(0, 12), "R1,4,8,1,1,1");
-    EXPECT_EQ(lines[2].substr(0, 13), "C1,7,17,9,3,1");
-    EXPECT_DOUBLE_EQ(std::stod(splitFields(lines[2])[5]), 159.155e-9);
+    EXPECT_EQ(splitLines(runCalc({kLowPass, "--components"}).out),
+              (std::vector<std::string>{"name,row,column,kind,branch,value",
+                                        "R1,4,8,1,1,1.0000000000000000e+03",
+                                        "C1,7,17,9,3,1.5915500000000000e-07"}));
 }
 
 TEST(CalcOutput, OptionsOverrideTheFilesFrequencyAndVoltage) {
     // The low-pass's series current follows Ue / |R + 1/(jwC)|. A full stop counts as the
     // decimal comma, as in the program's fields.
-    struct Input {
-        const char* at;
-        const char* volt;
-        double f, u;
-    };
-    for (const Input& in : {Input{"10k", "2,5", 1e4, 2.5}, Input{"1.5k", "0.5", 1500, 0.5}}) {
-        const ProcessResult result = runCalc({kLowPass, "--csv", "--at", in.at, "--volt", in.volt});
-        ASSERT_EQ(result.exitCode, 0) << result.err;
-        const auto row = splitFields(splitLines(result.out)[1]);
-        EXPECT_DOUBLE_EQ(std::stod(row[2]), in.f);
-        const double expected =
-            in.u / std::abs(std::complex<double>(1000, -1 / (2 * M_PI * in.f * 159.155e-9)));
-        EXPECT_NEAR(std::stod(row[4]) / expected, 1, 1e-12) << in.at;
-    }
+    const ProcessResult result = runCalc({kLowPass, "--csv", "--at", "1.5k", "--volt", "0.5"});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    const auto row = splitFields(splitLines(result.out)[1]);
+    EXPECT_DOUBLE_EQ(std::stod(row[2]), 1500);
+    const double expected =
+        0.5 / std::abs(std::complex<double>(1000, -1 / (2 * M_PI * 1500 * 159.155e-9)));
+    EXPECT_NEAR(std::stod(row[4]) / expected, 1, 1e-12);
 }
 
 // Where the widened range lies is the sweep's rule; here every point reaches the output, and on
@@ -166,10 +138,14 @@ TEST(CalcSweep, PrintsEveryPointAndLeavesOutThoseBelowZeroHertz) {
     EXPECT_EQ(splitFields(linear.back())[0], "896");
 }
 
-// The summary shows the analysis and every branch as the program does; the netlist takes the
-// options' frequency and voltage and ends with quit.
-TEST(CalcOutput, SummaryAndNetlistHoldWhatTheOptionsSay) {
+// The help names every form; the summary shows the analysis and every branch as the program
+// does; the netlist takes the options' frequency and voltage and ends with quit; the CSV writes
+// the display's "unendlich" as inf, not as the marker number behind it.
+TEST(CalcOutput, EachFormHoldsWhatTheOptionsSay) {
+    TempFolder folder;
     const std::vector<std::pair<std::vector<std::string>, std::vector<std::string>>> cases = {
+        {{"--help"},
+         {"--csv", "--components", "--at", "--volt", "--sweep", "--lin", "--spice", "Exit status"}},
         {{kLowPass, "--volt", "2", "--at", "1,5k"},
          {"Analyse erfolgreich durchgef\xC3\xBChrt", "Frequenz: 1,5 kHz", "Spannung: 2 V",
           "Stromzweig 3: C 1", "Verst\xC3\xA4rkung     >> Ua=0V", "S-Widerstand    1 kOhm"}},
@@ -179,8 +155,12 @@ TEST(CalcOutput, SummaryAndNetlistHoldWhatTheOptionsSay) {
     for (const auto& [arguments, parts] : cases) {
         const ProcessResult result = runCalc(arguments);
         ASSERT_EQ(result.exitCode, 0) << result.err;
-        for (const std::string& part : parts) EXPECT_TRUE(contains(result.out, part)) << part;
+        for (const std::string& part : parts)
+            EXPECT_TRUE(contains(result.out, part)) << part << " in\n" << result.out;
     }
+    const ProcessResult infinite = runCalc({changedLowPass(folder, {{"1k", "1e40"}}), "--csv"});
+    EXPECT_TRUE(contains(infinite.out, ",inf,")) << infinite.out;
+    EXPECT_FALSE(contains(infinite.out, "e+37")) << infinite.out;
 }
 
 TEST(CalcVary, TheRowAtTheFilesValueIsTheSingleCalculationThere) {
@@ -192,8 +172,7 @@ TEST(CalcVary, TheRowAtTheFilesValueIsTheSingleCalculationThere) {
     const ProcessResult single = runCalc({kLowPass, "--csv", "--at", "2k"});
     const auto branch = splitFields(splitLines(single.out)[1]);  // R1's branch
     auto row = splitFields(lines[51]);
-    const auto capacitor = splitFields(splitLines(runCalc({kLowPass, "--components"}).out)[2]);
-    EXPECT_EQ(row[1], capacitor[5]);
+    EXPECT_EQ(row[1], "1.5915500000000000e-07");
     EXPECT_EQ(std::vector<std::string>(row.begin() + 2, row.end()),
               std::vector<std::string>(branch.begin() + 3, branch.end()));
 
@@ -201,10 +180,6 @@ TEST(CalcVary, TheRowAtTheFilesValueIsTheSingleCalculationThere) {
         runCalc({kLowPass, "--vary", "R1", "--from", "1k", "--to", "3k", "--points", "3", "--lin"});
     ASSERT_EQ(splitLines(linear.out).size(), 4u);
     EXPECT_EQ(splitFields(splitLines(linear.out)[2])[1], "2.0000000000000000e+03");
-    const ProcessResult reversed =
-        runCalc({kLowPass, "--vary", "R1", "--from", "3k", "--to", "1k"});
-    EXPECT_EQ(reversed.exitCode, 1);
-    EXPECT_TRUE(reversed.out.empty());
 }
 
 }  // namespace

@@ -4,28 +4,72 @@
 // ngspice must be installed: without it these tests fail, they never skip.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <complex>
 #include <fstream>
+#include <map>
 
 #include "support/example_files.h"
 #include "support/random_drawings.h"
+#include "support/test_drawings.h"
 #include "support/test_support.h"
-#include "tools/ngspice_networks.h"
 #include "tools/process_runner.h"
 
 namespace volmira::test {
 namespace {
 
-struct CrossCheckCase {
-    std::string name;
-    std::function<SchematicGrid()> draw;  // empty for a shipped example
-};
+// A loop with two capacitors in one branch (R 1, C 1, C 2 from the source to junction N), then
+// "R 2" from N to ground and "L 1" with "C 3" in series from N to ground.
+SchematicGrid twoCapacitorsInABranch() {
+    return art::gridFromArt({
+        "31x11z11z1C11y114",
+        "2         2     2",
+        "A         x     z",
+        "2         2     2",
+        "2         2     2",
+        "2         I     I",
+        "I",
+    });
+}
 
-// Test listings show the network's name, not the bytes of the case.
-void PrintTo(const CrossCheckCase& c, std::ostream* out) {
-    *out << c.name;
+// A horizontal source (code 6) on top of a loop: "R 1" down the left side, "C 1" down the right
+// side, "L 1" along the bottom; no ground mark. Branch 1 leaves the source to the right.
+SchematicGrid horizontalSourceLoop() {
+    return art::gridFromArt({
+        "31A114",
+        "2    2",
+        "x    z",
+        "2    2",
+        "511y16",
+    });
+}
+
+// The RC ladder of 34 sections with a load resistor from its output node (50, 16) to ground: 70
+// branches, the most a network may have.
+SchematicGrid loadedRcLadder() {
+    SchematicGrid grid = rcLadder(34);
+    drawRows(grid, 46, 16, {"31x1D", "2", "I"});
+    return grid;
+}
+
+// One component current as ngspice prints it ("i(vi_r1) = re,im", or one number after an
+// operating point).
+std::map<std::string, std::complex<double>> parseNgspiceCurrents(const std::string& output) {
+    std::map<std::string, std::complex<double>> currents;
+    for (const std::string& line : splitLines(output)) {
+        if (line.rfind("i(vi_", 0) != 0) continue;
+        const auto equals = line.find(" = ");
+        if (equals == std::string::npos) continue;
+        const std::string name = line.substr(5, line.find(')') - 5);
+        const std::string value = line.substr(equals + 3);
+        const auto comma = value.find(',');
+        const double re = std::stod(value.substr(0, comma));
+        const double im = comma == std::string::npos ? 0 : std::stod(value.substr(comma + 1));
+        currents[name] = {re, im};
+    }
+    return currents;
 }
 
 // Relative magnitude error and phase difference (degrees) allowed. The op-amps' gain of 1e9
@@ -36,44 +80,58 @@ constexpr double kPhaseTolerance = 1e-4;
 // balance, an op-amp input); both sides must then agree absolutely at that level.
 constexpr double kNegligibleShare = 1e-9;
 
-constexpr const char* kFrequencies[] = {"37", "1k", "23,5k"};
-
-std::vector<CrossCheckCase> crossCheckCases() {
-    std::vector<CrossCheckCase> cases;
-    for (const std::string& example : kExampleFiles) cases.push_back({example, {}});
-    cases.push_back({"SeriesRlcNoGround", seriesRlcLoop});
-    cases.push_back({"RcLowPassTwoGrounds", rcLowPass});
-    cases.push_back({"RcLadder3", [] { return rcLadder(3); }});
-    cases.push_back({"RcLadder25TwoBands", [] { return rcLadder(25); }});
-    cases.push_back({"LoadedRcLadder70Branches", [] { return loadedRcLadder(34); }});
-    cases.push_back({"WheatstoneBridgeNoGround", wheatstoneBridge});
-    // Ground marks on a return rail close loops of bare wire, which carry nothing.
-    cases.push_back(
-        {"DividerTwoGroundsOnTheRail", [] { return drawLattice(groundedRailLadder(1)); }});
-    cases.push_back(
-        {"LadderThreeGroundsOnTheRail", [] { return drawLattice(groundedRailLadder(8)); }});
-    cases.push_back({"ResistorGrid6x6", [] { return drawLattice(resistorGrid(6, 6)); }});
-    cases.push_back({"HorizontalSourceLoop", horizontalSourceLoop});
-    cases.push_back({"TwoCapacitorsInABranch", twoCapacitorsInABranch});
-    cases.push_back({"InvertingAmplifier", invertingAmplifier});
-    cases.push_back({"NonInvertingAmplifier", nonInvertingAmplifier});
-    cases.push_back({"LeftPointingOpAmp", leftPointingInvertingAmplifier});
-    cases.push_back({"TwoOpAmpsInARow", twoInvertingStages});
-    cases.push_back({"ActiveLowPass", activeLowPass});
-    cases.push_back({"OpAmpWithSourceResistor", invertingAmplifierWithSourceResistor});
-    return cases;
+// The generated networks by name; the shipped examples go by their files' names.
+std::map<std::string, SchematicGrid> generatedNetworks() {
+    return {
+        {"SeriesRlcNoGround", seriesRlcLoop()},
+        {"RcLowPassTwoGrounds", rcLowPass()},
+        {"RcLadder3", rcLadder(3)},
+        {"RcLadder25TwoBands", rcLadder(25)},
+        {"LoadedRcLadder70Branches", loadedRcLadder()},
+        {"WheatstoneBridgeNoGround", wheatstoneBridge()},
+        // Ground marks on a return rail close loops of bare wire, which carry nothing.
+        {"DividerTwoGroundsOnTheRail", drawLattice(groundedRailLadder(1))},
+        {"LadderThreeGroundsOnTheRail", drawLattice(groundedRailLadder(8))},
+        {"ResistorGrid6x6", drawLattice(resistorGrid(6, 6))},
+        {"HorizontalSourceLoop", horizontalSourceLoop()},
+        {"TwoCapacitorsInABranch", twoCapacitorsInABranch()},
+        {"InvertingAmplifier", invertingAmplifier()},
+        {"NonInvertingAmplifier", nonInvertingAmplifier()},
+        {"LeftPointingOpAmp", leftPointingInvertingAmplifier()},
+        {"TwoOpAmpsInARow", twoInvertingStages()},
+        {"ActiveLowPass", activeLowPass()},
+        {"OpAmpWithSourceResistor", invertingAmplifierWithSourceResistor()},
+    };
 }
 
-class NgspiceCrossCheck : public ::testing::TestWithParam<CrossCheckCase> {
+std::vector<std::string> crossCheckCases() {
+    std::vector<std::string> names = kExampleFiles;
+    for (const auto& [name, drawing] : generatedNetworks()) names.push_back(name);
+    return names;
+}
+
+// ngspice's output on the netlist that volmira-calc writes with these arguments.
+ProcessResult runNgspice(const TempFolder& folder, const std::vector<std::string>& arguments) {
+    const ProcessResult netlist = runCalc(arguments);
+    EXPECT_EQ(netlist.exitCode, 0) << netlist.err;
+    const auto path = folder.path() / "netlist.cir";
+    std::ofstream(path) << netlist.out;
+    const ProcessResult spice = runProcess("ngspice", {"-b", path.string()});
+    EXPECT_TRUE(spice.started) << "ngspice is not installed (scripts/install-deps installs it)";
+    return spice;
+}
+
+class NgspiceCrossCheck : public ::testing::TestWithParam<std::string> {
   protected:
     // The network file of the case: the shipped example, or the drawing saved with values.
     std::string networkFile() {
-        const CrossCheckCase& c = GetParam();
-        if (!c.draw) return examplePath(c.name).string();
-        const auto path = folder_.path() / (c.name + ".nwb");
+        const std::map<std::string, SchematicGrid> generated = generatedNetworks();
+        const auto drawing = generated.find(GetParam());
+        if (drawing == generated.end()) return examplePath(GetParam()).string();
+        const auto path = folder_.path() / (GetParam() + ".nwb");
         std::string error;
-        EXPECT_TRUE(
-            saveGeneratedNetwork(c.draw(), path, {"1 V", "1 kHz", "100 Hz", "10 kHz"}, error))
+        EXPECT_TRUE(saveGeneratedNetwork(drawing->second, path,
+                                         {"1 V", "1 kHz", "100 Hz", "10 kHz"}, error))
             << error;
         return path.string();
     }
@@ -89,11 +147,10 @@ TEST_P(NgspiceCrossCheck, EveryComponentCurrentAgreesInMagnitudeAndPhase) {
     ASSERT_GT(componentRows.size(), 1u);
 
     // Networks of resistors only are also calculated at 0 Hz: ngspice's operating point.
-    std::vector<std::string> frequencies(std::begin(kFrequencies), std::end(kFrequencies));
-    bool resistorsOnly = true;
-    for (std::size_t i = 1; i < componentRows.size(); ++i)
-        resistorsOnly &= componentRows[i][0] == 'R';
-    if (resistorsOnly) frequencies.push_back("0");
+    std::vector<std::string> frequencies = {"37", "1k", "23,5k"};
+    if (std::all_of(componentRows.begin() + 1, componentRows.end(),
+                    [](const std::string& row) { return row[0] == 'R'; }))
+        frequencies.push_back("0");
 
     for (const std::string& frequency : frequencies) {
         SCOPED_TRACE("f = " + frequency);
@@ -110,12 +167,7 @@ TEST_P(NgspiceCrossCheck, EveryComponentCurrentAgreesInMagnitudeAndPhase) {
             largest = std::max(largest, magnitude);
         }
 
-        const auto netlistPath = folder_.path() / "netlist.cir";
-        const ProcessResult netlist = runCalc({file, "--spice", "--at", frequency});
-        ASSERT_EQ(netlist.exitCode, 0) << netlist.err;
-        std::ofstream(netlistPath) << netlist.out;
-        const ProcessResult spice = runProcess("ngspice", {"-b", netlistPath.string()});
-        ASSERT_TRUE(spice.started) << "ngspice is not installed (scripts/install-deps installs it)";
+        const ProcessResult spice = runNgspice(folder_, {file, "--spice", "--at", frequency});
         ASSERT_EQ(spice.exitCode, 0) << spice.out << spice.err;
         const auto theirs = parseNgspiceCurrents(spice.out);
 
@@ -126,7 +178,7 @@ TEST_P(NgspiceCrossCheck, EveryComponentCurrentAgreesInMagnitudeAndPhase) {
             for (char& ch : name)
                 ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
             ASSERT_TRUE(theirs.count(name)) << "ngspice printed no current of " << fields[0] << "\n"
-                                            << netlist.out;
+                                            << spice.out;
             const std::complex<double> a = ours.at(fields[4]);
             const std::complex<double> b = theirs.at(name);
             SCOPED_TRACE(fields[0] + " in branch " + fields[4]);
@@ -144,23 +196,20 @@ TEST_P(NgspiceCrossCheck, EveryComponentCurrentAgreesInMagnitudeAndPhase) {
 
 INSTANTIATE_TEST_SUITE_P(Networks, NgspiceCrossCheck, ::testing::ValuesIn(crossCheckCases()),
                          [](const auto& info) {
-                             std::string name = info.param.name;
-                             return name.substr(0, name.find('.'));
+                             return info.param.substr(0, info.param.find('.'));
                          });
 
-// ngspice's rows of an AC sweep print: index, frequency, real and imaginary part.
-struct SweepRow {
-    double frequency = 0;
-    std::complex<double> current;
-};
-std::vector<SweepRow> parseNgspiceSweep(const std::string& output) {
-    std::vector<SweepRow> rows;
+// The frequency and current of each row ngspice prints of an AC sweep: index, frequency, real
+// and imaginary part.
+std::vector<std::pair<double, std::complex<double>>> parseNgspiceSweep(const std::string& output) {
+    std::vector<std::pair<double, std::complex<double>>> rows;
     for (const std::string& line : splitLines(output)) {
         const auto fields = splitFields(line, '\t');
         if (fields.size() < 4 || fields[0].empty() ||
             !std::isdigit(static_cast<unsigned char>(fields[0][0])))
             continue;
-        rows.push_back({std::stod(fields[1]), {std::stod(fields[2]), std::stod(fields[3])}});
+        rows.emplace_back(std::stod(fields[1]),
+                          std::complex(std::stod(fields[2]), std::stod(fields[3])));
     }
     return rows;
 }
@@ -174,13 +223,7 @@ TEST(NgspiceSweepCrossCheck, EveryPointOfTheLogarithmicSweepAgrees) {
     const auto lines = splitLines(ours.out);
     ASSERT_EQ(lines.size(), 898u);
 
-    TempFolder folder;
-    const auto netlistPath = folder.path() / "sweep.cir";
-    const ProcessResult netlist = runCalc({file, "--spice", "--sweep", "C 1"});
-    ASSERT_EQ(netlist.exitCode, 0) << netlist.err;
-    std::ofstream(netlistPath) << netlist.out;
-    const ProcessResult spice = runProcess("ngspice", {"-b", netlistPath.string()});
-    ASSERT_TRUE(spice.started) << "ngspice is not installed (scripts/install-deps installs it)";
+    const ProcessResult spice = runNgspice(TempFolder(), {file, "--spice", "--sweep", "C 1"});
     const auto theirs = parseNgspiceSweep(spice.out);
     ASSERT_EQ(theirs.size(), 897u) << spice.out;
 
@@ -188,10 +231,10 @@ TEST(NgspiceSweepCrossCheck, EveryPointOfTheLogarithmicSweepAgrees) {
         const auto fields = splitFields(lines[i + 1]);
         ASSERT_EQ(fields.size(), 13u);
         // ngspice multiplies its step up point by point; the product drifts by about 1e-11 a point.
-        EXPECT_NEAR(theirs[i].frequency / std::stod(fields[1]), 1, 1e-7) << "point " << i;
+        EXPECT_NEAR(theirs[i].first / std::stod(fields[1]), 1, 1e-7) << "point " << i;
         const std::complex<double> a =
             std::polar(std::stod(fields[3]), std::stod(fields[12]) * M_PI / 180);
-        const std::complex<double> b = theirs[i].current;
+        const std::complex<double> b = theirs[i].second;
         EXPECT_LT(std::abs(b - a) / std::abs(a), kMagnitudeTolerance) << "point " << i;
     }
 }
