@@ -389,8 +389,12 @@ class TgrfWindowTest : public QObject {
     }
 
     // Undo from the menu is the editor comforts' test.
-    void drawingMenuKeySetsGroundMarks() {
+    // An edit from the keys, with no press before it, withdraws the analysis too.
+    void drawingMenuKeySetsGroundMarksAndWithdrawsTheAnalysis() {
         MainWindow f;
+        loadAndAnalyse(f);
+        f.w().lm1MouseDown(2);
+        f.w().lm1MouseDown(1);
         stamp(f.ws().grid, 10, 40, 40);  // a wire end that leads down into an empty cell
         f.w().repaintDrawing();
         const SchematicGrid before = f.ws().grid;
@@ -399,6 +403,7 @@ class TgrfWindowTest : public QObject {
         QVERIFY(QTest::qWaitForWindowActive(&f.w()));
         QTest::keyClick(&f.w(), Qt::Key_M, Qt::ControlModifier);
         QVERIFY(!(f.ws().grid == before));
+        QCOMPARE(selectable(f), (QList<bool>{true, false, false, false}));
     }
 
     void schematicCheckMarksTheFaultAndRedraws() {
