@@ -14,6 +14,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTest>
@@ -51,6 +52,18 @@ struct GraphicWindow : test::MainWindow {
         QCOMPARE(ws().modes.workingMode(), kModeGraphic);
     }
     GraphicPanel* panel() { return find<Tafel4>("tafel4")->graphic(); }
+    // The columns of Bild1 that are red in a row of what the window last painted.
+    QList<int> redColumnsOnScreen(int row) {
+        QCoreApplication::processEvents();
+        CurveView* view = panel()->curveView();
+        const QImage screen = w().screen()->grabWindow(w().winId()).toImage();
+        const QPoint origin = view->mapTo(&w(), QPoint(0, 0));
+        QList<int> columns;
+        for (int x = std::max(0, -origin.x()); x < view->width() && origin.x() + x < screen.width();
+             ++x)
+            if (screen.pixel(origin.x() + x, origin.y() + row) == qRgb(255, 0, 0)) columns << x;
+        return columns;
+    }
     PlotState& plot() { return *ws().graphic.plot; }
     QScrollBar* scroll() { return find<QScrollArea>("Bild1Rahmen")->horizontalScrollBar(); }
     QString text(const char* name) { return find<QLineEdit>(name)->text(); }
@@ -147,6 +160,10 @@ class GraphicModeTest : public QObject {
         QCOMPARE(f.text("FqMom"), QString::fromStdString(formatValue(kUnitHertz, 8, middle)));
         QVERIFY2(f.text("ElWertMom").endsWith("A"), qPrintable(f.text("ElWertMom")));
         QCOMPARE(f.panel()->curveView()->readoutColumn(), std::optional<int>(448));
+        // Only the columns the line leaves and enters are repainted: the screen keeps no trace.
+        test::hover(f.panel()->curveView(), QPoint(500, 100));
+        QTRY_COMPARE(f.panel()->curveView()->readoutColumn(), std::optional<int>(500));
+        QCOMPARE(f.redColumnsOnScreen(250), (QList<int>{500}));
 
         QCOMPARE(f.scroll()->value(), 224);
         f.scroll()->setValue(230);
