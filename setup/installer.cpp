@@ -27,9 +27,10 @@ std::optional<std::string> chooseTargetFolder(const std::string& product, std::s
     for (;;) {
         const std::optional<std::string> chosen = ui.askTargetFolder(product, proposal);
         if (!chosen) return std::nullopt;
+        // An emptied field would name the root folder: the proposal is offered again.
+        if (chosen->find_first_not_of(" \t") == std::string::npos) continue;
         // Relative to where setup was started; the Start-menu entries need the whole path.
-        proposal = withTrailingSeparator(
-            chosen->empty() ? *chosen : std::filesystem::absolute(*chosen).string());
+        proposal = withTrailingSeparator(std::filesystem::absolute(*chosen).string());
         createFolderChain(proposal);
         const std::optional<std::uint64_t> free = freeSpace(proposal);
         if (!free || *free >= total) return proposal;

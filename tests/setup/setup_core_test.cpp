@@ -132,13 +132,15 @@ TEST(TargetFolder, AsksAgainWhileSpaceIsShortAndCreatesTheFolder) {
     cancelling.folders = {first};
     EXPECT_FALSE(chooseTargetFolder(
         "V", "/p", 100, [](auto&) { return 0; }, cancelling));
-    // Space that cannot be known lets the installation go on; a relative folder is made whole.
+    // Space that cannot be known lets the installation go on; a relative folder is made whole;
+    // an emptied field is asked again rather than taken for the root folder.
     ScriptedUi unknown;
-    unknown.folders = {"setup-test-relative"};
+    unknown.folders = {"", "  ", "setup-test-relative"};
     const fs::path relative = fs::current_path() / "setup-test-relative/";
     EXPECT_EQ(chooseTargetFolder(
                   "V", "/p", 100, [](auto&) { return std::nullopt; }, unknown),
               relative.string());
+    EXPECT_EQ(unknown.proposals, (std::vector<std::string>{"/p", "/p", "/p"}));
     fs::remove(relative);
 }
 
