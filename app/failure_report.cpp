@@ -1,6 +1,6 @@
 #include "app/failure_report.h"
 
-#include "app/progress.h"
+#include "common/progress.h"
 #include "schematic/network_file.h"
 
 namespace volmira {

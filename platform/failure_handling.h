@@ -8,7 +8,7 @@
 #include <functional>
 #include <utility>
 
-#include "app/progress.h"
+#include "common/progress.h"
 
 namespace volmira {
 

@@ -4,7 +4,7 @@
 
 #include "analysis/calculation.h"
 #include "analysis/table_csv.h"
-#include "app/progress.h"
+#include "common/progress.h"
 #include "platform/export_file.h"
 #include "platform/failure_handling.h"
 

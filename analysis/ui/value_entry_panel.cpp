@@ -13,7 +13,7 @@
 #include "analysis/ui/e12_picker.h"
 #include "analysis/ui/network_highlight.h"
 #include "analysis/value_text.h"
-#include "app/progress.h"
+#include "common/progress.h"
 #include "platform/dialogs.h"
 #include "platform/failure_handling.h"
 #include "platform/qt_text.h"

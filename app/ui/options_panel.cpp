@@ -12,7 +12,7 @@
 
 #include "analysis/ui/decimal_field.h"
 #include "app/option_fields.h"
-#include "app/progress.h"
+#include "common/progress.h"
 #include "platform/dialogs.h"
 #include "platform/failure_handling.h"
 #include "platform/qt_text.h"

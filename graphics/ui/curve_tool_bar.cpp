@@ -9,7 +9,7 @@
 #include <QScrollBar>
 #include <QToolButton>
 
-#include "app/progress.h"
+#include "common/progress.h"
 #include "graphics/curve_tools.h"
 #include "graphics/graphic_state.h"
 #include "graphics/readout.h"

@@ -18,7 +18,7 @@
 
 #include "analysis/calculation.h"
 #include "analysis/ui/decimal_field.h"
-#include "app/progress.h"
+#include "common/progress.h"
 #include "graphics/family_sweep.h"
 #include "graphics/locus_sweep.h"
 #include "graphics/readout.h"

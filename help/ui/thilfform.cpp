@@ -10,7 +10,7 @@
 #include <QPushButton>
 #include <QShortcut>
 
-#include "app/progress.h"
+#include "common/progress.h"
 #include "help/help_pages.h"
 #include "platform/failure_handling.h"
 

@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QToolButton>
 
-#include "app/progress.h"
+#include "common/progress.h"
 #include "platform/dialogs.h"
 #include "platform/failure_handling.h"
 #include "platform/qt_text.h"

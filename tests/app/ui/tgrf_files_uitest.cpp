@@ -8,9 +8,9 @@
 #include <QToolButton>
 
 #include "app/failure_report.h"
-#include "app/progress.h"
 #include "app/ui/main_window_fixture.h"
 #include "app/ui/status_panel.h"
+#include "common/progress.h"
 #include "schematic/network_file.h"
 #include "schematic/recent_files.h"
 #include "schematic/ui/drawing_view.h"

@@ -22,7 +22,6 @@
 
 #include "app/failure_report.h"
 #include "app/hint_lines.h"
-#include "app/progress.h"
 #include "app/ui/hint_image.h"
 #include "app/ui/hint_switch.h"
 #include "app/ui/main_timer.h"
@@ -32,6 +31,7 @@
 #include "app/ui/tafel1.h"
 #include "app/ui/tafel4.h"
 #include "app/ui/title_window.h"
+#include "common/progress.h"
 #include "schematic/ui/drawing_view.h"
 
 using namespace volmira;
