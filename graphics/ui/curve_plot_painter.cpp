@@ -80,11 +80,6 @@ bool sameBackground(const CurvePlotModel& a, const CurvePlotModel& b) {
            a.frequencyLabels == b.frequencyLabels && (!a.gridLines || a.yLabels == b.yLabels);
 }
 
-bool sameYAxis(const CurvePlotModel& a, const CurvePlotModel& b) {
-    return a.yAxisWidth == b.yAxisWidth && a.height == b.height && a.rows.bottom == b.rows.bottom &&
-           a.yLabels == b.yLabels && a.yTitle == b.yTitle;
-}
-
 void paintYAxis(QPainter& painter, const CurvePlotModel& model) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);

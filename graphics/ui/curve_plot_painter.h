@@ -24,9 +24,8 @@ void paintPlotBackground(QPainter& painter, const CurvePlotModel& model);
 void paintCurves(QPainter& painter, const CurvePlotModel& model);
 // The first row of the frequency axis' marks.
 int frequencyAxisTop(const CurvePlotModel& model);
-// Whether two models paint the same background, or the same ybild.
+// Whether two models paint the same background.
 bool sameBackground(const CurvePlotModel& a, const CurvePlotModel& b);
-bool sameYAxis(const CurvePlotModel& a, const CurvePlotModel& b);
 // ybild, model.yAxisWidth pixels wide: labels right-aligned, a tick mark at the right edge,
 // and the unit in bold under the last label.
 void paintYAxis(QPainter& painter, const CurvePlotModel& model);

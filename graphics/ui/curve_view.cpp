@@ -89,7 +89,7 @@ void CurveView::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) emit pressed(event->position().toPoint());
 }
 
-YAxisView::YAxisView(QWidget* parent) : QWidget(parent), axis_(sameYAxis, paintYAxis) {
+YAxisView::YAxisView(QWidget* parent) : QWidget(parent) {
     setObjectName("ybild");
     setMouseTracking(true);
     setFixedSize(kMinYAxisWidth, plotImageHeight(false));
@@ -114,8 +114,9 @@ void YAxisView::paintEvent(QPaintEvent*) {
         painter.fillRect(rect(), Qt::white);
         return;
     }
-    painter.drawImage(0, 0,
-                      axis_.of(*model_, {model_->yAxisWidth, model_->height}, devicePixelRatioF()));
+    // Painted directly: its labels come shaped from the cache, and it changes with nearly
+    // every sweep.
+    paintYAxis(painter, *model_);
     if (ellipse_) {
         painter.setPen(QPen(Qt::red, 2));
         painter.setBrush(Qt::NoBrush);

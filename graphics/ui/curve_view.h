@@ -73,7 +73,6 @@ class YAxisView : public QWidget {
 
   private:
     const CurvePlotModel* model_ = nullptr;
-    ModelImage axis_;
     bool ellipse_ = false;
 };
 

@@ -102,7 +102,7 @@ GraphicPanel::GraphicPanel(Calculation& calculation, GraphicState& state, const 
       state_(state),
       grid_(grid),
       fields_(fields),
-      labelWidth_(cachedTextWidth(plotLabelFont())),
+      labelWidth_(plotTextWidth()),
       eventPacer_(kEventInterval) {
     setObjectName("GraphicPanel");
     buildSideControls();

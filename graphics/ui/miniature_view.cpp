@@ -1,6 +1,7 @@
 #include "graphics/ui/miniature_view.h"
 
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QRegion>
 
@@ -39,6 +40,7 @@ MiniatureView::MiniatureView(const QString& objectName, const SchematicGrid& gri
     setObjectName(objectName);
     setFixedSize(kMiniatureWidth, kMiniatureHeight);
     setCursor(Qt::PointingHandCursor);
+    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void MiniatureView::refresh() {
@@ -54,6 +56,7 @@ void MiniatureView::showLabels(bool shown) {
         shown ? componentLabels({network.components.data(), std::size_t(network.componentCount)},
                                 grid_, labelStyle())
               : std::vector<DrawingView::Label>{};
+    picture_ = QImage();
     update();
 }
 
@@ -77,10 +80,18 @@ QRect MiniatureView::drawnArea() const {
     return area;
 }
 
-void MiniatureView::paintEvent(QPaintEvent*) {
+void MiniatureView::paintEvent(QPaintEvent* event) {
+    const qreal ratio = devicePixelRatioF();
+    if (picture_.isNull() || picture_.devicePixelRatio() != ratio) {
+        picture_ = QImage(size() * ratio, QImage::Format_RGB32);
+        picture_.setDevicePixelRatio(ratio);
+        QPainter painter(&picture_);
+        paintMiniature(painter, items_);
+        DrawingView::paintLabels(painter, labels_, labelStyle().font);
+    }
     QPainter painter(this);
-    paintMiniature(painter, items_);
-    DrawingView::paintLabels(painter, labels_, labelStyle().font);
+    const QRect exposed = event->rect();
+    painter.drawImage(exposed, picture_, QRectF(exposed.topLeft() * ratio, exposed.size() * ratio));
     paintBranchHighlight(painter, highlight_);
 }
 

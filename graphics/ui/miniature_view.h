@@ -3,6 +3,7 @@
 // is built when the network changes, the selected branch is inverted over it, and a press
 // reports its pixel for the branch or component hit test. With the component labels switched on
 // they stand beside the components where two cell rows are free.
+#include <QImage>
 #include <QWidget>
 #include <vector>
 
@@ -43,6 +44,9 @@ class MiniatureView : public QWidget {
     std::vector<PlotPoint> highlight_;
     bool labelsShown_ = false;
     std::vector<DrawingView::Label> labels_;
+    // The drawing and its labels without the highlight, painted again only when they change:
+    // a new branch repaints its boxes from here.
+    QImage picture_;
     int branch_ = 0;
 };
 

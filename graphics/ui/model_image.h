@@ -1,7 +1,7 @@
 #pragma once
 // A layer of the curve plot kept as an image between paints: painted anew only when the model
 // would paint it differently, so that a sweep of another branch or a moving readout line does
-// not lay out and shape the axis labels again.
+// not paint the frequency axis again.
 #include <QImage>
 #include <optional>
 

@@ -1,10 +1,10 @@
 #include "graphics/ui/plot_paint_tools.h"
 
 #include <QFontMetrics>
+#include <QHash>
 #include <QPolygon>
 #include <algorithm>
 #include <map>
-#include <memory>
 #include <string>
 
 namespace volmira {
@@ -13,6 +13,9 @@ namespace {
 
 constexpr int kMarkLength = 4;
 constexpr int kLabelGap = 5;  // labels end this far left of the image's edge
+// Beyond this many texts in one font (only typed parameter values could get there) the
+// kept labels are dropped and shaped again as they come.
+constexpr std::size_t kMaxShapedPerFont = 4096;
 
 QString qText(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -26,21 +29,28 @@ QFont arialFont(int pixelSize) {
     return font;
 }
 
-TextWidth textWidthOf(const QFont& font) {
-    return [metrics = QFontMetrics(font)](std::string_view text) {
-        return metrics.horizontalAdvance(qText(text));
-    };
+const ShapedLabel& shapedLabel(const QFont& font, std::string_view text) {
+    using Labels = std::map<std::string, ShapedLabel, std::less<>>;
+    // Never destroyed: a static destroyed after the application would release font engines
+    // that are gone by then.
+    static auto* const shaped = new QHash<QFont, Labels>;
+    Labels& labels = (*shaped)[font];
+    if (const auto found = labels.find(text); found != labels.end()) return found->second;
+    if (labels.size() >= kMaxShapedPerFont) labels.clear();
+    const QString string = qText(text);
+    ShapedLabel label{QStaticText(string), QFontMetricsF(font).ascent(),
+                      QFontMetrics(font).horizontalAdvance(string)};
+    label.text.setTextFormat(Qt::PlainText);
+    label.text.prepare(QTransform(), font);
+    return labels.emplace(std::string(text), std::move(label)).first->second;
 }
 
-TextWidth cachedTextWidth(const QFont& font) {
-    auto widths = std::make_shared<std::map<std::string, int, std::less<>>>();
-    return [measure = textWidthOf(font), widths](std::string_view text) {
-        const auto found = widths->find(text);
-        if (found != widths->end()) return found->second;
-        const int width = measure(text);
-        widths->emplace(text, width);
-        return width;
-    };
+void drawLabel(QPainter& painter, int x, int baseline, const ShapedLabel& label) {
+    painter.drawStaticText(QPointF(x, baseline - label.ascent), label.text);
+}
+
+TextWidth textWidthOf(const QFont& font) {
+    return [font](std::string_view text) { return shapedLabel(font, text).advance; };
 }
 
 QColor silver() {
@@ -55,10 +65,11 @@ QPen gridPen() {
     return QPen(silver(), 1, Qt::DotLine);
 }
 
-void paintPolyline(QPainter& painter, const std::vector<PlotPoint>& points, const QColor& colour,
+void paintPolyline(QPainter& painter, std::span<const PlotPoint> points, const QColor& colour,
                    int width) {
     painter.setPen(QPen(colour, width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     QPolygon line;
+    line.reserve(static_cast<qsizetype>(points.size()));
     for (const PlotPoint& p : points) line << QPoint(p.x, p.y);
     if (line.size() == 1) painter.drawPoint(line.front());
     if (line.size() > 1) painter.drawPolyline(line);
@@ -67,9 +78,9 @@ void paintPolyline(QPainter& painter, const std::vector<PlotPoint>& points, cons
 void paintYLabel(QPainter& painter, const QFontMetrics& metrics, int width, int row,
                  std::string_view text) {
     painter.drawLine(width - kMarkLength, row, width - 1, row);
-    const QString label = qText(text);
-    painter.drawText(width - kLabelGap - metrics.horizontalAdvance(label),
-                     row + (metrics.ascent() - metrics.descent()) / 2, label);
+    const ShapedLabel& label = shapedLabel(painter.font(), text);
+    drawLabel(painter, width - kLabelGap - label.advance,
+              row + (metrics.ascent() - metrics.descent()) / 2, label);
 }
 
 void paintXLabels(QPainter& painter, std::span<const AxisLabel> labels, int tickTop, int imageWidth,
@@ -89,10 +100,10 @@ void paintXLabels(QPainter& painter, std::span<const AxisLabel> labels, int tick
         }
         painter.setPen(Qt::black);
         painter.drawLine(label.position, tickTop, label.position, tickTop + kMarkLength - 1);
-        const QString text = qText(label.text);
-        const int width = metrics.horizontalAdvance(text);
+        const ShapedLabel& shaped = shapedLabel(painter.font(), label.text);
+        const int width = shaped.advance;
         const int left = std::clamp(label.position - width / 2, 0, imageWidth - width);
-        painter.drawText(left, tickTop + kMarkLength + metrics.ascent(), text);
+        drawLabel(painter, left, tickTop + kMarkLength + metrics.ascent(), shaped);
     }
 }
 
@@ -101,9 +112,8 @@ void paintYTitle(QPainter& painter, int width, int baseline, std::string_view ti
     QFont font = painter.font();
     font.setBold(true);
     painter.setFont(font);
-    const QString text = qText(title);
-    painter.drawText(width - kLabelGap - QFontMetrics(font).horizontalAdvance(text), baseline,
-                     text);
+    const ShapedLabel& label = shapedLabel(font, title);
+    drawLabel(painter, width - kLabelGap - label.advance, baseline, label);
     painter.restore();
 }
 

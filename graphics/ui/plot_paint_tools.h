@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPen>
+#include <QStaticText>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -21,16 +22,27 @@ class QFontMetrics;
 namespace volmira {
 
 QFont arialFont(int pixelSize);
+
+// A label shaped once per font and text and kept for good: the axes lay out and paint the same
+// few labels on every sweep, and shaping them was most of an axis's work.
+struct ShapedLabel {
+    QStaticText text;
+    qreal ascent = 0;  // from the top of `text` to its baseline
+    int advance = 0;   // QFontMetrics::horizontalAdvance
+};
+const ShapedLabel& shapedLabel(const QFont& font, std::string_view text);
+// The label in the painter's font with its baseline's left end at (x, baseline).
+void drawLabel(QPainter& painter, int x, int baseline, const ShapedLabel& label);
+
+// The advance of a text in `font`, from the shaped labels.
 TextWidth textWidthOf(const QFont& font);
-// The same, remembering each label's width: a window lays out the same labels on every redraw.
-TextWidth cachedTextWidth(const QFont& font);
 
 QColor silver();  // clSilver
 QColor lime();    // clLime, the recalled curve memory
 QPen gridPen();   // dotted silver
 
 // A single point is drawn as a dot.
-void paintPolyline(QPainter& painter, const std::vector<PlotPoint>& points, const QColor& colour,
+void paintPolyline(QPainter& painter, std::span<const PlotPoint> points, const QColor& colour,
                    int width);
 
 // A ybild label: a mark at the right edge of the `width` pixels, the text right-aligned left of it.

@@ -10,6 +10,7 @@
 #include "graphics/ui/curve_view.h"
 #include "graphics/ui/locus_plot_painter.h"
 #include "graphics/ui/miniature_painter.h"
+#include "graphics/ui/plot_paint_tools.h"
 
 namespace volmira {
 
@@ -54,8 +55,8 @@ class PlotPaintersTest : public QObject {
         QCOMPARE(axis.pixel(axis.width() - 1, 100), kWhite);
     }
 
-    // The views keep their axes as images between paints: after a change of scale and of the
-    // frequency axis they must still paint exactly what the painters do.
+    // The plot view keeps its frequency axis as an image between paints: after a change of scale
+    // and of the frequency axis both views must still paint exactly what the painters do.
     void viewsPaintAsThePaintersAcrossAxisChanges() {
         auto plot = std::make_unique<PlotState>();
         const SweepRange range = DeriveBounds(20, 20000, false);
@@ -112,6 +113,32 @@ class PlotPaintersTest : public QObject {
         QCOMPARE(axis.width(), model.yAxisWidth);
         QVERIFY(!model.imaginaryLabels.empty());
         QCOMPARE(axis.pixel(axis.width() - 1, model.imaginaryLabels.front().position - 2), kBlack);
+    }
+
+    // Labels are shaped once and kept: painted from the cache they must not move a pixel
+    // against text drawn on its baseline, in either font of the axes.
+    void shapedLabelsPaintAsDrawnText() {
+        QFont bold = plotLabelFont();
+        bold.setBold(true);
+        for (const QFont& font : {plotLabelFont(), bold, arialFont(7)})
+            for (const char* text : {"-12,75", "kΩ", "0,5 mA", "°"}) {
+                // Each image painted twice over white: the second paint from the cache must find
+                // it as the first one left it.
+                QImage drawn(80, 30, QImage::Format_RGB32), cached = drawn;
+                for (int pass = 0; pass < 2; ++pass)
+                    for (QImage* image : {&drawn, &cached}) {
+                        image->fill(Qt::white);
+                        QPainter painter(image);
+                        painter.setFont(font);
+                        if (image == &cached)
+                            drawLabel(painter, 7, 20, shapedLabel(font, text));
+                        else
+                            painter.drawText(7, 20, QString::fromUtf8(text));
+                    }
+                QCOMPARE(cached, drawn);
+                QCOMPARE(shapedLabel(font, text).advance,
+                         QFontMetrics(font).horizontalAdvance(QString::fromUtf8(text)));
+            }
     }
 
     void miniatureShapesAndHighlight() {
