@@ -1,9 +1,6 @@
 #pragma once
-// Solving the points of the sweep window into the store. The network solve itself is a callable
-// `solve(double frequency, BranchQuantities& out)`, so any engine plugs in; nothing here
-// allocates.
-#include <cmath>
-
+// Storing the solved points of a sweep. A single point can be solved with any engine given as a
+// callable `solve(double frequency, BranchQuantities& out)`; nothing here allocates.
 #include "analysis/quantities.h"
 #include "graphics/curve_store.h"
 #include "graphics/sweep_range.h"
@@ -47,30 +44,6 @@ bool SolvePoint(PlotState& plot, const SweepTarget& target, int point, Solve&& s
     solve(frequency, quantities);
     storePoint(plot, target, point, quantities);
     return true;
-}
-
-// The sweep loop over the drawn window: every point still NotComputed in the button's slot is
-// solved (points already holding a value are kept), then `keepGoing(solvedInThisRun,
-// windowPoints)` is asked; false stops the sweep and keeps what was solved. Gives the points
-// visited in this run.
-template <class Solve, class KeepGoing>
-int SweepWindow(PlotState& plot, const SweepTarget& target, Solve&& solve, KeepGoing&& keepGoing) {
-    const int slot = selectorSlot(target.button);
-    const int windowPoints = target.range.lastPoint - target.range.firstPoint + 1;
-    int visited = 0;
-    for (int point = target.range.firstPoint; point <= target.range.lastPoint; ++point) {
-        if (isComputed(plot.curves.at(target.curve, slot, point))) continue;
-        if (SolvePoint(plot, target, point, solve)) ++plot.computedCount;
-        ++visited;
-        if (!keepGoing(visited, windowPoints)) break;
-    }
-    return visited;
-}
-
-// The column of the progress stroke on a bar `width` pixels wide.
-inline int progressColumn(int width, int visited, int windowPoints) {
-    return 5 + static_cast<int>(std::lround(static_cast<double>(width) * visited /
-                                            (windowPoints > 0 ? windowPoints : 1)));
 }
 
 }  // namespace volmira

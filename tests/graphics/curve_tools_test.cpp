@@ -28,7 +28,7 @@ double dip(double f) {
 std::unique_ptr<PlotState> swept(const SweepRange& range, test::FakeSolver solver = {},
                                  bool logarithmic = true) {
     auto plot = std::make_unique<PlotState>();
-    SweepWindow(*plot, {range, logarithmic, 1, 1}, solver, test::kAlways);
+    test::sweepStandIn(*plot, {range, logarithmic, 1, 1}, solver, test::kAlways);
     return plot;
 }
 
@@ -47,7 +47,7 @@ TEST(CurveTools, StretchSolvesOnlyTheOddPointsAgain) {
     EXPECT_EQ(plot->scale(1).maxSeen, 20000);
 
     test::FakeSolver solver;
-    SweepWindow(*plot, {range, true, 1, 1}, solver, test::kAlways);
+    test::sweepStandIn(*plot, {range, true, 1, 1}, solver, test::kAlways);
     EXPECT_EQ(solver.frequencies.size(), 224u);
     EXPECT_NEAR(solver.frequencies.front(), pointFrequency(range, 225, true), 1e-9);
 }

@@ -44,6 +44,22 @@ struct FakeSolver {
     }
 };
 
+// The window's unsolved points solved in order by a stand-in `solve`, as the printed curves
+// solve theirs; `keepGoing(visited, windowPoints)` after each. Gives the points visited.
+template <class Solve, class KeepGoing>
+int sweepStandIn(PlotState& plot, const SweepTarget& target, Solve&& solve, KeepGoing&& keepGoing) {
+    const int slot = selectorSlot(target.button);
+    const int windowPoints = target.range.lastPoint - target.range.firstPoint + 1;
+    int visited = 0;
+    for (int point = target.range.firstPoint; point <= target.range.lastPoint; ++point) {
+        if (isComputed(plot.curves.at(target.curve, slot, point))) continue;
+        if (SolvePoint(plot, target, point, solve)) ++plot.computedCount;
+        ++visited;
+        if (!keepGoing(visited, windowPoints)) break;
+    }
+    return visited;
+}
+
 // `count` logarithmic points from `from` to `to`.
 inline std::vector<double> logPoints(double from, double to, std::size_t count = 449) {
     std::vector<double> f(count);

@@ -119,7 +119,7 @@ struct Family {
         return RunFamilySweep(values, componentValue, resync, [&](int curve) {
             const SweepTarget target{range, true, curve, 1};
             bool stopped = false;
-            SweepWindow(*plot, target, solve, [&](int done, int) {
+            test::sweepStandIn(*plot, target, solve, [&](int done, int) {
                 stopped = !keepGoing(curve, done);
                 return !stopped;
             });
