@@ -27,7 +27,10 @@ int curveRowOfLabel(const AxisLabel& label) {
 }  // namespace
 
 QFont plotLabelFont() {
-    return arialFont(11);
+    // Made once: every sweep lays out and paints with it. Never destroyed: a font destroyed
+    // after the application would release font engines that are gone by then.
+    static const QFont* const font = new QFont(arialFont(11));
+    return *font;
 }
 
 TextWidth plotTextWidth() {
@@ -89,7 +92,7 @@ void paintYAxis(QPainter& painter, const CurvePlotModel& model) {
     const QFontMetrics metrics(painter.font());
     painter.setPen(Qt::black);
     for (const AxisLabel& label : model.yLabels)
-        paintYLabel(painter, metrics, width, curveRowOfLabel(label), label.text);
+        paintYLabel(painter, width, curveRowOfLabel(label), label.text);
     paintYTitle(painter, width, frequencyAxisTop(model) + kTickLength + metrics.ascent(),
                 model.yTitle);
     painter.restore();

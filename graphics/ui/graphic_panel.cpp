@@ -457,6 +457,7 @@ void GraphicPanel::RunSweep() {
     qApp->installEventFilter(this);
 
     progressCode = progress::kSolver;
+    eventPacer_.start();
     const SweepProgress keepGoing = [this](int solved, int windowPoints) {
         return sweepProgress(solved, windowPoints);
     };
@@ -517,10 +518,10 @@ SweepOutcome GraphicPanel::sweepCurves(const SweepProgress& keepGoing) {
 
 bool GraphicPanel::sweepProgress(int solved, int windowPoints) {
     ++solvedPoints_;
-    // Pending events run after the first point and then every few milliseconds: often enough
-    // for "Stop", scrolling and the bar, rarely enough not to slow the sweep down.
-    if (solved > 1 && !eventPacer_.due()) return !state_.stopRequested;
-    if (solved > 1) showProgress(solved, windowPoints);
+    // Pending events run every few milliseconds: often enough for "Stop", scrolling and the
+    // bar, rarely enough not to slow the sweep down. A shorter sweep paints once, at its end.
+    if (!eventPacer_.due()) return !state_.stopRequested;
+    showProgress(solved, windowPoints);
     QCoreApplication::processEvents();
     eventPacer_.start();
     return !state_.stopRequested;
@@ -543,6 +544,10 @@ bool GraphicPanel::eventFilter(QObject* watched, QEvent* event) {
     if (inside(watched, fortpan_)) return false;
     if (frame_ && inside(watched, frame_->horizontalScrollBar())) return false;
     return true;
+}
+
+void GraphicPanel::setEventInterval(std::chrono::milliseconds interval) {
+    eventPacer_ = EventPacer(interval);
 }
 
 void GraphicPanel::frstopClick() {

@@ -70,6 +70,8 @@ class GraphicPanel : public QWidget {
     void redraw();
     // Points solved since the panel was made: quantity changes and redraws add none.
     long solvedPoints() const { return solvedPoints_; }
+    // How often a running sweep lets the window take its events; 0 after every point.
+    void setEventInterval(std::chrono::milliseconds interval);
     // Sweeps the unsolved points of the window without resetting the store (the stretch x2).
     void RunSweep();
     // FqVon and FqBis show the workspace's texts.

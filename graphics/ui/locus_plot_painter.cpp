@@ -74,7 +74,7 @@ void paintLocusYAxis(QPainter& painter, const LocusPlotModel& model) {
     for (const AxisLabel& label : model.imaginaryLabels) {
         const int row = label.position - 2;
         const bool clear = row - metrics.ascent() / 2 >= titleBottom;
-        paintYLabel(painter, metrics, width, row, clear ? label.text : std::string());
+        paintYLabel(painter, width, row, clear ? label.text : std::string());
     }
     paintYTitle(painter, width, metrics.ascent(), model.yTitle);
     painter.restore();

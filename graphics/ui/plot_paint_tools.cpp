@@ -38,8 +38,10 @@ const ShapedLabel& shapedLabel(const QFont& font, std::string_view text) {
     if (const auto found = labels.find(text); found != labels.end()) return found->second;
     if (labels.size() >= kMaxShapedPerFont) labels.clear();
     const QString string = qText(text);
+    const QFontMetrics metrics(font);
     ShapedLabel label{QStaticText(string), QFontMetricsF(font).ascent(),
-                      QFontMetrics(font).horizontalAdvance(string)};
+                      metrics.horizontalAdvance(string),
+                      (metrics.ascent() - metrics.descent()) / 2};
     label.text.setTextFormat(Qt::PlainText);
     label.text.prepare(QTransform(), font);
     return labels.emplace(std::string(text), std::move(label)).first->second;
@@ -75,12 +77,10 @@ void paintPolyline(QPainter& painter, std::span<const PlotPoint> points, const Q
     if (line.size() > 1) painter.drawPolyline(line);
 }
 
-void paintYLabel(QPainter& painter, const QFontMetrics& metrics, int width, int row,
-                 std::string_view text) {
+void paintYLabel(QPainter& painter, int width, int row, std::string_view text) {
     painter.drawLine(width - kMarkLength, row, width - 1, row);
     const ShapedLabel& label = shapedLabel(painter.font(), text);
-    drawLabel(painter, width - kLabelGap - label.advance,
-              row + (metrics.ascent() - metrics.descent()) / 2, label);
+    drawLabel(painter, width - kLabelGap - label.advance, row + label.centreDrop, label);
 }
 
 void paintXLabels(QPainter& painter, std::span<const AxisLabel> labels, int tickTop, int imageWidth,

@@ -27,8 +27,9 @@ QFont arialFont(int pixelSize);
 // few labels on every sweep, and shaping them was most of an axis's work.
 struct ShapedLabel {
     QStaticText text;
-    qreal ascent = 0;  // from the top of `text` to its baseline
-    int advance = 0;   // QFontMetrics::horizontalAdvance
+    qreal ascent = 0;    // from the top of `text` to its baseline
+    int advance = 0;     // QFontMetrics::horizontalAdvance
+    int centreDrop = 0;  // a baseline this far below a row centres the font's text on it
 };
 const ShapedLabel& shapedLabel(const QFont& font, std::string_view text);
 // The label in the painter's font with its baseline's left end at (x, baseline).
@@ -46,8 +47,7 @@ void paintPolyline(QPainter& painter, std::span<const PlotPoint> points, const Q
                    int width);
 
 // A ybild label: a mark at the right edge of the `width` pixels, the text right-aligned left of it.
-void paintYLabel(QPainter& painter, const QFontMetrics& metrics, int width, int row,
-                 std::string_view text);
+void paintYLabel(QPainter& painter, int width, int row, std::string_view text);
 // The bold unit, right-aligned on `baseline`.
 void paintYTitle(QPainter& painter, int width, int baseline, std::string_view title);
 

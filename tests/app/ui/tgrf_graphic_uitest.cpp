@@ -52,11 +52,19 @@ struct GraphicWindow : test::MainWindow {
         QCOMPARE(ws().modes.workingMode(), kModeGraphic);
     }
     GraphicPanel* panel() { return find<Tafel4>("tafel4")->graphic(); }
+    // What the window last painted: views that paint a part only show here what they left.
+    QImage screen() {
+        QCoreApplication::processEvents();
+        return w()
+            .screen()
+            ->grabWindow(w().winId())
+            .toImage()
+            .convertToFormat(QImage::Format_RGB32);
+    }
     // The columns of Bild1 that are red in a row of what the window last painted.
     QList<int> redColumnsOnScreen(int row) {
-        QCoreApplication::processEvents();
         CurveView* view = panel()->curveView();
-        const QImage screen = w().screen()->grabWindow(w().winId()).toImage();
+        const QImage screen = this->screen();
         const QPoint origin = view->mapTo(&w(), QPoint(0, 0));
         QList<int> columns;
         for (int x = std::max(0, -origin.x()); x < view->width() && origin.x() + x < screen.width();
@@ -92,8 +100,10 @@ struct GraphicWindow : test::MainWindow {
         QCOMPARE(ws().graphic.parameter.paramComponent(),
                  findComponent(ws().calculation.network(), "R 1"));
     }
-    // Presses Stop once `curve` has reached `point`.
+    // Presses Stop once `curve` has reached `point`: events run after every point, as in a
+    // long sweep.
     void stopAt(int curve, int point) {
+        panel()->setEventInterval(std::chrono::milliseconds(0));
         auto* watch = new QTimer(window.get());
         QObject::connect(watch, &QTimer::timeout, [this, watch, curve, point] {
             if (!solved(curve, point)) return;
@@ -142,6 +152,16 @@ class GraphicModeTest : public QObject {
   private slots:
     void clickOnABranchSweepsScrollsAndQuantitiesRedrawWithoutSolving() {
         GraphicWindow f;
+        // The miniature repaints around the old and the new highlight only: what the screen
+        // keeps must be what a whole repaint paints.
+        f.find<QWidget>("hw800pan")->hide();  // the small screen's warning covers the miniature
+        MiniatureView* miniature = f.panel()->miniature();
+        const QRect shown = miniature->visibleRegion().boundingRect();
+        for (int branch : {1, 2, 3, 1}) {
+            miniature->setHighlightedBranch(branch);
+            QCOMPARE(f.screen().copy(shown.translated(miniature->mapTo(&f.w(), QPoint(0, 0)))),
+                     miniature->grab(shown).toImage().convertToFormat(QImage::Format_RGB32));
+        }
         f.pickBranch(1);
         QVERIFY(f.find<QLabel>("hand")->isHidden());
         QCOMPARE(f.ws().graphic.branch, 1);
@@ -301,6 +321,7 @@ class GraphicModeTest : public QObject {
         QCOMPARE(ortScroll->value(), 224);
 
         // Stopped at once: the probes and the first point are solved, little else.
+        f.panel()->setEventInterval(std::chrono::milliseconds(0));
         QTimer::singleShot(0, f.find<QPushButton>("frstop"), &QPushButton::click);
         f.click("StarteGrafik");
         QVERIFY(f.plot().computedCount < 20);
@@ -385,7 +406,7 @@ class GraphicModeTest : public QObject {
         for (int curve = 1; curve <= 5; ++curve) QVERIFY(f.solved(curve, 671));
         QCOMPARE(f.resistor().value, own);
 
-        f.stopAt(3, 224);  // events run after the first point of a curve
+        f.stopAt(3, 224);
         f.click("StarteGrafik");
         QVERIFY(f.solved(1, 672) && f.solved(2, 672));
         QVERIFY(f.solved(3, 224) && !f.solved(3, 672));
