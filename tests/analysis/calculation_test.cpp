@@ -98,21 +98,21 @@ TEST(InputChecks, Frequency) {
     }
 }
 
-TEST(InputChecks, Voltage) {
-    EXPECT_TRUE(checkVoltageInput(1).accepted);
-    EXPECT_TRUE(checkVoltageInput(1e-9).accepted);
-    EXPECT_EQ(checkVoltageInput(0).message, "Spannung ´0 V´ ist nicht erlaubt");
-    EXPECT_FALSE(checkVoltageInput(0).accepted);
-    EXPECT_EQ(checkVoltageInput(-1).message, "Negative Spannung ist nicht erlaubt");
-    EXPECT_FALSE(checkVoltageInput(-1).accepted);
-    EXPECT_FALSE(checkVoltageInput(std::numeric_limits<double>::infinity()).accepted);
-    EXPECT_TRUE(checkVoltageInput(kMinVoltage).accepted);
-    EXPECT_TRUE(checkVoltageInput(kMaxVoltage).accepted);
-    EXPECT_EQ(checkVoltageInput(0.9e-12).message, "Spannung unter 1 pV ist nicht erlaubt");
-    EXPECT_EQ(checkVoltageInput(1e300).message, "Spannung über 1 GV ist nicht erlaubt");
-}
-
-TEST(InputChecks, SweepBoundIsNeverZero) {
+// Voltages, and sweep bounds, which are never 0: an empty message is an accepted value.
+TEST(InputChecks, VoltageAndSweepBound) {
+    for (const auto& [u, message] :
+         {std::pair<double, const char*>{1, ""},
+          {1e-9, ""},
+          {kMinVoltage, ""},
+          {kMaxVoltage, ""},
+          {0, "Spannung ´0 V´ ist nicht erlaubt"},
+          {-1, "Negative Spannung ist nicht erlaubt"},
+          {0.9e-12, "Spannung unter 1 pV ist nicht erlaubt"},
+          {1e300, "Spannung über 1 GV ist nicht erlaubt"},
+          {std::numeric_limits<double>::infinity(), "Ungültige Spannung"}}) {
+        EXPECT_EQ(checkVoltageInput(u).accepted, *message == '\0') << u;
+        EXPECT_EQ(checkVoltageInput(u).message, message) << u;
+    }
     EXPECT_EQ(checkSweepBound(0).message, "Frequenz 0 ist nicht erlaubt");
     EXPECT_EQ(checkSweepBound(2e12).message, "Frequenz über 1 THz ist nicht erlaubt");
     EXPECT_TRUE(checkSweepBound(20).accepted);

@@ -12,16 +12,9 @@ namespace {
 // Symbol codes of the horizontal components; the vertical ones are 6 higher.
 constexpr std::uint8_t kResistor = 1, kInductor = 2, kCapacitor = 3;
 
-Component makeComponent(const char* name, std::uint8_t code, int branch, double value, int row = 1,
-                        int column = 1) {
-    Component c;
-    c.name = name;
-    c.code = code;
-    c.branch = static_cast<std::uint8_t>(branch);
-    c.value = value;
-    c.row = static_cast<std::uint8_t>(row);
-    c.column = static_cast<std::uint8_t>(column);
-    return c;
+Component makeComponent(const char* name, std::uint8_t code, int branch, double value,
+                        std::uint8_t row = 1, std::uint8_t column = 1) {
+    return {row, column, code, static_cast<std::uint8_t>(branch), name, value, ""};
 }
 
 Network networkOf(int branches, const std::vector<Component>& components) {

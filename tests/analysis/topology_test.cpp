@@ -215,13 +215,6 @@ TEST(TopologyTest, LoopThroughTheSourceLeadsAlone) {
     expectRows(n->meshRows, n->meshCount, {{+1, -2}});
 }
 
-// G = 2, the lower source terminal = 3 (fewer than two junctions), ground = 4.
-TEST(TopologyTest, GroundedLowPass) {
-    const auto n = analysed(test::rcLowPass());
-    expectBranches(*n, {Ends(1, 0, 2, 0), Ends(1, 3, 3, 0), Ends(2, 3, 4, 0), Ends(3, 3, 4, 0)});
-    expectComponents(*n, {At("R 1", 4, 2, 1, 1), At("C 1", 7, 8, 9, 3)});
-}
-
 // A vertical branch crosses the bottom rail at "7" without joining it: junction 2 at (6,2);
 // lower source terminal 3; ground 4.
 //   1: 1->2 "R 1"   2: 1->3   3: 2->3 "C 1" (along the bottom rail)

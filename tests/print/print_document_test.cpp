@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "print/quantity_list.h"
 #include "schematic/text_file.h"
 
@@ -11,6 +13,11 @@ namespace {
 // Every character 10 units wide: list widths in the tests are counts of characters.
 double tenPerCharacter(std::string_view text) {
     return 10.0 * utf8Length(text);
+}
+
+// Left, top, width and height of a sheet rectangle.
+std::array<int, 4> box(const SheetRect& r) {
+    return {r.left, r.top, r.width, r.height};
 }
 
 std::vector<ComponentEntry> components(int n) {
@@ -66,20 +73,16 @@ TEST(PrintDocument, TextLinesStackIntoFreeSlotsOnly) {
 TEST(PrintDocument, SizesOfEveryKind) {
     PrintDocument doc;
     const ElementSlot& s = doc.slot(doc.insertSchematic({5, 8, 45, 38}).slot);
-    EXPECT_EQ(s.rect.width, 81);   // 43 x 1.89 = 81.27
-    EXPECT_EQ(s.rect.height, 62);  // 33 x 1.89 = 62.37
+    EXPECT_EQ(box(s.rect), (std::array{1, 1, 81, 62}));  // 43 and 33 cells x 1.89
     EXPECT_DOUBLE_EQ(s.element.aspect, 81.0 / 62.0);
-    EXPECT_EQ(s.rect.left, 1);
-    EXPECT_EQ(s.rect.top, 1);
 
     // w = round(W100 / 16 x h / 7): 1120 at 6 mm gives 60 mm, 45 sheet pixels.
     const ElementSlot& t =
         doc.slot(doc.insertText("Tiefpass mit sehr langem Namen", 6, 3, 1120).slot);
-    EXPECT_EQ(t.element.fieldB, 60);
-    EXPECT_EQ(t.element.fieldA, 60);
-    EXPECT_EQ(t.rect.width, 45);
-    EXPECT_EQ(t.rect.height, 4);
-    EXPECT_EQ(t.state, 2);
+    // Width in mm twice, width and height on the sheet, state.
+    EXPECT_EQ((std::array<int, 5>{t.element.fieldA, t.element.fieldB, t.rect.width, t.rect.height,
+                                  t.state}),
+              (std::array{60, 60, 45, 4, 2}));
     EXPECT_EQ(t.element.info2, "Tiefpass mit sehr ..");
     EXPECT_EQ(doc.insertText("   ", 6, 0, 100).slot, 0);
     EXPECT_EQ(doc.slot(doc.insertText("A", 1, 0, 100).slot).rect.height, 3);
@@ -97,14 +100,12 @@ TEST(PrintDocument, SizesOfEveryKind) {
     EXPECT_EQ(b.element.info1, "3 Spalte(n)");
 
     const ElementSlot& f = doc.slot(doc.insertCurve(ElementKind::Locus, 9, "10 Hz", "1 kHz").slot);
-    EXPECT_EQ(f.rect.width, 111);
-    EXPECT_EQ(f.rect.height, 74);
+    EXPECT_EQ((std::array{f.rect.width, f.rect.height}), (std::array{111, 74}));
     EXPECT_EQ(f.element.title, "Ok: Blindleistung");
 
     // (2 x 11 x 1.4 + 24 x 2) x 0.72 = 56.7; three rows with phase 24 + 9.
     const ElementSlot& m = doc.slot(doc.insertTable(3, 2, 20, 8, true, "Strom").slot);
-    EXPECT_EQ(m.rect.width, 57);
-    EXPECT_EQ(m.rect.height, 33);
+    EXPECT_EQ((std::array{m.rect.width, m.rect.height}), (std::array{57, 33}));
     EXPECT_TRUE(doc.hasTable());
 }
 
@@ -114,19 +115,17 @@ TEST(PrintDocument, MovingAndResizingStayOnTheSheet) {
     const int n = doc.insertCurve(ElementKind::Curve, 0, "", "").slot;
     ASSERT_TRUE(doc.press(10, 10));  // grabbed 9, 9 inside
     doc.drag(500, 500);
-    EXPECT_EQ(doc.slot(n).rect.right(), 149);
-    EXPECT_EQ(doc.slot(n).rect.bottom(), 215);
+    EXPECT_EQ((std::array{doc.slot(n).rect.right(), doc.slot(n).rect.bottom()}),
+              (std::array{149, 215}));
     doc.drag(-40, -40);
-    EXPECT_EQ(doc.slot(n).rect.left, 0);
-    EXPECT_EQ(doc.slot(n).rect.top, 0);
+    EXPECT_EQ((std::array{doc.slot(n).rect.left, doc.slot(n).rect.top}), (std::array{0, 0}));
     doc.release();
 
     // The handle in the bottom-right corner resizes, keeping the aspect ratio.
     ASSERT_TRUE(doc.press(108, 71));
     EXPECT_TRUE(doc.resizing());
     doc.drag(2, 2);
-    EXPECT_EQ(doc.slot(n).rect.width, 12);
-    EXPECT_EQ(doc.slot(n).rect.height, 8);
+    EXPECT_EQ((std::array{doc.slot(n).rect.width, doc.slot(n).rect.height}), (std::array{12, 8}));
     doc.drag(1000, 1000);
     EXPECT_EQ(doc.slot(n).rect.width, 153);  // limited to Blatt, plus 4
     doc.release();
@@ -166,10 +165,8 @@ TEST(PrintDocument, OrientationRefitsThePrintableArea) {
     doc.toggleOrientation(287, 200);
     EXPECT_EQ(doc.orientation(), Orientation::Landscape);
     EXPECT_EQ(doc.paperWidth(), 222);
-    EXPECT_EQ(doc.printableArea().width, 215);   // 287 / 297 x 222 = 214.52
-    EXPECT_EQ(doc.printableArea().height, 150);  // 200 / 210 x 157
-    EXPECT_EQ(doc.printableArea().left, 3);
-    EXPECT_EQ(doc.printableArea().top, 2);
+    // 287 / 297 x 222 = 214.52 wide, 200 / 210 x 157 high.
+    EXPECT_EQ(box(doc.printableArea()), (std::array{3, 2, 215, 150}));
 }
 
 TEST(QuantityList, PositionsAndSlots) {
@@ -183,22 +180,17 @@ TEST(QuantityList, PositionsAndSlots) {
 }
 
 TEST(QuantityList, InsertEnablingFollowsTheWorkingMode) {
-    const InsertEnabling drawing = insertEnabling(1, 0, false);
-    EXPECT_FALSE(drawing.schematic);
-    EXPECT_TRUE(drawing.tableNote);
-    EXPECT_FALSE(drawing.table);
-    const InsertEnabling entry = insertEnabling(2, 0, false);
-    EXPECT_TRUE(entry.schematic);
-    EXPECT_FALSE(entry.componentList);
-    EXPECT_FALSE(entry.characteristics);
-    const InsertEnabling single = insertEnabling(3, 0, false);
-    EXPECT_TRUE(single.componentList);
-    EXPECT_TRUE(single.characteristics);
-    EXPECT_FALSE(single.curve);
-    EXPECT_TRUE(single.table);
+    // Per mode: schematic, component list, characteristics, curve, locus, table, table note.
+    for (const auto& [mode, expected] :
+         {std::pair{1, "0000001"}, {2, "1000001"}, {3, "1110010"}, {4, "1111110"}}) {
+        const InsertEnabling e = insertEnabling(mode, 0, false);
+        std::string flags;
+        for (bool flag : {e.schematic, e.componentList, e.characteristics, e.curve, e.locus,
+                          e.table, e.tableNote})
+            flags += flag ? '1' : '0';
+        EXPECT_EQ(flags, expected) << mode;
+    }
     EXPECT_FALSE(insertEnabling(3, 0, true).table);
-    const InsertEnabling graphic = insertEnabling(4, 0, false);
-    EXPECT_TRUE(graphic.curve && graphic.locus);
     for (int position : {3, 4, 6, 7})
         EXPECT_FALSE(insertEnabling(4, position, false).locus) << position;
     EXPECT_TRUE(insertEnabling(4, 8, false).locus);

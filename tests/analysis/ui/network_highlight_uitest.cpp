@@ -10,11 +10,7 @@ using namespace volmira;
 namespace {
 
 Branch lBranch() {
-    Branch b;
-    b.startColumn = 10;
-    b.startRow = 5;
-    b.path = "1133";  // two cells right, two cells down
-    return b;
+    return {.startColumn = 10, .startRow = 5, .path = "1133"};  // two right, two down
 }
 
 }  // namespace
@@ -25,11 +21,8 @@ class NetworkHighlightTest : public QObject {
     void branchCellsFollowThePathAndListACrossingOnce() {
         const std::vector<QPoint> expected{{10, 5}, {11, 5}, {12, 5}, {12, 6}, {12, 7}};
         QCOMPARE(branchCells(lBranch()), expected);
-        Branch b;
-        b.startColumn = 2;
-        b.startRow = 5;
-        b.path = "111100223333";  // right 4, up 2, left 2, down 4 through the crossing (4, 5)
-        const auto cells = branchCells(b);
+        // Right 4, up 2, left 2, down 4 through the crossing (4, 5).
+        const auto cells = branchCells({.startColumn = 2, .startRow = 5, .path = "111100223333"});
         QCOMPARE(cells.size(), std::size_t{12});
         QCOMPARE(std::count(cells.begin(), cells.end(), QPoint(4, 5)), 1);
     }
@@ -58,11 +51,9 @@ class NetworkHighlightTest : public QObject {
 
     void componentFramesAndTheFaultFrame() {
         DrawingView view;
-        Component r;
-        r.code = 1;  // horizontal: cells (19..21, 10)
-        r.column = 20;
-        r.row = 10;
-        view.setMark(DrawingView::Mark::Component, componentMarkBoxes(r));
+        // Horizontal: cells (19..21, 10).
+        view.setMark(DrawingView::Mark::Component,
+                     componentMarkBoxes({.row = 10, .column = 20, .code = 1}));
         const QRect box(18 * 9 - 2, 9 * 9 - 2, 27, 9);
         QImage shown = view.picture();
         QCOMPARE(shown.pixelColor(box.topLeft()), QColor(255, 0, 0));
@@ -70,11 +61,9 @@ class NetworkHighlightTest : public QObject {
         QCOMPARE(shown.pixelColor(box.center()), QColor(Qt::white));
         QCOMPARE(shown.pixelColor(box.left() - 1, box.top()), QColor(Qt::white));
 
-        Component c;
-        c.code = 9;  // vertical: cells (30, 19..21)
-        c.column = 30;
-        c.row = 20;
-        view.setMark(DrawingView::Mark::Component, componentMarkBoxes(c));
+        // Vertical: cells (30, 19..21).
+        view.setMark(DrawingView::Mark::Component,
+                     componentMarkBoxes({.row = 20, .column = 30, .code = 9}));
         const QRect vbox(29 * 9 - 2, 18 * 9 - 2, 9, 27);
         shown = view.picture();
         QCOMPARE(shown.pixelColor(box.topLeft()), QColor(Qt::white));  // one frame at a time

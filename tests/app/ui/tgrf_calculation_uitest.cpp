@@ -457,7 +457,6 @@ class TgrfCalculationTest : public QObject {
             QVERIFY2(inside(label, card) &&
                          label->fontMetrics().horizontalAdvance(label->text()) <= label->width(),
                      qPrintable(label->text()));
-        QVERIFY(test::inkPixels(f.w().drawingView()->grab().toImage()) > 100);
     }
 
     // No exception may cross a signal emission: the panels' handlers report their failures
