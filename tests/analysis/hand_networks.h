@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <stdexcept>
 #include <utility>
 #include <vector>
 
@@ -87,6 +88,9 @@ inline std::vector<SignedBranches> meshesThroughSource(int nodes,
     auto pathToBottom = [&](int node, SignedBranches& into, int sign = 1) {
         while (node != bottom) {
             const int k = parentBranch[node];
+            // A node the tree does not reach (the source's terminals joined through nothing
+            // but the source, or a part of its own) has no loop through the source.
+            if (k == 0) throw std::invalid_argument("a node without a path to the source");
             const HandBranch& branch = branches[k - 1];
             into.push_back(sign * (branch.from == node ? k : -k));
             node = branch.from == node ? branch.to : branch.from;
