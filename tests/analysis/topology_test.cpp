@@ -469,6 +469,9 @@ TEST(SchematicCheckTest, FindsTheFirstSideThatLeadsNowhere) {
         {9, 6, {" "}, {true, 9, 5, -4, 4}},
         // A wire at the grid's edge leads out of it.
         {40, 1, {"2", "I"}, {true, 40, 1, -4, -4}},
+        // A wire into an op-amp's body: only a node may touch it. The right side is found
+        // before the open left one.
+        {50, 30, {"1#"}, {true, 50, 30, 0, 0}},
     };
     for (const Case& c : cases) {
         SchematicGrid grid = test::seriesRlcLoop();
