@@ -17,8 +17,6 @@
 #include "graphics/frequency_axis.h"
 #include "graphics/nice_ticks.h"
 
-class QFontMetrics;
-
 namespace volmira {
 
 QFont arialFont(int pixelSize);
