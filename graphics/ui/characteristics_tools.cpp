@@ -12,6 +12,7 @@
 #include "graphics/ui/curve_view.h"
 #include "graphics/ui/graphic_panel.h"
 #include "graphics/ui/pole_zero_window.h"
+#include "graphics/ui/tool_buttons.h"
 
 namespace volmira {
 
@@ -73,12 +74,10 @@ CharacteristicsTools::CharacteristicsTools(GraphicPanel& panel, Calculation& cal
                                            GraphicState& state)
     : QObject(&panel), graphic_(panel), calculation_(calculation), state_(state) {
     QWidget* bar = panel.toolBar();
-    kennwerte_ = new QToolButton(bar);
-    kennwerte_->setObjectName("Kennwerte");
-    kennwerte_->setText(QStringLiteral("Kennwerte"));
-    poles_ = new QToolButton(bar);
-    poles_->setObjectName("PolNull");
-    poles_->setText(QStringLiteral("Pol-/Nullstellen"));
+    kennwerte_ =
+        newToolButton(bar, "Kennwerte", QStringLiteral("Kennwerte"), ToolGlyph::Characteristics);
+    poles_ =
+        newToolButton(bar, "PolNull", QStringLiteral("Pol-/Nullstellen"), ToolGlyph::PolesZeros);
     if (auto* layout = qobject_cast<QHBoxLayout*>(bar->layout())) {
         // Before the stretch that ends the tools.
         layout->insertWidget(layout->count() - 1, kennwerte_);

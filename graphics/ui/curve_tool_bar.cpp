@@ -3,8 +3,6 @@
 #include <QBoxLayout>
 #include <QFrame>
 #include <QLineEdit>
-#include <QPainter>
-#include <QPainterPath>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QToolButton>
@@ -18,6 +16,7 @@
 #include "graphics/ui/curve_view.h"
 #include "graphics/ui/graphic_panel.h"
 #include "graphics/ui/locus_display.h"
+#include "graphics/ui/tool_buttons.h"
 #include "platform/dialogs.h"
 #include "platform/failure_handling.h"
 #include "platform/qt_text.h"
@@ -29,55 +28,6 @@ namespace {
 
 constexpr int kReadoutDigits = 8;
 
-enum class Glyph { Ripple, Search, Image, Store, Recall, Centre };
-
-void drawWave(QPainter& p, const QColor& colour) {
-    QPainterPath wave(QPointF(2, 14));
-    wave.cubicTo(QPointF(7, 2), QPointF(12, 18), QPointF(18, 6));
-    p.setPen(QPen(colour, 2));
-    p.drawPath(wave);
-}
-
-// The small pictures of the tool buttons; their names are in the tool tips.
-QIcon toolIcon(Glyph glyph) {
-    QPixmap pixmap(20, 20);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(Qt::black, 1.5));
-    switch (glyph) {
-        case Glyph::Ripple:
-            p.drawLine(1, 3, 19, 3);
-            p.drawLine(1, 17, 19, 17);
-            drawWave(p, Qt::blue);
-            break;
-        case Glyph::Search:
-            p.drawEllipse(QPointF(8, 8), 5.5, 5.5);
-            p.setPen(QPen(Qt::black, 2.5));
-            p.drawLine(12, 12, 18, 18);
-            break;
-        case Glyph::Image:
-            drawWave(p, QColor(0xFF, 0x00, 0xFF));
-            break;
-        case Glyph::Store:
-        case Glyph::Recall:
-            drawWave(p, glyph == Glyph::Store ? QColor(Qt::black) : QColor(0x00, 0xC0, 0x00));
-            p.setPen(QPen(Qt::black, 1.5));
-            p.drawRect(QRectF(1.5, 15.5, 17, 3));
-            break;
-        case Glyph::Centre:
-            p.drawLine(10, 2, 10, 18);
-            p.drawLine(1, 10, 7, 10);
-            p.drawLine(13, 10, 19, 10);
-            p.drawLine(4, 7, 7, 10);
-            p.drawLine(4, 13, 7, 10);
-            p.drawLine(16, 7, 13, 10);
-            p.drawLine(16, 13, 13, 10);
-            break;
-    }
-    return QIcon(pixmap);
-}
-
 }  // namespace
 
 CurveToolBar::CurveToolBar(GraphicPanel& panel, GraphicState& state, InputFields& fields)
@@ -88,20 +38,14 @@ CurveToolBar::CurveToolBar(GraphicPanel& panel, GraphicState& state, InputFields
       largeView_(panel, state, fields),
       overlay_(new CurveOverlay(panel.curveView())),
       memory_(std::make_unique<CurveMemory>()) {
-    QToolButton* stretch = addTool("MalZwei", "Dehnen (x2)", false);
+    QToolButton* stretch = addTool("MalZwei", "Dehnen (x2)", std::nullopt, false);
     stretch->setText(QStringLiteral("x2"));
-    QToolButton* ripple = addTool("ExtremMax", "Max. Welligkeit", false);
-    ripple->setIcon(toolIcon(Glyph::Ripple));
-    QToolButton* extreme = addTool("Lupe", "Extremwerte suchen", false);
-    extreme->setIcon(toolIcon(Glyph::Search));
-    imageButton_ = addTool("Einbrenn", "Bildspeicher", true);
-    imageButton_->setIcon(toolIcon(Glyph::Image));
-    QToolButton* store = addTool("EinSpei", "Kurvenwerte speichern", false);
-    store->setIcon(toolIcon(Glyph::Store));
-    recallButton_ = addTool("AusSpei", "Kuvenwerte abrufen", true);
-    recallButton_->setIcon(toolIcon(Glyph::Recall));
-    QToolButton* centre = addTool("Zentrier", "Rollbalken zentrieren", false);
-    centre->setIcon(toolIcon(Glyph::Centre));
+    QToolButton* ripple = addTool("ExtremMax", "Max. Welligkeit", ToolGlyph::Ripple, false);
+    QToolButton* extreme = addTool("Lupe", "Extremwerte suchen", ToolGlyph::Search, false);
+    imageButton_ = addTool("Einbrenn", "Bildspeicher", ToolGlyph::Image, true);
+    QToolButton* store = addTool("EinSpei", "Kurvenwerte speichern", ToolGlyph::Store, false);
+    recallButton_ = addTool("AusSpei", "Kuvenwerte abrufen", ToolGlyph::Recall, true);
+    QToolButton* centre = addTool("Zentrier", "Rollbalken zentrieren", ToolGlyph::Centre, false);
 
     // Outside Mauspal2, which the large view hides.
     largeButton_ = new QToolButton(panel.readoutRow());
@@ -137,11 +81,10 @@ CurveToolBar::CurveToolBar(GraphicPanel& panel, GraphicState& state, InputFields
 
 CurveToolBar::~CurveToolBar() = default;
 
-QToolButton* CurveToolBar::addTool(const char* name, const QString& hint, bool checkable) {
+QToolButton* CurveToolBar::addTool(const char* name, const QString& hint,
+                                   std::optional<ToolGlyph> glyph, bool checkable) {
     QFrame* bar = panel_.toolBar();
-    auto* tool = new QToolButton(bar);
-    tool->setObjectName(name);
-    tool->setToolTip(hint);
+    QToolButton* tool = newToolButton(bar, name, hint, glyph);
     tool->setCheckable(checkable);
     auto* layout = static_cast<QBoxLayout*>(bar->layout());
     layout->insertWidget(layout->count() - 1, tool);  // before the closing stretch

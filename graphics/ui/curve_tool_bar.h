@@ -4,6 +4,7 @@
 // scroll position; and the large view, whose button stays in the readout row.
 #include <QObject>
 #include <memory>
+#include <optional>
 
 #include "graphics/curve_memory.h"
 #include "graphics/ui/large_view.h"
@@ -13,6 +14,7 @@ class QToolButton;
 namespace volmira {
 
 class CurveOverlay;
+enum class ToolGlyph;
 class GraphicPanel;
 struct GraphicState;
 struct InputFields;
@@ -38,7 +40,8 @@ class CurveToolBar : public QObject {
     void GrossbildClick(bool down);
 
   private:
-    QToolButton* addTool(const char* name, const QString& hint, bool checkable);
+    QToolButton* addTool(const char* name, const QString& hint, std::optional<ToolGlyph> glyph,
+                         bool checkable);
     // After every redraw of the plot: the memories over it, the stored curve within its range.
     void applyMemories();
     // OberBer and Aus1 of the y-scaling tool.

@@ -30,6 +30,7 @@
 #include "graphics/ui/miniature_view.h"
 #include "graphics/ui/parameter_panel.h"
 #include "graphics/ui/plot_paint_tools.h"
+#include "graphics/ui/tool_buttons.h"
 #include "graphics/y_scaling.h"
 #include "platform/dialogs.h"
 #include "platform/failure_handling.h"
@@ -208,17 +209,14 @@ void GraphicPanel::buildCurveArea() {
     mauspal2_->setFrameShape(QFrame::StyledPanel);
     auto* tools = new QHBoxLayout(mauspal2_);
     tools->setContentsMargins(3, 2, 3, 2);
-    oberBer_ = new QToolButton(mauspal2_);
-    oberBer_->setObjectName("OberBer");
-    oberBer_->setText(QStringLiteral("Y-Skalierung"));
+    oberBer_ =
+        newToolButton(mauspal2_, "OberBer", QStringLiteral("Y-Skalierung"), ToolGlyph::YScaling);
     oberBer_->setCheckable(true);
-    aus1_ = new QToolButton(mauspal2_);
-    aus1_->setObjectName("Aus1");
-    aus1_->setText(QStringLiteral("y-Skalierung aufheben"));
+    aus1_ = newToolButton(mauspal2_, "Aus1", QStringLiteral("y-Skalierung aufheben"),
+                          ToolGlyph::YScalingOff);
     aus1_->setEnabled(false);
-    auto* exportButton = new QToolButton(mauspal2_);
-    exportButton->setObjectName("KurvenExport");
-    exportButton->setText(QString::fromUtf8(kCurveExportCaption));
+    auto* exportButton = newToolButton(mauspal2_, "KurvenExport",
+                                       QString::fromUtf8(kCurveExportCaption), ToolGlyph::Export);
     tools->addWidget(oberBer_);
     tools->addWidget(aus1_);
     tools->addWidget(exportButton);

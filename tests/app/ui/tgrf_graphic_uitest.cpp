@@ -163,6 +163,9 @@ class GraphicModeTest : public QObject {
                      miniature->grab(shown).toImage().convertToFormat(QImage::Format_RGB32));
         }
         f.pickBranch(1);
+        // Every tool above the plot shows its whole picture or caption.
+        for (const QToolButton* tool : f.panel()->toolBar()->findChildren<QToolButton*>())
+            QVERIFY2(tool->width() >= tool->sizeHint().width(), qPrintable(tool->objectName()));
         QVERIFY(f.find<QLabel>("hand")->isHidden());
         QCOMPARE(f.ws().graphic.branch, 1);
         QCOMPARE(f.plot().computedCount, 449);
