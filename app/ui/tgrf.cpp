@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
@@ -543,6 +544,13 @@ void Tgrf::updateRecentControls() {
         const QString caption = qText(ws_.recent.captionOfSlot(k));
         QToolButton* button = topBar_.recent[std::size_t(k - 1)];
         button->setText(caption);
+        // Too wide for its button, the caption loses its start so that the file name shows
+        // whole; the tool tip has the whole path.
+        if (const int over = button->sizeHint().width() - button->maximumWidth(); over > 0) {
+            const QFontMetrics metrics(button->font());
+            button->setText(metrics.elidedText(caption, Qt::ElideLeft,
+                                               metrics.horizontalAdvance(caption) - over));
+        }
         button->setToolTip(qText(ws_.recent.pathOfSlot(k)));
         QAction* entry = menus_.recent[std::size_t(k - 1)];
         entry->setText(caption);
