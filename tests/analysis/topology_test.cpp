@@ -148,6 +148,15 @@ TEST(HitTest, BranchAndComponentUnderAPixel) {
     const NetworkHit outside = hitAtPixel(*network, -3, -12);
     EXPECT_EQ(outside.cell, (GridCell{0, -1}));
     EXPECT_EQ(outside.branch, 0);
+
+    // A junction right beside a resistor: its lead is the node, which takes the resistor's branch.
+    SchematicGrid beside;
+    test::drawRows(beside, 2, 2, {"3xC1x4", "2 2  2", "A z  z", "2 2  2", "51F116"});
+    const auto t = analysed(beside);
+    const NetworkHit lead = hitAtCell(*t, {4, 2});
+    EXPECT_EQ(lead.component, t->branchMap.componentAt(3, 2));
+    EXPECT_NE(lead.branch, 0);
+    EXPECT_EQ(lead.branch, t->branchMap.branchAt(3, 2));
 }
 
 // Wheatstone bridge, no ground: T = 2 (8,2), L = 3 (8,6), R = 4 (12,6), B = 5 (8,10).
