@@ -9,6 +9,7 @@
 #include <limits>
 #include <map>
 #include <memory>
+#include <random>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -19,6 +20,7 @@
 #include "graphics/nice_ticks.h"
 #include "graphics/sweep_window.h"
 #include "graphics/y_scaling.h"
+#include "graphics_fixtures.h"
 #include "support/test_drawings.h"
 #include "support/valued_drawing.h"
 
@@ -223,6 +225,43 @@ TEST(CurvePlot, NothingIsDrawnWithoutARange) {
     EXPECT_EQ(plot->scale(4).span, 0);
     EXPECT_TRUE(model.curves.empty());
     EXPECT_TRUE(model.yLabels.empty());
+}
+
+// Whatever bounds the fields accept, whatever the quantity and the axis, a real sweep lays out
+// inside the plot: every curve point in the window's columns and the plot's rows, every label
+// on the image.
+TEST(CurvePlot, AnyAcceptedRangeLaysOutInsideThePlot) {
+    std::mt19937 random(20261207);
+    std::uniform_real_distribution<double> decade(-6, 12);  // 1 uHz .. 1 THz
+    const char* const resistors[] = {"1m", "47", "1k", "22k", "1M", "1G"};
+    const auto width = [](std::string_view text) { return 6 * static_cast<int>(text.size()); };
+    for (int round = 0; round < 60; ++round) {
+        test::LowPass lowPass(resistors[round % 6]);
+        GraphicState& state = lowPass.state;
+        const double fMin = std::pow(10.0, decade(random));
+        const double fMax = round % 10 == 0 ? fMin : std::pow(10.0, decade(random));
+        state.range = DeriveBounds(fMin, fMax, round % 7 == 0);
+        state.logarithmic = round % 3 != 0;
+        state.button = 1 + round % kQuantityButtons;
+        SCOPED_TRACE(::testing::Message() << fMin << " .. " << fMax << " button " << state.button
+                                          << " log " << state.logarithmic);
+        if (!state.range.set) continue;
+        ResetPlot(*state.plot);
+        lowPass.sweep();
+        const CurvePlotModel model =
+            DrawCurvePlot(*state.plot, {state.range, state.logarithmic, state.button, 1}, width);
+        for (const std::vector<PlotPoint>& curve : model.curves)
+            for (const PlotPoint& p : curve) {
+                ASSERT_TRUE(p.x >= state.range.firstPoint && p.x <= state.range.lastPoint) << p.x;
+                ASSERT_TRUE(p.y >= model.rows.top && p.y <= model.rows.bottom + kCurveRowOffset)
+                    << p.y;
+            }
+        for (const AxisLabel& label : model.yLabels)
+            ASSERT_TRUE(label.position >= 0 && label.position <= model.height) << label.text;
+        for (const AxisLabel& label : model.frequencyLabels)
+            ASSERT_TRUE(label.position >= 0 && label.position < model.width) << label.text;
+        ASSERT_GE(model.yAxisWidth, kMinYAxisWidth);
+    }
 }
 
 TEST(YScaling, MarkerChoosesASubRangeAndAus1RestoresIt) {
