@@ -1,7 +1,6 @@
 #include "graphics/ui/characteristics_tools.h"
 
 #include <QEvent>
-#include <QHBoxLayout>
 #include <QPainter>
 #include <QToolButton>
 
@@ -75,14 +74,9 @@ CharacteristicsTools::CharacteristicsTools(GraphicPanel& panel, Calculation& cal
     : QObject(&panel), graphic_(panel), calculation_(calculation), state_(state) {
     QWidget* bar = panel.toolBar();
     kennwerte_ =
-        newToolButton(bar, "Kennwerte", QStringLiteral("Kennwerte"), ToolGlyph::Characteristics);
+        addToolButton(bar, "Kennwerte", QStringLiteral("Kennwerte"), ToolGlyph::Characteristics);
     poles_ =
-        newToolButton(bar, "PolNull", QStringLiteral("Pol-/Nullstellen"), ToolGlyph::PolesZeros);
-    if (auto* layout = qobject_cast<QHBoxLayout*>(bar->layout())) {
-        // Before the stretch that ends the tools.
-        layout->insertWidget(layout->count() - 1, kennwerte_);
-        layout->insertWidget(layout->count() - 1, poles_);
-    }
+        addToolButton(bar, "PolNull", QStringLiteral("Pol-/Nullstellen"), ToolGlyph::PolesZeros);
     panel_ = new CharacteristicsPanel(&panel);
     window_ = new PoleZeroWindow(&panel);
     marks_ = new CharacteristicMarks(panel, state, panel.curveView());

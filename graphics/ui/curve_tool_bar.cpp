@@ -1,7 +1,7 @@
 #include "graphics/ui/curve_tool_bar.h"
 
-#include <QBoxLayout>
 #include <QFrame>
+#include <QLayout>
 #include <QLineEdit>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -83,11 +83,8 @@ CurveToolBar::~CurveToolBar() = default;
 
 QToolButton* CurveToolBar::addTool(const char* name, const QString& hint,
                                    std::optional<ToolGlyph> glyph, bool checkable) {
-    QFrame* bar = panel_.toolBar();
-    QToolButton* tool = newToolButton(bar, name, hint, glyph);
+    QToolButton* tool = addToolButton(panel_.toolBar(), name, hint, glyph);
     tool->setCheckable(checkable);
-    auto* layout = static_cast<QBoxLayout*>(bar->layout());
-    layout->insertWidget(layout->count() - 1, tool);  // before the closing stretch
     return tool;
 }
 

@@ -209,18 +209,15 @@ void GraphicPanel::buildCurveArea() {
     mauspal2_->setFrameShape(QFrame::StyledPanel);
     auto* tools = new QHBoxLayout(mauspal2_);
     tools->setContentsMargins(3, 2, 3, 2);
+    tools->addStretch(1);  // the tools come before it
     oberBer_ =
-        newToolButton(mauspal2_, "OberBer", QStringLiteral("Y-Skalierung"), ToolGlyph::YScaling);
+        addToolButton(mauspal2_, "OberBer", QStringLiteral("Y-Skalierung"), ToolGlyph::YScaling);
     oberBer_->setCheckable(true);
-    aus1_ = newToolButton(mauspal2_, "Aus1", QStringLiteral("y-Skalierung aufheben"),
+    aus1_ = addToolButton(mauspal2_, "Aus1", QStringLiteral("y-Skalierung aufheben"),
                           ToolGlyph::YScalingOff);
     aus1_->setEnabled(false);
-    auto* exportButton = newToolButton(mauspal2_, "KurvenExport",
+    auto* exportButton = addToolButton(mauspal2_, "KurvenExport",
                                        QString::fromUtf8(kCurveExportCaption), ToolGlyph::Export);
-    tools->addWidget(oberBer_);
-    tools->addWidget(aus1_);
-    tools->addWidget(exportButton);
-    tools->addStretch(1);
     connect(exportButton, &QToolButton::clicked, this,
             handlerSlot(progress::kExport, [this](bool) { exportCurves(); }));
     connect(oberBer_, &QToolButton::toggled, this,

@@ -1,5 +1,6 @@
 #include "graphics/ui/tool_buttons.h"
 
+#include <QBoxLayout>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -113,13 +114,15 @@ QIcon toolIcon(ToolGlyph glyph) {
     return QIcon(pixmap);
 }
 
-QToolButton* newToolButton(QWidget* parent, const char* name, const QString& caption,
+QToolButton* addToolButton(QWidget* bar, const char* name, const QString& caption,
                            std::optional<ToolGlyph> glyph) {
-    auto* tool = new QToolButton(parent);
+    auto* tool = new QToolButton(bar);
     tool->setObjectName(QString::fromLatin1(name));
     tool->setText(caption);
     tool->setToolTip(caption);
     if (glyph) tool->setIcon(toolIcon(*glyph));
+    auto* row = static_cast<QBoxLayout*>(bar->layout());
+    row->insertWidget(row->count() - 1, tool);
     return tool;
 }
 

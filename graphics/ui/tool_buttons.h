@@ -24,9 +24,9 @@ enum class ToolGlyph {
 };
 
 QIcon toolIcon(ToolGlyph glyph);
-// A tool button named `name` with the caption as its text and tool tip; with a glyph it shows
-// the picture alone.
-QToolButton* newToolButton(QWidget* parent, const char* name, const QString& caption,
+// A tool button named `name` with the caption as its text and tool tip, added to the row of
+// `bar` before the stretch that closes it; with a glyph it shows the picture alone.
+QToolButton* addToolButton(QWidget* bar, const char* name, const QString& caption,
                            std::optional<ToolGlyph> glyph);
 
 }  // namespace volmira
